@@ -1,0 +1,48 @@
+#pragma once
+
+#include "paper/Units.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Everything that describes one poster: the image, the tile grid over it, the printed
+// tile size and how image and tiles are turned. A plain value, so the engine can compute
+// with it without any window; the main window keeps one and its controls edit it.
+struct LayoutState
+{
+    // Tile counts as the tile-count lists hold them: list index 0 means 1 tile.
+    int tilesWideIndex = 1;
+    int tilesHighIndex = 1;
+    bool lockWh = false;
+
+    // Paper and tile size in the current unit; the tile is the paper less its margins,
+    // before any edge trim.
+    Units units = Units::Inches;
+    double dTileWidth = 6.0;
+    double dTileHeight = 4.0;
+    double dPaperWidth = 6.0;
+    double dPaperHeight = 4.0;
+    QString sPaperName;
+    QString sPaperRegLine;
+    int iMarginLocked = 0;
+
+    bool bTileRotated = false;
+    int iImgRotation = 0;  // 0, 90, 180 or 270 degrees clockwise
+    int zoom = 0;          // 0 to 400 percent
+    int iHPlacement = 100; // 0 to 200, 100 centred
+    int iVPlacement = 100;
+
+    bool bImgSelected = false;
+    std::int32_t lImgWidth = 0; // size of the loaded image after its rotation
+    std::int32_t lImgHeight = 0;
+
+    // Edge compensation: when on, the active profile's trims (inches, in the order
+    // top, right, bottom, left) are taken off the usable tile size.
+    bool compensation = false;
+    std::array<double, 4> edgeTrimInches{};
+
+    int tilesWide() const { return tilesWideIndex + 1; }
+    int tilesHigh() const { return tilesHighIndex + 1; }
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+// One unit code covers paper size, margins and tile size together. Values are never
+// converted when the unit changes: each unit has its own paper catalogue.
+enum class Units : int {
+    Inches = 0,
+    Millimetres = 1,
+};
+
+inline constexpr double kMillimetresPerInch = 25.4;
+
+// Unit codes as stored in records and settings: 0 inches, anything else millimetres.
+inline constexpr Units unitsFromCode(int code) { return code == 0 ? Units::Inches : Units::Millimetres; }
+inline constexpr int unitsCode(Units units) { return static_cast<int>(units); }
