@@ -1,0 +1,57 @@
+#include "dialogs/WidgetMessages.h"
+
+#include "dialogs/FileChooser.h"
+#include "dialogs/frmInputBox.h"
+#include "dialogs/frmMsgboxYesNo.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon messageBoxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+void WidgetMessages::showMessage(const QString &text, const QString &title, MessageIcon icon)
+{
+    QMessageBox box(messageBoxIcon(icon), title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+int WidgetMessages::YesNoCancelBox(const QString &text, const QString &title)
+{
+    frmMsgboxYesNo box;
+    box.setText(text, title);
+    box.exec();
+    return box.answerCode();
+}
+
+InputBoxAnswer WidgetMessages::customInputBox(const QString &title, const QString &prompt,
+                                              const QString &defaultText)
+{
+    InputBoxAnswer answer;
+    frmInputBox box;
+    box.setPrompt(title, prompt, defaultText);
+    if (box.exec() == QDialog::Accepted) {
+        answer.iInputBoxResult = QStringLiteral("1");
+        answer.sInputBoxVal = box.enteredText();
+    }
+    return answer;
+}
+
+QString WidgetMessages::showFileDialog(const FileDialogRequest &request)
+{
+    return runFileChooser(request);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "dialogs/MessageSeam.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+// One box that a window asked the seam to show.
+struct ShownDialog
+{
+    enum class Kind { Message, Question, Input, File };
+
+    Kind kind = Kind::Message;
+    // The message, the question or the input box's prompt.
+    QString text;
+    QString title;
+    // Plain messages only.
+    MessageIcon icon = MessageIcon::Information;
+    // Input boxes only.
+    QString defaultText;
+    // File choosers only.
+    FileDialogRequest fileRequest;
+};
+
+// A stand-in for the real boxes, installed for as long as it lives. It records every box
+// a window asks for and answers from queues that the test fills beforehand; an empty
+// queue answers as if the person had cancelled (question: Cancel, input: cancelled,
+// file chooser: no path).
+class ScriptedMessages : public Messages
+{
+public:
+    ScriptedMessages();
+
+    void queueQuestionAnswer(int answerCode);
+    void queueInputOk(const QString &text);
+    void queueInputCancel();
+    // An empty path answers as a cancelled chooser.
+    void queueFilePath(const QString &path);
+
+    const QList<ShownDialog> &shown() const { return m_shown; }
+    QList<ShownDialog> shownOfKind(ShownDialog::Kind kind) const;
+    // The last box shown; fails the current test when there was none.
+    ShownDialog last() const;
+    void clearShown() { m_shown.clear(); }
+
+    void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
+    int YesNoCancelBox(const QString &text, const QString &title) override;
+    InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
+                                  const QString &defaultText) override;
+    QString showFileDialog(const FileDialogRequest &request) override;
+
+private:
+    QList<ShownDialog> m_shown;
+    QQueue<int> m_questionAnswers;
+    QQueue<InputBoxAnswer> m_inputAnswers;
+    QQueue<QString> m_filePaths;
+    ScopedMessages m_installation;
+};
