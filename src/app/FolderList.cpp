@@ -1,0 +1,72 @@
+#include "app/FolderList.h"
+
+#include "app/Drives.h"
+
+#include <QDir>
+#include <QStyle>
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QStringList ancestorsOf(const QString &path)
+{
+    QStringList chain;
+    QDir dir(path);
+    chain.prepend(dir.absolutePath());
+    while (dir.cdUp())
+        chain.prepend(dir.absolutePath());
+    return chain;
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget *parent)
+    : QListWidget(parent)
+{
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemActivated, this, &FolderList::openItem);
+}
+
+bool FolderList::setPath(const QString &path)
+{
+    if (!isAccessibleFolder(path))
+        return false;
+    m_path = QDir(path).absolutePath();
+    fill();
+    Q_EMIT pathChanged(m_path);
+    return true;
+}
+
+void FolderList::fill()
+{
+    clear();
+    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    const QStringList chain = ancestorsOf(m_path);
+    int depth = 0;
+    for (const QString &folder : chain) {
+        const QString name = QDir(folder).dirName().isEmpty() || folder == QDir::rootPath()
+                                 ? folder
+                                 : QDir(folder).dirName();
+        auto *item = new QListWidgetItem(openIcon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(kPathRole, folder);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+    const QStringList children =
+        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &child : children) {
+        auto *item = new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + child, this);
+        item->setData(kPathRole, QDir(m_path).filePath(child));
+    }
+}
+
+void FolderList::openItem(QListWidgetItem *item)
+{
+    if (item == nullptr)
+        return;
+    const QString target = item->data(kPathRole).toString();
+    if (target != m_path)
+        setPath(target);
+}

@@ -1,0 +1,49 @@
+#include "app/ImageLoadRules.h"
+
+#include "common/Rounding.h"
+#include "resources/AppStrings.h"
+
+#include <algorithm>
+
+int rotationForListIndex(int index)
+{
+    switch (index) {
+    case 1:
+        return 90;
+    case 2:
+        return 270;
+    case 3:
+        return 180;
+    default:
+        return 0;
+    }
+}
+
+bool isBelowMinimumSize(std::int32_t width, std::int32_t height)
+{
+    return width < kMinimumImageSide || height < kMinimumImageSide;
+}
+
+QString smallImageMessage()
+{
+    return AppStrings::kSmallImageTextStart + QString::number(kMinimumImageSide)
+           + AppStrings::kSmallImageTextEnd;
+}
+
+CanvasFit fitImageToCanvas(std::int32_t imageWidth, std::int32_t imageHeight, int canvasWidth,
+                           int canvasHeight)
+{
+    const double w = imageWidth;
+    const double h = imageHeight;
+    double a = canvasWidth;
+    double d = canvasHeight;
+    if (w / h > a / d)
+        d = nearestInt32(a * h / w).value_or(1);
+    else
+        a = nearestInt32(d * w / h).value_or(1);
+    CanvasFit fit;
+    fit.width = std::max(1, static_cast<int>(a));
+    fit.height = std::max(1, static_cast<int>(d));
+    fit.scale = fit.width / w;
+    return fit;
+}
