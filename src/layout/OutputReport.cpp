@@ -1,0 +1,98 @@
+#include "layout/OutputReport.h"
+
+#include "common/NumberFormat.h"
+#include "layout/PosterFit.h"
+#include "layout/TileSizeRules.h"
+#include "resources/LayoutStrings.h"
+
+namespace {
+
+constexpr double kCentimetresPerInch = 2.54;
+
+QString trimmedFormat(double value, const QString &mask, const QLocale &locale)
+{
+    return formatMask(value, mask, locale).trimmed();
+}
+
+QString posterSizeText(const PosterShape &shape, Units units, const QLocale &locale)
+{
+    const double width = shape.tilesWide * shape.tileWidth;
+    const double height = shape.tilesHigh * shape.tileHeight;
+    if (units == Units::Inches) {
+        const QString mask = QStringLiteral("##0.00");
+        return trimmedFormat(width, mask, locale) + LayoutStrings::kSizeSeparator + trimmedFormat(height, mask, locale)
+            + QStringLiteral(" ") + LayoutStrings::kInchesWord;
+    }
+    // Millimetre users read the poster in centimetres.
+    const QString mask = QStringLiteral("##0.0");
+    return trimmedFormat(width * kCentimetresPerInch, mask, locale) + LayoutStrings::kSizeSeparator
+        + trimmedFormat(height * kCentimetresPerInch, mask, locale) + QStringLiteral(" ")
+        + LayoutStrings::kCentimetresWord;
+}
+
+QString resolutionText(double dotsPerInch, Units units, const QLocale &locale)
+{
+    const QString mask = QStringLiteral("###0.0");
+    const QString point = QStringLiteral(".");
+    if (units == Units::Inches)
+        return StripSuffix(trimmedFormat(dotsPerInch, mask, locale), point) + QStringLiteral(" ")
+            + LayoutStrings::kDotsPerInch;
+    return StripSuffix(trimmedFormat(dotsPerInch / kCentimetresPerInch, mask, locale), point) + QStringLiteral(" ")
+        + LayoutStrings::kDotsWord + LayoutStrings::kPerSign + LayoutStrings::kCentimetresWord;
+}
+
+} // namespace
+
+std::optional<OutputReport> computeOutputReport(const LayoutState &state, const QLocale &locale)
+{
+    const std::optional<PosterShape> shape = posterShape(state);
+    if (!shape)
+        return std::nullopt;
+
+    OutputReport report;
+    report.finalSize = posterSizeText(*shape, state.units, locale);
+    report.resolution = LayoutStrings::kNotAvailable;
+    report.quality = LayoutStrings::kNotAvailable;
+    report.megapixels = LayoutStrings::kNotAvailable;
+    if (!state.bImgSelected)
+        return report;
+
+    const std::optional<ImageCoverage> coverage = coverImage(state, *shape);
+    if (!coverage)
+        return report;
+    const double dotsPerInch = coverage->zoomFactor * (coverage->fullWidth / (shape->tilesWide * shape->tileWidth));
+    const double megapixels = coverage->usedWidth() * coverage->usedHeight() / 1000000;
+    report.resolution = resolutionText(dotsPerInch, state.units, locale);
+    report.quality = QualityText(dotsPerInch);
+    report.megapixels = formatMask(megapixels, QStringLiteral("##0.00"), locale);
+    return report;
+}
+
+QString QualityText(double dotsPerInch)
+{
+    if (dotsPerInch > 200)
+        return LayoutStrings::kQualityExcellent;
+    if (dotsPerInch > 140)
+        return LayoutStrings::kQualityVeryGood;
+    if (dotsPerInch > 90)
+        return LayoutStrings::kQualityGood;
+    if (dotsPerInch > 70)
+        return LayoutStrings::kQualityFair;
+    if (dotsPerInch > 35)
+        return LayoutStrings::kQualityGoodFromDistance;
+    return LayoutStrings::kQualityFairFromDistance;
+}
+
+QString StripSuffix(const QString &text, const QString &suffix)
+{
+    if (suffix.isEmpty() || !text.endsWith(suffix))
+        return text;
+    return text.left(text.size() - suffix.size());
+}
+
+bool actionButtonsEnabled(const LayoutState &state)
+{
+    double dW = 0;
+    double dH = 0;
+    return state.bImgSelected && CheckTileSizes(state, dW, dH);
+}

@@ -1,0 +1,141 @@
+#include "layout/TileCoordinates.h"
+
+#include "common/Rounding.h"
+#include "layout/PosterFit.h"
+
+#include <limits>
+#include <optional>
+
+void TileCoords::reset(int count)
+{
+    m_count = count > 0 ? count : 0;
+    m_values.assign(static_cast<std::size_t>(m_count) * kValuesPerTile, 0);
+}
+
+bool TileCoords::contains(int k, int t) const
+{
+    return k >= 0 && k < kValuesPerTile && t >= 0 && t < m_count;
+}
+
+std::int32_t TileCoords::at(int k, int t) const
+{
+    if (!contains(k, t))
+        return 0;
+    return m_values[static_cast<std::size_t>(t) * kValuesPerTile + k];
+}
+
+void TileCoords::set(int k, int t, std::int32_t value)
+{
+    if (contains(k, t))
+        m_values[static_cast<std::size_t>(t) * kValuesPerTile + k] = value;
+}
+
+namespace {
+
+// Integer sum that reports leaving the 32-bit range instead of wrapping.
+std::optional<std::int32_t> checkedSum(std::int32_t a, std::int32_t b)
+{
+    const std::int64_t sum = std::int64_t(a) + std::int64_t(b);
+    if (sum < std::numeric_limits<std::int32_t>::min() || sum > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(sum);
+}
+
+bool validPlacement(int placement)
+{
+    return placement >= 0 && placement <= kMaxPlacement;
+}
+
+// The grid's size and top-left corner in image pixels.
+struct GridFrame
+{
+    std::int32_t width = 0;  // E
+    std::int32_t left = 0;   // G
+    std::int32_t height = 0; // Hg
+    std::int32_t top = 0;    // J
+};
+
+std::optional<GridFrame> placeGrid(const LayoutState &state, const ImageCoverage &coverage)
+{
+    const double h = state.iHPlacement / 200.0;
+    const double v = state.iVPlacement / 200.0;
+
+    const std::optional<std::int32_t> width = nearestInt32(coverage.usedWidth());
+    const std::optional<std::int32_t> height = nearestInt32(coverage.usedHeight());
+    if (!width || !height)
+        return std::nullopt;
+    // The spare pixels are an integer difference; doubles hold any two 32-bit values' difference exactly.
+    const std::optional<std::int32_t> left = nearestInt32((double(state.lImgWidth) - double(*width)) * h);
+    const std::optional<std::int32_t> top = nearestInt32((double(state.lImgHeight) - double(*height)) * v);
+    if (!left || !top)
+        return std::nullopt;
+    return GridFrame{*width, *left, *height, *top};
+}
+
+// One tile's start along an axis and its inclusive end, each end taken from its own start.
+struct TileSpan
+{
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+};
+
+std::optional<TileSpan> tileSpan(std::int32_t gridStart, std::int32_t gridExtent, int index, int tilesAlong)
+{
+    const std::optional<std::int32_t> offset = nearestInt32((double(index) / tilesAlong) * gridExtent);
+    if (!offset)
+        return std::nullopt;
+    const std::optional<std::int32_t> first = checkedSum(gridStart, *offset);
+    if (!first)
+        return std::nullopt;
+    const std::optional<std::int32_t> last = nearestInt32(double(gridExtent) / tilesAlong + *first - 1);
+    if (!last)
+        return std::nullopt;
+    return TileSpan{*first, *last};
+}
+
+bool fillTiles(const GridFrame &grid, int tilesWide, int tilesHigh, TileCoords &coords)
+{
+    for (int row = 0; row < tilesHigh; ++row) {
+        const std::optional<TileSpan> rows = tileSpan(grid.top, grid.height, row, tilesHigh);
+        if (!rows)
+            return false;
+        for (int column = 0; column < tilesWide; ++column) {
+            const std::optional<TileSpan> columns = tileSpan(grid.left, grid.width, column, tilesWide);
+            if (!columns)
+                return false;
+            const int t = row * tilesWide + column;
+            coords.set(0, t, columns->first);
+            coords.set(1, t, rows->first);
+            coords.set(2, t, columns->last);
+            coords.set(3, t, rows->last);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int CalcTileCoord(const LayoutState &state, TileCoords &coords)
+{
+    const int tilesWide = state.tilesWide();
+    const int tilesHigh = state.tilesHigh();
+    const bool countsValid = tilesWide >= 1 && tilesWide <= kMaxTilesPerSide && tilesHigh >= 1
+        && tilesHigh <= kMaxTilesPerSide;
+    const int count = countsValid ? tilesWide * tilesHigh : 0;
+    coords.reset(count);
+    if (!countsValid)
+        return -1;
+
+    const std::optional<PosterShape> shape = posterShape(state);
+    if (!shape || !validPlacement(state.iHPlacement) || !validPlacement(state.iVPlacement))
+        return -1;
+    const std::optional<ImageCoverage> coverage = coverImage(state, *shape);
+    if (!coverage)
+        return -1;
+    const std::optional<GridFrame> grid = placeGrid(state, *coverage);
+    if (!grid || !fillTiles(*grid, tilesWide, tilesHigh, coords)) {
+        coords.reset(count);
+        return -1;
+    }
+    return count;
+}
