@@ -1,12 +1,19 @@
+#include "app/frmMain.h"
+#include "dialogs/MessageSeam.h"
+#include "imaging/ImageObjectFactory.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <cstdlib>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quiltera"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quiltera"));
+    setImagingFatalErrorHandler([](const QString &title, const QString &text) {
+        messages().showMessage(text, title, MessageIcon::Critical);
+        std::exit(EXIT_FAILURE);
+    });
+    frmMain window;
     window.show();
     return app.exec();
 }

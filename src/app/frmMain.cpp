@@ -1,0 +1,1152 @@
+#include "app/frmMain.h"
+
+#include "app/AppInfo.h"
+#include "app/CanvasWidget.h"
+#include "app/Drives.h"
+#include "app/FileListFilter.h"
+#include "app/FolderList.h"
+#include "app/ImageLoadRules.h"
+#include "app/PlacementReadout.h"
+#include "app/SupportFiles.h"
+#include "app/frmAbout.h"
+#include "app/frmHelp.h"
+#include "common/Rounding.h"
+#include "dialogs/MessageSeam.h"
+#include "layout/OutputReport.h"
+#include "layout/PaperLabels.h"
+#include "layout/TileSizeRules.h"
+#include "paper/PaperSelection.h"
+#include "prefs/MainSettings.h"
+#include "resources/AppStrings.h"
+#include "resources/LayoutStrings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kTileListCount = 25;
+constexpr int kArrowIntervalMs = 250;
+constexpr int kRefitDelayMs = 150;
+
+QString withColon(const QString &text)
+{
+    return text + QLatin1Char(':');
+}
+
+template <typename Widget>
+Widget *named(Widget *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QImage noticePicture(int kind)
+{
+    switch (kind) {
+    case 1:
+        return QImage(QStringLiteral(":/quiltera/images/pick_folder.png"));
+    case 2:
+        return QImage(QStringLiteral(":/quiltera/images/pick_image.png"));
+    case 3:
+        return QImage(QStringLiteral(":/quiltera/images/load_error.png"));
+    case 4:
+        return QImage(QStringLiteral(":/quiltera/images/loading.png"));
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+// Resources live in a static library, so they are registered by hand.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(quiltera);
+}
+
+frmMain::frmMain(PreferenceStore prefs, QWidget *parent)
+    : QMainWindow(parent)
+    , m_prefs(std::move(prefs))
+    , m_profiles(ProfileStore::GetProfileFilePath(m_prefs))
+    , m_endProgram([] { QCoreApplication::exit(0); })
+{
+    registerResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/quiltera/images/quiltera_icon.png")));
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+// ---------------------------------------------------------------------------------------
+// Building the window
+
+void frmMain::buildControls()
+{
+    auto *central = new QWidget(this);
+    auto *columns = new QHBoxLayout(central);
+    columns->addWidget(buildBrowserPanel(), 0);
+    columns->addWidget(buildCanvasPanel(), 1);
+    columns->addWidget(buildSettingsPanel(), 0);
+    setCentralWidget(central);
+    resize(1200, 760);
+
+    tmrImg = named(new QTimer(this), "tmrImg");
+    tmrImg->setInterval(kArrowIntervalMs);
+    m_refitTimer = new QTimer(this);
+    m_refitTimer->setSingleShot(true);
+    m_refitTimer->setInterval(kRefitDelayMs);
+}
+
+QWidget *frmMain::buildBrowserPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *box = new QVBoxLayout(panel);
+    box->setContentsMargins(0, 0, 0, 0);
+    lblStep1 = named(new QLabel(panel), "lblStep1");
+    QFont stepFont = lblStep1->font();
+    stepFont.setBold(true);
+    lblStep1->setFont(stepFont);
+    box->addWidget(lblStep1);
+
+    auto *shortcuts = new QHBoxLayout;
+    cmdDesktop = named(new QPushButton(panel), "cmdDesktop");
+    cmdMyDoc = named(new QPushButton(panel), "cmdMyDoc");
+    shortcuts->addWidget(cmdDesktop);
+    shortcuts->addWidget(cmdMyDoc);
+    box->addLayout(shortcuts);
+
+    Drive1 = named(new QComboBox(panel), "Drive1");
+    box->addWidget(Drive1);
+    Dir1 = named(new FolderList(panel), "Dir1");
+    Dir1->setMinimumHeight(140);
+    box->addWidget(Dir1, 1);
+    cmbFileType = named(new QComboBox(panel), "cmbFileType");
+    box->addWidget(cmbFileType);
+    lstFiles = named(new QListWidget(panel), "lstFiles");
+    lstFiles->setMinimumHeight(140);
+    box->addWidget(lstFiles, 1);
+    panel->setMinimumWidth(230);
+    panel->setMaximumWidth(340);
+    Dir1->installEventFilter(this);
+    lstFiles->installEventFilter(this);
+    return panel;
+}
+
+QWidget *frmMain::buildCanvasPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *box = new QVBoxLayout(panel);
+    box->setContentsMargins(0, 0, 0, 0);
+    Label11 = named(new QLabel(panel), "Label11");
+    Label11->setFont(lblStep1->font());
+    box->addWidget(Label11);
+    picCur = named(new CanvasWidget(panel), "picCur");
+    box->addWidget(picCur, 1);
+
+    auto *underCanvas = new QHBoxLayout;
+    chkPreviewTiles = named(new QCheckBox(panel), "chkPreviewTiles");
+    cmbRotate = named(new QComboBox(panel), "cmbRotate");
+    cmdLargePreview = named(new QPushButton(panel), "cmdLargePreview");
+    cmdLargePreview->installEventFilter(this);
+    underCanvas->addWidget(chkPreviewTiles);
+    underCanvas->addWidget(cmbRotate);
+    underCanvas->addStretch(1);
+    underCanvas->addWidget(cmdLargePreview);
+    box->addLayout(underCanvas);
+
+    auto *saveRow = new QHBoxLayout;
+    lblStep4 = named(new QLabel(panel), "lblStep4");
+    lblStep4->setFont(lblStep1->font());
+    lblStep4Arrow = named(new QLabel(panel), "lblStep4Arrow");
+    lblStep4Arrow->setFont(lblStep1->font());
+    cmdSaveNow = named(new QPushButton(panel), "cmdSaveNow");
+    cmdSaveNow->installEventFilter(this);
+    cmdQuit = named(new QPushButton(panel), "cmdQuit");
+    cmdQuit->installEventFilter(this);
+    saveRow->addWidget(lblStep4);
+    saveRow->addWidget(lblStep4Arrow);
+    saveRow->addWidget(cmdSaveNow);
+    saveRow->addStretch(1);
+    saveRow->addWidget(cmdQuit);
+    box->addLayout(saveRow);
+    return panel;
+}
+
+QWidget *frmMain::buildSettingsPanel()
+{
+    auto *panel = new QWidget(this);
+    auto *box = new QVBoxLayout(panel);
+    box->setContentsMargins(0, 0, 0, 0);
+    Label7 = named(new QLabel(panel), "Label7");
+    Label7->setFont(lblStep1->font());
+    box->addWidget(Label7);
+
+    fraPrintInfo = named(new QGroupBox(panel), "fraPrintInfo");
+    auto *paperGrid = new QGridLayout(fraPrintInfo);
+    Label1 = named(new QLabel(fraPrintInfo), "Label1");
+    Label9 = named(new QLabel(fraPrintInfo), "Label9");
+    Label14 = named(new QLabel(fraPrintInfo), "Label14");
+    Label12 = named(new QLabel(fraPrintInfo), "Label12");
+    lblPaperName = named(new QLabel(fraPrintInfo), "lblPaperName");
+    lblPaperName->setWordWrap(true);
+    lblPaperSize = named(new QLabel(fraPrintInfo), "lblPaperSize");
+    lblTileSize = named(new QLabel(fraPrintInfo), "lblTileSize");
+    lblUnits = named(new QLabel(fraPrintInfo), "lblUnits");
+    cmdEditPaperSize = named(new QToolButton(fraPrintInfo), "cmdEditPaperSize");
+    cmdEditPaperSize->setIcon(QIcon(QStringLiteral(":/quiltera/images/edit_paper.png")));
+    cmdEditPaperSize->setIconSize(QSize(40, 28));
+    paperGrid->addWidget(Label1, 0, 0);
+    paperGrid->addWidget(lblPaperName, 0, 1);
+    paperGrid->addWidget(cmdEditPaperSize, 0, 2, 2, 1, Qt::AlignTop);
+    paperGrid->addWidget(Label9, 1, 0);
+    paperGrid->addWidget(lblPaperSize, 1, 1);
+    paperGrid->addWidget(Label14, 2, 0);
+    paperGrid->addWidget(lblTileSize, 2, 1);
+    paperGrid->addWidget(Label12, 3, 0);
+    paperGrid->addWidget(lblUnits, 3, 1);
+    auto *edgeRow = new QHBoxLayout;
+    chkPrinterClips = named(new QCheckBox(fraPrintInfo), "chkPrinterClips");
+    cmdConfig = named(new QPushButton(fraPrintInfo), "cmdConfig");
+    edgeRow->addWidget(chkPrinterClips);
+    edgeRow->addStretch(1);
+    edgeRow->addWidget(cmdConfig);
+    paperGrid->addLayout(edgeRow, 4, 0, 1, 3);
+    cmbCurBtm = named(new QComboBox(fraPrintInfo), "cmbCurBtm");
+    paperGrid->addWidget(cmbCurBtm, 5, 0, 1, 3);
+    paperGrid->setColumnStretch(1, 1);
+    box->addWidget(fraPrintInfo);
+
+    fraNumberTiles = named(new QGroupBox(panel), "fraNumberTiles");
+    auto *tilesGrid = new QGridLayout(fraNumberTiles);
+    lblTilesWide = named(new QLabel(fraNumberTiles), "lblTilesWide");
+    lblTilesHigh = named(new QLabel(fraNumberTiles), "lblTilesHigh");
+    cmbTilesWide = named(new QComboBox(fraNumberTiles), "cmbTilesWide");
+    cmbTilesHigh = named(new QComboBox(fraNumberTiles), "cmbTilesHigh");
+    chkLockWh = named(new QCheckBox(fraNumberTiles), "chkLockWh");
+    chkRotateTiles = named(new QCheckBox(fraNumberTiles), "chkRotateTiles");
+    tilesGrid->addWidget(lblTilesWide, 0, 0);
+    tilesGrid->addWidget(cmbTilesWide, 0, 1);
+    tilesGrid->addWidget(lblTilesHigh, 0, 2);
+    tilesGrid->addWidget(cmbTilesHigh, 0, 3);
+    tilesGrid->addWidget(chkLockWh, 1, 0, 1, 4);
+    tilesGrid->addWidget(chkRotateTiles, 2, 0, 1, 4);
+    tilesGrid->setColumnStretch(1, 1);
+    tilesGrid->setColumnStretch(3, 1);
+    box->addWidget(fraNumberTiles);
+
+    fraTilePlacement = named(new QGroupBox(panel), "fraTilePlacement");
+    auto *placementGrid = new QGridLayout(fraTilePlacement);
+    imgArrow = named(new QLabel(fraTilePlacement), "imgArrow");
+    imgArrow->setPixmap(QPixmap(QStringLiteral(":/quiltera/images/arrow_pad.png")));
+    imgArrow->setFixedSize(72, 72);
+    imgArrow->installEventFilter(this);
+    Label5 = named(new QLabel(fraTilePlacement), "Label5");
+    Label8 = named(new QLabel(fraTilePlacement), "Label8");
+    lblLrValue = named(new QLabel(fraTilePlacement), "lblLrValue");
+    lblTbValue = named(new QLabel(fraTilePlacement), "lblTbValue");
+    auto *readouts = new QGridLayout;
+    readouts->addWidget(Label5, 0, 0);
+    readouts->addWidget(lblLrValue, 1, 0);
+    readouts->addWidget(Label8, 2, 0);
+    readouts->addWidget(lblTbValue, 3, 0);
+    placementGrid->addWidget(imgArrow, 0, 0, 4, 1, Qt::AlignCenter);
+    placementGrid->addLayout(readouts, 0, 1, 4, 1);
+    lblZoom = named(new QLabel(fraTilePlacement), "lblZoom");
+    lblZoomAmount = named(new QLabel(fraTilePlacement), "lblZoomAmount");
+    lblZoomMin = named(new QLabel(fraTilePlacement), "lblZoomMin");
+    lblZoomMax = named(new QLabel(fraTilePlacement), "lblZoomMax");
+    scrZoom = named(new QScrollBar(Qt::Horizontal, fraTilePlacement), "scrZoom");
+    scrZoom->setRange(0, 400);
+    scrZoom->setSingleStep(1);
+    scrZoom->setPageStep(20);
+    scrZoom->setValue(0);
+    scrZoom->setMinimumWidth(120);
+    auto *zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(lblZoom);
+    zoomRow->addWidget(lblZoomAmount);
+    zoomRow->addStretch(1);
+    placementGrid->addLayout(zoomRow, 4, 0, 1, 2);
+    auto *scrollRow = new QHBoxLayout;
+    scrollRow->addWidget(lblZoomMin);
+    scrollRow->addWidget(scrZoom, 1);
+    scrollRow->addWidget(lblZoomMax);
+    placementGrid->addLayout(scrollRow, 5, 0, 1, 2);
+    placementGrid->setColumnStretch(1, 1);
+    box->addWidget(fraTilePlacement);
+
+    fraPosterSize = named(new QGroupBox(panel), "fraPosterSize");
+    auto *reportGrid = new QGridLayout(fraPosterSize);
+    Label2 = named(new QLabel(fraPosterSize), "Label2");
+    Label4 = named(new QLabel(fraPosterSize), "Label4");
+    Label6 = named(new QLabel(fraPosterSize), "Label6");
+    Label13 = named(new QLabel(fraPosterSize), "Label13");
+    lblFinalSize = named(new QLabel(fraPosterSize), "lblFinalSize");
+    lblResolution = named(new QLabel(fraPosterSize), "lblResolution");
+    lblQuality = named(new QLabel(fraPosterSize), "lblQuality");
+    lblMPixVal = named(new QLabel(fraPosterSize), "lblMPixVal");
+    reportGrid->addWidget(Label2, 0, 0);
+    reportGrid->addWidget(lblFinalSize, 0, 1);
+    reportGrid->addWidget(Label4, 1, 0);
+    reportGrid->addWidget(lblResolution, 1, 1);
+    reportGrid->addWidget(Label6, 2, 0);
+    reportGrid->addWidget(lblQuality, 2, 1);
+    reportGrid->addWidget(Label13, 3, 0);
+    reportGrid->addWidget(lblMPixVal, 3, 1);
+    reportGrid->setColumnStretch(1, 1);
+    box->addWidget(fraPosterSize);
+    box->addStretch(1);
+
+    for (QGroupBox *frame : {fraPrintInfo, fraNumberTiles, fraTilePlacement, fraPosterSize})
+        frame->installEventFilter(this);
+    panel->setMinimumWidth(280);
+    panel->setMaximumWidth(380);
+    return panel;
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(AppStrings::kMenuFile);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = named(mnuFile->addAction(AppStrings::kMenuExit), "mnuExit");
+    QMenu *mnuTools = menuBar()->addMenu(AppStrings::kMenuTools);
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuPaperSize = named(mnuTools->addAction(AppStrings::kMenuPaperSize), "mnuPaperSize");
+    mnuEdgeClip = named(mnuTools->addAction(AppStrings::kMenuEdgeClip), "mnuEdgeClip");
+    QMenu *mnuHelp = menuBar()->addMenu(AppStrings::kMenuHelp);
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuContent = named(mnuHelp->addAction(AppStrings::kMenuContent), "mnuContent");
+    mnuAbout = named(mnuHelp->addAction(AppStrings::kMenuAbout), "mnuAbout");
+}
+
+void frmMain::InitMainCaptions()
+{
+    QApplication::setApplicationName(AppStrings::kAppTitle);
+    setWindowTitle(AppStrings::kAppTitle);
+    using namespace AppStrings;
+    lblStep1->setText(kStep1);
+    Label7->setText(kStep2);
+    Label11->setText(kStep3);
+    lblStep4->setText(kStep4);
+    lblStep4Arrow->setText(kStep4Arrow);
+
+    const auto caption = [](auto *control, const QString &text, const QString &tip = QString()) {
+        control->setText(text);
+        control->setToolTip(tip);
+    };
+    caption(cmdMyDoc, kMyDocCaption, kMyDocTip);
+    caption(cmdDesktop, kDesktopCaption, kDesktopTip);
+    caption(chkPreviewTiles, QLatin1Char(' ') + kShowTilesCaption, QLatin1Char(' ') + kShowTilesTip);
+    caption(chkRotateTiles, kRotateTilesCaption, kRotateTilesTip);
+    caption(cmdLargePreview, kPreviewCaption, kPreviewTip);
+    cmbRotate->setToolTip(kRotateImageTip);
+    fraPosterSize->setTitle(kPosterSizeFrame);
+    caption(Label13, withColon(kMegaPixels));
+    lblMPixVal->setToolTip(kMegaPixelsTip);
+    caption(Label2, withColon(kSize));
+    lblFinalSize->setToolTip(kFinalSizeTip);
+    caption(Label4, withColon(kResolution));
+    caption(Label6, withColon(kQuality));
+    lblQuality->setToolTip(kQualityTip);
+    lblResolution->setToolTip(kResolutionTip);
+    fraTilePlacement->setTitle(kTilePlacementFrame);
+    imgArrow->setToolTip(kArrowTip);
+    caption(Label8, withColon(kVertical));
+    caption(Label5, withColon(kHorizontal));
+    lblLrValue->setToolTip(kLrValueTip);
+    lblTbValue->setToolTip(kTbValueTip);
+    lblZoomAmount->setToolTip(kZoomAmountTip);
+    caption(lblZoom, withColon(kZoom));
+    lblZoomMin->setText(kZoomMin);
+    lblZoomMax->setText(kZoomMax);
+    fraNumberTiles->setTitle(withColon(kNumberTilesFrame));
+    caption(chkLockWh, kLockWhCaption, kLockWhTip);
+    caption(lblTilesWide, withColon(kWide));
+    caption(lblTilesHigh, withColon(kHigh));
+    cmbTilesWide->setToolTip(kTilesWideTip);
+    cmbTilesHigh->setToolTip(kTilesHighTip);
+    caption(cmdSaveNow, kSaveNowCaption, kSaveNowTip);
+    caption(cmdQuit, kQuitCaption, kQuitTip);
+    fraPrintInfo->setTitle(kPrintInfoFrame);
+    cmdEditPaperSize->setToolTip(kEditPaperTip);
+    caption(chkPrinterClips, kPrinterClipsCaption, kPrinterClipsTip);
+    caption(cmdConfig, kConfigCaption, kConfigTip);
+    cmbCurBtm->setToolTip(kCurBtmTip);
+    caption(Label12, withColon(kUnits), kUnitsTip);
+    caption(Label14, withColon(kTrimmed), kTrimmedTip);
+    caption(Label9, withColon(kSize), kPaperSizeTip);
+    caption(Label1, withColon(kPaper), kPaperTip);
+    picCur->setToolTip(kCanvasTip);
+    cmbFileType->setToolTip(kFileTypeTip);
+    lstFiles->setToolTip(kFilesTip);
+    Dir1->setToolTip(kDirTip);
+    Drive1->setToolTip(kDriveTip);
+    for (QLabel *value : {lblFinalSize, lblResolution, lblQuality, lblMPixVal, lblLrValue, lblTbValue})
+        value->setText(kNoValue);
+    lblZoomAmount->setText(QStringLiteral("(0%)"));
+    FillMainLists();
+}
+
+void frmMain::FillMainLists()
+{
+    cmbFileType->addItems(AppStrings::kFileTypeItems);
+    cmbRotate->addItems(AppStrings::kRotateItems);
+    for (int count = 1; count <= kTileListCount; ++count) {
+        cmbTilesWide->addItem(QString::number(count));
+        cmbTilesHigh->addItem(QString::number(count));
+    }
+    Drive1->addItems(mountedDriveRoots());
+}
+
+void frmMain::wireEvents()
+{
+    connect(Drive1, &QComboBox::activated, this, &frmMain::Drive1_Change);
+    connect(Dir1, &FolderList::pathChanged, this, &frmMain::Dir1_Change);
+    connect(cmbFileType, &QComboBox::currentIndexChanged, this, &frmMain::cmbFileType_Click);
+    connect(cmdDesktop, &QPushButton::clicked, this, &frmMain::cmdDesktop_Click);
+    connect(cmdMyDoc, &QPushButton::clicked, this, &frmMain::cmdMyDoc_Click);
+    connect(lstFiles, &QListWidget::itemClicked, this, &frmMain::lstFiles_Click);
+    connect(lstFiles, &QListWidget::itemActivated, this, &frmMain::lstFiles_Click);
+
+    connect(cmbTilesWide, &QComboBox::currentIndexChanged, this, &frmMain::cmbTilesWide_Click);
+    connect(cmbTilesHigh, &QComboBox::currentIndexChanged, this, &frmMain::cmbTilesHigh_Click);
+    connect(chkLockWh, &QCheckBox::toggled, this, &frmMain::chkLockWh_Click);
+    connect(chkRotateTiles, &QCheckBox::toggled, this, &frmMain::chkRotateTiles_Click);
+    connect(cmbRotate, &QComboBox::activated, this, &frmMain::cmbRotate_Click);
+    connect(scrZoom, &QScrollBar::valueChanged, this, &frmMain::scrZoom_Change);
+    connect(chkPreviewTiles, &QCheckBox::toggled, this, &frmMain::chkPreviewTiles_Click);
+    connect(chkPrinterClips, &QCheckBox::toggled, this, &frmMain::chkPrinterClips_Click);
+    connect(cmbCurBtm, &QComboBox::currentIndexChanged, this, &frmMain::cmbCurBtm_Click);
+    connect(tmrImg, &QTimer::timeout, this, &frmMain::tmrImg_Timer);
+    connect(picCur, &CanvasWidget::pressed, this, &frmMain::picCur_MouseDown);
+    connect(picCur, &CanvasWidget::moved, this, &frmMain::picCur_MouseMove);
+    connect(picCur, &CanvasWidget::released, this, &frmMain::picCur_MouseUp);
+    connect(picCur, &CanvasWidget::resized, this, &frmMain::scheduleRefit);
+    connect(m_refitTimer, &QTimer::timeout, this, [this] {
+        if (m_layout.bImgSelected)
+            FitImageToCanvas();
+    });
+
+    connect(cmdLargePreview, &QPushButton::clicked, this, &frmMain::cmdLargePreview_Click);
+    connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);
+    connect(cmdEditPaperSize, &QToolButton::clicked, this, &frmMain::OpenPaperDialog);
+    connect(mnuPaperSize, &QAction::triggered, this, &frmMain::OpenPaperDialog);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::cmdConfig_Click);
+    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::mnuEdgeClip_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::cmdQuit_Click);
+    connect(mnuContent, &QAction::triggered, this, &frmMain::OpenHelpFile);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+void frmMain::Form_Load()
+{
+    InitMainCaptions();
+    // Filling the lists must not run their handlers, so the wiring follows the texts.
+    wireEvents();
+    m_bSkipSettingWrite = true;
+    RestoreStartupState();
+    createImageObjects();
+    m_layout.bTileRotated = false;
+    m_layout.iImgRotation = 0;
+    cmbRotate->setCurrentIndex(0);
+    RefreshFileList();
+    UpdateMainFormCaption();
+    m_layout.iHPlacement = 100;
+    m_layout.iVPlacement = 100;
+    m_bSkipSettingWrite = false;
+    m_helpFile = FindHelpFile(
+        helpFileFolders(m_prefs.GetPref(kPrefAppDir), QCoreApplication::applicationDirPath()));
+    m_specialFolders = InitSpecialFolders();
+}
+
+void frmMain::RestoreStartupState()
+{
+    m_bStartupBusy = true;
+    {
+        const QSignalBlocker quiet(cmbFileType);
+        cmbFileType->setCurrentIndex(0);
+    }
+    restoreLastFolder();
+    const MainSettings stored = LoadPreferences();
+    m_bSkipSettingWrite = true;
+    m_bStartupBusy = false;
+    QCoreApplication::processEvents();
+    UpdatePlacementLabels();
+    // The stored profile is selected once more with the start-up guard lifted, so the
+    // report below is computed with its trims.
+    selectProfile(stored.profileIndex);
+    UpdateOutputSize();
+}
+
+void frmMain::restoreLastFolder()
+{
+    const QString stored = m_prefs.GetPref(kPrefLastFolder);
+    if (isAccessibleFolder(stored) && showDriveAndFolder(driveOfPath(stored), stored))
+        return;
+    const QString home = QDir::homePath();
+    showDriveAndFolder(driveOfPath(home), home);
+}
+
+bool frmMain::showDriveAndFolder(const QString &drive, const QString &folder)
+{
+    if (!isAccessibleFolder(folder))
+        return false;
+    if (Drive1->findText(drive) < 0)
+        Drive1->addItem(drive);
+    Drive1->setCurrentIndex(Drive1->findText(drive));
+    m_sCurDrive = drive;
+    return Dir1->setPath(folder);
+}
+
+MainSettings frmMain::LoadPreferences()
+{
+    m_bSkipSettingWrite = true;
+    loadProfiles();
+    const MainSettings stored = ::LoadPreferences(m_prefs, m_profiles.profiles().size(), kTileListCount);
+
+    m_layout.sPaperRegLine = stored.paperRegLine;
+    PaperSelection paper;
+    paper.initPaperSizes();
+    paper.setPrefFromRegLine(stored.paperRegLine);
+    const PaperValues values = paper.getWhuValues();
+    m_layout.units = values.units;
+    m_layout.dTileWidth = values.tileWidth;
+    m_layout.dTileHeight = values.tileHeight;
+    m_layout.dPaperWidth = values.paperWidth;
+    m_layout.dPaperHeight = values.paperHeight;
+    m_layout.sPaperName = values.paperName;
+    UpdatePaperLabels();
+
+    chkLockWh->setChecked(stored.lockWh == 1);
+    cmbTilesWide->setCurrentIndex(stored.tilesWideIndex);
+    cmbTilesHigh->setCurrentIndex(stored.tilesHighIndex);
+    m_bSkipOutputUpdate = true;
+    chkPrinterClips->setChecked(stored.compensation == 1);
+    cmbCurBtm->setEnabled(chkPrinterClips->isChecked());
+    m_bSkipOutputUpdate = false;
+    selectProfile(stored.profileIndex);
+    chkPreviewTiles->setChecked(stored.showTiles == 1);
+    m_layout.iMarginLocked = stored.marginLocked;
+    m_bSkipSettingWrite = false;
+    return stored;
+}
+
+void frmMain::loadProfiles()
+{
+    const QString previousText = cmbCurBtm->currentText();
+    const int previousRow = cmbCurBtm->currentIndex();
+    m_profiles.initControls();
+    const QStringList names = m_profiles.profileNames();
+    const QSignalBlocker quiet(cmbCurBtm);
+    cmbCurBtm->clear();
+    cmbCurBtm->addItems(names);
+    cmbCurBtm->setCurrentIndex(followSelectionByName(names, previousText, previousRow));
+}
+
+void frmMain::selectProfile(int index)
+{
+    if (index < 0 || index >= cmbCurBtm->count())
+        index = 0;
+    if (cmbCurBtm->currentIndex() == index)
+        cmbCurBtm_Click();
+    else
+        cmbCurBtm->setCurrentIndex(index);
+}
+
+void frmMain::createImageObjects()
+{
+    m_img = CreateImageObject();
+    m_imgDisplay = CreateImageObject();
+    m_imgOverlay = CreateImageObject();
+    m_imgSpare = CreateImageObject();
+    // The fatal-error handler ends the program when an image cannot be made; should it
+    // return, going on without images is still impossible.
+    if (!m_img || !m_imgDisplay || !m_imgOverlay || !m_imgSpare)
+        std::exit(EXIT_FAILURE);
+}
+
+void frmMain::UpdateMainFormCaption()
+{
+    setWindowTitle(BuildAppCaption(true));
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout state, report and labels
+
+void frmMain::refreshLayoutInputs()
+{
+    m_layout.tilesWideIndex = cmbTilesWide->currentIndex();
+    m_layout.tilesHighIndex = cmbTilesHigh->currentIndex();
+    m_layout.lockWh = chkLockWh->isChecked();
+    m_layout.bTileRotated = chkRotateTiles->isChecked();
+    m_layout.zoom = scrZoom->value();
+    m_layout.compensation = chkPrinterClips->isChecked();
+    m_layout.edgeTrimInches = m_profiles.FillCurEdgeTrimInches(cmbCurBtm->currentIndex());
+}
+
+bool frmMain::checkTileSizes()
+{
+    refreshLayoutInputs();
+    double dW = 0;
+    double dH = 0;
+    return CheckTileSizes(m_layout, dW, dH);
+}
+
+void frmMain::ShowTileSizeWarning()
+{
+    messages().showMessage(TileSizeWarningText(m_layout.units), LayoutStrings::kInvalidTileSizeTitle,
+                           MessageIcon::Critical);
+}
+
+void frmMain::UpdateOutputSize()
+{
+    if (m_bStartupBusy)
+        return;
+    refreshLayoutInputs();
+    const std::optional<OutputReport> report = computeOutputReport(m_layout);
+    if (!report)
+        return;
+    lblFinalSize->setText(report->finalSize);
+    lblResolution->setText(report->resolution);
+    lblQuality->setText(report->quality);
+    lblMPixVal->setText(report->megapixels);
+    UpdateActionButtons();
+}
+
+void frmMain::UpdateActionButtons()
+{
+    refreshLayoutInputs();
+    const bool enabled = actionButtonsEnabled(m_layout);
+    cmdSaveNow->setEnabled(enabled);
+    cmdLargePreview->setEnabled(enabled);
+}
+
+void frmMain::UpdatePaperLabels()
+{
+    const PaperLabels labels = paperLabels(m_layout);
+    lblPaperSize->setText(labels.paperSize);
+    lblTileSize->setText(labels.tileSize);
+    lblPaperName->setText(labels.paperName);
+    lblUnits->setText(labels.units);
+}
+
+void frmMain::UpdatePlacementLabels()
+{
+    if (!m_layout.bImgSelected) {
+        lblLrValue->setText(AppStrings::kNoValue);
+        lblTbValue->setText(AppStrings::kNoValue);
+        return;
+    }
+    const int shownWidth = nearestInt32(m_layout.lImgWidth * m_dCanvasScale).value_or(0);
+    const int shownHeight = nearestInt32(m_layout.lImgHeight * m_dCanvasScale).value_or(0);
+    const PlacementReadout horizontal = placementReadout(
+        PlacementAxis::Horizontal, m_iGridRight - m_iGridLeft + 1, shownWidth, m_layout.iHPlacement);
+    const PlacementReadout vertical = placementReadout(
+        PlacementAxis::Vertical, m_iGridBottom - m_iGridTop + 1, shownHeight, m_layout.iVPlacement);
+    m_layout.iHPlacement = horizontal.placement;
+    m_layout.iVPlacement = vertical.placement;
+    lblLrValue->setText(horizontal.text);
+    lblTbValue->setText(vertical.text);
+}
+
+void frmMain::RedrawCanvas()
+{
+    if (!m_layout.bImgSelected)
+        return;
+    refreshLayoutInputs();
+    // The tile grid over the picture is drawn by the overlay; until it is, the plain
+    // fitted image is shown.
+    picCur->setPicture(m_imgDisplay->image());
+}
+
+void frmMain::SavePreferences()
+{
+    m_bSkipSettingWrite = true;
+    MainSettings settings;
+    settings.tilesWideIndex = cmbTilesWide->currentIndex();
+    settings.tilesHighIndex = cmbTilesHigh->currentIndex();
+    settings.paperRegLine = getPaperRegLine();
+    settings.compensation = chkPrinterClips->isChecked() ? 1 : 0;
+    settings.profileIndex = cmbCurBtm->currentIndex();
+    settings.showTiles = chkPreviewTiles->isChecked() ? 1 : 0;
+    settings.lockWh = chkLockWh->isChecked() ? 1 : 0;
+    settings.marginLocked = m_layout.iMarginLocked;
+    ::SavePreferences(m_prefs, settings);
+    m_bSkipSettingWrite = false;
+}
+
+bool frmMain::setNewTileVals(const QString &sNewCurPaperName, Units iNewCurUnits, double dNewCurTileWidth,
+                             double dNewCurTileHeight, double dNewCurPaperWidth, double dNewCurPaperHeight,
+                             const QString &sNewPaperRegLine)
+{
+    ::setNewTileVals(m_layout, sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
+                     dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
+    UpdatePaperLabels();
+    UpdateOutputSize();
+    if (!m_bSkipSettingWrite) {
+        SavePreferences();
+        UpdateActionButtons();
+        RedrawCanvas();
+        UpdatePlacementLabels();
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Pointer
+
+void frmMain::SetPointerMode(int mode)
+{
+    switch (mode) {
+    case 0:
+        setCursor(Qt::ArrowCursor);
+        picCur->setCursor(Qt::ArrowCursor);
+        break;
+    case 1:
+        picCur->setCursor(Qt::CrossCursor);
+        break;
+    case 2:
+        picCur->setCursor(Qt::SizeAllCursor);
+        break;
+    case 3:
+        setCursor(Qt::WaitCursor);
+        picCur->setCursor(Qt::WaitCursor);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    // Over the window background a drag of the tile grid that left the canvas ends.
+    m_bCanvasDrag = false;
+    SetPointerMode(0);
+    QMainWindow::mouseMoveEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == imgArrow) {
+        if (event->type() == QEvent::MouseButtonPress)
+            imgArrow_MouseDown(static_cast<QMouseEvent *>(event)->position());
+        else if (event->type() == QEvent::MouseButtonRelease)
+            imgArrow_MouseUp();
+    } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        SetPointerMode(0);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Image browser
+
+QString frmMain::currentFolder() const
+{
+    return Dir1->path();
+}
+
+void frmMain::RefreshFileList(bool doNotStore)
+{
+    const QString folder = Dir1->path();
+    const std::optional<QStringList> names =
+        listFolderFiles(folder, fileTypeFilterFromIndex(cmbFileType->currentIndex()));
+    if (!names)
+        return;
+    lstFiles->clear();
+    lstFiles->addItems(*names);
+    ShowCanvasNotice(names->isEmpty() ? 1 : 2);
+    if (!doNotStore)
+        m_prefs.SavePref(kPrefLastFolder, folder);
+}
+
+void frmMain::Drive1_Change()
+{
+    const QString chosen = Drive1->currentText();
+    const QString previousFolder = Dir1->path();
+    if (chosen == m_sCurDrive)
+        return;
+    if (!Dir1->setPath(chosen)) {
+        messages().showMessage(AppStrings::kInvalidDriveText, AppStrings::kInvalidDriveTitle,
+                               MessageIcon::Critical);
+        Drive1->setCurrentIndex(Drive1->findText(m_sCurDrive));
+        if (!Dir1->setPath(previousFolder))
+            RefreshFileList();
+        return;
+    }
+    m_sCurDrive = chosen;
+}
+
+void frmMain::Dir1_Change()
+{
+    m_layout.bImgSelected = false;
+    RefreshFileList();
+    UpdatePlacementLabels();
+    UpdateActionButtons();
+}
+
+void frmMain::cmbFileType_Click()
+{
+    RefreshFileList(true);
+}
+
+void frmMain::cmdDesktop_Click()
+{
+    goToSpecialFolder(m_specialFolders.desktop, AppStrings::kNoDesktopText);
+}
+
+void frmMain::cmdMyDoc_Click()
+{
+    goToSpecialFolder(m_specialFolders.documents, AppStrings::kNoMyDocText);
+}
+
+void frmMain::goToSpecialFolder(const QString &path, const QString &failureText)
+{
+    if (!m_specialFolders.found || !showDriveAndFolder(driveOfPath(path), path))
+        messages().showMessage(failureText, AppStrings::kProblemTitle, MessageIcon::Critical);
+}
+
+// ---------------------------------------------------------------------------------------
+// Image loading
+
+void frmMain::lstFiles_Click()
+{
+    LoadSelectedImage();
+    UpdateActionButtons();
+}
+
+void frmMain::ShowCanvasNotice(int kind)
+{
+    const QImage notice = noticePicture(kind);
+    if (!notice.isNull())
+        picCur->setPicture(notice);
+}
+
+void frmMain::LoadSelectedImage()
+{
+    QListWidgetItem *selected = lstFiles->currentItem();
+    if (selected == nullptr || !selected->isSelected()) {
+        picCur->clearPicture();
+        m_layout.bImgSelected = false;
+        UpdateOutputSize();
+        return;
+    }
+    if (!checkTileSizes())
+        chkPreviewTiles->setChecked(false);
+
+    const QString name = selected->text();
+    if (!hasLoadableImageEnding(name)) {
+        loadFailed();
+        return;
+    }
+    const QString path = QDir(Dir1->path()).filePath(name);
+    SetPointerMode(3);
+    ShowCanvasNotice(4);
+    picCur->repaint();
+
+    if (!m_img->LoadFile(path)) {
+        loadFailed();
+        return;
+    }
+    m_sCurImgPath = path;
+    m_layout.lImgWidth = m_img->Width();
+    m_layout.lImgHeight = m_img->Height();
+
+    const int angle = rotationForListIndex(cmbRotate->currentIndex());
+    if (angle != 0 && !m_img->Rotate(angle)) {
+        loadFailed();
+        return;
+    }
+    m_layout.iImgRotation = angle;
+    if (angle == 90 || angle == 270)
+        std::swap(m_layout.lImgWidth, m_layout.lImgHeight);
+
+    if (isBelowMinimumSize(m_layout.lImgWidth, m_layout.lImgHeight)) {
+        messages().showMessage(smallImageMessage(), AppStrings::kSmallImageTitle, MessageIcon::Critical);
+        loadFailed();
+        return;
+    }
+    FitImageToCanvas();
+    SetPointerMode(0);
+}
+
+void frmMain::loadFailed()
+{
+    ShowCanvasNotice(3);
+    m_layout.bImgSelected = false;
+    UpdateOutputSize();
+    SetPointerMode(0);
+}
+
+void frmMain::FitImageToCanvas()
+{
+    const QSize room = picCur->canvasSize();
+    const CanvasFit fit =
+        fitImageToCanvas(m_layout.lImgWidth, m_layout.lImgHeight, room.width(), room.height());
+    if (!m_imgDisplay->FromImage(*m_img) || !m_imgDisplay->Resize(fit.width, fit.height)) {
+        loadFailed();
+        return;
+    }
+    m_dCanvasScale = fit.scale;
+    m_layout.bImgSelected = true;
+    RedrawCanvas();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+    UpdateActionButtons();
+}
+
+void frmMain::scheduleRefit()
+{
+    if (m_layout.bImgSelected)
+        m_refitTimer->start();
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout controls
+
+void frmMain::cmbTilesWide_Click()
+{
+    if (m_bStartupBusy)
+        return;
+    if (chkLockWh->isChecked() && cmbTilesHigh->currentIndex() != cmbTilesWide->currentIndex()) {
+        cmbTilesHigh->setCurrentIndex(cmbTilesWide->currentIndex());
+        return; // the other list's handler brings everything up to date
+    }
+    tileCountChanged();
+}
+
+void frmMain::cmbTilesHigh_Click()
+{
+    if (m_bStartupBusy)
+        return;
+    if (chkLockWh->isChecked() && cmbTilesWide->currentIndex() != cmbTilesHigh->currentIndex()) {
+        cmbTilesWide->setCurrentIndex(cmbTilesHigh->currentIndex());
+        return;
+    }
+    tileCountChanged();
+}
+
+void frmMain::tileCountChanged()
+{
+    UpdateOutputSize();
+    RedrawCanvas();
+    if (!m_bSkipSettingWrite)
+        SavePreferences();
+    UpdatePlacementLabels();
+}
+
+void frmMain::chkLockWh_Click()
+{
+    if (chkLockWh->isChecked())
+        cmbTilesHigh->setCurrentIndex(cmbTilesWide->currentIndex());
+    if (!m_bSkipSettingWrite)
+        SavePreferences();
+}
+
+void frmMain::chkRotateTiles_Click()
+{
+    m_layout.bTileRotated = chkRotateTiles->isChecked();
+    RedrawCanvas();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+}
+
+void frmMain::cmbRotate_Click()
+{
+    if (!m_layout.bImgSelected)
+        return;
+    const int angle = rotationForListIndex(cmbRotate->currentIndex());
+    RotateImageTo(angle);
+    m_layout.iImgRotation = angle;
+    UpdateOutputSize();
+}
+
+void frmMain::RotateImageTo(int angle)
+{
+    int delta = angle - m_layout.iImgRotation;
+    if (delta < 0)
+        delta += 360;
+    if (delta == 0)
+        return;
+    if (!m_img->Rotate(delta)) {
+        loadFailed();
+        return;
+    }
+    if (delta == 90 || delta == 270)
+        std::swap(m_layout.lImgWidth, m_layout.lImgHeight);
+    FitImageToCanvas();
+}
+
+void frmMain::scrZoom_Change()
+{
+    lblZoomAmount->setText(QStringLiteral("(%1%)").arg(scrZoom->value()));
+    RedrawCanvas();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+}
+
+void frmMain::chkPreviewTiles_Click()
+{
+    if (m_bSkipSettingWrite)
+        return;
+    if (chkPreviewTiles->isChecked() && !checkTileSizes()) {
+        ShowTileSizeWarning();
+        chkPreviewTiles->setChecked(false);
+        return;
+    }
+    RedrawCanvas();
+    SavePreferences();
+}
+
+void frmMain::chkPrinterClips_Click()
+{
+    const bool ticked = chkPrinterClips->isChecked();
+    cmbCurBtm->setEnabled(ticked);
+    if (m_bSkipOutputUpdate)
+        return;
+    UpdateOutputSize();
+    RedrawCanvas();
+    UpdatePlacementLabels();
+    if (m_bSkipSettingWrite)
+        return;
+    SavePreferences();
+    if (ticked && m_profiles.IsInitialProfile(cmbCurBtm->currentIndex()))
+        messages().showMessage(AppStrings::kEdgeIntroText, AppStrings::kEdgeIntroTitle,
+                               MessageIcon::Information);
+}
+
+void frmMain::cmbCurBtm_Click()
+{
+    UpdateOutputSize();
+    RedrawCanvas();
+    if (!m_bSkipSettingWrite)
+        SavePreferences();
+}
+
+// ---------------------------------------------------------------------------------------
+// Arrow pad and canvas dragging: the placement steps are filled in with the overlay.
+
+void frmMain::imgArrow_MouseDown(const QPointF &)
+{
+    m_iArrowTicks = 0;
+}
+
+void frmMain::imgArrow_MouseUp()
+{
+    m_iArrowDirection = 0;
+    tmrImg->stop();
+}
+
+void frmMain::tmrImg_Timer()
+{
+    UpdatePlacementLabels();
+    RedrawCanvas();
+}
+
+void frmMain::picCur_MouseDown(const QPointF &, Qt::MouseButton)
+{
+}
+
+void frmMain::picCur_MouseMove(const QPointF &)
+{
+    if (!m_bCanvasDrag)
+        SetPointerMode(0);
+}
+
+void frmMain::picCur_MouseUp(const QPointF &, Qt::MouseButton)
+{
+    m_bCanvasDrag = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Other windows: preview, save, paper and edge calibration dialogs open from here.
+
+void frmMain::cmdLargePreview_Click()
+{
+}
+
+void frmMain::cmdSaveNow_Click()
+{
+}
+
+void frmMain::OpenPaperDialog()
+{
+}
+
+void frmMain::cmdConfig_Click()
+{
+    UpdateOutputSize();
+    RedrawCanvas();
+}
+
+void frmMain::mnuEdgeClip_Click()
+{
+}
+
+// ---------------------------------------------------------------------------------------
+// Help and about
+
+void frmMain::OpenHelpFile()
+{
+    if (m_helpFile.isEmpty() || !QFileInfo(m_helpFile).isFile()) {
+        messages().showMessage(AppStrings::kHelpMissingStart + QStringLiteral(" (") + AppStrings::kHelpFileName
+                                   + QStringLiteral(") ") + AppStrings::kHelpMissingEnd,
+                               AppStrings::kHelpMissingTitle, MessageIcon::Critical);
+        return;
+    }
+    if (m_help.isNull())
+        m_help = new frmHelp(this);
+    m_help->showFile(m_helpFile);
+}
+
+void frmMain::ShowAbout()
+{
+    if (m_about.isNull())
+        m_about = new frmAbout(this);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+// ---------------------------------------------------------------------------------------
+// Ending
+
+void frmMain::cmdQuit_Click()
+{
+    tmrImg->stop();
+    m_endProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    SavePreferences();
+    tmrImg->stop();
+    event->accept();
+    m_endProgram();
+}

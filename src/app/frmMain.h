@@ -1,0 +1,278 @@
+#pragma once
+
+#include "app/SpecialFolders.h"
+#include "calibration/ProfileStore.h"
+#include "imaging/ImageObject.h"
+#include "imaging/ImageObjectFactory.h"
+#include "layout/LayoutState.h"
+#include "prefs/MainSettings.h"
+#include "prefs/PreferenceStore.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class CanvasWidget;
+class FolderList;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class frmAbout;
+class frmHelp;
+
+// The program's main and only long-lived window: the image browser, the working canvas,
+// the tile and paper settings and the poster report. It owns the poster layout and the
+// loaded image; the arithmetic lives in the engine, this class only wires controls to it.
+// Every control carries its name as its object name.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Settings are read from and written to the given store; the start-up sequence runs
+    // before the constructor returns, leaving the window ready to be shown.
+    explicit frmMain(PreferenceStore prefs = PreferenceStore(), QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // How "Exit" ends the program; by default it leaves the event loop at once.
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+
+    void UpdateMainFormCaption();
+    void UpdatePlacementLabels();
+    void UpdateOutputSize();
+    void UpdateActionButtons();
+    void UpdatePaperLabels();
+    void RedrawCanvas();
+    void SavePreferences();
+
+    // Pointer modes: 0 arrow, 1 crosshair, 2 four-way move, 3 hourglass; others do nothing.
+    void SetPointerMode(int mode);
+
+    // Image loading
+    void LoadSelectedImage();
+    void FitImageToCanvas();
+    // Notice kinds: 1 pick a folder, 2 pick an image, 3 loading failed, 4 loading.
+    void ShowCanvasNotice(int kind);
+
+    // Image browser
+    void RefreshFileList(bool doNotStore = false);
+
+    // Help and about
+    void OpenHelpFile();
+    void ShowAbout();
+
+    // Called by the paper dialog when the user accepts a paper.
+    bool setNewTileVals(const QString &sNewCurPaperName, Units iNewCurUnits, double dNewCurTileWidth,
+                        double dNewCurTileHeight, double dNewCurPaperWidth, double dNewCurPaperHeight,
+                        const QString &sNewPaperRegLine);
+    QString getPaperRegLine() const { return m_layout.sPaperRegLine; }
+    Units getCurUnits() const { return m_layout.units; }
+    void setWhMarginLockedVal(int iNewVal) { m_layout.iMarginLocked = iNewVal; }
+
+    // State read by other windows and by tests.
+    const LayoutState &layout() const { return m_layout; }
+    bool bImgSelected() const { return m_layout.bImgSelected; }
+    double dCanvasScale() const { return m_dCanvasScale; }
+    const QString &sCurImgPath() const { return m_sCurImgPath; }
+    const QString &sCurDrive() const { return m_sCurDrive; }
+    const QString &helpFilePath() const { return m_helpFile; }
+    const ImageObject &img() const { return *m_img; }
+    const ImageObject &imgDisplay() const { return *m_imgDisplay; }
+    const ProfileStore &profileStore() const { return m_profiles; }
+    QString currentFolder() const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Building the window
+    void buildControls();
+    void buildMenus();
+    QWidget *buildBrowserPanel();
+    QWidget *buildCanvasPanel();
+    QWidget *buildSettingsPanel();
+    void InitMainCaptions();
+    void FillMainLists();
+    void wireEvents();
+
+    // Start-up
+    void Form_Load();
+    void RestoreStartupState();
+    void restoreLastFolder();
+    MainSettings LoadPreferences();
+    void loadProfiles();
+    void selectProfile(int index);
+    void createImageObjects();
+
+    // Keeping the layout in step with the controls
+    void refreshLayoutInputs();
+    bool checkTileSizes();
+    void ShowTileSizeWarning();
+
+    // Image browser events
+    void Drive1_Change();
+    void Dir1_Change();
+    void cmbFileType_Click();
+    void cmdDesktop_Click();
+    void cmdMyDoc_Click();
+    void goToSpecialFolder(const QString &path, const QString &failureText);
+    bool showDriveAndFolder(const QString &drive, const QString &folder);
+
+    // Image loading
+    void lstFiles_Click();
+    void loadFailed();
+
+    // Layout controls
+    void cmbTilesWide_Click();
+    void cmbTilesHigh_Click();
+    void tileCountChanged();
+    void chkLockWh_Click();
+    void chkRotateTiles_Click();
+    void cmbRotate_Click();
+    void RotateImageTo(int angle);
+    void scrZoom_Change();
+    void chkPreviewTiles_Click();
+    void chkPrinterClips_Click();
+    void cmbCurBtm_Click();
+
+    // Arrow pad and dragging on the canvas
+    void imgArrow_MouseDown(const QPointF &position);
+    void imgArrow_MouseUp();
+    void tmrImg_Timer();
+    void picCur_MouseDown(const QPointF &position, Qt::MouseButton button);
+    void picCur_MouseMove(const QPointF &position);
+    void picCur_MouseUp(const QPointF &position, Qt::MouseButton button);
+
+    // Other windows
+    void cmdLargePreview_Click();
+    void cmdSaveNow_Click();
+    void OpenPaperDialog();
+    void cmdConfig_Click();
+    void mnuEdgeClip_Click();
+    void cmdQuit_Click();
+    void scheduleRefit();
+
+    void setPlacementText(QLabel *label, const QString &text);
+    void setValueLabel(QLabel *label, const QString &text);
+
+    PreferenceStore m_prefs;
+    ProfileStore m_profiles;
+    LayoutState m_layout;
+    SpecialFolders m_specialFolders;
+    std::function<void()> m_endProgram;
+
+    std::unique_ptr<ImageObject> m_img;
+    std::unique_ptr<ImageObject> m_imgDisplay;
+    std::unique_ptr<ImageObject> m_imgOverlay;
+    std::unique_ptr<ImageObject> m_imgSpare;
+
+    QString m_sCurImgPath;
+    QString m_sCurDrive;
+    QString m_helpFile;
+    double m_dCanvasScale = 0.0;
+    bool m_bSkipSettingWrite = false;
+    bool m_bSkipOutputUpdate = false;
+    bool m_bStartupBusy = false;
+    bool m_bCanvasDrag = false;
+    int m_iGridLeft = 0;
+    int m_iGridTop = 0;
+    int m_iGridRight = 0;
+    int m_iGridBottom = 0;
+    int m_iArrowDirection = 0;
+    int m_iArrowTicks = 0;
+
+    // Step labels
+    QLabel *lblStep1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *lblStep4 = nullptr;
+    QLabel *lblStep4Arrow = nullptr;
+
+    // Image browser
+    QComboBox *Drive1 = nullptr;
+    FolderList *Dir1 = nullptr;
+    QComboBox *cmbFileType = nullptr;
+    QListWidget *lstFiles = nullptr;
+    QPushButton *cmdDesktop = nullptr;
+    QPushButton *cmdMyDoc = nullptr;
+
+    // Canvas and what sits under it
+    CanvasWidget *picCur = nullptr;
+    QCheckBox *chkPreviewTiles = nullptr;
+    QComboBox *cmbRotate = nullptr;
+    QPushButton *cmdLargePreview = nullptr;
+
+    // Number of tiles
+    QGroupBox *fraNumberTiles = nullptr;
+    QLabel *lblTilesWide = nullptr;
+    QLabel *lblTilesHigh = nullptr;
+    QComboBox *cmbTilesWide = nullptr;
+    QComboBox *cmbTilesHigh = nullptr;
+    QCheckBox *chkLockWh = nullptr;
+    QCheckBox *chkRotateTiles = nullptr;
+
+    // Print size per tile
+    QGroupBox *fraPrintInfo = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *lblPaperName = nullptr;
+    QLabel *lblPaperSize = nullptr;
+    QLabel *lblTileSize = nullptr;
+    QLabel *lblUnits = nullptr;
+    QToolButton *cmdEditPaperSize = nullptr;
+    QCheckBox *chkPrinterClips = nullptr;
+    QComboBox *cmbCurBtm = nullptr;
+    QPushButton *cmdConfig = nullptr;
+
+    // Tile placement
+    QGroupBox *fraTilePlacement = nullptr;
+    QLabel *imgArrow = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *lblLrValue = nullptr;
+    QLabel *lblTbValue = nullptr;
+    QLabel *lblZoom = nullptr;
+    QLabel *lblZoomAmount = nullptr;
+    QLabel *lblZoomMin = nullptr;
+    QLabel *lblZoomMax = nullptr;
+    QScrollBar *scrZoom = nullptr;
+    QTimer *tmrImg = nullptr;
+
+    // Final poster size
+    QGroupBox *fraPosterSize = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *lblFinalSize = nullptr;
+    QLabel *lblResolution = nullptr;
+    QLabel *lblQuality = nullptr;
+    QLabel *lblMPixVal = nullptr;
+
+    QPushButton *cmdSaveNow = nullptr;
+    QPushButton *cmdQuit = nullptr;
+
+    // Menus
+    QAction *mnuExit = nullptr;
+    QAction *mnuPaperSize = nullptr;
+    QAction *mnuEdgeClip = nullptr;
+    QAction *mnuContent = nullptr;
+    QAction *mnuAbout = nullptr;
+
+    QTimer *m_refitTimer = nullptr;
+    QPointer<frmAbout> m_about;
+    QPointer<frmHelp> m_help;
+};
