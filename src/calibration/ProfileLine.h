@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+// One edge calibration profile: how much a printer cuts off each edge, as trim indexes
+// in sixty-fourths of an inch, in the order top, right, bottom, left.
+struct EdgeProfile
+{
+    QString name; // shown in the lists; not unique, never holds a tab
+    std::array<int, 4> trimIndex{};
+
+    bool operator==(const EdgeProfile &) const = default;
+};
+
+inline constexpr int kMaxTrimIndex = 16;
+inline constexpr double kTrimStepsPerInch = 64.0;
+
+// One line of the profile file: the name, a tab, then each index as two digits
+// followed by a comma ("Kodak photo lab default\t03,04,03,02,").
+struct ProfileLineParse
+{
+    enum class Outcome {
+        Parsed,  // `profile` holds the line's profile
+        Skipped, // no tab, or an index outside 0 to 16: the line is left out
+        Failed,  // an index text that is not a number: the whole file fails to read
+    };
+    Outcome outcome = Outcome::Skipped;
+    EdgeProfile profile;
+};
+
+// Parses one line without its line end.
+ProfileLineParse ParseProfileLine(const QString &line);
+
+// The line of one profile, ending in CR LF, encoded as UTF-8.
+QByteArray formatProfileLine(const EdgeProfile &profile);
+
+// Decodes one line of the file: UTF-8, or Latin-1 for files written in a legacy
+// single-byte code page. A trailing CR is dropped.
+QString decodeProfileLine(QByteArray bytes);

@@ -1,0 +1,63 @@
+#include "prefs/MainSettings.h"
+
+#include "common/NumberFormat.h"
+#include "prefs/TwoDigitField.h"
+
+#include <optional>
+
+namespace {
+
+// A stored 0/1 flag: anything else that reads as a number counts as `otherwise`;
+// text that is not a number leaves the flag at `unreadable`.
+int flagValue(const QString &text, int otherwise, int unreadable)
+{
+    const std::optional<int> value = parseWholeNumber(text);
+    if (!value)
+        return unreadable;
+    return (*value == 0 || *value == 1) ? *value : otherwise;
+}
+
+// A list index stored at a fixed place of a text; `fallback` when it does not read or
+// lies outside the list.
+int listIndexAt(const QString &text, qsizetype position, int count, int fallback)
+{
+    const std::optional<int> value = parseWholeNumber(text.mid(position, 2));
+    if (!value || *value < 0 || *value > count - 1)
+        return fallback;
+    return *value;
+}
+
+} // namespace
+
+void SavePreferences(const PreferenceStore &store, const MainSettings &settings)
+{
+    store.SavePref(kPrefNumTiles,
+                   u'w' + twoDigitField(settings.tilesWideIndex) + u'h' + twoDigitField(settings.tilesHighIndex));
+    store.SavePref(kPrefPaperRegLine, settings.paperRegLine);
+    store.SavePref(kPrefEdgeAdjust,
+                   QString::number(settings.compensation) + u'_' + twoDigitField(settings.profileIndex));
+    store.SavePref(kPrefShowTiles, QString::number(settings.showTiles));
+    store.SavePref(kPrefHeightEqualsWidth, QString::number(settings.lockWh));
+    store.SavePref(kPrefMarginLocked, QString::number(settings.marginLocked));
+}
+
+MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int tileListCount)
+{
+    MainSettings settings;
+    settings.paperRegLine = store.GetPref(kPrefPaperRegLine);
+    settings.lockWh = flagValue(store.GetPref(kPrefHeightEqualsWidth), 0, settings.lockWh);
+
+    const QString numTiles = store.GetPref(kPrefNumTiles);
+    settings.tilesWideIndex = listIndexAt(numTiles, 1, tileListCount, 1);
+    settings.tilesHighIndex = listIndexAt(numTiles, 4, tileListCount, 1);
+
+    const QString edgeAdjust = store.GetPref(kPrefEdgeAdjust);
+    settings.compensation = flagValue(edgeAdjust.left(1), 0, settings.compensation);
+    settings.profileIndex = listIndexAt(edgeAdjust, 2, profileCount, 0);
+
+    const QString showTiles = store.GetPref(kPrefShowTiles);
+    settings.showTiles = showTiles.isEmpty() ? 1 : flagValue(showTiles, 1, settings.showTiles);
+
+    settings.marginLocked = flagValue(store.GetPref(kPrefMarginLocked), 0, settings.marginLocked);
+    return settings;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "prefs/PreferenceStore.h"
+
+#include <QString>
+
+// The main window's stored settings, as the window's controls hold them.
+struct MainSettings
+{
+    int tilesWideIndex = 1; // list indexes of the tile-count lists: 0 means 1 tile
+    int tilesHighIndex = 1;
+    int lockWh = 0;         // "height equals width", 0 or 1
+    int showTiles = 1;      // "Show Tiles", 0 or 1
+    int compensation = 0;   // "Adjust edges", 0 or 1
+    int profileIndex = 0;   // position of the active edge calibration profile
+    QString paperRegLine;   // the paper record, kept as read even when it does not parse
+    int marginLocked = 0;   // margin lock, 0 or 1
+};
+
+// Writes every setting, one value after the other: tile counts, paper record, edge
+// adjustment with the active profile, "Show Tiles", "height equals width", margin lock.
+void SavePreferences(const PreferenceStore &store, const MainSettings &settings);
+
+// Reads every setting back. A value that is missing, unreadable or out of range falls
+// back on its default. profileCount is the number of edge calibration profiles and
+// tileListCount the number of entries of each tile-count list.
+MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int tileListCount = 25);
