@@ -113,3 +113,14 @@ bool PaperSelection::setSelectedPaperSize(double width, double height)
     entry.height = height;
     return true;
 }
+
+PaperInputResult PaperSelection::ValidateAndStore(const PaperInputTexts &texts)
+{
+    const PaperInputResult result = validatePaperInput(texts, m_units, isCustomSelected());
+    if (result.status != kPaperInputValid)
+        return result;
+    if (isCustomSelected())
+        setSelectedPaperSize(result.width, result.height);
+    setSelectedMargins(result.margins);
+    return result;
+}

@@ -2,6 +2,7 @@
 
 #include "paper/PaperCatalogue.h"
 #include "paper/PaperRecord.h"
+#include "paper/PaperValidation.h"
 #include "paper/Units.h"
 
 #include <QString>
@@ -62,6 +63,11 @@ public:
     bool setSelectedMargins(const MarginArray &margins);
     // Only the custom paper's size can be changed; false for any other paper.
     bool setSelectedPaperSize(double width, double height);
+
+    // Checks the dialog's box texts for the selected paper and, when they pass, stores
+    // them into it (the size only for the custom paper), so a paper only ever holds
+    // values that passed every check.
+    PaperInputResult ValidateAndStore(const PaperInputTexts &texts);
 
 private:
     // The row as the record would leave it, or nothing when the record is not acceptable.

@@ -23,10 +23,23 @@ inline const QString kPaperA4 = QStringLiteral("A4 - 210 x 297");
 inline const QString kPaperA3 = QStringLiteral("A3 - 297 x 420");
 inline const QString kPaperA2 = QStringLiteral("A2 - 420 x 594");
 
-// Unit words: the paper dialog says "mm", the main window spells the unit out.
+// Unit words of the paper dialog.
 inline const QString kDialogUnitInches = QStringLiteral("Inches");
 inline const QString kDialogUnitMillimetres = QStringLiteral("mm");
-inline const QString kMainUnitInches = QStringLiteral("Inches");
-inline const QString kMainUnitMillimetres = QStringLiteral("Millimeters");
+
+// Checks of the typed paper size and margins.
+inline const QString kInvalidPaperWidthOrHeight = QStringLiteral("Invalid Paper Width or Height");
+inline const QString kPaperSizeBelowMinimum =
+    QStringLiteral("Invalid paper size - size too small.  Minimum size is");
+inline const QString kInvalidMarginValues = QStringLiteral("You entered invalid values for print margins.");
+inline const QString kNegativeMargin = QStringLiteral("Invalid margin value - can't be less than zero");
+inline const QString kLeftRightMarginsTooLarge =
+    QStringLiteral("Invalid Left / Right Margins.  Together they are larger than the paper width.");
+inline const QString kTopBottomMarginsTooLarge =
+    QStringLiteral("Invalid Top / Bottom Margins.  Together they are larger than the paper height.");
+inline const QString kPaperSizeTooSmall = QStringLiteral("Paper size too small");
+inline const QString kPaperSizeTooLarge = QStringLiteral("Paper size too large");
+inline const QString kTileTooSmall = QStringLiteral("Paper/Margins too small");
+inline const QString kTileTooLarge = QStringLiteral("Paper/Margins too large");
 
 } // namespace PaperStrings
