@@ -88,7 +88,8 @@ std::optional<TileSpan> tileSpan(std::int32_t gridStart, std::int32_t gridExtent
     if (!first)
         return std::nullopt;
     const std::optional<std::int32_t> last = nearestInt32(double(gridExtent) / tilesAlong + *first - 1);
-    if (!last)
+    // A grid narrower than half a pixel per tile leaves tiles with no pixels to print.
+    if (!last || *last < *first)
         return std::nullopt;
     return TileSpan{*first, *last};
 }

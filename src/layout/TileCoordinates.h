@@ -43,6 +43,7 @@ private:
 // so neighbours may leave a one-pixel gap or overlap; consumers size each tile from its
 // own rectangle.
 // Returns the tile count N (1 to 625) on success. On failure (tile size check, tile
-// counts, zoom or placement out of range, an image without pixels, a value past the
-// 32-bit range) returns -1 and leaves coords as N zero-filled tiles.
+// counts, zoom or placement out of range, an image without pixels, a grid too small to
+// give every tile a pixel, a value past the 32-bit range) returns -1 and leaves coords
+// as N zero-filled tiles.
 int CalcTileCoord(const LayoutState &state, TileCoords &coords);

@@ -25,11 +25,3 @@ TEST(PaperLabels, NewPaperIsShownInItsOwnUnit)
     EXPECT_EQ(labels.tileSize, QStringLiteral("7.50 x 10.00"));
     EXPECT_EQ(labels.units, QStringLiteral("Inches"));
 }
-
-TEST(PaperLabels, TileSizeIsShownBeforeEdgeTrims)
-{
-    LayoutState state = posterOf(1, 1, 0.75, 0.75);
-    state.compensation = true;
-    state.edgeTrimInches = {0.25, 0.25, 0.25, 0.25};
-    EXPECT_EQ(paperLabels(state, QLocale::c()).tileSize, QStringLiteral("0.75 x 0.75"));
-}
