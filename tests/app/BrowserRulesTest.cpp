@@ -1,0 +1,72 @@
+#include "app/FileListFilter.h"
+#include "app/SpecialFolders.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList listed(const TempDir &dir, FileTypeFilter filter)
+{
+    return listFolderFiles(dir.path(), filter).value_or(QStringList{QStringLiteral("<unreadable>")});
+}
+
+} // namespace
+
+TEST(FileListFilter, OnlyTheLastThreeCharactersCountAsTheEnding)
+{
+    TempDir dir;
+    for (const char *name : {"a.jpg", "x.bm", "photo.JPG", "photo.jpeg", "scan.TIF", "scan.tiff",
+                             "paint.Bmp", "notes.txt"})
+        dir.write(QString::fromLatin1(name), "x");
+
+    EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles),
+              (QStringList{"a.jpg", "paint.Bmp", "photo.JPG", "scan.TIF"}));
+    EXPECT_EQ(listed(dir, FileTypeFilter::JpegOnly), (QStringList{"a.jpg", "photo.JPG"}));
+    EXPECT_EQ(listed(dir, FileTypeFilter::TiffOnly), QStringList{"scan.TIF"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::BmpOnly), QStringList{"paint.Bmp"});
+    // Four-character names never show, not even among all files.
+    const QStringList all = listed(dir, FileTypeFilter::AllFiles);
+    EXPECT_TRUE(all.contains("notes.txt"));
+    EXPECT_TRUE(all.contains("photo.jpeg"));
+    EXPECT_FALSE(all.contains("x.bm"));
+}
+
+TEST(FileListFilter, FoldersAndUnreadablePlacesAreNotListed)
+{
+    TempDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("sub.jpg"));
+    EXPECT_TRUE(listed(dir, FileTypeFilter::AllFiles).isEmpty());
+    EXPECT_FALSE(listFolderFiles(dir.filePath("missing"), FileTypeFilter::AllFiles).has_value());
+    EXPECT_FALSE(listFolderFiles(QString(), FileTypeFilter::AllFiles).has_value());
+    EXPECT_EQ(fileTypeFilterFromIndex(7), FileTypeFilter::ImageFiles);
+    EXPECT_EQ(fileTypeFilterFromIndex(-1), FileTypeFilter::ImageFiles);
+}
+
+TEST(FileListFilter, LoadableEndings)
+{
+    EXPECT_TRUE(hasLoadableImageEnding("a.jpg"));
+    EXPECT_TRUE(hasLoadableImageEnding(".BMP"));
+    EXPECT_TRUE(hasLoadableImageEnding("scan.tif"));
+    EXPECT_FALSE(hasLoadableImageEnding("JPG"));
+    EXPECT_FALSE(hasLoadableImageEnding("photo.jpeg"));
+    EXPECT_FALSE(hasLoadableImageEnding("notes.txt"));
+}
+
+TEST(SpecialFolders, BothFoldersMustExist)
+{
+    TempDir dir;
+    QDir(dir.path()).mkdir("Desktop");
+    QDir(dir.path()).mkdir("Documents");
+    const SpecialFolders found = resolveSpecialFolders(dir.filePath("Desktop"), dir.filePath("Documents"));
+    EXPECT_TRUE(found.found);
+    EXPECT_EQ(found.desktop, dir.filePath("Desktop"));
+    EXPECT_EQ(found.documents, dir.filePath("Documents"));
+
+    EXPECT_FALSE(resolveSpecialFolders(dir.filePath("Desktop"), dir.filePath("Missing")).found);
+    EXPECT_FALSE(resolveSpecialFolders(dir.filePath("Missing"), dir.filePath("Documents")).found);
+    EXPECT_FALSE(resolveSpecialFolders(QString(), dir.filePath("Documents")).found);
+    EXPECT_FALSE(resolveSpecialFolders("Desktop", "Documents").found); // not full paths
+}

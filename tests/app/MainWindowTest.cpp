@@ -1,0 +1,422 @@
+#include "app/frmAbout.h"
+#include "app/frmHelp.h"
+#include "app/AppInfo.h"
+#include "app/FolderList.h"
+#include "app/frmMain.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// One main window over its own settings file and profile folder.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(QDir::homePath());
+        m_images = m_scratch.path() + "/images";
+        QDir().mkpath(m_images);
+        storeSettings({});
+    }
+
+    void storeSettings(QJsonObject values)
+    {
+        values.insert("app_dir", m_scratch.path());
+        QFile file(settingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QJsonDocument(values).toJson());
+    }
+
+    QString settingsPath() const { return m_scratch.filePath("Quiltera.json"); }
+    PreferenceStore prefs() const { return PreferenceStore(settingsPath()); }
+
+    frmMain &start()
+    {
+        m_window = std::make_unique<frmMain>(prefs());
+        m_window->setEndProgram([this] { ++m_endCount; });
+        m_window->show();
+        return *m_window;
+    }
+
+    template <typename Widget>
+    Widget *control(const char *name) const
+    {
+        auto *widget = m_window->findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QString writeImage(const QString &name, int width, int height, const char *format = "BMP") const
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = QDir(m_images).filePath(name);
+        EXPECT_TRUE(image.save(path, format));
+        return path;
+    }
+
+    void openImagesFolder() { ASSERT_TRUE(control<FolderList>("Dir1")->setPath(m_images)); }
+
+    // Picks a file in the file list as a click would.
+    void pick(const QString &name)
+    {
+        auto *files = control<QListWidget>("lstFiles");
+        const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        files->setCurrentItem(found.first());
+        Q_EMIT files->itemClicked(found.first());
+    }
+
+    QStringList fileList() const
+    {
+        QStringList names;
+        auto *files = control<QListWidget>("lstFiles");
+        for (int row = 0; row < files->count(); ++row)
+            names.append(files->item(row)->text());
+        return names;
+    }
+
+    bool actionsEnabled() const
+    {
+        return control<QPushButton>("cmdSaveNow")->isEnabled() && control<QPushButton>("cmdLargePreview")->isEnabled();
+    }
+
+    TempDir m_scratch;
+    QString m_images;
+    ScriptedMessages m_messages;
+    std::unique_ptr<frmMain> m_window;
+    int m_endCount = 0;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartFallsBackOnDefaults)
+{
+    frmMain &window = start();
+    EXPECT_EQ(window.currentFolder(), QDir(QDir::homePath()).absolutePath());
+    EXPECT_EQ(prefs().GetPref(kPrefLastFolder), window.currentFolder());
+    EXPECT_EQ(control<QComboBox>("cmbTilesWide")->currentText(), "2");
+    EXPECT_EQ(control<QComboBox>("cmbTilesHigh")->currentText(), "2");
+    EXPECT_TRUE(control<QCheckBox>("chkPreviewTiles")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("chkLockWh")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("chkPrinterClips")->isChecked());
+    EXPECT_EQ(control<QComboBox>("cmbCurBtm")->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>("cmbCurBtm")->count(), 3);
+    EXPECT_FALSE(control<QComboBox>("cmbCurBtm")->isEnabled());
+    EXPECT_EQ(control<QLabel>("lblLrValue")->text(), "---");
+    EXPECT_EQ(control<QLabel>("lblTbValue")->text(), "---");
+    EXPECT_EQ(control<QLabel>("lblResolution")->text(), "---");
+    EXPECT_FALSE(actionsEnabled());
+    EXPECT_EQ(window.windowTitle(), "Quiltera v" + QString::fromLatin1(QUILTERA_VERSION).section('.', 0, 0) + "."
+                                        + QString::fromLatin1(QUILTERA_VERSION).section('.', 1, 1)
+                                        + QString::fromLatin1(QUILTERA_VERSION).section('.', 2, 2));
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+    // Start-up applies the stored values without writing them back.
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), QString());
+}
+
+TEST_F(MainWindowTest, StartRestoresStoredSettings)
+{
+    storeSettings({{"last_folder", m_images},
+                   {"prefs_numTiles", "w02h00"},
+                   {"prefs_edgeAdjust", "1_02"},
+                   {"prefs_showTiles", 0},
+                   {"prefs_heightEqualsWidth", 1}});
+    writeImage("a.bmp", 30, 30);
+    frmMain &window = start();
+    EXPECT_EQ(window.currentFolder(), m_images);
+    EXPECT_EQ(fileList(), QStringList{"a.bmp"});
+    EXPECT_EQ(control<QComboBox>("cmbTilesWide")->currentIndex(), 2);
+    EXPECT_EQ(control<QComboBox>("cmbTilesHigh")->currentIndex(), 0);
+    EXPECT_TRUE(control<QCheckBox>("chkLockWh")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("chkPrinterClips")->isChecked());
+    EXPECT_TRUE(control<QComboBox>("cmbCurBtm")->isEnabled());
+    EXPECT_EQ(control<QComboBox>("cmbCurBtm")->currentIndex(), 2);
+    EXPECT_FALSE(control<QCheckBox>("chkPreviewTiles")->isChecked());
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, StoredProfileBeyondTheListSelectsTheFirst)
+{
+    storeSettings({{"prefs_edgeAdjust", "1_07"}});
+    start();
+    EXPECT_EQ(control<QComboBox>("cmbCurBtm")->currentIndex(), 0);
+    EXPECT_TRUE(control<QCheckBox>("chkPrinterClips")->isChecked());
+}
+
+TEST_F(MainWindowTest, StoredFolderThatNoLongerExistsFallsBackOnHome)
+{
+    storeSettings({{"last_folder", m_scratch.filePath("gone")}});
+    frmMain &window = start();
+    EXPECT_EQ(window.currentFolder(), QDir(QDir::homePath()).absolutePath());
+    EXPECT_EQ(prefs().GetPref(kPrefLastFolder), window.currentFolder());
+}
+
+TEST_F(MainWindowTest, PickingAnImageFillsTheReportAndEnablesSaving)
+{
+    writeImage("poster.bmp", 300, 200);
+    frmMain &window = start();
+    openImagesFolder();
+    pick("poster.bmp");
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_EQ(window.layout().lImgWidth, 300);
+    EXPECT_EQ(window.layout().lImgHeight, 200);
+    EXPECT_EQ(window.sCurImgPath(), QDir(m_images).filePath("poster.bmp"));
+    EXPECT_GT(window.dCanvasScale(), 0.0);
+    EXPECT_EQ(window.imgDisplay().Width(), qRound(300 * window.dCanvasScale()));
+    EXPECT_NE(control<QLabel>("lblResolution")->text(), "---");
+    EXPECT_NE(control<QLabel>("lblQuality")->text(), "---");
+    EXPECT_NE(control<QLabel>("lblMPixVal")->text(), "---");
+    EXPECT_NE(control<QLabel>("lblLrValue")->text(), "---");
+    EXPECT_TRUE(actionsEnabled());
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, ChosenRotationIsAppliedOnLoad)
+{
+    writeImage("wide.bmp", 300, 200);
+    writeImage("other.bmp", 40, 30);
+    frmMain &window = start();
+    openImagesFolder();
+    control<QComboBox>("cmbRotate")->setCurrentIndex(1);
+    pick("wide.bmp");
+    EXPECT_EQ(window.layout().lImgWidth, 200);
+    EXPECT_EQ(window.layout().lImgHeight, 300);
+    EXPECT_EQ(window.layout().iImgRotation, 90);
+    EXPECT_EQ(window.img().Width(), 200);
+
+    control<QComboBox>("cmbRotate")->setCurrentIndex(0);
+    pick("other.bmp");
+    EXPECT_EQ(window.layout().iImgRotation, 0);
+    EXPECT_EQ(window.layout().lImgWidth, 40);
+}
+
+TEST_F(MainWindowTest, SmallImagesAreRefusedWithAMessage)
+{
+    writeImage("thin.bmp", 24, 300);
+    writeImage("square.bmp", 25, 25);
+    frmMain &window = start();
+    openImagesFolder();
+    pick("thin.bmp");
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().title, "Invalid Image File Selected");
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Critical);
+    EXPECT_TRUE(m_messages.last().text.contains("minimum allowable size of 25 pixels"));
+    EXPECT_FALSE(window.bImgSelected());
+    EXPECT_FALSE(actionsEnabled());
+
+    pick("square.bmp");
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_EQ(m_messages.shown().size(), 1);
+}
+
+TEST_F(MainWindowTest, FilesThatCannotBeDecodedFailQuietly)
+{
+    writeImage("good.bmp", 100, 100);
+    const QString jpeg = writeImage("photo.jpg", 400, 300, "JPG");
+    QFile full(jpeg);
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    const QByteArray bytes = full.readAll();
+    full.close();
+    QFile cut(QDir(m_images).filePath("cut.jpg"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.left(bytes.size() / 2));
+    cut.close();
+    QFile text(QDir(m_images).filePath("notes.txt"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+    QFile fake(QDir(m_images).filePath("fake.bmp"));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("BM but nothing else");
+    fake.close();
+
+    frmMain &window = start();
+    openImagesFolder();
+    control<QComboBox>("cmbFileType")->setCurrentIndex(4);
+    for (const char *name : {"cut.jpg", "notes.txt", "fake.bmp"}) {
+        pick("good.bmp");
+        ASSERT_TRUE(window.bImgSelected());
+        pick(QString::fromLatin1(name));
+        EXPECT_FALSE(window.bImgSelected()) << name;
+        EXPECT_FALSE(actionsEnabled()) << name;
+    }
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)
+{
+    writeImage("poster.bmp", 300, 200);
+    const QString other = m_scratch.path() + "/other";
+    QDir().mkpath(other);
+    frmMain &window = start();
+    openImagesFolder();
+    pick("poster.bmp");
+
+    control<QComboBox>("cmbFileType")->setCurrentIndex(2);
+    EXPECT_TRUE(fileList().isEmpty());
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_TRUE(actionsEnabled());
+    EXPECT_EQ(prefs().GetPref(kPrefLastFolder), m_images);
+
+    ASSERT_TRUE(control<FolderList>("Dir1")->setPath(other));
+    EXPECT_FALSE(window.bImgSelected());
+    EXPECT_FALSE(actionsEnabled());
+    EXPECT_EQ(control<QLabel>("lblLrValue")->text(), "---");
+    EXPECT_EQ(prefs().GetPref(kPrefLastFolder), other);
+}
+
+TEST_F(MainWindowTest, UnreadableDriveReturnsToThePreviousDriveAndFolder)
+{
+    frmMain &window = start();
+    openImagesFolder();
+    const QString drive = window.sCurDrive();
+    auto *drives = control<QComboBox>("Drive1");
+    drives->addItem(m_scratch.filePath("no-such-volume"));
+    drives->setCurrentIndex(drives->count() - 1);
+    Q_EMIT drives->activated(drives->count() - 1);
+
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().text, "The drive you chose could not be accessed.");
+    EXPECT_EQ(m_messages.last().title, "Invalid Drive");
+    EXPECT_EQ(drives->currentText(), drive);
+    EXPECT_EQ(window.sCurDrive(), drive);
+    EXPECT_EQ(window.currentFolder(), m_images);
+}
+
+TEST_F(MainWindowTest, SettingsAreWrittenWhenTheyChange)
+{
+    start();
+    control<QComboBox>("cmbTilesWide")->setCurrentIndex(4);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w04h01");
+    control<QCheckBox>("chkLockWh")->setChecked(true);
+    EXPECT_EQ(control<QComboBox>("cmbTilesHigh")->currentIndex(), 4);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w04h04");
+    EXPECT_EQ(prefs().GetPref(kPrefHeightEqualsWidth), "1");
+    control<QComboBox>("cmbTilesHigh")->setCurrentIndex(2);
+    EXPECT_EQ(control<QComboBox>("cmbTilesWide")->currentIndex(), 2);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w02h02");
+    control<QCheckBox>("chkPreviewTiles")->setChecked(false);
+    EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "0");
+}
+
+TEST_F(MainWindowTest, AdjustEdgesIntroducesCalibrationWhileProfilesAreUntouched)
+{
+    start();
+    auto *adjust = control<QCheckBox>("chkPrinterClips");
+    adjust->setChecked(true);
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().title, "Edge Calibration Introduction");
+    EXPECT_EQ(m_messages.last().icon, MessageIcon::Information);
+    EXPECT_TRUE(control<QComboBox>("cmbCurBtm")->isEnabled());
+    EXPECT_EQ(prefs().GetPref(kPrefEdgeAdjust), "1_00");
+
+    adjust->setChecked(false);
+    EXPECT_EQ(m_messages.shown().size(), 1);
+    EXPECT_FALSE(control<QComboBox>("cmbCurBtm")->isEnabled());
+    adjust->setChecked(true);
+    EXPECT_EQ(m_messages.shown().size(), 2);
+
+    // A profile with trims is no longer the initial set: no introduction.
+    adjust->setChecked(false);
+    control<QComboBox>("cmbCurBtm")->setCurrentIndex(1);
+    adjust->setChecked(true);
+    EXPECT_EQ(m_messages.shown().size(), 2);
+    EXPECT_EQ(prefs().GetPref(kPrefEdgeAdjust), "1_01");
+}
+
+TEST_F(MainWindowTest, ShowTilesIsRefusedForAnInvalidTileSize)
+{
+    frmMain &window = start();
+    auto *showTiles = control<QCheckBox>("chkPreviewTiles");
+    showTiles->setChecked(false);
+    window.setNewTileVals("Tiny", Units::Inches, 0.5, 0.5, 0.5, 0.5, "|tiny|");
+    showTiles->setChecked(true);
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().title, "Invalid Tile Print Size Entered");
+    EXPECT_FALSE(showTiles->isChecked());
+    EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "0");
+    EXPECT_EQ(prefs().GetPref(kPrefPaperRegLine), "|tiny|");
+}
+
+TEST_F(MainWindowTest, ExitEndsAtOnceAndClosingSavesFirst)
+{
+    start();
+    QFile::remove(settingsPath());
+    control<QPushButton>("cmdQuit")->click();
+    EXPECT_EQ(m_endCount, 1);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), QString());
+
+    m_window->close();
+    EXPECT_EQ(m_endCount, 2);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w01h01");
+    EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "1");
+}
+
+TEST_F(MainWindowTest, HelpNamesTheMissingManualOrShowsIt)
+{
+    frmMain &window = start();
+    window.OpenHelpFile();
+    if (!window.helpFilePath().isEmpty())
+        GTEST_SKIP() << "a manual is installed beside the test program";
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().text,
+              "The help file (quiltera.html) is missing.  Please reinstall this software.");
+    EXPECT_EQ(m_messages.last().title, "Can not find help file");
+
+    m_scratch.write("quiltera.html", "<html><body><h1>Manual</h1></body></html>");
+    m_window.reset();
+    frmMain &again = start();
+    ASSERT_EQ(again.helpFilePath(), m_scratch.filePath("quiltera.html"));
+    again.OpenHelpFile();
+    auto *help = again.findChild<frmHelp *>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Manual"));
+    EXPECT_EQ(m_messages.shown().size(), 1);
+}
+
+TEST_F(MainWindowTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
+{
+    frmMain &window = start();
+    window.ShowAbout();
+    auto *about = window.findChild<frmAbout *>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "Quiltera");
+    EXPECT_EQ(about->findChild<QLabel *>("lblVersion")->text(), "Version " + GetAppVersionString());
+    EXPECT_EQ(about->findChild<QPushButton *>("cmdSysInfo")->text(), "System Info...");
+
+    TempDir emptyBin;
+    about->setSearchPaths({emptyBin.path()});
+    about->StartSysInfo();
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().text, "System Information Is Unavailable At This Time");
+
+    const QString program = emptyBin.write("hardinfo", "#!/bin/sh\n");
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QString started;
+    about->setProgramStarter([&started](const QString &path) {
+        started = path;
+        return true;
+    });
+    about->StartSysInfo();
+    EXPECT_EQ(started, program);
+    EXPECT_EQ(m_messages.shown().size(), 1);
+}
