@@ -58,13 +58,6 @@ TEST(MainSettings, SavesEveryValueInItsStoredForm)
     EXPECT_EQ(store.GetPref(kPrefEdgeAdjust), "1_-1");
 }
 
-TEST(MainSettings, NothingStoredGivesTheDefaults)
-{
-    TempDir dir;
-    EXPECT_TRUE(sameSettings(LoadPreferences(PreferenceStore(dir.filePath("none.json")), kThreeProfiles),
-                             MainSettings()));
-}
-
 TEST(MainSettings, TileCountsFallBackToTwoTilesEachWhenOutOfRange)
 {
     const struct { const char *stored; int wide; int high; } cases[] = {
