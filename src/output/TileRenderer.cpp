@@ -1,0 +1,175 @@
+#include "output/TileRenderer.h"
+
+#include "common/Rounding.h"
+#include "imaging/ImageLimits.h"
+#include "layout/TileSizeRules.h"
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+
+enum Edge { Top = 0, Right = 1, Bottom = 2, Left = 3 };
+
+// floor(scale x trim) as a border width, or nothing when it is negative, not a number
+// or wider than any image could be.
+std::optional<int> borderWidth(double scale, double trimInches)
+{
+    const double width = std::floor(scale * trimInches);
+    if (!(width >= 0.0) || width > double(std::numeric_limits<int>::max()))
+        return std::nullopt;
+    return int(width);
+}
+
+// The image resampled so that it has 64 pixels per inch of print instead of p.
+std::optional<QImage> resampledToMinimumDensity(const QImage &tile, double pixelsPerInch)
+{
+    const double factor = TileRunValues::kMinCompensationPixelsPerInch;
+    const std::optional<std::int32_t> width = nearestInt32(tile.width() * factor / pixelsPerInch);
+    const std::optional<std::int32_t> height = nearestInt32(tile.height() * factor / pixelsPerInch);
+    if (!width || !height || !ImageLimits::isAllowedImageSize(*width, *height))
+        return std::nullopt;
+    QImage resized = tile.scaled(*width, *height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB32);
+    if (resized.isNull())
+        return std::nullopt;
+    return resized;
+}
+
+} // namespace
+
+std::int32_t TileRunValues::stampedResolution() const
+{
+    return resamplesTiles() ? std::int32_t(kMinCompensationPixelsPerInch) : resolutionTag;
+}
+
+std::optional<std::int32_t> ResolutionTagOf(double pixelsPerInch)
+{
+    if (!(pixelsPerInch > 0.0))
+        return std::nullopt;
+    const std::optional<std::int32_t> tag = nearestInt32(pixelsPerInch);
+    if (!tag)
+        return std::nullopt;
+    return std::max<std::int32_t>(*tag, 2);
+}
+
+std::optional<TileRunValues> PrepareTileRun(const LayoutState &layout, const TileCoords &coords)
+{
+    double printableWidth = 0.0;
+    double printableHeight = 0.0;
+    if (coords.count() <= 0 || !CheckTileSizes(layout, printableWidth, printableHeight))
+        return std::nullopt;
+
+    TileRunValues run;
+    run.compensation = layout.compensation;
+    run.rotated = layout.bTileRotated;
+    run.trims = layout.edgeTrimInches;
+    // The extent that lies across the paper's width: the tile's height when turned.
+    const qint64 referenceExtent = run.rotated ? qint64(coords.bottom(0)) - coords.top(0) + 1
+                                               : qint64(coords.right(0)) - coords.left(0) + 1;
+    run.pixelsPerInch = double(referenceExtent) / printableWidth;
+    const std::optional<std::int32_t> tag = ResolutionTagOf(run.pixelsPerInch);
+    if (!tag || !std::isfinite(run.pixelsPerInch))
+        return std::nullopt;
+    run.resolutionTag = *tag;
+    return run;
+}
+
+RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run)
+{
+    const qint64 left = coords.left(t);
+    const qint64 top = coords.top(t);
+    const qint64 width = qint64(coords.right(t)) - left + 1;
+    const qint64 height = qint64(coords.bottom(t)) - top + 1;
+    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0 || left < 0 || top < 0
+        || left + width > source.width() || top + height > source.height())
+        return {RenderStatus::CutFailed, {}};
+
+    // copy() reads only the rectangle's part of each source scanline.
+    QImage tile = source.copy(int(left), int(top), int(width), int(height)).convertToFormat(QImage::Format_RGB32);
+    if (tile.isNull())
+        return {RenderStatus::CutFailed, {}};
+    if (run.rotated)
+        tile = RotateTileImage(tile);
+    if (run.compensation) {
+        std::optional<QImage> padded = AddEdgeClipBorders(tile, run.pixelsPerInch, run.trims);
+        if (!padded)
+            return {RenderStatus::CompensationFailed, {}};
+        tile = std::move(*padded);
+    }
+    if (tile.isNull())
+        return {RenderStatus::CutFailed, {}};
+    StampResolution(tile, run.stampedResolution());
+    return {RenderStatus::Ok, std::move(tile)};
+}
+
+QImage RotateTileImage(const QImage &tile)
+{
+    // Qt turns clockwise for positive angles in its y-down coordinates.
+    return tile.transformed(QTransform().rotate(270));
+}
+
+std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInch,
+                                         const std::array<double, 4> &trims)
+{
+    if (tile.isNull() || !(pixelsPerInch > 0.0) || !std::isfinite(pixelsPerInch))
+        return std::nullopt;
+
+    QImage image = tile.convertToFormat(QImage::Format_RGB32);
+    double scale = pixelsPerInch;
+    if (pixelsPerInch < TileRunValues::kMinCompensationPixelsPerInch) {
+        std::optional<QImage> resampled = resampledToMinimumDensity(image, pixelsPerInch);
+        if (!resampled)
+            return std::nullopt;
+        image = std::move(*resampled);
+        scale = TileRunValues::kMinCompensationPixelsPerInch;
+    }
+
+    const std::optional<int> top = borderWidth(scale, trims[Top]);
+    const std::optional<int> right = borderWidth(scale, trims[Right]);
+    const std::optional<int> bottom = borderWidth(scale, trims[Bottom]);
+    const std::optional<int> left = borderWidth(scale, trims[Left]);
+    if (!top || !right || !bottom || !left)
+        return std::nullopt;
+    const int width = image.width();
+    const int height = image.height();
+    const qint64 paddedWidth = qint64(width) + *left + *right;
+    const qint64 paddedHeight = qint64(height) + *top + *bottom;
+    if (!ImageLimits::isAllowedImageSize(paddedWidth, paddedHeight))
+        return std::nullopt;
+
+    QImage padded(int(paddedWidth), int(paddedHeight), QImage::Format_RGB32);
+    if (padded.isNull())
+        return std::nullopt;
+    padded.setDotsPerMeterX(image.dotsPerMeterX());
+    padded.setDotsPerMeterY(image.dotsPerMeterY());
+
+    // Each image row goes in whole, its first and last pixel repeated into the side borders.
+    for (int y = 0; y < height; ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(padded.scanLine(*top + y));
+        std::fill(to, to + *left, from[0]);
+        std::memcpy(to + *left, from, sizeof(QRgb) * size_t(width));
+        std::fill(to + *left + width, to + paddedWidth, from[width - 1]);
+    }
+    // The top and bottom borders repeat the first and last finished rows, corners included.
+    const size_t rowBytes = sizeof(QRgb) * size_t(paddedWidth);
+    for (int y = 0; y < *top; ++y)
+        std::memcpy(padded.scanLine(y), padded.constScanLine(*top), rowBytes);
+    for (int y = *top + height; y < paddedHeight; ++y)
+        std::memcpy(padded.scanLine(y), padded.constScanLine(*top + height - 1), rowBytes);
+    return padded;
+}
+
+void StampResolution(QImage &image, std::int32_t pixelsPerInch)
+{
+    const int dotsPerMetre = nearestInt32(pixelsPerInch / kMetresPerInch).value_or(0);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "layout/LayoutState.h"
+#include "layout/TileCoordinates.h"
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The values every tile of one save run shares, computed once before the first tile.
+struct TileRunValues
+{
+    // Below this many pixels per inch, compensated tiles are first resampled up to it, so
+    // that a border of whole 64ths of an inch is a whole number of pixels.
+    static constexpr double kMinCompensationPixelsPerInch = 64.0;
+
+    bool compensation = false;
+    bool rotated = false;
+    std::array<double, 4> trims{}; // inches clipped at the top, right, bottom, left edge
+    double pixelsPerInch = 0.0;    // tile 0's width on paper in pixels / printable width
+    std::int32_t resolutionTag = 2;
+
+    // True when compensated tiles are resampled to kMinCompensationPixelsPerInch.
+    bool resamplesTiles() const { return compensation && pixelsPerInch < kMinCompensationPixelsPerInch; }
+    // The resolution written into every tile file: the pixel density the tile really has
+    // on paper, which is the resampled density when tiles are resampled.
+    std::int32_t stampedResolution() const;
+};
+
+// pixelsPerInch rounded to the nearest whole number (halves to even), at least 2;
+// nothing when it is not a finite positive number within range.
+std::optional<std::int32_t> ResolutionTagOf(double pixelsPerInch);
+
+// The run values of a layout whose tile rectangles are coords. Nothing when the tile
+// density cannot be computed (no printable width or no tile).
+std::optional<TileRunValues> PrepareTileRun(const LayoutState &layout, const TileCoords &coords);
+
+enum class RenderStatus { Ok, CutFailed, CompensationFailed };
+
+struct RenderedTile
+{
+    RenderStatus status = RenderStatus::CutFailed;
+    QImage image; // 32-bit RGB, stamped with the run's resolution; set when status is Ok
+};
+
+// Tile t of the run: cut from the source's own scanlines (the source is never copied
+// whole), turned when tiles are rotated, widened by the compensation borders.
+RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run);
+
+// A quarter turn counter-clockwise: the right edge becomes the top edge, the source's
+// top-right pixel the top-left one.
+QImage RotateTileImage(const QImage &tile);
+
+// The tile widened by the width each edge's printer clips, the border repeating the
+// nearest edge pixel (each corner block carries the corner pixel). Below 64 pixels per
+// inch the tile is first resampled by 64 / p. Nothing when a size is out of range or the
+// trims are not usable.
+std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInch,
+                                         const std::array<double, 4> &trims);
+
+// Records the resolution, in pixels per inch, that the encoded file carries.
+void StampResolution(QImage &image, std::int32_t pixelsPerInch);
