@@ -1,0 +1,159 @@
+#include "output/SaveRun.h"
+
+#include "layout/TileSizeRules.h"
+#include "output/TileRenderer.h"
+#include "output/TileWriter.h"
+#include "resources/OutputStrings.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int kYesAnswer = 6;
+
+using ProgressClose = SaveRunListener::ProgressClose;
+using Icon = SaveRunListener::MessageIcon;
+
+LocalFileSystem &localFileSystem()
+{
+    static LocalFileSystem fileSystem;
+    return fileSystem;
+}
+
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString folderExistsQuestion(const QString &folder)
+{
+    using namespace OutputStrings;
+    return kTheFolder + ' ' + quoted(folder) + ' ' + kAlreadyExists + ' ' + kFilesCouldBeOverwritten;
+}
+
+QString couldNotCreateFolderText(const QString &folder)
+{
+    using namespace OutputStrings;
+    return kCouldNotCreateFolder + ' ' + quoted(folder) + ' ' + kToSaveTileImagesInto + kSentenceBreak
+        + kCreateFolderCauses + kSentenceBreak;
+}
+
+QString problemText(const QString &reason)
+{
+    return OutputStrings::kProblem + OutputStrings::kProblemSeparator + reason;
+}
+
+// Every rectangle must be a real part of the source: a layout computed for another image
+// size must not cut outside the pixels that exist.
+bool tilesLieInside(const TileCoords &coords, const QImage &source)
+{
+    for (int t = 0; t < coords.count(); ++t) {
+        if (coords.left(t) < 0 || coords.top(t) < 0 || coords.right(t) < coords.left(t)
+            || coords.bottom(t) < coords.top(t) || coords.right(t) >= source.width()
+            || coords.bottom(t) >= source.height())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAccess &fileSystem)
+    : m_request(std::move(request)), m_listener(listener), m_fileSystem(fileSystem)
+{
+}
+
+SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener)
+    : SaveRun(std::move(request), listener, localFileSystem())
+{
+}
+
+SaveRunOutcome SaveRun::processSaveNow()
+{
+    TileCoords coords;
+    if (CalcTileCoord(m_request.layout, coords) <= 0 || !tilesLieInside(coords, m_request.source.image()))
+        return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
+
+    // Without a parent the folder would be made at the root of the file system.
+    if (m_request.parentFolder.isEmpty())
+        return stopBeforeProgress(problemText(OutputStrings::kSelectFolderLocation), OutputStrings::kErrorTitle);
+    const QString folder = DestinationFolderPath(m_request.parentFolder, m_request.newFolderName);
+    if (const SaveRunOutcome prepared = prepareFolder(folder); prepared != SaveRunOutcome::Completed)
+        return prepared;
+
+    m_listener.showProgress(OutputStrings::kSavingTileImages);
+    return writeTiles(coords, folder);
+}
+
+SaveRunOutcome SaveRun::prepareFolder(const QString &folder)
+{
+    if (!IsConfinedName(m_request.newFolderName))
+        return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
+    if (m_fileSystem.folderExists(folder)) {
+        const int answer = m_listener.askYesNoCancel(folderExistsQuestion(folder), OutputStrings::kFolderExistsTitle);
+        return answer == kYesAnswer ? SaveRunOutcome::Completed : SaveRunOutcome::Declined;
+    }
+    if (!m_fileSystem.createFolder(folder))
+        return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
+    return SaveRunOutcome::Completed;
+}
+
+SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &folder)
+{
+    using namespace OutputStrings;
+    const SaveRunOutcome failed = SaveRunOutcome::Failed;
+
+    double untrimmedWidth = 0.0;
+    double untrimmedHeight = 0.0;
+    if (!CheckTileSizesNoTrim(m_request.layout, untrimmedWidth, untrimmedHeight))
+        return stopDuringRun(failed, kInvalidTilePrintSizes, kErrorTitle, ProgressClose::OnNextTick);
+    const std::optional<TileRunValues> run = PrepareTileRun(m_request.layout, coords);
+    if (!run)
+        return stopDuringRun(failed, kInvalidTilePrintSizes, kErrorTitle, ProgressClose::OnNextTick);
+
+    const std::optional<ImageFileType> fileType = imageFileTypeFromCode(m_request.fileTypeCode);
+    const int count = coords.count();
+    for (int t = 0; t < count; ++t) {
+        const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
+                                                   m_request.baseFileName, m_request.fileTypeCode, t + 1);
+        // A valid name implies a known file type.
+        if (name.status != 1 || !fileType)
+            return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
+
+        const RenderedTile tile = RenderTile(m_request.source.image(), coords, t, *run);
+        if (tile.status == RenderStatus::CompensationFailed)
+            return stopDuringRun(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
+
+        // A tile that could not be cut or encoded cannot be written either.
+        const std::optional<QByteArray> encoded = EncodeTile(tile.image, *fileType);
+        if (encoded && !HasRoomForTile(m_fileSystem, folder, *encoded))
+            return stopDuringRun(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
+        if (!encoded || !WriteTile(m_fileSystem, name.path, *encoded))
+            return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+
+        if (m_listener.cancelRequested())
+            return stopDuringRun(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
+        m_listener.setProgress(double(t + 1) / double(count));
+    }
+
+    m_listener.closeProgress(ProgressClose::Now);
+    m_listener.showCompleted(folder);
+    return SaveRunOutcome::Completed;
+}
+
+SaveRunOutcome SaveRun::stopBeforeProgress(const QString &text, const QString &title)
+{
+    m_listener.showMessage(text, title, Icon::Critical);
+    return SaveRunOutcome::Failed;
+}
+
+SaveRunOutcome SaveRun::stopDuringRun(SaveRunOutcome outcome, const QString &text, const QString &title,
+                                      ProgressClose how)
+{
+    if (how == ProgressClose::OnNextTick)
+        m_listener.closeProgress(how);
+    m_listener.showMessage(text, title, Icon::Critical);
+    if (how == ProgressClose::Now)
+        m_listener.closeProgress(how);
+    return outcome;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "imaging/ImageObject.h"
+#include "layout/LayoutState.h"
+#include "layout/TileCoordinates.h"
+#include "output/FileSystemAccess.h"
+#include "output/SaveRunListener.h"
+#include "output/TileNaming.h"
+
+#include <QString>
+
+// What one save run writes: the layout as it is when "Save Images Now" is pressed, the
+// loaded image (held by reference, never copied whole) and the save dialog's choices.
+struct SaveRequest
+{
+    const ImageObject &source;
+    LayoutState layout;
+    QString parentFolder;  // the folder in which the new folder is made
+    QString newFolderName; // empty: the tiles go straight into the parent
+    QString baseFileName;
+    int fileTypeCode = kNoFileTypeCode; // 1 JPEG, 3 TIFF, 6 BMP
+};
+
+enum class SaveRunOutcome {
+    Completed, // every tile written, completion shown
+    Declined,  // the folder existed and the user did not answer Yes
+    Failed,    // stopped with an error message
+    Canceled,  // the user pressed Cancel; the tiles written so far stay
+};
+
+// Cuts the image into its tiles and writes one file per tile, in tile order, into the
+// destination folder. Everything the user sees goes through the listener; every failure
+// ends the run with one message, and tiles already written stay on disk.
+class SaveRun
+{
+public:
+    SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAccess &fileSystem);
+    // Writes to the local disks.
+    SaveRun(SaveRequest request, SaveRunListener &listener);
+
+    SaveRunOutcome processSaveNow();
+
+private:
+    // The destination is ready for the tiles: created, or existing and accepted by the user.
+    SaveRunOutcome prepareFolder(const QString &folder);
+    // Stops the run before the progress window is shown.
+    SaveRunOutcome stopBeforeProgress(const QString &text, const QString &title);
+    // Stops the run once the progress window is up: OnNextTick lets the window close on
+    // its next tick while the message shows; Now closes it after the message.
+    SaveRunOutcome stopDuringRun(SaveRunOutcome outcome, const QString &text, const QString &title,
+                                 SaveRunListener::ProgressClose how);
+    SaveRunOutcome writeTiles(const TileCoords &coords, const QString &folder);
+
+    SaveRequest m_request;
+    SaveRunListener &m_listener;
+    FileSystemAccess &m_fileSystem;
+};
