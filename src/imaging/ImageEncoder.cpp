@@ -1,0 +1,37 @@
+#include "imaging/ImageEncoder.h"
+
+#include "resources/ImagingStrings.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+} // namespace
+
+ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &bytes)
+{
+    if (image.isNull())
+        return ImagingResult::failure(ImagingStrings::kNoImage);
+    QByteArray encoded;
+    QBuffer device(&encoded);
+    device.open(QIODevice::WriteOnly);
+    QImageWriter writer(&device, qtFormatName(type));
+    if (type == ImageFileType::Jpeg)
+        writer.setQuality(kJpegQuality);
+    if (!writer.write(image))
+        return ImagingResult::failure(ImagingStrings::kEncodeFailed + QStringLiteral(" - ") + writer.errorString());
+    bytes = std::move(encoded);
+    return ImagingResult::success();
+}
+
+ImagingResult writeImageFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return ImagingResult::failure(ImagingStrings::kWriteFailed + QStringLiteral(" - ") + file.errorString());
+    return ImagingResult::success();
+}

@@ -1,0 +1,133 @@
+#include "imaging/ImageFileReader.h"
+
+#include "imaging/ImageLimits.h"
+#include "imaging/ImageDataCompleteness.h"
+#include "resources/ImagingStrings.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <mutex>
+
+namespace {
+
+const QByteArray kJpegFormat = QByteArrayLiteral("jpeg");
+const QByteArray kBmpFormat = QByteArrayLiteral("bmp");
+
+// Qt names a format after the handler that recognised the content.
+QByteArray programFormatName(const QByteArray &readerFormat)
+{
+    const QByteArray format = readerFormat.toLower();
+    if (format == "jpeg" || format == "jpg")
+        return kJpegFormat;
+    if (format == "tiff" || format == "tif")
+        return QByteArrayLiteral("tiff");
+    if (format == "bmp" || format == "dib")
+        return kBmpFormat;
+    return QByteArray();
+}
+
+ImagingResult checkFileExistsWithContent(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists() || !file.isFile())
+        return ImagingResult::failure(ImagingStrings::kFileNotFound);
+    if (file.size() == 0)
+        return ImagingResult::failure(ImagingStrings::kFileEmpty);
+    if (!file.isReadable())
+        return ImagingResult::failure(ImagingStrings::kFileUnreadable);
+    return ImagingResult::success();
+}
+
+ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info)
+{
+    reader.setAutoTransform(false);
+    const QByteArray format = programFormatName(reader.format());
+    if (format.isEmpty())
+        return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return ImagingResult::failure(ImagingStrings::kDecodeFailed);
+    if (!ImageLimits::isAllowedImageSize(size.width(), size.height()))
+        return ImagingResult::failure(ImagingStrings::kImageTooLarge);
+    info.width = size.width();
+    info.height = size.height();
+    info.format = format;
+    return ImagingResult::success();
+}
+
+void raiseDecoderAllocationLimit()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { QImageReader::setAllocationLimit(ImageLimits::kReaderAllocationLimitMegabytes); });
+}
+
+// The whole file in memory: mapped when the file system allows it, read otherwise. The
+// JPEG check and the decoder then see the very same bytes.
+class FileBytes
+{
+public:
+    bool open(const QString &path)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly))
+            return false;
+        const qint64 size = m_file.size();
+        if (uchar *mapped = m_file.map(0, size); mapped != nullptr) {
+            m_bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size));
+            return true;
+        }
+        m_bytes = m_file.readAll();
+        return m_bytes.size() == size;
+    }
+
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    QFile m_file;
+    QByteArray m_bytes;
+};
+
+} // namespace
+
+ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
+{
+    if (ImagingResult fileCheck = checkFileExistsWithContent(path); !fileCheck)
+        return fileCheck;
+    QImageReader reader(path);
+    return readHeader(reader, info);
+}
+
+ImagingResult decodeImageFile(const QString &path, QImage &image)
+{
+    if (ImagingResult fileCheck = checkFileExistsWithContent(path); !fileCheck)
+        return fileCheck;
+    FileBytes file;
+    if (!file.open(path))
+        return ImagingResult::failure(ImagingStrings::kFileUnreadable);
+
+    QByteArray data = file.bytes();
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device);
+    ImageFileInfo info;
+    if (ImagingResult header = readHeader(reader, info); !header)
+        return header;
+    if ((info.format == kJpegFormat && !jpegDataIsComplete(data))
+        || (info.format == kBmpFormat && !bmpDataIsComplete(data)))
+        return ImagingResult::failure(ImagingStrings::kIncompleteFile);
+
+    raiseDecoderAllocationLimit();
+    QImage decoded;
+    if (!reader.read(&decoded) || decoded.isNull())
+        return ImagingResult::failure(ImagingStrings::kDecodeFailed + QStringLiteral(" - ") + reader.errorString());
+    if (decoded.format() != QImage::Format_RGB32) {
+        decoded.convertTo(QImage::Format_RGB32);
+        if (decoded.isNull())
+            return ImagingResult::failure(ImagingStrings::kOutOfMemory);
+    }
+    image = std::move(decoded);
+    return ImagingResult::success();
+}
