@@ -1,0 +1,62 @@
+#include "imaging/ImageObjectFactory.h"
+
+#include "resources/ImagingStrings.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+// Records fatal errors instead of ending the test program, and restores the handler after.
+class RecordingFatalErrors : public ::testing::Test
+{
+protected:
+    RecordingFatalErrors()
+        : m_previous(setImagingFatalErrorHandler([this](const QString &title, const QString &text) {
+              m_messages.append(title + QStringLiteral(" | ") + text);
+          }))
+    {
+    }
+    ~RecordingFatalErrors() override { setImagingFatalErrorHandler(m_previous); }
+
+    QStringList m_messages;
+
+private:
+    ImagingFatalErrorHandler m_previous;
+};
+
+} // namespace
+
+TEST_F(RecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
+{
+    EXPECT_TRUE(imagingLibraryReady());
+    const std::unique_ptr<ImageObject> image = CreateImageObject();
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(image->IsEmpty());
+    EXPECT_EQ(image->Width(), 0);
+    EXPECT_TRUE(m_messages.isEmpty());
+}
+
+TEST_F(RecordingFatalErrors, ReportsAnUnusableLibrary)
+{
+    EXPECT_EQ(CreateImageObject([] { return false; }), nullptr);
+    EXPECT_EQ(CreateImageObject(ImagingReadinessCheck()), nullptr);
+    const QString expected = ImagingStrings::kErrorTitle + " | " + ImagingStrings::kInitializationFailed;
+    EXPECT_EQ(m_messages, QStringList({expected, expected}));
+}
+
+TEST_F(RecordingFatalErrors, ReportsAnyOtherFailureInsideCreation)
+{
+    EXPECT_EQ(CreateImageObject([]() -> bool { throw std::runtime_error("broken"); }), nullptr);
+    EXPECT_EQ(m_messages,
+              QStringList({ImagingStrings::kErrorTitle + " | " + ImagingStrings::kInitializationProcedureFailed}));
+}
+
+TEST(ImagingFatalErrorHandler, DefaultEndsTheProgramWithTheMessage)
+{
+    const ImagingFatalErrorHandler previous = setImagingFatalErrorHandler(nullptr);
+    EXPECT_EXIT(CreateImageObject([] { return false; }), ::testing::ExitedWithCode(EXIT_FAILURE),
+                "Error: Error initializing image object\\.  Can not continue\\.");
+    setImagingFatalErrorHandler(previous);
+}
