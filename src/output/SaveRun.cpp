@@ -56,6 +56,23 @@ bool tilesLieInside(const TileCoords &coords, const QImage &source)
     return true;
 }
 
+// A tile rendered and encoded, ready to be written. It only reads the source, so later
+// tiles can be prepared elsewhere while earlier ones are written in order.
+struct PreparedTile
+{
+    RenderStatus status = RenderStatus::CutFailed;
+    std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
+};
+
+PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
+                         ImageFileType fileType)
+{
+    const RenderedTile tile = RenderTile(source, coords, t, run);
+    if (tile.status != RenderStatus::Ok)
+        return {tile.status, std::nullopt};
+    return {RenderStatus::Ok, EncodeTile(tile.image, fileType)};
+}
+
 } // namespace
 
 SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAccess &fileSystem)
@@ -120,12 +137,12 @@ SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &fold
         if (name.status != 1 || !fileType)
             return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
 
-        const RenderedTile tile = RenderTile(m_request.source.image(), coords, t, *run);
+        const PreparedTile tile = prepareTile(m_request.source.image(), coords, t, *run, *fileType);
         if (tile.status == RenderStatus::CompensationFailed)
             return stopDuringRun(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
 
         // A tile that could not be cut or encoded cannot be written either.
-        const std::optional<QByteArray> encoded = EncodeTile(tile.image, *fileType);
+        const std::optional<QByteArray> &encoded = tile.encoded;
         if (encoded && !HasRoomForTile(m_fileSystem, folder, *encoded))
             return stopDuringRun(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
         if (!encoded || !WriteTile(m_fileSystem, name.path, *encoded))
