@@ -95,24 +95,26 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (m_request.parentFolder.isEmpty())
         return stopBeforeProgress(problemText(OutputStrings::kSelectFolderLocation), OutputStrings::kErrorTitle);
     const QString folder = DestinationFolderPath(m_request.parentFolder, m_request.newFolderName);
-    if (const SaveRunOutcome prepared = prepareFolder(folder); prepared != SaveRunOutcome::Completed)
-        return prepared;
+    if (const std::optional<SaveRunOutcome> stopped = prepareFolder(folder))
+        return *stopped;
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
     return writeTiles(coords, folder);
 }
 
-SaveRunOutcome SaveRun::prepareFolder(const QString &folder)
+std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
 {
     if (!IsConfinedName(m_request.newFolderName))
         return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
     if (m_fileSystem.folderExists(folder)) {
         const int answer = m_listener.askYesNoCancel(folderExistsQuestion(folder), OutputStrings::kFolderExistsTitle);
-        return answer == kYesAnswer ? SaveRunOutcome::Completed : SaveRunOutcome::Declined;
+        if (answer == kYesAnswer)
+            return std::nullopt;
+        return SaveRunOutcome::Declined;
     }
     if (!m_fileSystem.createFolder(folder))
         return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
-    return SaveRunOutcome::Completed;
+    return std::nullopt;
 }
 
 SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &folder)

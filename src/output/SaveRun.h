@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // What one save run writes: the layout as it is when "Save Images Now" is pressed, the
 // loaded image (held by reference, never copied whole) and the save dialog's choices.
 struct SaveRequest
@@ -41,8 +43,9 @@ public:
     SaveRunOutcome processSaveNow();
 
 private:
-    // The destination is ready for the tiles: created, or existing and accepted by the user.
-    SaveRunOutcome prepareFolder(const QString &folder);
+    // Makes the destination ready: created, or existing and accepted by the user.
+    // Returns how the run ends when it cannot go on.
+    std::optional<SaveRunOutcome> prepareFolder(const QString &folder);
     // Stops the run before the progress window is shown.
     SaveRunOutcome stopBeforeProgress(const QString &text, const QString &title);
     // Stops the run once the progress window is up: OnNextTick lets the window close on
