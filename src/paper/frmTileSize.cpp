@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -186,8 +187,13 @@ QWidget *frmTileSize::makeMarginsStep()
 QWidget *frmTileSize::makeResultsStep()
 {
     const int resultWidth = fontMetrics().averageCharWidth() * kResultWidthInCharacters;
-    lblSizeWithBorders->setMinimumWidth(resultWidth);
-    lblSizeWithoutBorders->setMinimumWidth(resultWidth);
+    for (QLabel *result : {lblSizeWithBorders, lblSizeWithoutBorders}) {
+        result->setMinimumWidth(resultWidth);
+        // Bold, so the sizes stand out from the titles above them.
+        QFont font = result->font();
+        font.setBold(true);
+        result->setFont(font);
+    }
 
     auto *content = new QVBoxLayout;
     content->addWidget(new QLabel(Text::kSizeWithBordersTitle));
