@@ -16,6 +16,7 @@
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
 #include "paper/PaperSelection.h"
+#include "paper/frmTileSize.h"
 #include "prefs/MainSettings.h"
 #include "resources/AppStrings.h"
 #include "resources/LayoutStrings.h"
@@ -1097,6 +1098,23 @@ void frmMain::cmdSaveNow_Click()
 
 void frmMain::OpenPaperDialog()
 {
+    frmTileSize::OpenPaperDialog(
+        this, m_layout.sPaperRegLine, m_layout.iMarginLocked,
+        [this](const PaperValues &paper, const QString &regLine) {
+            setNewTileVals(paper.paperName, paper.units, paper.tileWidth, paper.tileHeight, paper.paperWidth,
+                           paper.paperHeight, regLine);
+        },
+        [this](int locked) { setWhMarginLockedVal(locked); });
+}
+
+void frmMain::setWhMarginLockedVal(int iNewVal)
+{
+    // The paper dialog hands the lock over after the paper itself, so a changed lock
+    // has to be stored here or it would wait for the next unrelated change.
+    const bool changed = m_layout.iMarginLocked != iNewVal;
+    m_layout.iMarginLocked = iNewVal;
+    if (changed && !m_bSkipSettingWrite)
+        SavePreferences();
 }
 
 void frmMain::cmdConfig_Click()

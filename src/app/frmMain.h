@@ -76,7 +76,7 @@ public:
                         const QString &sNewPaperRegLine);
     QString getPaperRegLine() const { return m_layout.sPaperRegLine; }
     Units getCurUnits() const { return m_layout.units; }
-    void setWhMarginLockedVal(int iNewVal) { m_layout.iMarginLocked = iNewVal; }
+    void setWhMarginLockedVal(int iNewVal);
 
     // State read by other windows and by tests.
     const LayoutState &layout() const { return m_layout; }

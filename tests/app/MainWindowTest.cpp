@@ -3,6 +3,8 @@
 #include "app/AppInfo.h"
 #include "app/FolderList.h"
 #include "app/frmMain.h"
+#include "dialogs/ModalDriver.h"
+#include "paper/frmTileSize.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -16,7 +18,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -315,6 +319,30 @@ TEST_F(MainWindowTest, SettingsAreWrittenWhenTheyChange)
     EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w02h02");
     control<QCheckBox>("chkPreviewTiles")->setChecked(false);
     EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "0");
+}
+
+TEST_F(MainWindowTest, PaperAppliedInTheDialogIsShownAndRemembered)
+{
+    start();
+    whenModalShown<frmTileSize>([](frmTileSize *dialog) {
+        dialog->opbMm->click();
+        dialog->lstPaperSize->setCurrentRow(4);
+        dialog->chkLock->setChecked(true);
+        dialog->cmdOk->click();
+    });
+    control<QToolButton>("cmdEditPaperSize")->click();
+
+    EXPECT_EQ(control<QLabel>("lblPaperName")->text(), "A4 - 210 x 297");
+    EXPECT_EQ(control<QLabel>("lblPaperSize")->text(), "210.0 x 297.0");
+    EXPECT_EQ(control<QLabel>("lblTileSize")->text(), "186.0 x 273.0");
+    EXPECT_EQ(control<QLabel>("lblUnits")->text(), "Millimeters");
+    EXPECT_EQ(prefs().GetPref(kPrefPaperRegLine), "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|");
+    EXPECT_EQ(prefs().GetPref(kPrefMarginLocked), "1");
+
+    m_window.reset();
+    start();
+    EXPECT_EQ(control<QLabel>("lblPaperName")->text(), "A4 - 210 x 297");
+    EXPECT_EQ(control<QLabel>("lblTileSize")->text(), "186.0 x 273.0");
 }
 
 TEST_F(MainWindowTest, AdjustEdgesIntroducesCalibrationWhileProfilesAreUntouched)
