@@ -1,0 +1,135 @@
+#include "layout/PreviewLayout.h"
+
+#include "common/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr uchar kGridChannel0 = 255;
+constexpr uchar kGridChannel1 = 0;
+constexpr uchar kGridChannel2 = 0;
+
+// Below the picture: a quarter of the button's height as space above and below it.
+constexpr double kButtonGapShare = 0.25;
+// The picture takes the window's height less the button row and this much more (title bar
+// and frame); a window with less room gets a picture of the minimum height.
+constexpr int kMinRoomTwips = 455;
+constexpr int kFrameAllowanceTwips = 405;
+constexpr int kMinPictureHeightTwips = 50;
+
+int nearestOr(double value, int fallback)
+{
+    return nearestInt32(value).value_or(fallback);
+}
+
+// The position of line `index` of `count` spread evenly over pixels 0 to extent - 1.
+int evenLine(int index, int count, int extent)
+{
+    return std::clamp(nearestOr(double(index) / count * (extent - 1), 0), 0, extent - 1);
+}
+
+} // namespace
+
+QRect fitBoxToRatio(double ratio, const QRect &box)
+{
+    const int width = box.width();
+    const int height = box.height();
+    if (width <= 0 || height <= 0 || !std::isfinite(ratio) || ratio <= 0)
+        return box;
+    if (ratio <= double(width) / height) {
+        const int newWidth = std::clamp(nearestOr(ratio * height, width), 1, width);
+        return QRect(box.left() + nearestOr((width - newWidth) / 2.0, 0), box.top(), newWidth, height);
+    }
+    const int newHeight = std::clamp(nearestOr(width * (1 / ratio), height), 1, height);
+    return QRect(box.left(), box.top() + nearestOr((height - newHeight) / 2.0, 0), width, newHeight);
+}
+
+std::optional<PreviewPlacement> FitToNewSizeForPic(double ratio, const PreviewWindowTwips &window)
+{
+    if (!std::isfinite(ratio) || ratio <= 0)
+        return std::nullopt;
+    const int buttonHeight = window.buttonHeight;
+    const int gap = int(buttonHeight * kButtonGapShare);
+    const int border = nearestOr((window.windowWidth - window.clientWidth) / 2.0, 0);
+
+    int pictureHeight = window.windowHeight - (buttonHeight + 2 * gap);
+    pictureHeight = pictureHeight >= kMinRoomTwips ? pictureHeight - kFrameAllowanceTwips : kMinPictureHeightTwips;
+    const QRect room(0, 0, std::max(0, window.windowWidth - 2 * border), pictureHeight);
+
+    PreviewPlacement placement;
+    placement.closeButton = QPoint(
+        std::max(0, nearestOr(room.width() / 2.0 + room.left() - window.buttonWidth / 2.0, 0)),
+        gap + pictureHeight);
+    placement.picture = fitBoxToRatio(ratio, room);
+    return placement;
+}
+
+std::optional<PreviewCut> previewCut(const TileCoords &coords, const QSize &box)
+{
+    const int last = coords.count() - 1;
+    if (last < 0 || box.width() <= 0 || box.height() <= 0)
+        return std::nullopt;
+    // One less than the inclusive span in each direction, as the preview has always cut it.
+    const std::int64_t gridWidth = std::int64_t(coords.right(last)) - coords.left(0);
+    const std::int64_t gridHeight = std::int64_t(coords.bottom(last)) - coords.top(0);
+    if (gridWidth <= 0 || gridHeight <= 0 || gridWidth > INT32_MAX || gridHeight > INT32_MAX)
+        return std::nullopt;
+
+    const double gridShape = double(gridWidth) / double(gridHeight);
+    QSize output;
+    if (double(box.width()) / box.height() >= gridShape)
+        output = QSize(nearestOr(box.height() * gridShape, 1), box.height());
+    else
+        output = QSize(box.width(), nearestOr(box.width() * (double(gridHeight) / double(gridWidth)), 1));
+    // A very long, thin grid still shows at least one pixel across.
+    output = output.expandedTo(QSize(1, 1)).boundedTo(box);
+    return PreviewCut{QRect(coords.left(0), coords.top(0), int(gridWidth), int(gridHeight)), output};
+}
+
+void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh)
+{
+    if (pixels.isEmpty() || tilesWide < 1 || tilesHigh < 1)
+        return;
+    const int width = pixels.width();
+    const int height = pixels.height();
+    for (int i = 0; i <= tilesWide; ++i) {
+        const int x = evenLine(i, tilesWide, width);
+        for (int y = 0; y < height; ++y)
+            pixels.setPixel(x, y, kGridChannel0, kGridChannel1, kGridChannel2);
+    }
+    for (int j = 0; j <= tilesHigh; ++j) {
+        const int y = evenLine(j, tilesHigh, height);
+        for (int x = 0; x < width; ++x)
+            pixels.setPixel(x, y, kGridChannel0, kGridChannel1, kGridChannel2);
+    }
+}
+
+std::optional<QImage> FillPreview(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box)
+{
+    if (!state.bImgSelected)
+        return std::nullopt;
+    TileCoords coords;
+    if (CalcTileCoord(state, coords) <= 0)
+        return std::nullopt;
+    const std::optional<PreviewCut> cut = previewCut(coords, box);
+    if (!cut)
+        return std::nullopt;
+    const auto area = source.region(cut->area.left(), cut->area.top(), cut->area.width(), cut->area.height());
+    if (!area)
+        return std::nullopt;
+
+    // A read-only image over the source's own rows: the scaling reads the grid area in
+    // place, so even a 100-megapixel source is never copied.
+    const QImage inPlace(area->row(0), area->width(), area->height(), area->bytesPerLine(), QImage::Format_RGB32);
+    QImage picture =
+        inPlace.scaled(cut->output, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
+        picture.convertTo(QImage::Format_RGB32);
+    if (picture.isNull())
+        return std::nullopt;
+    PaintPreview(PixelArrayView(picture.bits(), picture.width(), picture.height(), picture.bytesPerLine()),
+                 state.tilesWide(), state.tilesHigh());
+    return picture;
+}
