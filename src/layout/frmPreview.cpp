@@ -19,7 +19,6 @@ constexpr int kCloseButtonMinWidth = 100;
 frmPreview::frmPreview(QWidget *owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("frmPreview"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     picPreview = new QLabel(this);
     picPreview->setObjectName(QStringLiteral("picPreview"));
@@ -42,6 +41,7 @@ frmPreview *frmPreview::open(QWidget *owner, const LayoutState &layout, const Im
         return nullptr;
     }
     auto *preview = new frmPreview(owner);
+    preview->setAttribute(Qt::WA_DeleteOnClose);
     const QScreen *screen = owner != nullptr ? owner->screen() : preview->screen();
     if (screen != nullptr)
         preview->setGeometry(screen->availableGeometry());

@@ -12,7 +12,8 @@ class QPushButton;
 
 // The "Poster Preview" window: the part of the image the poster holds, at the poster's
 // shape, with its tile boundaries, and a Close button. It is built once when it opens and
-// does not follow later changes of the main window; it closes itself and is deleted on Close.
+// does not follow later changes of the main window. Close closes it; a window made by open()
+// is deleted then.
 class frmPreview : public QWidget
 {
     Q_OBJECT

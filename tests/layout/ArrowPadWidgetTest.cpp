@@ -71,15 +71,6 @@ TEST(ArrowPadWidget, PressedArrowIsShownWhileTheTimerRuns)
     }
 }
 
-TEST(ArrowPadWidget, CornerPressStartsNothing)
-{
-    ArrowPadWidget pad;
-    sendMouse(pad, QEvent::MouseButtonPress, at(pad, 0.1, 0.1));
-    EXPECT_EQ(pad.direction(), ArrowDirection::None);
-    EXPECT_EQ(shownName(pad), QStringLiteral("imgArrow"));
-    EXPECT_FALSE(pad.timer()->isActive());
-}
-
 TEST(ArrowPadWidget, HeldArrowAsksForStepsAndEachStepMovesThePlacement)
 {
     ArrowPadWidget pad;

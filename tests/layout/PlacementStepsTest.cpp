@@ -128,6 +128,11 @@ TEST_F(GridDragTest, CrossingTheSpareWidthMovesTheGridFromEdgeToEdge)
 
     drag.mouseMove(state, grid, scale, -100, 80);
     EXPECT_EQ(state.iHPlacement, 0);
+
+    // The start point is rounded halves to even: 60.5 starts at 60.
+    drag.mouseDown(state, grid, 60.5, 80, true);
+    drag.mouseMove(state, grid, scale, 60.5, 80);
+    EXPECT_EQ(state.iHPlacement, 1); // 0 + 0.5 / 100 x 200
 }
 
 TEST_F(GridDragTest, DirectionWithoutSpareRoomReturnsToTheCentre)
@@ -137,13 +142,6 @@ TEST_F(GridDragTest, DirectionWithoutSpareRoomReturnsToTheCentre)
     drag.mouseMove(state, grid, scale, 60, 150);
     EXPECT_EQ(state.iVPlacement, 100);
     EXPECT_EQ(state.iHPlacement, 100);
-}
-
-TEST_F(GridDragTest, StartPointIsRoundedHalvesToEven)
-{
-    drag.mouseDown(state, grid, 60.5, 80, true); // starts at 60
-    drag.mouseMove(state, grid, scale, 60.5, 80);
-    EXPECT_EQ(state.iHPlacement, 101); // 100 + 0.5 / 100 x 200
 }
 
 TEST_F(GridDragTest, OnlyALeftPressOnTheGridOfALoadedImageStartsADrag)

@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 using namespace canvas_test;
 
@@ -72,15 +71,4 @@ TEST_F(PreviewWindowTest, RefusesWithoutAnImageOrAValidTileSize)
     EXPECT_EQ(shown.last().title, CanvasStrings::kInvalidPrintSizeTitle);
     runDeferredDeletes();
     EXPECT_TRUE(owner.findChildren<frmPreview *>().isEmpty()) << "the refused window is gone";
-}
-
-TEST_F(PreviewWindowTest, LayoutWithoutTilesLeavesThePictureEmpty)
-{
-    frmPreview preview(&owner);
-    preview.resize(800, 600);
-    ASSERT_TRUE(preview.FitToNewSizeForPic(state));
-    LayoutState noImage = state;
-    noImage.bImgSelected = false;
-    EXPECT_FALSE(preview.FillPreview(noImage, *img));
-    EXPECT_TRUE(preview.picture().isNull());
 }
