@@ -4,6 +4,7 @@
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -345,4 +347,30 @@ TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuil
     click("cmdGenerateTest");
     ASSERT_EQ(announcements.size(), 1);
     EXPECT_TRUE(announcements[0].startsWith("A 1270.0 mm high x 100.0 mm wide"));
+}
+
+TEST_F(EdgeCalibrationDialog, EntryPointShowsTheMainWindowsActiveProfileInItsUnit)
+{
+    store.initControls();
+    mainList.addItems(store.profileNames());
+    mainList.setCurrentIndex(2);
+    EdgeCalibrationRequest request;
+    request.store = &store;
+    request.layout.units = Units::Millimetres;
+    request.refillMainProfileList = [this] { return frmBtm::fillMainDialog(mainList, store.profileNames()); };
+
+    int shownRow = -1;
+    QString step1;
+    QTimer::singleShot(0, [&] {
+        auto *shown = qobject_cast<frmBtm *>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        shownRow = shown->findChild<QListWidget *>("lstConfigurations")->currentRow();
+        step1 = shown->findChild<QLabel *>("lblStep1Desc")->text();
+        shown->findChild<QPushButton *>("cmdOk")->click();
+    });
+    frmBtm::showEdgeCalibration(nullptr, request);
+
+    EXPECT_EQ(shownRow, 2);
+    EXPECT_TRUE(step1.contains("(1.59 mm wide each)"));
+    EXPECT_EQ(mainList.currentIndex(), 2);
 }
