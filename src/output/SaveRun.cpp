@@ -1,6 +1,7 @@
 #include "output/SaveRun.h"
 
 #include "layout/TileSizeRules.h"
+#include "output/TilePipeline.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "resources/OutputStrings.h"
@@ -56,14 +57,6 @@ bool tilesLieInside(const TileCoords &coords, const QImage &source)
     return true;
 }
 
-// A tile rendered and encoded, ready to be written. It only reads the source, so later
-// tiles can be prepared elsewhere while earlier ones are written in order.
-struct PreparedTile
-{
-    RenderStatus status = RenderStatus::CutFailed;
-    std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
-};
-
 PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
                          ImageFileType fileType)
 {
@@ -87,8 +80,11 @@ SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener)
 
 SaveRunOutcome SaveRun::processSaveNow()
 {
+    // A snapshot that shares the pixels: should the window change its image while the run
+    // lets events through, the tiles still come from the image the run started with.
+    const QImage source = m_request.source.image();
     TileCoords coords;
-    if (CalcTileCoord(m_request.layout, coords) <= 0 || !tilesLieInside(coords, m_request.source.image()))
+    if (CalcTileCoord(m_request.layout, coords) <= 0 || !tilesLieInside(coords, source))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     // Without a parent the folder would be made at the root of the file system.
@@ -99,7 +95,7 @@ SaveRunOutcome SaveRun::processSaveNow()
         return *stopped;
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
-    return writeTiles(coords, folder);
+    return writeTiles(source, coords, folder);
 }
 
 std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
@@ -117,7 +113,7 @@ std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
     return std::nullopt;
 }
 
-SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &folder)
+SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coords, const QString &folder)
 {
     using namespace OutputStrings;
     const SaveRunOutcome failed = SaveRunOutcome::Failed;
@@ -132,6 +128,14 @@ SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &fold
 
     const std::optional<ImageFileType> fileType = imageFileTypeFromCode(m_request.fileTypeCode);
     const int count = coords.count();
+    // Tiles are rendered and encoded on every core; the checks, writes, progress and
+    // Cancel below stay on this thread in tile order. Leaving the loop early discards the
+    // tiles prepared ahead and waits for the workers.
+    std::optional<TilePipeline> pipeline;
+    if (fileType)
+        pipeline.emplace(count, [&source, &coords, &run, &fileType](int t) {
+            return prepareTile(source, coords, t, *run, *fileType);
+        });
     for (int t = 0; t < count; ++t) {
         const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
                                                    m_request.baseFileName, m_request.fileTypeCode, t + 1);
@@ -139,7 +143,7 @@ SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const QString &fold
         if (name.status != 1 || !fileType)
             return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
 
-        const PreparedTile tile = prepareTile(m_request.source.image(), coords, t, *run, *fileType);
+        const PreparedTile tile = pipeline->take(t);
         if (tile.status == RenderStatus::CompensationFailed)
             return stopDuringRun(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
 

@@ -52,7 +52,7 @@ private:
     // its next tick while the message shows; Now closes it after the message.
     SaveRunOutcome stopDuringRun(SaveRunOutcome outcome, const QString &text, const QString &title,
                                  SaveRunListener::ProgressClose how);
-    SaveRunOutcome writeTiles(const TileCoords &coords, const QString &folder);
+    SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const QString &folder);
 
     SaveRequest m_request;
     SaveRunListener &m_listener;

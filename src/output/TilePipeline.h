@@ -1,0 +1,62 @@
+#pragma once
+
+#include "output/TileRenderer.h"
+
+#include <QByteArray>
+
+#include <condition_variable>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+// A tile rendered and encoded, ready to be written.
+struct PreparedTile
+{
+    RenderStatus status = RenderStatus::CutFailed;
+    std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
+};
+
+// Renders and encodes tiles on worker threads ahead of a caller that takes them strictly
+// in tile order. At most twice as many tiles as there are workers are started beyond the
+// last one taken, so memory stays bounded however large the poster. Destroying the
+// pipeline discards whatever was prepared ahead and joins every worker: no thread
+// outlives it.
+class TilePipeline
+{
+public:
+    // Must be safe to call from several threads at once for different tiles.
+    using PrepareFunction = std::function<PreparedTile(int tile)>;
+
+    TilePipeline(int tileCount, PrepareFunction prepare, int workerCount = defaultWorkerCount());
+    ~TilePipeline();
+
+    TilePipeline(const TilePipeline &) = delete;
+    TilePipeline &operator=(const TilePipeline &) = delete;
+
+    // Waits for the tile and hands it over. Tiles are taken in order 0, 1, 2, ...; a tile
+    // out of that order, or past the end, comes back as a failed cut.
+    PreparedTile take(int tile);
+
+    // One worker per core the machine offers, at least one.
+    static int defaultWorkerCount();
+
+private:
+    void work();
+    bool mayStartNext() const;
+
+    const int m_tileCount;
+    const int m_window;
+    const PrepareFunction m_prepare;
+
+    std::mutex m_mutex;
+    std::condition_variable m_tileDone;   // a worker finished a tile
+    std::condition_variable m_roomOpened; // the caller took a tile, or the pipeline stops
+    int m_nextToStart = 0;
+    int m_nextToTake = 0;
+    bool m_stopping = false;
+    std::map<int, PreparedTile> m_done;
+    std::vector<std::thread> m_workers;
+};
