@@ -1,0 +1,55 @@
+#pragma once
+
+#include "imaging/ImageFileType.h"
+#include "paper/Units.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// What the command line asks for. Every value is optional: one not given keeps what the
+// window would start with.
+struct CliOptions
+{
+    QString imagePath;
+
+    std::optional<int> tilesWide; // 1 to 25
+    std::optional<int> tilesHigh;
+    std::optional<Units> units;
+    std::optional<QString> paperName;
+    std::optional<std::array<QString, 2>> customPaperSize; // width and height as typed
+    std::optional<std::array<QString, 4>> margins;         // top, right, bottom, left as typed
+    std::optional<int> imageRotation;                      // 0, 90, 180, 270
+    bool rotateTiles = false;
+    std::optional<int> zoom; // 0 to 400
+    std::optional<int> horizontalPlacement;
+    std::optional<int> verticalPlacement;
+    std::optional<QString> adjustEdgesProfile;
+
+    std::optional<ImageFileType> format;
+    std::optional<QString> outFolder;
+    std::optional<QString> baseName;
+    bool overwrite = false;
+
+    bool report = false;
+    bool json = false;
+    bool listPapers = false;
+    bool listProfiles = false;
+    bool version = false;
+    bool help = false;
+};
+
+struct CliParseResult
+{
+    CliOptions options;
+    QString usageError; // empty when the command line is usable
+    QString helpText;   // the full --help text, whatever the outcome
+
+    bool ok() const { return usageError.isEmpty(); }
+};
+
+// Reads the arguments, the program's name first. Checks every value's form and range;
+// names of papers and profiles are checked later against the catalogue and the file.
+CliParseResult parseCommandLine(const QStringList &arguments);

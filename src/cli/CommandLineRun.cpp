@@ -1,0 +1,171 @@
+#include "cli/CommandLineRun.h"
+
+#include "cli/CliOptions.h"
+#include "cli/PosterReport.h"
+#include "cli/PosterSetup.h"
+#include "cli/TerminalListener.h"
+#include "output/ImageFileRules.h"
+#include "output/SaveEntryCheck.h"
+#include "output/SaveRun.h"
+#include "output/TileNaming.h"
+#include "paper/PaperCatalogue.h"
+#include "prefs/PreferenceStore.h"
+#include "resources/CliStrings.h"
+#include "resources/LayoutStrings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+namespace {
+
+int usageError(QTextStream &err, const QString &what)
+{
+    err << CliStrings::kProgramName << ": " << what << '\n' << CliStrings::kTryHelp << '\n';
+    err.flush();
+    return kExitUsage;
+}
+
+int runFailed(QTextStream &err, const QString &title, const QString &text)
+{
+    printMessage(err, title, text);
+    return kExitRunFailed;
+}
+
+void listPapers(QTextStream &out, const std::optional<Units> &only)
+{
+    const PaperCatalogue catalogue;
+    for (const Units units : {Units::Inches, Units::Millimetres}) {
+        if (only && *only != units)
+            continue;
+        out << (units == Units::Inches ? LayoutStrings::kInchesLabel : LayoutStrings::kMillimetersLabel)
+            << '\n';
+        for (const PaperEntry &entry : catalogue.rows(units)) {
+            if (!entry.isFree())
+                out << entry.name << '\n';
+        }
+    }
+}
+
+void listProfiles(QTextStream &out, const ProfileStore &profiles)
+{
+    for (const QString &name : profiles.profileNames())
+        out << name << '\n';
+}
+
+// Where the tiles go: --out split into the existing parent and the new folder's name, or
+// the suggested folder beside the image.
+struct Destination
+{
+    QString parentFolder;
+    QString newFolderName;
+};
+
+std::optional<Destination> destinationOf(const CliOptions &options, const QString &suggestedFolderName)
+{
+    if (!options.outFolder) {
+        const QFileInfo image(options.imagePath);
+        return Destination{image.absolutePath(), suggestedFolderName};
+    }
+    const QFileInfo out(QDir::cleanPath(QDir(QDir::currentPath()).absoluteFilePath(*options.outFolder)));
+    if (out.fileName().isEmpty())
+        return std::nullopt;
+    return Destination{out.absolutePath(), out.fileName()};
+}
+
+QStringList writtenFiles(const SaveRequest &request, int tileCount)
+{
+    QStringList files;
+    for (int n = 1; n <= tileCount; ++n)
+        files << MakeTileFileName(request.parentFolder, request.newFolderName, request.baseFileName,
+                                  request.fileTypeCode, n)
+                     .path;
+    return files;
+}
+
+int printReport(const CliOptions &options, const LayoutState &layout, QTextStream &out, QTextStream &err)
+{
+    const PosterReportResult result = makePosterReport(layout);
+    if (!result.report)
+        return runFailed(err, result.errorTitle, result.errorText);
+    if (options.json)
+        out << QJsonDocument(reportJson(*result.report)).toJson(QJsonDocument::Indented);
+    else
+        out << reportText(*result.report);
+    return kExitSuccess;
+}
+
+int saveTiles(const CliOptions &options, const LayoutState &layout, const ImageObject &image, QTextStream &out,
+              QTextStream &err, bool errIsTerminal)
+{
+    // The checks of the window's Save button come first, with its messages.
+    const SaveEntry entry = CheckSaveEntry(layout, QFileInfo(options.imagePath).fileName());
+    if (!entry.suggestion)
+        return runFailed(err, entry.refusal.title, entry.refusal.text);
+    const std::optional<Destination> destination = destinationOf(options, entry.suggestion->newFolderName);
+    if (!destination)
+        return usageError(err, CliStrings::kRootOut);
+    const PosterReportResult report = makePosterReport(layout);
+    if (!report.report)
+        return runFailed(err, report.errorTitle, report.errorText);
+
+    const SaveRequest request{image,
+                              layout,
+                              destination->parentFolder,
+                              destination->newFolderName,
+                              options.baseName.value_or(entry.suggestion->baseFileName),
+                              int(options.format.value_or(entry.suggestion->fileType))};
+    TerminalListener listener(err, options.overwrite, errIsTerminal);
+    if (SaveRun(request, listener).processSaveNow() != SaveRunOutcome::Completed)
+        return kExitRunFailed;
+
+    const QStringList files = writtenFiles(request, report.report->coords.count());
+    if (options.json)
+        out << QJsonDocument(reportJson(*report.report, files)).toJson(QJsonDocument::Indented);
+    else
+        for (const QString &file : files)
+            out << file << '\n';
+    return kExitSuccess;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err, bool errIsTerminal)
+{
+    const CliParseResult parsed = parseCommandLine(arguments);
+    if (!parsed.ok())
+        return usageError(err, parsed.usageError);
+    const CliOptions &options = parsed.options;
+    if (options.help) {
+        out << parsed.helpText;
+        return kExitSuccess;
+    }
+    if (options.version) {
+        out << CliStrings::kProgramName << ' ' << QStringLiteral(QUILTERA_VERSION) << '\n';
+        return kExitSuccess;
+    }
+
+    const PreferenceStore prefs;
+    const StoredStart start = readStoredStart(prefs);
+    if (options.listPapers || options.listProfiles) {
+        if (options.listPapers)
+            listPapers(out, options.units);
+        if (options.listProfiles)
+            listProfiles(out, start.profiles);
+        return kExitSuccess;
+    }
+
+    PosterSetup setup = buildPosterSetup(options, start);
+    if (!setup.usageError.isEmpty())
+        return usageError(err, setup.usageError);
+
+    const int rotation = options.imageRotation.value_or(0);
+    const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation);
+    if (!loaded.ok())
+        return runFailed(err, loaded.errorTitle, loaded.errorText);
+    setImageSize(setup.layout, loaded.image->Width(), loaded.image->Height(), rotation);
+
+    if (options.report)
+        return printReport(options, setup.layout, out, err);
+    return saveTiles(options, setup.layout, *loaded.image, out, err, errIsTerminal);
+}

@@ -1,0 +1,96 @@
+#include "cli/PosterReport.h"
+
+#include "layout/TileSizeRules.h"
+#include "output/TileRenderer.h"
+#include "resources/AppStrings.h"
+#include "resources/CliStrings.h"
+#include "resources/LayoutStrings.h"
+#include "resources/OutputStrings.h"
+
+#include <QJsonArray>
+#include <QLocale>
+
+namespace {
+
+QString labelled(const QString &label, const QString &value)
+{
+    return label + QStringLiteral(": ") + value + QLatin1Char('\n');
+}
+
+PosterReportResult refused(const QString &title, const QString &text)
+{
+    return {std::nullopt, title, text};
+}
+
+} // namespace
+
+PosterReportResult makePosterReport(const LayoutState &layout)
+{
+    const QLocale c = QLocale::c();
+    double width = 0.0;
+    double height = 0.0;
+    if (!CheckTileSizes(layout, width, height))
+        return refused(LayoutStrings::kInvalidTileSizeTitle, TileSizeWarningText(layout.units, c));
+
+    PosterReport report;
+    report.tilesWide = layout.tilesWide();
+    report.tilesHigh = layout.tilesHigh();
+    const std::optional<OutputReport> texts = computeOutputReport(layout, c);
+    const std::optional<TileRunValues> run =
+        CalcTileCoord(layout, report.coords) > 0 ? PrepareTileRun(layout, report.coords) : std::nullopt;
+    if (!texts || !run)
+        return refused(OutputStrings::kInvalidTileInfoTitle, OutputStrings::kInvalidTileInfo);
+    report.texts = *texts;
+    report.pixelsPerInch = run->pixelsPerInch;
+    report.resolutionTag = run->resolutionTag;
+    return {report, QString(), QString()};
+}
+
+QString reportText(const PosterReport &report)
+{
+    QString text;
+    text += labelled(CliStrings::kTilesLabel, QStringLiteral("%1 x %2 (%3)")
+                                                  .arg(report.tilesWide)
+                                                  .arg(report.tilesHigh)
+                                                  .arg(report.coords.count()));
+    text += labelled(AppStrings::kSize, report.texts.finalSize);
+    text += labelled(AppStrings::kResolution, report.texts.resolution);
+    text += labelled(AppStrings::kQuality, report.texts.quality);
+    text += labelled(AppStrings::kMegaPixels, report.texts.megapixels);
+    text += labelled(CliStrings::kTilePixelsPerInchLabel, QStringLiteral("%1 (%2 %3)")
+                                                              .arg(report.pixelsPerInch, 0, 'f', 2)
+                                                              .arg(CliStrings::kResolutionTagLabel)
+                                                              .arg(report.resolutionTag));
+    for (int t = 0; t < report.coords.count(); ++t) {
+        text += labelled(CliStrings::kTileLabel + QLatin1Char(' ') + QString::number(t + 1),
+                         QStringLiteral("%1, %2, %3, %4")
+                             .arg(report.coords.left(t))
+                             .arg(report.coords.top(t))
+                             .arg(report.coords.right(t))
+                             .arg(report.coords.bottom(t)));
+    }
+    return text;
+}
+
+QJsonObject reportJson(const PosterReport &report, const std::optional<QStringList> &files)
+{
+    QJsonArray tiles;
+    for (int t = 0; t < report.coords.count(); ++t)
+        tiles.append(QJsonArray{report.coords.left(t), report.coords.top(t), report.coords.right(t),
+                                report.coords.bottom(t)});
+    QJsonObject object{
+        {"tilesWide", report.tilesWide},
+        {"tilesHigh", report.tilesHigh},
+        {"tileCount", report.coords.count()},
+        {"tiles", tiles},
+        {"finalSize", report.texts.finalSize},
+        {"resolution", report.texts.resolution},
+        {"quality", report.texts.quality},
+        {"megapixels", report.texts.megapixels},
+        {"tilePixelsPerInch", report.pixelsPerInch},
+        {"resolutionTag", report.resolutionTag},
+    };
+    if (files)
+        object.insert("files", QJsonArray::fromStringList(*files));
+    return object;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "imaging/ImageObject.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+// The rules by which a picture becomes the poster's source, without any window: the
+// endings that may be loaded, the smallest usable size and the turn chosen for the image.
+// Kept in a namespace of their own so that they can sit beside the window's copies until
+// the window uses them too.
+namespace ImageFileRules {
+
+inline constexpr std::int32_t kMinimumImageSide = 25;
+
+// True when the name has at least four characters and its last three, upper-cased, are
+// BMP, JPG or TIF.
+bool hasLoadableImageEnding(const QString &fileName);
+
+bool isBelowMinimumSize(std::int32_t width, std::int32_t height);
+
+// The message shown when a picture is smaller than the minimum; its title is
+// AppStrings::kSmallImageTitle.
+QString smallImageMessage();
+
+// True for the clockwise turns the image can be given: 0, 90, 180 and 270 degrees.
+bool isImageRotation(int degrees);
+
+} // namespace ImageFileRules
+
+// A picture loaded as the poster's source, turned by the chosen rotation; or, when it
+// cannot be used, the message that says why (title and text; empty title for none).
+struct LoadedSourceImage
+{
+    std::unique_ptr<ImageObject> image; // set on success
+    QString errorTitle;
+    QString errorText;
+
+    bool ok() const { return image != nullptr; }
+};
+
+// Loads the file by the same rules as the image browser: the name's ending, a picture
+// that decodes, the turn, then the minimum size measured after the turn.
+LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees);

@@ -1,0 +1,25 @@
+#include "cli/CliProcess.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+CliRun runCli(const QStringList &arguments, const QString &home, QProcessEnvironment environment)
+{
+    environment.insert("XDG_CONFIG_HOME", home + "/config");
+    environment.insert("XDG_DATA_HOME", home + "/data");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUILTERA_CLI_PATH), arguments);
+    CliRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        ADD_FAILURE() << "quiltera-cli did not finish normally";
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
