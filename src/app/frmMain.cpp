@@ -10,15 +10,20 @@
 #include "app/SupportFiles.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
+#include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
+#include "layout/ArrowPadWidget.h"
+#include "layout/LayoutControlRules.h"
 #include "layout/OutputReport.h"
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
+#include "layout/frmPreview.h"
 #include "paper/PaperSelection.h"
 #include "paper/frmTileSize.h"
 #include "prefs/MainSettings.h"
 #include "resources/AppStrings.h"
+#include "resources/CanvasStrings.h"
 #include "resources/LayoutStrings.h"
 
 #include <QApplication>
@@ -36,6 +41,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
@@ -46,7 +52,6 @@
 namespace {
 
 constexpr int kTileListCount = 25;
-constexpr int kArrowIntervalMs = 250;
 constexpr int kRefitDelayMs = 150;
 
 QString withColon(const QString &text)
@@ -113,9 +118,13 @@ void frmMain::buildControls()
     columns->addWidget(buildSettingsPanel(), 0);
     setCentralWidget(central);
     resize(1200, 760);
+    // Plain moves over the background reach mouseMoveEvent only through widgets that
+    // track the mouse; they reset the pointer and end a drag that left the canvas.
+    for (QWidget *background : central->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        background->setMouseTracking(true);
+    central->setMouseTracking(true);
+    setMouseTracking(true);
 
-    tmrImg = named(new QTimer(this), "tmrImg");
-    tmrImg->setInterval(kArrowIntervalMs);
     m_refitTimer = new QTimer(this);
     m_refitTimer->setSingleShot(true);
     m_refitTimer->setInterval(kRefitDelayMs);
@@ -260,10 +269,8 @@ QWidget *frmMain::buildSettingsPanel()
 
     fraTilePlacement = named(new QGroupBox(panel), "fraTilePlacement");
     auto *placementGrid = new QGridLayout(fraTilePlacement);
-    imgArrow = named(new QLabel(fraTilePlacement), "imgArrow");
-    imgArrow->setPixmap(QPixmap(QStringLiteral(":/quiltera/images/arrow_pad.png")));
-    imgArrow->setFixedSize(72, 72);
-    imgArrow->installEventFilter(this);
+    // The pad's resting picture carries the name imgArrow; the pad itself is named apart.
+    imgArrow = named(new ArrowPadWidget(fraTilePlacement), "imgArrowPad");
     Label5 = named(new QLabel(fraTilePlacement), "Label5");
     Label8 = named(new QLabel(fraTilePlacement), "Label8");
     lblLrValue = named(new QLabel(fraTilePlacement), "lblLrValue");
@@ -406,7 +413,7 @@ void frmMain::InitMainCaptions()
     Drive1->setToolTip(kDriveTip);
     for (QLabel *value : {lblFinalSize, lblResolution, lblQuality, lblMPixVal, lblLrValue, lblTbValue})
         value->setText(kNoValue);
-    lblZoomAmount->setText(QStringLiteral("(0%)"));
+    lblZoomAmount->setText(ZoomReadoutText(scrZoom->value()));
     FillMainLists();
 }
 
@@ -440,7 +447,7 @@ void frmMain::wireEvents()
     connect(chkPreviewTiles, &QCheckBox::toggled, this, &frmMain::chkPreviewTiles_Click);
     connect(chkPrinterClips, &QCheckBox::toggled, this, &frmMain::chkPrinterClips_Click);
     connect(cmbCurBtm, &QComboBox::currentIndexChanged, this, &frmMain::cmbCurBtm_Click);
-    connect(tmrImg, &QTimer::timeout, this, &frmMain::tmrImg_Timer);
+    connect(imgArrow, &ArrowPadWidget::stepDue, this, &frmMain::tmrImg_Timer);
     connect(picCur, &CanvasWidget::pressed, this, &frmMain::picCur_MouseDown);
     connect(picCur, &CanvasWidget::moved, this, &frmMain::picCur_MouseMove);
     connect(picCur, &CanvasWidget::released, this, &frmMain::picCur_MouseUp);
@@ -454,8 +461,8 @@ void frmMain::wireEvents()
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);
     connect(cmdEditPaperSize, &QToolButton::clicked, this, &frmMain::OpenPaperDialog);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::OpenPaperDialog);
-    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::cmdConfig_Click);
-    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::mnuEdgeClip_Click);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::OpenEdgeCalibration);
+    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::OpenEdgeCalibration);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdQuit_Click);
     connect(mnuContent, &QAction::triggered, this, &frmMain::OpenHelpFile);
@@ -560,14 +567,13 @@ MainSettings frmMain::LoadPreferences()
 
 void frmMain::loadProfiles()
 {
-    const QString previousText = cmbCurBtm->currentText();
-    const int previousRow = cmbCurBtm->currentIndex();
     m_profiles.initControls();
-    const QStringList names = m_profiles.profileNames();
-    const QSignalBlocker quiet(cmbCurBtm);
-    cmbCurBtm->clear();
-    cmbCurBtm->addItems(names);
-    cmbCurBtm->setCurrentIndex(followSelectionByName(names, previousText, previousRow));
+    refillProfileList();
+}
+
+int frmMain::refillProfileList()
+{
+    return frmBtm::fillMainDialog(*cmbCurBtm, m_profiles.profileNames());
 }
 
 void frmMain::selectProfile(int index)
@@ -666,10 +672,11 @@ void frmMain::UpdatePlacementLabels()
     }
     const int shownWidth = nearestInt32(m_layout.lImgWidth * m_dCanvasScale).value_or(0);
     const int shownHeight = nearestInt32(m_layout.lImgHeight * m_dCanvasScale).value_or(0);
-    const PlacementReadout horizontal = placementReadout(
-        PlacementAxis::Horizontal, m_iGridRight - m_iGridLeft + 1, shownWidth, m_layout.iHPlacement);
-    const PlacementReadout vertical = placementReadout(
-        PlacementAxis::Vertical, m_iGridBottom - m_iGridTop + 1, shownHeight, m_layout.iVPlacement);
+    const CanvasGrid &grid = m_overlay.grid();
+    const PlacementReadout horizontal =
+        placementReadout(PlacementAxis::Horizontal, grid.width(), shownWidth, m_layout.iHPlacement);
+    const PlacementReadout vertical =
+        placementReadout(PlacementAxis::Vertical, grid.height(), shownHeight, m_layout.iVPlacement);
     m_layout.iHPlacement = horizontal.placement;
     m_layout.iVPlacement = vertical.placement;
     lblLrValue->setText(horizontal.text);
@@ -681,9 +688,27 @@ void frmMain::RedrawCanvas()
     if (!m_layout.bImgSelected)
         return;
     refreshLayoutInputs();
-    // The tile grid over the picture is drawn by the overlay; until it is, the plain
-    // fitted image is shown.
-    picCur->setPicture(m_imgDisplay->image());
+    switch (m_overlay.RedrawCanvas(m_layout, chkPreviewTiles->isChecked(), m_dCanvasScale, *m_imgDisplay,
+                                   *m_imgOverlay)) {
+    case CanvasRedraw::Nothing:
+        break;
+    case CanvasRedraw::DisplayCopy:
+        picCur->setPicture(m_imgDisplay->image());
+        break;
+    case CanvasRedraw::Overlay:
+        picCur->setPicture(m_imgOverlay->image());
+        break;
+    case CanvasRedraw::InvalidTileSize:
+        ShowTileSizeWarning();
+        // Unticking runs the box's own handler, which redraws without the grid.
+        chkPreviewTiles->setChecked(false);
+        break;
+    case CanvasRedraw::InvalidConfiguration:
+        messages().showMessage(CanvasStrings::kInvalidConfigurationText, CanvasStrings::kInvalidConfigurationTitle,
+                               MessageIcon::Critical);
+        picCur->setPicture(m_imgDisplay->image());
+        break;
+    }
 }
 
 void frmMain::SavePreferences()
@@ -747,21 +772,15 @@ void frmMain::SetPointerMode(int mode)
 void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
     // Over the window background a drag of the tile grid that left the canvas ends.
-    m_bCanvasDrag = false;
+    m_drag.cancel();
     SetPointerMode(0);
     QMainWindow::mouseMoveEvent(event);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == imgArrow) {
-        if (event->type() == QEvent::MouseButtonPress)
-            imgArrow_MouseDown(static_cast<QMouseEvent *>(event)->position());
-        else if (event->type() == QEvent::MouseButtonRelease)
-            imgArrow_MouseUp();
-    } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
         SetPointerMode(0);
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -878,15 +897,12 @@ void frmMain::LoadSelectedImage()
     m_sCurImgPath = path;
     m_layout.lImgWidth = m_img->Width();
     m_layout.lImgHeight = m_img->Height();
-
-    const int angle = rotationForListIndex(cmbRotate->currentIndex());
-    if (angle != 0 && !m_img->Rotate(angle)) {
+    // A freshly read image stands upright; it is turned to the angle chosen in the list.
+    m_layout.iImgRotation = 0;
+    if (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex())) == ImageTurn::Failed) {
         loadFailed();
         return;
     }
-    m_layout.iImgRotation = angle;
-    if (angle == 90 || angle == 270)
-        std::swap(m_layout.lImgWidth, m_layout.lImgHeight);
 
     if (isBelowMinimumSize(m_layout.lImgWidth, m_layout.lImgHeight)) {
         messages().showMessage(smallImageMessage(), AppStrings::kSmallImageTitle, MessageIcon::Critical);
@@ -935,10 +951,10 @@ void frmMain::cmbTilesWide_Click()
 {
     if (m_bStartupBusy)
         return;
-    if (chkLockWh->isChecked() && cmbTilesHigh->currentIndex() != cmbTilesWide->currentIndex()) {
-        cmbTilesHigh->setCurrentIndex(cmbTilesWide->currentIndex());
-        return; // the other list's handler brings everything up to date
-    }
+    refreshLayoutInputs();
+    if (!chooseTilesWide(m_layout, cmbTilesWide->currentIndex()))
+        return;
+    mirrorTileCounts();
     tileCountChanged();
 }
 
@@ -946,11 +962,21 @@ void frmMain::cmbTilesHigh_Click()
 {
     if (m_bStartupBusy)
         return;
-    if (chkLockWh->isChecked() && cmbTilesWide->currentIndex() != cmbTilesHigh->currentIndex()) {
-        cmbTilesWide->setCurrentIndex(cmbTilesHigh->currentIndex());
+    refreshLayoutInputs();
+    if (!chooseTilesHigh(m_layout, cmbTilesHigh->currentIndex()))
         return;
-    }
+    mirrorTileCounts();
     tileCountChanged();
+}
+
+void frmMain::mirrorTileCounts()
+{
+    // The lists show what the layout holds; the change itself is handled once, by the
+    // handler that made it.
+    const QSignalBlocker quietWide(cmbTilesWide);
+    const QSignalBlocker quietHigh(cmbTilesHigh);
+    cmbTilesWide->setCurrentIndex(m_layout.tilesWideIndex);
+    cmbTilesHigh->setCurrentIndex(m_layout.tilesHighIndex);
 }
 
 void frmMain::tileCountChanged()
@@ -964,8 +990,14 @@ void frmMain::tileCountChanged()
 
 void frmMain::chkLockWh_Click()
 {
-    if (chkLockWh->isChecked())
-        cmbTilesHigh->setCurrentIndex(cmbTilesWide->currentIndex());
+    refreshLayoutInputs();
+    const int highBefore = m_layout.tilesHighIndex;
+    chooseLockWh(m_layout, chkLockWh->isChecked());
+    if (m_layout.tilesHighIndex != highBefore) {
+        mirrorTileCounts();
+        if (!m_bStartupBusy)
+            tileCountChanged();
+    }
     if (!m_bSkipSettingWrite)
         SavePreferences();
 }
@@ -982,31 +1014,22 @@ void frmMain::cmbRotate_Click()
 {
     if (!m_layout.bImgSelected)
         return;
-    const int angle = rotationForListIndex(cmbRotate->currentIndex());
-    RotateImageTo(angle);
-    m_layout.iImgRotation = angle;
-    UpdateOutputSize();
-}
-
-void frmMain::RotateImageTo(int angle)
-{
-    int delta = angle - m_layout.iImgRotation;
-    if (delta < 0)
-        delta += 360;
-    if (delta == 0)
-        return;
-    if (!m_img->Rotate(delta)) {
+    switch (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex()))) {
+    case ImageTurn::Unchanged:
+        break;
+    case ImageTurn::Turned:
+        FitImageToCanvas();
+        break;
+    case ImageTurn::Failed:
         loadFailed();
-        return;
+        break;
     }
-    if (delta == 90 || delta == 270)
-        std::swap(m_layout.lImgWidth, m_layout.lImgHeight);
-    FitImageToCanvas();
+    UpdateOutputSize();
 }
 
 void frmMain::scrZoom_Change()
 {
-    lblZoomAmount->setText(QStringLiteral("(%1%)").arg(scrZoom->value()));
+    lblZoomAmount->setText(ZoomReadoutText(scrZoom->value()));
     RedrawCanvas();
     UpdateOutputSize();
     UpdatePlacementLabels();
@@ -1051,38 +1074,45 @@ void frmMain::cmbCurBtm_Click()
 }
 
 // ---------------------------------------------------------------------------------------
-// Arrow pad and canvas dragging: the placement steps are filled in with the overlay.
-
-void frmMain::imgArrow_MouseDown(const QPointF &)
-{
-    m_iArrowTicks = 0;
-}
-
-void frmMain::imgArrow_MouseUp()
-{
-    m_iArrowDirection = 0;
-    tmrImg->stop();
-}
+// Arrow pad and dragging the grid on the canvas
 
 void frmMain::tmrImg_Timer()
 {
-    UpdatePlacementLabels();
-    RedrawCanvas();
+    if (imgArrow->StepPlacement(m_layout)) {
+        UpdatePlacementLabels();
+        RedrawCanvas();
+    }
 }
 
-void frmMain::picCur_MouseDown(const QPointF &, Qt::MouseButton)
+void frmMain::stopArrowPad()
 {
+    imgArrow->SetArrowDirection(ArrowDirection::None);
 }
 
-void frmMain::picCur_MouseMove(const QPointF &)
+void frmMain::picCur_MouseDown(const QPointF &position, Qt::MouseButton button)
 {
-    if (!m_bCanvasDrag)
-        SetPointerMode(0);
+    applyDragResponse(
+        m_drag.mouseDown(m_layout, m_overlay.grid(), position.x(), position.y(), button == Qt::LeftButton));
 }
 
-void frmMain::picCur_MouseUp(const QPointF &, Qt::MouseButton)
+void frmMain::picCur_MouseMove(const QPointF &position)
 {
-    m_bCanvasDrag = false;
+    applyDragResponse(m_drag.mouseMove(m_layout, m_overlay.grid(), m_dCanvasScale, position.x(), position.y()));
+}
+
+void frmMain::picCur_MouseUp(const QPointF &position, Qt::MouseButton)
+{
+    applyDragResponse(m_drag.mouseUp(m_layout, m_overlay.grid(), m_dCanvasScale, position.x(), position.y()));
+}
+
+void frmMain::applyDragResponse(const GridDrag::Response &response)
+{
+    if (response.pointer)
+        SetPointerMode(int(*response.pointer));
+    if (response.placementMoved) {
+        UpdatePlacementLabels();
+        RedrawCanvas();
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1090,6 +1120,10 @@ void frmMain::picCur_MouseUp(const QPointF &, Qt::MouseButton)
 
 void frmMain::cmdLargePreview_Click()
 {
+    refreshLayoutInputs();
+    SetPointerMode(3);
+    frmPreview::open(this, m_layout, *m_img);
+    SetPointerMode(0);
 }
 
 void frmMain::cmdSaveNow_Click()
@@ -1117,14 +1151,18 @@ void frmMain::setWhMarginLockedVal(int iNewVal)
         SavePreferences();
 }
 
-void frmMain::cmdConfig_Click()
+void frmMain::OpenEdgeCalibration()
 {
+    refreshLayoutInputs();
+    EdgeCalibrationRequest request;
+    request.store = &m_profiles;
+    request.layout = m_layout;
+    request.printInfoCaption = fraPrintInfo->title();
+    request.refillMainProfileList = [this] { return refillProfileList(); };
+    frmBtm::showEdgeCalibration(this, request);
+    // The active profile's edges may have changed in the dialog.
     UpdateOutputSize();
     RedrawCanvas();
-}
-
-void frmMain::mnuEdgeClip_Click()
-{
 }
 
 // ---------------------------------------------------------------------------------------
@@ -1157,14 +1195,14 @@ void frmMain::ShowAbout()
 
 void frmMain::cmdQuit_Click()
 {
-    tmrImg->stop();
+    stopArrowPad();
     m_endProgram();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
     SavePreferences();
-    tmrImg->stop();
+    stopArrowPad();
     event->accept();
     m_endProgram();
 }

@@ -4,7 +4,9 @@
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObject.h"
 #include "imaging/ImageObjectFactory.h"
+#include "layout/CanvasOverlay.h"
 #include "layout/LayoutState.h"
+#include "layout/PlacementSteps.h"
 #include "prefs/MainSettings.h"
 #include "prefs/PreferenceStore.h"
 
@@ -14,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class ArrowPadWidget;
 class CanvasWidget;
 class FolderList;
 class QAction;
@@ -88,6 +91,9 @@ public:
     const ImageObject &img() const { return *m_img; }
     const ImageObject &imgDisplay() const { return *m_imgDisplay; }
     const ProfileStore &profileStore() const { return m_profiles; }
+    // Where the tile grid was last drawn on the canvas.
+    const CanvasGrid &grid() const { return m_overlay.grid(); }
+    bool bCanvasDrag() const { return m_drag.bCanvasDrag(); }
     QString currentFolder() const;
 
 protected:
@@ -140,26 +146,27 @@ private:
     void chkLockWh_Click();
     void chkRotateTiles_Click();
     void cmbRotate_Click();
-    void RotateImageTo(int angle);
     void scrZoom_Change();
     void chkPreviewTiles_Click();
     void chkPrinterClips_Click();
     void cmbCurBtm_Click();
 
     // Arrow pad and dragging on the canvas
-    void imgArrow_MouseDown(const QPointF &position);
-    void imgArrow_MouseUp();
     void tmrImg_Timer();
     void picCur_MouseDown(const QPointF &position, Qt::MouseButton button);
     void picCur_MouseMove(const QPointF &position);
     void picCur_MouseUp(const QPointF &position, Qt::MouseButton button);
+    void applyDragResponse(const GridDrag::Response &response);
 
     // Other windows
     void cmdLargePreview_Click();
     void cmdSaveNow_Click();
     void OpenPaperDialog();
-    void cmdConfig_Click();
-    void mnuEdgeClip_Click();
+    // The "Edit" button beside the profile list and the Tools menu entry both open it.
+    void OpenEdgeCalibration();
+    int refillProfileList();
+    void mirrorTileCounts();
+    void stopArrowPad();
     void cmdQuit_Click();
     void scheduleRefit();
 
@@ -169,6 +176,8 @@ private:
     PreferenceStore m_prefs;
     ProfileStore m_profiles;
     LayoutState m_layout;
+    CanvasOverlay m_overlay;
+    GridDrag m_drag;
     SpecialFolders m_specialFolders;
     std::function<void()> m_endProgram;
 
@@ -184,13 +193,6 @@ private:
     bool m_bSkipSettingWrite = false;
     bool m_bSkipOutputUpdate = false;
     bool m_bStartupBusy = false;
-    bool m_bCanvasDrag = false;
-    int m_iGridLeft = 0;
-    int m_iGridTop = 0;
-    int m_iGridRight = 0;
-    int m_iGridBottom = 0;
-    int m_iArrowDirection = 0;
-    int m_iArrowTicks = 0;
 
     // Step labels
     QLabel *lblStep1 = nullptr;
@@ -239,7 +241,7 @@ private:
 
     // Tile placement
     QGroupBox *fraTilePlacement = nullptr;
-    QLabel *imgArrow = nullptr;
+    ArrowPadWidget *imgArrow = nullptr;
     QLabel *Label8 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *lblLrValue = nullptr;
@@ -249,7 +251,6 @@ private:
     QLabel *lblZoomMin = nullptr;
     QLabel *lblZoomMax = nullptr;
     QScrollBar *scrZoom = nullptr;
-    QTimer *tmrImg = nullptr;
 
     // Final poster size
     QGroupBox *fraPosterSize = nullptr;

@@ -1,0 +1,294 @@
+#include "app/CanvasWidget.h"
+#include "app/MainWindowFixture.h"
+#include "calibration/frmBtm.h"
+#include "dialogs/ModalDriver.h"
+#include "layout/ArrowPadWidget.h"
+#include "layout/frmPreview.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QRgb kGridColour = qRgb(255, 0, 0);
+
+bool isGridPixel(const QImage &picture, int x, int y)
+{
+    return picture.pixel(x, y) == kGridColour;
+}
+
+QList<int> gridColumnsInRow(const QImage &picture, int y)
+{
+    QList<int> columns;
+    for (int x = 0; x < picture.width(); ++x)
+        if (isGridPixel(picture, x, y))
+            columns.append(x);
+    return columns;
+}
+
+QList<int> gridRowsInColumn(const QImage &picture, int x)
+{
+    QList<int> rows;
+    for (int y = 0; y < picture.height(); ++y)
+        if (isGridPixel(picture, x, y))
+            rows.append(y);
+    return rows;
+}
+
+bool hasGridPixel(const QImage &picture)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        if (!gridColumnsInRow(picture, y).isEmpty())
+            return true;
+    return false;
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &position, Qt::MouseButton button)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, position, widget->mapToGlobal(position), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A panorama under the default 2 x 2 tiles: the grid fills the height and leaves room to
+// move sideways.
+class MainWindowWiringTest : public MainWindowTest
+{
+protected:
+    frmMain &startWithPoster()
+    {
+        writeImage("poster.bmp", 800, 200);
+        frmMain &window = start();
+        openImagesFolder();
+        pick("poster.bmp");
+        EXPECT_TRUE(window.bImgSelected());
+        return window;
+    }
+
+    QImage shownPicture() const { return control<CanvasWidget>("picCur")->picture(); }
+    QString horizontalReadout() const { return control<QLabel>("lblLrValue")->text(); }
+};
+
+} // namespace
+
+TEST_F(MainWindowWiringTest, CanvasShowsTheTileGridOnlyWhileShowTilesIsTicked)
+{
+    frmMain &window = startWithPoster();
+    const CanvasGrid grid = window.grid();
+    QImage picture = shownPicture();
+    ASSERT_EQ(picture.size(), window.imgDisplay().image().size());
+    ASSERT_GT(grid.iGridLeft, 0);
+    ASSERT_EQ(grid.iGridTop, 0);
+
+    // Two tiles each way: the outer edges and one line between them.
+    const QList<int> columns = gridColumnsInRow(picture, grid.iGridTop + grid.height() / 4);
+    ASSERT_EQ(columns.size(), 3);
+    EXPECT_EQ(columns.first(), grid.iGridLeft);
+    EXPECT_EQ(columns.last(), grid.iGridRight);
+    const QList<int> rows = gridRowsInColumn(picture, grid.iGridLeft + grid.width() / 4);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows.first(), grid.iGridTop);
+    EXPECT_EQ(rows.last(), grid.iGridBottom);
+    EXPECT_FALSE(isGridPixel(picture, 0, grid.height() / 4));
+    EXPECT_EQ(horizontalReadout(), "(center)");
+    EXPECT_EQ(control<QLabel>("lblTbValue")->text(), "(full height)");
+
+    control<QCheckBox>("chkPreviewTiles")->setChecked(false);
+    picture = shownPicture();
+    EXPECT_FALSE(hasGridPixel(picture));
+    EXPECT_EQ(picture, window.imgDisplay().image());
+    // The last drawn grid still governs the readout and dragging.
+    EXPECT_EQ(window.grid(), grid);
+
+    control<QComboBox>("cmbTilesWide")->setCurrentIndex(0);
+    EXPECT_FALSE(hasGridPixel(shownPicture()));
+    control<QCheckBox>("chkPreviewTiles")->setChecked(true);
+    EXPECT_EQ(gridColumnsInRow(shownPicture(), window.grid().iGridTop + 1).size(), 2);
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowWiringTest, TileSizeThatTurnsInvalidUnticksShowTilesWithOneWarning)
+{
+    frmMain &window = startWithPoster();
+    window.setNewTileVals("Tiny", Units::Inches, 0.5, 0.5, 0.5, 0.5, "|tiny|");
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_EQ(m_messages.last().title, "Invalid Tile Print Size Entered");
+    EXPECT_FALSE(control<QCheckBox>("chkPreviewTiles")->isChecked());
+    EXPECT_FALSE(hasGridPixel(shownPicture()));
+
+    control<QComboBox>("cmbTilesWide")->setCurrentIndex(3);
+    EXPECT_EQ(m_messages.shown().size(), 1);
+}
+
+TEST_F(MainWindowWiringTest, LockedTileCountsFollowEachOtherOnTheCanvas)
+{
+    frmMain &window = startWithPoster();
+    control<QCheckBox>("chkLockWh")->setChecked(true);
+    control<QComboBox>("cmbTilesWide")->setCurrentIndex(2);
+    EXPECT_EQ(control<QComboBox>("cmbTilesHigh")->currentIndex(), 2);
+    EXPECT_EQ(window.layout().tilesHigh(), 3);
+    EXPECT_EQ(gridColumnsInRow(shownPicture(), window.grid().iGridTop + 1).size(), 4);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w02h02");
+
+    control<QComboBox>("cmbTilesHigh")->setCurrentIndex(0);
+    EXPECT_EQ(control<QComboBox>("cmbTilesWide")->currentIndex(), 0);
+    EXPECT_EQ(window.layout().tilesWide(), 1);
+    EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w00h00");
+}
+
+TEST_F(MainWindowWiringTest, ImageRotationTurnsTheLoadedImageAndRefitsTheCanvas)
+{
+    frmMain &window = startWithPoster();
+    auto *rotate = control<QComboBox>("cmbRotate");
+    rotate->setCurrentIndex(1);
+    Q_EMIT rotate->activated(1);
+    EXPECT_EQ(window.layout().iImgRotation, 90);
+    EXPECT_EQ(window.img().Width(), 200);
+    EXPECT_EQ(window.layout().lImgWidth, 200);
+    EXPECT_EQ(window.layout().lImgHeight, 800);
+    EXPECT_GT(window.imgDisplay().Height(), window.imgDisplay().Width());
+    EXPECT_TRUE(hasGridPixel(shownPicture()));
+}
+
+TEST_F(MainWindowWiringTest, HeldRightArrowStepsThePlacementUntilReleased)
+{
+    frmMain &window = startWithPoster();
+    auto *pad = m_window->findChild<ArrowPadWidget *>();
+    ASSERT_NE(pad, nullptr);
+    const int leftBefore = window.grid().iGridLeft;
+
+    sendMouse(pad, QEvent::MouseButtonPress, QPointF(pad->width() * 0.9, pad->height() * 0.5), Qt::LeftButton);
+    EXPECT_EQ(pad->direction(), ArrowDirection::Right);
+    EXPECT_TRUE(pad->timer()->isActive());
+    EXPECT_EQ(pad->timer()->interval(), 250);
+
+    Q_EMIT pad->stepDue();
+    EXPECT_EQ(window.layout().iHPlacement, 101);
+    Q_EMIT pad->stepDue();
+    EXPECT_EQ(window.layout().iHPlacement, 103);
+    EXPECT_EQ(horizontalReadout(), "(right 3%)");
+    EXPECT_GT(window.grid().iGridLeft, leftBefore);
+    EXPECT_EQ(gridColumnsInRow(shownPicture(), 1).first(), window.grid().iGridLeft);
+
+    sendMouse(pad, QEvent::MouseButtonRelease, QPointF(pad->width() * 0.9, pad->height() * 0.5), Qt::LeftButton);
+    EXPECT_EQ(pad->direction(), ArrowDirection::None);
+    EXPECT_FALSE(pad->timer()->isActive());
+
+    // The grid fills the height: the down arrow has nothing to move.
+    sendMouse(pad, QEvent::MouseButtonPress, QPointF(pad->width() * 0.5, pad->height() * 0.9), Qt::LeftButton);
+    Q_EMIT pad->stepDue();
+    EXPECT_EQ(window.layout().iVPlacement, 100);
+    EXPECT_EQ(control<QLabel>("lblTbValue")->text(), "(full height)");
+    m_window->close();
+    EXPECT_FALSE(pad->timer()->isActive());
+}
+
+TEST_F(MainWindowWiringTest, DraggingTheGridCarriesItToTheEdgeAndLeavingTheCanvasEndsTheDrag)
+{
+    frmMain &window = startWithPoster();
+    auto *canvas = control<CanvasWidget>("picCur");
+    const CanvasGrid grid = window.grid();
+    const int spareWidth = window.imgDisplay().Width() - grid.width();
+    ASSERT_GT(spareWidth, 20);
+    const QPointF middle((grid.iGridLeft + grid.iGridRight) / 2, (grid.iGridTop + grid.iGridBottom) / 2);
+
+    Q_EMIT canvas->pressed(middle, Qt::RightButton);
+    EXPECT_FALSE(window.bCanvasDrag());
+
+    Q_EMIT canvas->pressed(middle, Qt::LeftButton);
+    EXPECT_TRUE(window.bCanvasDrag());
+    EXPECT_EQ(canvas->cursor().shape(), Qt::SizeAllCursor);
+    // Half the spare width from the centre reaches the right edge; further stays there.
+    Q_EMIT canvas->moved(middle + QPointF(spareWidth, 0));
+    EXPECT_EQ(window.layout().iHPlacement, 200);
+    EXPECT_EQ(horizontalReadout(), "(right 100%)");
+    EXPECT_GE(window.grid().iGridRight, window.imgDisplay().Width() - 2);
+    Q_EMIT canvas->released(middle + QPointF(spareWidth, 0), Qt::LeftButton);
+    EXPECT_FALSE(window.bCanvasDrag());
+
+    const CanvasGrid atRight = window.grid();
+    const QPointF grab((atRight.iGridLeft + atRight.iGridRight) / 2, 10);
+    Q_EMIT canvas->pressed(grab, Qt::LeftButton);
+    Q_EMIT canvas->moved(grab - QPointF(spareWidth / 4.0, 0));
+    EXPECT_EQ(window.layout().iHPlacement, 150);
+    sendMouse(m_window->centralWidget(), QEvent::MouseMove, QPointF(1, 1), Qt::NoButton);
+    EXPECT_FALSE(window.bCanvasDrag());
+    Q_EMIT canvas->moved(grab - QPointF(spareWidth, 0));
+    EXPECT_EQ(window.layout().iHPlacement, 150);
+    EXPECT_EQ(horizontalReadout(), "(right 50%)");
+}
+
+TEST_F(MainWindowWiringTest, PreviewOpensThePosterPreviewWithItsGrid)
+{
+    startWithPoster();
+    control<QPushButton>("cmdLargePreview")->click();
+    auto *preview = m_window->findChild<frmPreview *>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), "Poster Preview");
+    const QImage picture = preview->picture();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.pixel(0, 0), kGridColour);
+    EXPECT_EQ(picture.pixel(picture.width() / 2, picture.height() / 4), kGridColour);
+    EXPECT_NE(picture.pixel(picture.width() / 4, picture.height() / 4), kGridColour);
+    EXPECT_EQ(m_window->cursor().shape(), Qt::ArrowCursor);
+    preview->close();
+}
+
+TEST_F(MainWindowWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainListFollows)
+{
+    start();
+    auto *profiles = control<QComboBox>("cmbCurBtm");
+    profiles->setCurrentIndex(1);
+    const QString untouched = profiles->itemText(0);
+
+    int selectedRow = -1;
+    m_messages.queueInputOk("Renamed");
+    m_messages.queueInputOk("Studio printer");
+    whenModalShown<frmBtm>([&selectedRow](frmBtm *dialog) {
+        selectedRow = ::control<QListWidget>(dialog, "lstConfigurations")->currentRow();
+        dialog->cmdRename_Click();
+        dialog->cmdNew_Click();
+        dialog->cmdOk_Click();
+    });
+    control<QPushButton>("cmdConfig")->click();
+
+    EXPECT_EQ(selectedRow, 1);
+    ASSERT_EQ(profiles->count(), 4);
+    EXPECT_EQ(profiles->itemText(0), untouched);
+    EXPECT_EQ(profiles->itemText(1), "Renamed");
+    EXPECT_EQ(profiles->itemText(3), "Studio printer");
+    EXPECT_EQ(profiles->currentIndex(), 1);
+    EXPECT_EQ(prefs().GetPref(kPrefEdgeAdjust), "0_01");
+}
+
+TEST_F(MainWindowWiringTest, EdgesChangedFromTheMenuReachTheReportAndTheStepText)
+{
+    frmMain &window = startWithPoster();
+    window.setNewTileVals("A4", Units::Millimetres, 186, 273, 210, 297, "|1|A4|");
+    auto *adjust = control<QCheckBox>("chkPrinterClips");
+    adjust->setChecked(true);
+    m_messages.clearShown();
+    const QString sizeBefore = control<QLabel>("lblFinalSize")->text();
+
+    QString stepText;
+    whenModalShown<frmBtm>([&stepText](frmBtm *dialog) {
+        stepText = ::control<QLabel>(dialog, "lblStep1Desc")->text();
+        ::control<QComboBox>(dialog, "cmbTopEdge")->setCurrentIndex(16);
+        ::control<QComboBox>(dialog, "cmbLeftEdge")->setCurrentIndex(16);
+        dialog->close();
+    });
+    m_window->findChild<QAction *>("mnuEdgeClip")->trigger();
+
+    EXPECT_TRUE(stepText.contains("1.59 mm"));
+    EXPECT_NE(control<QLabel>("lblFinalSize")->text(), sizeBefore);
+    EXPECT_EQ(window.profileStore().profiles().at(0).trimIndex[0], 16);
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+}
