@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class FolderList;
+class ImageObject;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct LayoutState;
+
+// The save dialog: where the new folder of tile files goes, its name, the base name of
+// the files and their format. "Save Images Now" runs the save with the layout and image
+// as they are at that moment, then the dialog closes whatever happened.
+class frmSaveTiles : public QWidget
+{
+    Q_OBJECT
+public:
+    // What the main window's "Save Poster Tile Images" button calls. Checks the layout
+    // and the selected file (telling the user through the message seam why not), then
+    // shows the dialog modeless with suggested names and returns it; nullptr when refused.
+    // The layout and the image are read again when the save starts, so they must live as
+    // long as the parent window that owns them. A dialog still open from before is
+    // replaced by a fresh one.
+    static frmSaveTiles *openFromMainWindow(const LayoutState &layout, const ImageObject &source,
+                                            const QString &currentFolder, const QString &selectedFileName,
+                                            QWidget *parent);
+
+    frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr);
+
+    void UpdateSaveFolderLabel();
+    // The drive list's change: the folder list moves to the drive; a drive that cannot be
+    // read is reported and the list returns to the last good drive.
+    void drvTile_Change();
+
+    // The folder in which the new folder will be made.
+    QString dirTilePath() const;
+    // 1 JPEG, 3 TIFF, 6 BMP from the format buttons; 0 when none is set.
+    int selectedFileTypeCode() const;
+
+    QComboBox *drvTile = nullptr;
+    FolderList *dirTile = nullptr;
+    QLineEdit *txtNewFolderName = nullptr;
+    QLineEdit *txtBaseFileName = nullptr;
+    QGroupBox *fraNewName = nullptr;
+    QGroupBox *fraFileFormat = nullptr;
+    QRadioButton *opbBmp = nullptr;
+    QRadioButton *opbTif = nullptr;
+    QRadioButton *opbJpg = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *lblDir = nullptr;
+    QLabel *lblPath = nullptr;
+    QPushButton *cmdSaveNow = nullptr;
+    QPushButton *cmdClose = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void InitSaveDialogText();
+    void fillDriveList(const QString &driveToInclude);
+    // Selects the drive in the list as the drive list's own change would.
+    void selectDrive(const QString &drive);
+    void selectFileType(int fileTypeCode);
+    void cmdSaveNow_Click();
+    void processSaveNow();
+
+    const LayoutState &m_layout;
+    const ImageObject &m_source;
+    QButtonGroup *m_formats = nullptr;
+    QString sLastGoodDrive;
+    bool m_saving = false;
+};

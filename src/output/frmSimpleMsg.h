@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The completion window of a save run: tells that the tiles were saved and shows the
+// destination folder as a link that opens it in the file browser.
+class frmSimpleMsg : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmSimpleMsg(QWidget *parent = nullptr);
+
+    void ShowSaveOkMsg(const QString &sFolderName);
+    QString folderLinkTarget() const { return m_folder; }
+
+    QLabel *lblTitle = nullptr;
+    QLabel *lblMsg = nullptr;
+    QLabel *lnkFol = nullptr;
+    QPushButton *cmdOk = nullptr;
+    QLabel *imgCheck = nullptr;
+
+private:
+    void openFolder();
+
+    QString m_folder;
+};

@@ -1,0 +1,280 @@
+#include "output/frmSaveTiles.h"
+
+#include "app/FolderList.h"
+#include "imaging/ImageObjectFactory.h"
+#include "layout/LayoutState.h"
+#include "output/frmMsg.h"
+#include "output/frmSimpleMsg.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// 3 x 2 tiles of 1 x 1.25 inch over a 300 x 200 image.
+LayoutState layout3x2()
+{
+    LayoutState layout;
+    layout.tilesWideIndex = 2;
+    layout.tilesHighIndex = 1;
+    layout.dTileWidth = 1.0;
+    layout.dTileHeight = 1.25;
+    layout.bImgSelected = true;
+    layout.lImgWidth = 300;
+    layout.lImgHeight = 200;
+    return layout;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+class SaveDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(source);
+        ASSERT_TRUE(source->NewImage(300, 200, 0x3080c0));
+    }
+
+    frmSaveTiles *open(const QString &fileName)
+    {
+        return frmSaveTiles::openFromMainWindow(layout, *source, pictures.path(), fileName, &mainWindow);
+    }
+
+    frmSimpleMsg *completionWindow() const { return mainWindow.findChild<frmSimpleMsg *>(); }
+
+    ScriptedMessages shown;
+    QWidget mainWindow;
+    LayoutState layout = layout3x2();
+    std::unique_ptr<ImageObject> source = CreateImageObject();
+    TempDir pictures;
+};
+
+} // namespace
+
+TEST_F(SaveDialogTest, CaptionsAndToolTips)
+{
+    frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Poster Image Files"));
+    EXPECT_EQ(dialog->fraFileFormat->title(), QStringLiteral("File Type"));
+    EXPECT_EQ(dialog->fraFileFormat->toolTip(),
+              QStringLiteral("Image file format that your poster tile images will be saved as"));
+    EXPECT_EQ(dialog->opbBmp->text(), QStringLiteral("Bitmap (.bmp)"));
+    EXPECT_EQ(dialog->opbTif->text(), QStringLiteral("Tiff (.tif)"));
+    EXPECT_EQ(dialog->opbJpg->text(), QStringLiteral("Jpeg (.jpg)"));
+    EXPECT_EQ(dialog->cmdClose->text(), QStringLiteral("close"));
+    EXPECT_EQ(dialog->cmdClose->toolTip(),
+              QStringLiteral("Close this dialog without generating or saving your poster Tile images"));
+    EXPECT_EQ(dialog->cmdSaveNow->text(), QStringLiteral("Save Images Now"));
+    EXPECT_EQ(dialog->cmdSaveNow->toolTip(),
+              QStringLiteral("Click here to generate and save your poster Tile images now"));
+    EXPECT_EQ(dialog->fraNewName->title(), QStringLiteral("File Save Info"));
+    EXPECT_EQ(dialog->txtBaseFileName->toolTip(),
+              QStringLiteral("Base name that will be used to name your poster tile image files"));
+    EXPECT_EQ(dialog->txtNewFolderName->toolTip(),
+              QStringLiteral("Name of the new folder to be created to hold your poster tile images"));
+    EXPECT_EQ(dialog->Label2->text(), QStringLiteral("Base Filename:"));
+    EXPECT_EQ(dialog->Label1->text(), QStringLiteral("New Folder Name:"));
+    EXPECT_EQ(dialog->dirTile->toolTip(),
+              QStringLiteral("Select folder where you want the new subfolder to be created which will "
+                             "contain your poster tile images"));
+    EXPECT_EQ(dialog->drvTile->toolTip(), QStringLiteral("Select current drive"));
+    EXPECT_EQ(dialog->Label3->text(), QStringLiteral("Files currently set to be saved in"));
+    EXPECT_EQ(dialog->Label5->text(), QStringLiteral("Step (2) Click to Save Files Now"));
+    EXPECT_EQ(dialog->Label4->text(), QStringLiteral("Step (1) Select File Preferences for Poster Images"));
+    EXPECT_EQ(dialog->lblDir->text(), QStringLiteral("New Folder Location"));
+    dialog->close();
+}
+
+TEST_F(SaveDialogTest, EntrySuggestsNamesAndFormatFromTheSelectedFile)
+{
+    frmSaveTiles *dialog = open(QStringLiteral("IMG_0042.JPG"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(shown.shown().isEmpty());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->txtBaseFileName->text(), QStringLiteral("IMG_0042_"));
+    EXPECT_EQ(dialog->txtNewFolderName->text(), QStringLiteral("IMG_0042_poster_images"));
+    EXPECT_TRUE(dialog->opbJpg->isChecked());
+    EXPECT_EQ(dialog->dirTilePath(), pictures.path());
+    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/IMG_0042_poster_images/"));
+
+    // Opening again replaces the dialog with a fresh one.
+    dialog->txtBaseFileName->setText(QStringLiteral("edited"));
+    QPointer<frmSaveTiles> first = dialog;
+    frmSaveTiles *second = open(QStringLiteral("scan.bmp"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(first && first->isVisible());
+    EXPECT_EQ(second->txtBaseFileName->text(), QStringLiteral("scan_"));
+    EXPECT_TRUE(second->opbBmp->isChecked());
+    EXPECT_EQ(second->selectedFileTypeCode(), 6);
+    second->close();
+}
+
+TEST_F(SaveDialogTest, EntryRefusalsAreShownAndNoDialogOpens)
+{
+    struct Refusal
+    {
+        QString fileName;
+        QString text;
+        QString title;
+    };
+    const Refusal refusals[] = {
+        {"scan.jpeg", "Unable to save - invalid image file type", "Error"},
+        {"a.png", "Unable to save - invalid image file type", "Error"},
+        {"x.jp", "Invalid file chosen.  Can not continue.", "Problem"},
+        {"", "Invalid file chosen.  Can not continue.", "Problem"},
+    };
+    for (const Refusal &refusal : refusals) {
+        SCOPED_TRACE(refusal.fileName.toStdString());
+        shown.clearShown();
+        EXPECT_EQ(open(refusal.fileName), nullptr);
+        ASSERT_EQ(shown.shown().size(), 1);
+        EXPECT_EQ(shown.last().text, refusal.text);
+        EXPECT_EQ(shown.last().title, refusal.title);
+        EXPECT_EQ(shown.last().icon, MessageIcon::Critical);
+    }
+
+    shown.clearShown();
+    layout.dTileWidth = 0.5;
+    EXPECT_EQ(open(QStringLiteral("beach.jpg")), nullptr);
+    EXPECT_EQ(shown.last().title, QStringLiteral("Invalid Tile Print Size Entered"));
+
+    shown.clearShown();
+    layout = layout3x2();
+    layout.lImgHeight = 0;
+    EXPECT_EQ(open(QStringLiteral("beach.jpg")), nullptr);
+    EXPECT_EQ(shown.last().text, QStringLiteral("Invalid image/tile information.  Can not continue."));
+    EXPECT_EQ(shown.last().title, QStringLiteral("Can Not Continue"));
+
+    EXPECT_EQ(mainWindow.findChild<frmSaveTiles *>(), nullptr);
+}
+
+TEST_F(SaveDialogTest, DestinationLabelFollowsFolderAndName)
+{
+    QDir(pictures.path()).mkdir(QStringLiteral("sub"));
+    frmSaveTiles *dialog = open(QStringLiteral("beach.tif"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->opbTif->isChecked());
+
+    dialog->txtNewFolderName->setText(QStringLiteral("cards"));
+    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/cards/"));
+
+    // An empty name puts the tiles straight into the parent, shown with one separator.
+    dialog->txtNewFolderName->clear();
+    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/"));
+
+    ASSERT_TRUE(dialog->dirTile->setPath(pictures.filePath(QStringLiteral("sub"))));
+    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.filePath(QStringLiteral("sub")) + QStringLiteral("/"));
+
+    // Long destinations are broken into lines, never with a CR left over.
+    dialog->txtNewFolderName->setText(QString(100, QLatin1Char('n')));
+    EXPECT_TRUE(dialog->lblPath->text().contains('\n'));
+    EXPECT_FALSE(dialog->lblPath->text().contains('\r'));
+    dialog->close();
+}
+
+TEST_F(SaveDialogTest, UnreadableDriveIsReportedAndTheListGoesBack)
+{
+    frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
+    ASSERT_NE(dialog, nullptr);
+    const QString goodDrive = dialog->drvTile->currentText();
+    ASSERT_FALSE(goodDrive.isEmpty());
+    const QString folderBefore = dialog->dirTilePath();
+
+    dialog->drvTile->addItem(pictures.filePath(QStringLiteral("ejected-volume")));
+    dialog->drvTile->setCurrentIndex(dialog->drvTile->count() - 1);
+
+    ASSERT_EQ(shown.shown().size(), 1);
+    EXPECT_EQ(shown.last().text, QStringLiteral("The drive you chose could not be accessed."));
+    EXPECT_EQ(shown.last().title, QStringLiteral("Invalid Drive"));
+    EXPECT_EQ(shown.last().icon, MessageIcon::Critical);
+    EXPECT_EQ(dialog->drvTile->currentText(), goodDrive);
+    EXPECT_EQ(dialog->dirTilePath(), folderBefore);
+    dialog->close();
+}
+
+TEST_F(SaveDialogTest, SaveNowWritesEveryTileAndEndsInTheCompletionWindow)
+{
+    QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
+    ASSERT_TRUE(dialog);
+    dialog->txtNewFolderName->setText(QStringLiteral("poster"));
+    dialog->txtBaseFileName->setText(QStringLiteral("tile_"));
+
+    dialog->cmdSaveNow->click();
+    QApplication::processEvents(); // lets the closed dialog be deleted
+
+    const QString folder = pictures.filePath(QStringLiteral("poster"));
+    EXPECT_EQ(filesIn(folder), (QStringList{"tile_001.bmp", "tile_002.bmp", "tile_003.bmp", "tile_004.bmp",
+                                            "tile_005.bmp", "tile_006.bmp"}));
+    EXPECT_TRUE(shown.shown().isEmpty());
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(mainWindow.findChild<frmMsg *>(), nullptr);
+    frmSimpleMsg *completion = completionWindow();
+    ASSERT_NE(completion, nullptr);
+    EXPECT_TRUE(completion->isVisible());
+    EXPECT_EQ(completion->folderLinkTarget(), folder);
+    completion->close();
+}
+
+TEST_F(SaveDialogTest, DecliningAnExistingFolderClosesTheDialogWithoutWriting)
+{
+    QDir(pictures.path()).mkdir(QStringLiteral("beach_poster_images"));
+    QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.jpg"));
+    ASSERT_TRUE(dialog);
+    shown.queueQuestionAnswer(kAnswerNo);
+
+    dialog->cmdSaveNow->click();
+    QApplication::processEvents();
+
+    ASSERT_EQ(shown.shownOfKind(ShownDialog::Kind::Question).size(), 1);
+    EXPECT_EQ(shown.last().title, QStringLiteral("Folder Exists"));
+    EXPECT_TRUE(filesIn(pictures.filePath(QStringLiteral("beach_poster_images"))).isEmpty());
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(completionWindow(), nullptr);
+}
+
+TEST_F(SaveDialogTest, CancelDuringTheThirdTileKeepsTheFirstThree)
+{
+    QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
+    ASSERT_TRUE(dialog);
+    const QString folder = pictures.filePath(QStringLiteral("beach_poster_images"));
+
+    // Stands for a person pressing Cancel while the third tile is written: the click waits
+    // in the event queue until the run lets events through.
+    QTimer watcher;
+    watcher.setInterval(0);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto *progress = mainWindow.findChild<frmMsg *>();
+        if (progress && filesIn(folder).size() == 3 && !progress->bCancel)
+            progress->cmdCancel->click();
+    });
+    watcher.start();
+    dialog->cmdSaveNow->click();
+    watcher.stop();
+    QApplication::processEvents();
+
+    EXPECT_EQ(filesIn(folder), (QStringList{"beach_001.bmp", "beach_002.bmp", "beach_003.bmp"}));
+    ASSERT_FALSE(shown.shown().isEmpty());
+    EXPECT_EQ(shown.last().text, QStringLiteral("Canceled by user"));
+    EXPECT_EQ(shown.last().title, QStringLiteral("Canceled"));
+    EXPECT_FALSE(dialog);
+    EXPECT_EQ(completionWindow(), nullptr);
+}
