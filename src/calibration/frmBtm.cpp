@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -464,14 +463,6 @@ void frmBtm::cmdOk_Click()
 // ---------------------------------------------------------------------------------------
 // Test target
 
-bool frmBtm::askOkCancel(const QString &text, const QString &title)
-{
-    if (m_okCancelQuestion)
-        return m_okCancelQuestion(text, title);
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok | QMessageBox::Cancel, this);
-    return box.exec() == QMessageBox::Ok;
-}
-
 void frmBtm::cmdGenerateTest_Click()
 {
     const LayoutState &layout = m_request.layout;
@@ -482,7 +473,7 @@ void frmBtm::cmdGenerateTest_Click()
                                MessageIcon::Critical);
         return;
     }
-    if (!askOkCancel(testTargetAnnouncement(heightInches, widthInches, layout.units), kTestTargetTitle))
+    if (!messages().OkCancelBox(testTargetAnnouncement(heightInches, widthInches, layout.units), kTestTargetTitle))
         return;
 
     {

@@ -42,7 +42,6 @@ class frmBtm : public QDialog
 
 public:
     // Asks a question with OK and Cancel; true for OK.
-    using OkCancelQuestion = std::function<bool(const QString &text, const QString &title)>;
 
     // Loads the dialog: captions, edge lists, and the profile table read (and rewritten)
     // from its file, with the main window's list refilled.
@@ -62,7 +61,6 @@ public:
     void selectProfile(int row);
 
     // The OK/Cancel box before a test target is built; tests put a scripted one in place.
-    void setOkCancelQuestion(OkCancelQuestion question) { m_okCancelQuestion = std::move(question); }
 
     // While set, the list and edge-list handlers do nothing.
     bool bSkipProcess = false;
@@ -97,12 +95,10 @@ private:
     std::array<QLabel *, 4> edgeDescriptions() const;
     int selectedRow() const;
     void refillMainProfileList();
-    bool askOkCancel(const QString &text, const QString &title);
 
     EdgeCalibrationRequest m_request;
     EdgeTestTarget m_testTarget;
     InputBoxAnswer m_inputAnswer;
-    OkCancelQuestion m_okCancelQuestion;
     // The main window's active profile as its list last reported it.
     int m_mainActiveRow = 0;
 

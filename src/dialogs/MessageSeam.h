@@ -58,6 +58,8 @@ public:
     virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;
     // A Yes / No / Cancel question: kAnswerYes, kAnswerNo or kAnswerCancel.
     virtual int YesNoCancelBox(const QString &text, const QString &title) = 0;
+    // An announcement the person may still back out of: true for OK, false for Cancel.
+    virtual bool OkCancelBox(const QString &text, const QString &title) = 0;
     // Asks for one line of text.
     virtual InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                           const QString &defaultText) = 0;

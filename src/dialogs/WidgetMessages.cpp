@@ -38,6 +38,13 @@ int WidgetMessages::YesNoCancelBox(const QString &text, const QString &title)
     return box.answerCode();
 }
 
+bool WidgetMessages::OkCancelBox(const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok | QMessageBox::Cancel);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Ok;
+}
+
 InputBoxAnswer WidgetMessages::customInputBox(const QString &title, const QString &prompt,
                                               const QString &defaultText)
 {

@@ -9,6 +9,7 @@ class WidgetMessages : public Messages
 public:
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     int YesNoCancelBox(const QString &text, const QString &title) override;
+    bool OkCancelBox(const QString &text, const QString &title) override;
     InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                   const QString &defaultText) override;
     QString showFileDialog(const FileDialogRequest &request) override;

@@ -49,11 +49,7 @@ protected:
             return frmBtm::fillMainDialog(mainList, store.profileNames());
         };
         dialog = std::make_unique<frmBtm>(request);
-        dialog->setOkCancelQuestion([this](const QString &text, const QString &title) {
-            announcements << text;
-            EXPECT_EQ(title, CalibrationStrings::kTestTargetTitle);
-            return answerOk;
-        });
+        boxes.setOkCancelAnswer(true);
         dialog->selectProfile(mainList.currentIndex());
     }
 
@@ -79,8 +75,16 @@ protected:
     QComboBox mainList;
     int mainRefills = 0;
     ScriptedMessages boxes;
-    QStringList announcements;
-    bool answerOk = true;
+    // The test target announcements shown since the boxes were last cleared.
+    QStringList announcements() const
+    {
+        QStringList texts;
+        for (const ShownDialog &shown : boxes.shownOfKind(ShownDialog::Kind::OkCancel)) {
+            EXPECT_EQ(shown.title, CalibrationStrings::kTestTargetTitle);
+            texts << shown.text;
+        }
+        return texts;
+    }
     std::unique_ptr<frmBtm> dialog;
 };
 
@@ -253,8 +257,8 @@ TEST_F(EdgeCalibrationDialog, TestTargetIsSavedWhereChosenAt128PixelsPerInch)
     boxes.queueFilePath(path);
     click("cmdGenerateTest");
 
-    ASSERT_EQ(announcements.size(), 1);
-    EXPECT_TRUE(announcements[0].startsWith("A 6.00 inch high x 4.00 inch wide test image"));
+    ASSERT_EQ(announcements().size(), 1);
+    EXPECT_TRUE(announcements()[0].startsWith("A 6.00 inch high x 4.00 inch wide test image"));
     const QList<ShownDialog> files = boxes.shownOfKind(ShownDialog::Kind::File);
     ASSERT_EQ(files.size(), 1);
     EXPECT_EQ(files[0].fileRequest.suggestedName, "Edge_Test_Image");
@@ -318,10 +322,11 @@ TEST_F(EdgeCalibrationDialog, TestTargetRefusesBadInputWithItsMessage)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"printer_edge_config"});
 
     // Cancel on the announcement ends the flow without another box.
-    answerOk = false;
+    boxes.setOkCancelAnswer(false);
     boxes.clearShown();
     click("cmdGenerateTest");
-    EXPECT_TRUE(boxes.shown().isEmpty());
+    ASSERT_EQ(boxes.shown().size(), 1);
+    EXPECT_EQ(boxes.last().kind, ShownDialog::Kind::OkCancel);
 }
 
 TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuilt)
@@ -331,7 +336,7 @@ TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuil
         open(Units::Inches, width, 6.0);
         boxes.clearShown();
         click("cmdGenerateTest");
-        EXPECT_TRUE(announcements.isEmpty());
+        EXPECT_TRUE(announcements().isEmpty());
         ASSERT_EQ(boxes.shown().size(), 1);
         EXPECT_EQ(boxes.last().text,
                   "The custom print size that you currently have entered in not valid.  The height and width must "
@@ -342,11 +347,11 @@ TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuil
     }
     // Millimetre sizes are checked in inches: 1270 mm is the 50 inch limit.
     open(Units::Millimetres, 100.0, 1270.0);
-    answerOk = false;
+    boxes.setOkCancelAnswer(false);
     boxes.clearShown();
     click("cmdGenerateTest");
-    ASSERT_EQ(announcements.size(), 1);
-    EXPECT_TRUE(announcements[0].startsWith("A 1270.0 mm high x 100.0 mm wide"));
+    ASSERT_EQ(announcements().size(), 1);
+    EXPECT_TRUE(announcements()[0].startsWith("A 1270.0 mm high x 100.0 mm wide"));
 }
 
 TEST_F(EdgeCalibrationDialog, EntryPointShowsTheMainWindowsActiveProfileInItsUnit)

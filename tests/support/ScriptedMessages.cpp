@@ -66,6 +66,16 @@ int ScriptedMessages::YesNoCancelBox(const QString &text, const QString &title)
     return m_questionAnswers.isEmpty() ? kAnswerCancel : m_questionAnswers.dequeue();
 }
 
+bool ScriptedMessages::OkCancelBox(const QString &text, const QString &title)
+{
+    ShownDialog shown;
+    shown.kind = ShownDialog::Kind::OkCancel;
+    shown.text = text;
+    shown.title = title;
+    m_shown << shown;
+    return m_okCancelAnswer;
+}
+
 InputBoxAnswer ScriptedMessages::customInputBox(const QString &title, const QString &prompt,
                                                 const QString &defaultText)
 {

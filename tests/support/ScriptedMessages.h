@@ -9,7 +9,7 @@
 // One box that a window asked the seam to show.
 struct ShownDialog
 {
-    enum class Kind { Message, Question, Input, File };
+    enum class Kind { Message, Question, OkCancel, Input, File };
 
     Kind kind = Kind::Message;
     // The message, the question or the input box's prompt.
@@ -33,6 +33,8 @@ public:
     ScriptedMessages();
 
     void queueQuestionAnswer(int answerCode);
+    // The standing answer to every OK / Cancel box (Cancel until set).
+    void setOkCancelAnswer(bool ok) { m_okCancelAnswer = ok; }
     void queueInputOk(const QString &text);
     void queueInputCancel();
     // An empty path answers as a cancelled chooser.
@@ -46,6 +48,7 @@ public:
 
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;
     int YesNoCancelBox(const QString &text, const QString &title) override;
+    bool OkCancelBox(const QString &text, const QString &title) override;
     InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                   const QString &defaultText) override;
     QString showFileDialog(const FileDialogRequest &request) override;
@@ -53,6 +56,7 @@ public:
 private:
     QList<ShownDialog> m_shown;
     QQueue<int> m_questionAnswers;
+    bool m_okCancelAnswer = false;
     QQueue<InputBoxAnswer> m_inputAnswers;
     QQueue<QString> m_filePaths;
     ScopedMessages m_installation;
