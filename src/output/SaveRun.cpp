@@ -60,7 +60,7 @@ bool tilesLieInside(const TileCoords &coords, const QImage &source)
 PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
                          ImageFileType fileType)
 {
-    const RenderedTile tile = RenderTile(source, coords, t, run);
+    const RenderedTile tile = RenderTileForEncoding(source, coords, t, run);
     if (tile.status != RenderStatus::Ok)
         return {tile.status, std::nullopt};
     return {RenderStatus::Ok, EncodeTile(tile.image, fileType)};

@@ -42,6 +42,47 @@ std::optional<QImage> resampledToMinimumDensity(const QImage &tile, double pixel
     return resized;
 }
 
+// The tile's rectangle of the source in place: its first pixel and the source's row
+// length, no pixels copied. The pointer is only read; the non-const constructor keeps Qt
+// from copying the pixels when the resolution is stamped on the view.
+QImage viewOfSource(const QImage &source, int left, int top, int width, int height)
+{
+    const uchar *first = source.constScanLine(top) + qsizetype(left) * 4;
+    return QImage(const_cast<uchar *>(first), width, height, source.bytesPerLine(), QImage::Format_RGB32);
+}
+
+RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
+                        bool mayShareSource)
+{
+    const qint64 left = coords.left(t);
+    const qint64 top = coords.top(t);
+    const qint64 width = qint64(coords.right(t)) - left + 1;
+    const qint64 height = qint64(coords.bottom(t)) - top + 1;
+    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0 || left < 0 || top < 0
+        || left + width > source.width() || top + height > source.height())
+        return {RenderStatus::CutFailed, {}};
+
+    const bool sharesSource = mayShareSource && source.format() == QImage::Format_RGB32;
+    // copy() reads only the rectangle's part of each source scanline.
+    QImage tile = sharesSource
+                      ? viewOfSource(source, int(left), int(top), int(width), int(height))
+                      : source.copy(int(left), int(top), int(width), int(height)).convertToFormat(QImage::Format_RGB32);
+    if (tile.isNull())
+        return {RenderStatus::CutFailed, {}};
+    if (run.rotated)
+        tile = RotateTileImage(tile);
+    if (run.compensation) {
+        std::optional<QImage> padded = AddEdgeClipBorders(tile, run.pixelsPerInch, run.trims);
+        if (!padded)
+            return {RenderStatus::CompensationFailed, {}};
+        tile = std::move(*padded);
+    }
+    if (tile.isNull())
+        return {RenderStatus::CutFailed, {}};
+    StampResolution(tile, run.stampedResolution());
+    return {RenderStatus::Ok, std::move(tile)};
+}
+
 } // namespace
 
 std::int32_t TileRunValues::stampedResolution() const
@@ -83,30 +124,13 @@ std::optional<TileRunValues> PrepareTileRun(const LayoutState &layout, const Til
 
 RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run)
 {
-    const qint64 left = coords.left(t);
-    const qint64 top = coords.top(t);
-    const qint64 width = qint64(coords.right(t)) - left + 1;
-    const qint64 height = qint64(coords.bottom(t)) - top + 1;
-    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0 || left < 0 || top < 0
-        || left + width > source.width() || top + height > source.height())
-        return {RenderStatus::CutFailed, {}};
+    return renderTile(source, coords, t, run, false);
+}
 
-    // copy() reads only the rectangle's part of each source scanline.
-    QImage tile = source.copy(int(left), int(top), int(width), int(height)).convertToFormat(QImage::Format_RGB32);
-    if (tile.isNull())
-        return {RenderStatus::CutFailed, {}};
-    if (run.rotated)
-        tile = RotateTileImage(tile);
-    if (run.compensation) {
-        std::optional<QImage> padded = AddEdgeClipBorders(tile, run.pixelsPerInch, run.trims);
-        if (!padded)
-            return {RenderStatus::CompensationFailed, {}};
-        tile = std::move(*padded);
-    }
-    if (tile.isNull())
-        return {RenderStatus::CutFailed, {}};
-    StampResolution(tile, run.stampedResolution());
-    return {RenderStatus::Ok, std::move(tile)};
+RenderedTile RenderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
+                                   const TileRunValues &run)
+{
+    return renderTile(source, coords, t, run, true);
 }
 
 QImage RotateTileImage(const QImage &tile)

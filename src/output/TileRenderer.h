@@ -49,6 +49,12 @@ struct RenderedTile
 // whole), turned when tiles are rotated, widened by the compensation borders.
 RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run);
 
+// The same tile for encoding at once: a tile that is neither turned nor widened is not
+// copied out but reads the source's pixels in place, which saves a copy of every pixel
+// of the poster. Such a tile must not outlive the source, and nothing may draw on it.
+RenderedTile RenderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
+                                   const TileRunValues &run);
+
 // A quarter turn counter-clockwise: the right edge becomes the top edge, the source's
 // top-right pixel the top-left one.
 QImage RotateTileImage(const QImage &tile);
