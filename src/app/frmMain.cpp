@@ -19,6 +19,7 @@
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
 #include "layout/frmPreview.h"
+#include "output/frmSaveTiles.h"
 #include "paper/PaperSelection.h"
 #include "paper/frmTileSize.h"
 #include "prefs/MainSettings.h"
@@ -1128,6 +1129,10 @@ void frmMain::cmdLargePreview_Click()
 
 void frmMain::cmdSaveNow_Click()
 {
+    refreshLayoutInputs();
+    // The names are suggested from the image that is loaded, which the file list may no
+    // longer show selected once its filter has changed.
+    frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(), QFileInfo(m_sCurImgPath).fileName(), this);
 }
 
 void frmMain::OpenPaperDialog()

@@ -4,6 +4,7 @@
 #include "dialogs/ModalDriver.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/frmPreview.h"
+#include "output/frmSaveTiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -240,6 +241,31 @@ TEST_F(MainWindowWiringTest, PreviewOpensThePosterPreviewWithItsGrid)
     EXPECT_NE(picture.pixel(picture.width() / 4, picture.height() / 4), kGridColour);
     EXPECT_EQ(m_window->cursor().shape(), Qt::ArrowCursor);
     preview->close();
+}
+
+TEST_F(MainWindowWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryTile)
+{
+    frmMain &window = startWithPoster();
+    // A filter that hides the loaded file still saves the loaded image under its name.
+    control<QComboBox>("cmbFileType")->setCurrentIndex(2);
+    ASSERT_TRUE(fileList().isEmpty());
+    ASSERT_TRUE(window.bImgSelected());
+
+    control<QPushButton>("cmdSaveNow")->click();
+    ASSERT_TRUE(m_messages.shown().isEmpty());
+    auto *dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->txtBaseFileName->text(), "poster_");
+    EXPECT_EQ(dialog->txtNewFolderName->text(), "poster_poster_images");
+    EXPECT_TRUE(dialog->opbBmp->isChecked());
+    EXPECT_EQ(dialog->dirTilePath(), m_images);
+
+    dialog->cmdSaveNow->click();
+    const QDir tiles(QDir(m_images).filePath("poster_poster_images"));
+    EXPECT_EQ(tiles.entryList(QDir::Files, QDir::Name),
+              (QStringList{"poster_001.bmp", "poster_002.bmp", "poster_003.bmp", "poster_004.bmp"}));
+    EXPECT_FALSE(QImage(tiles.filePath("poster_004.bmp")).isNull());
 }
 
 TEST_F(MainWindowWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainListFollows)
