@@ -1,14 +1,28 @@
 #include "imaging/ImageObjectFactory.h"
 #include "output/SaveRun.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <spawn.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+
+extern char **environ;
 
 namespace {
 
@@ -41,6 +55,17 @@ const QString &photoPath()
         for (int i = 0; i < 400; ++i)
             painter.fillRect((i * 7919) % 7800, (i * 104729) % 5800, 200, 200, QColor::fromHsv(i % 360, 200, 220));
         painter.end();
+        // Grain like a camera's, so the file codes as slowly as a real photograph would.
+        QRandomGenerator grain(48);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int noise = int(grain.bounded(17u)) - 8;
+                const QRgb pixel = row[x];
+                row[x] = qRgb(qBound(0, qRed(pixel) + noise, 255), qBound(0, qGreen(pixel) + noise, 255),
+                              qBound(0, qBlue(pixel) + noise, 255));
+            }
+        }
         image.save(file, "jpeg", 90);
         return file;
     }();
@@ -80,5 +105,99 @@ void BM_SaveRun48MegapixelJpeg4x3(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SaveRun48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The same cut by a separate program, as a person would run it: wall time per run and,
+// where GNU time is installed, the program's peak resident memory as the counter peak_MB.
+// GNU time starts the program from its own small process; a program started straight
+// from this one would be charged this process's memory, which its exec inherits as the
+// starting peak.
+struct ChildRun
+{
+    bool ok = false;
+    long peakKilobytes = 0; // 0 when unknown
+};
+
+ChildRun runProgram(const QString &program, const QStringList &arguments, const QString &workingFolder)
+{
+    static const QString gnuTime = QStandardPaths::findExecutable("time", {"/usr/bin"});
+    const QString peakFile = workingFolder + "/peak.txt";
+    QStringList command{program};
+    command += arguments;
+    if (!gnuTime.isEmpty())
+        command = QStringList{gnuTime, "-f", "%M", "-o", peakFile} + command;
+
+    std::vector<std::string> texts;
+    for (const QString &part : command)
+        texts.push_back(part.toStdString());
+    std::vector<char *> argv;
+    for (std::string &text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    // The program's own output would mix with the benchmark's table.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(workingFolder);
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &quiet, nullptr, argv.data(), environ);
+    QDir::setCurrent(previousFolder);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0)
+        return {};
+    int status = 0;
+    if (waitpid(child, &status, 0) != child)
+        return {};
+    ChildRun run{WIFEXITED(status) && WEXITSTATUS(status) == 0, 0};
+    QFile peak(peakFile);
+    if (peak.open(QIODevice::ReadOnly))
+        run.peakKilobytes = QString::fromLatin1(peak.readAll()).trimmed().split('\n').last().toLong();
+    return run;
+}
+
+void timeProgram(benchmark::State &state, const QString &program, const QStringList &arguments)
+{
+    if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
+        state.SkipWithError("program not installed");
+        return;
+    }
+    const QString photo = photoPath();
+    long peak = 0;
+    for (auto _ : state) {
+        QTemporaryDir output;
+        const ChildRun run = runProgram(program, QStringList(arguments).replaceInStrings("PHOTO", photo), output.path());
+        if (!run.ok) {
+            state.SkipWithError("the program failed");
+            return;
+        }
+        peak = std::max(peak, run.peakKilobytes);
+    }
+    if (peak > 0)
+        state.counters["peak_MB"] = double(peak) / 1024.0;
+}
+
+void BM_QuilteraCli48MegapixelJpeg4x3(benchmark::State &state)
+{
+    // 4 x 3 tiles of 10 x 10 inches: 2000 x 2000 pixels each, as above.
+    timeProgram(state, QCoreApplication::applicationDirPath() + "/quiltera-cli",
+                {"--tiles", "4x3", "--custom-paper", "10x10", "--margins", "0,0,0,0", "--format", "jpg", "--out",
+                 "tiles", "PHOTO"});
+}
+BENCHMARK(BM_QuilteraCli48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_ImageMagickCrop48MegapixelJpeg4x3(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("convert-im6.q16"),
+                {"PHOTO", "-crop", "4x3@", "+repage", "t_%03d.jpg"});
+}
+BENCHMARK(BM_ImageMagickCrop48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_VipsCopy48MegapixelJpeg(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("vips"), {"copy", "PHOTO", "out.jpg"});
+}
+BENCHMARK(BM_VipsCopy48MegapixelJpeg)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
