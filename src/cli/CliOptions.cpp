@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "common/NumberFormat.h"
+#include "output/ImageFileRules.h"
 #include "resources/CliStrings.h"
 
 #include <QCommandLineParser>
@@ -132,7 +133,7 @@ void readValues(OptionReader &reader, CliOptions &options)
     });
     reader.ifSet("rotate-image", [&](const QString &value) {
         const std::optional<int> degrees = parseWholeNumber(value);
-        if (degrees && (*degrees == 0 || *degrees == 90 || *degrees == 180 || *degrees == 270))
+        if (degrees && ImageFileRules::isImageRotation(*degrees))
             options.imageRotation = degrees;
         return options.imageRotation.has_value();
     });
