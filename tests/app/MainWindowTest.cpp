@@ -2,7 +2,7 @@
 #include "app/MainWindowFixture.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
-#include "dialogs/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "paper/frmTileSize.h"
 
 #include <QCheckBox>

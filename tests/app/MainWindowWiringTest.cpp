@@ -1,7 +1,7 @@
 #include "app/CanvasWidget.h"
 #include "app/MainWindowFixture.h"
 #include "calibration/frmBtm.h"
-#include "dialogs/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/frmPreview.h"
 #include "output/frmSaveTiles.h"

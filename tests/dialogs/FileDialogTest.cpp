@@ -1,5 +1,5 @@
 #include "dialogs/FileChooser.h"
-#include "dialogs/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "dialogs/modDialog.h"
 #include "support/TempDir.h"
 

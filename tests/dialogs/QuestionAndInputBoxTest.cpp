@@ -1,4 +1,4 @@
-#include "dialogs/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "dialogs/WidgetMessages.h"
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"

@@ -1,4 +1,4 @@
-#include "dialogs/ModalDriver.h"
+#include "support/ModalDriver.h"
 #include "paper/frmTileSize.h"
 #include "support/ScriptedMessages.h"
 
