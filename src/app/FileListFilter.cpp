@@ -52,11 +52,3 @@ std::optional<QStringList> listFolderFiles(const QString &folderPath, FileTypeFi
     }
     return listed;
 }
-
-bool hasLoadableImageEnding(const QString &fileName)
-{
-    if (fileName.size() < 4)
-        return false;
-    const QString end = ending(fileName);
-    return end == u"BMP" || end == u"JPG" || end == u"TIF";
-}

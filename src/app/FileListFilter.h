@@ -26,7 +26,3 @@ bool IsListedImageFile(const QString &fileName, FileTypeFilter filter);
 // The names the file list shows for a folder: longer than four characters and passing the
 // filter, sorted case-insensitively. Nothing when the folder cannot be enumerated.
 std::optional<QStringList> listFolderFiles(const QString &folderPath, FileTypeFilter filter);
-
-// True when the name ends in one of the three endings the program can load: it has at
-// least four characters and its last three, upper-cased, are BMP, JPG or TIF.
-bool hasLoadableImageEnding(const QString &fileName);

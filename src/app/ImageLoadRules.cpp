@@ -1,7 +1,6 @@
 #include "app/ImageLoadRules.h"
 
 #include "common/Rounding.h"
-#include "resources/AppStrings.h"
 
 #include <algorithm>
 
@@ -17,17 +16,6 @@ int rotationForListIndex(int index)
     default:
         return 0;
     }
-}
-
-bool isBelowMinimumSize(std::int32_t width, std::int32_t height)
-{
-    return width < kMinimumImageSide || height < kMinimumImageSide;
-}
-
-QString smallImageMessage()
-{
-    return AppStrings::kSmallImageTextStart + QString::number(kMinimumImageSide)
-           + AppStrings::kSmallImageTextEnd;
 }
 
 CanvasFit fitImageToCanvas(std::int32_t imageWidth, std::int32_t imageHeight, int canvasWidth,

@@ -1,22 +1,14 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 
-// Decisions of image loading that need no window: the rotation a list choice stands for,
-// the minimum size and how a picture is fitted into the canvas.
-
-inline constexpr std::int32_t kMinimumImageSide = 25;
+// Decisions of the window's image loading that need no window: the rotation a list choice
+// stands for and how a picture is fitted into the canvas. The rules of loading itself are
+// in imaging/ImageFileRules.h.
 
 // Clockwise angle of an entry of the image rotation list ("No Rotate", "CW Rotate",
 // "CCW Rotate", "180 Rotate"); indexes outside the list mean no turn.
 int rotationForListIndex(int index);
-
-bool isBelowMinimumSize(std::int32_t width, std::int32_t height);
-
-// The message shown when a picture is smaller than the minimum.
-QString smallImageMessage();
 
 struct CanvasFit
 {

@@ -13,6 +13,7 @@
 #include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
+#include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
 #include "layout/OutputReport.h"
@@ -882,7 +883,8 @@ void frmMain::LoadSelectedImage()
         chkPreviewTiles->setChecked(false);
 
     const QString name = selected->text();
-    if (!hasLoadableImageEnding(name)) {
+    // A name that cannot be loaded never shows the loading notice.
+    if (!ImageFileRules::hasLoadableImageEnding(name)) {
         loadFailed();
         return;
     }
@@ -891,25 +893,24 @@ void frmMain::LoadSelectedImage()
     ShowCanvasNotice(4);
     picCur->repaint();
 
-    if (!m_img->LoadFile(path)) {
+    const int rotation = rotationForListIndex(cmbRotate->currentIndex());
+    const LoadedSourceImage loaded = loadSourceImage(path, rotation);
+    if (!loaded.ok()) {
+        if (loaded.tooSmall)
+            messages().showMessage(loaded.errorText, loaded.errorTitle, MessageIcon::Critical);
+        loadFailed();
+        return;
+    }
+    // The preview and save windows hold the source object itself, so it takes the new
+    // pixels (shared, not copied) instead of being replaced.
+    if (!m_img->FromImage(*loaded.image)) {
         loadFailed();
         return;
     }
     m_sCurImgPath = path;
     m_layout.lImgWidth = m_img->Width();
     m_layout.lImgHeight = m_img->Height();
-    // A freshly read image stands upright; it is turned to the angle chosen in the list.
-    m_layout.iImgRotation = 0;
-    if (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex())) == ImageTurn::Failed) {
-        loadFailed();
-        return;
-    }
-
-    if (isBelowMinimumSize(m_layout.lImgWidth, m_layout.lImgHeight)) {
-        messages().showMessage(smallImageMessage(), AppStrings::kSmallImageTitle, MessageIcon::Critical);
-        loadFailed();
-        return;
-    }
+    m_layout.iImgRotation = rotation;
     FitImageToCanvas();
     SetPointerMode(0);
 }

@@ -1,7 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "common/NumberFormat.h"
-#include "output/ImageFileRules.h"
+#include "imaging/ImageFileRules.h"
 #include "resources/CliStrings.h"
 
 #include <QCommandLineParser>

@@ -4,7 +4,7 @@
 #include "cli/PosterReport.h"
 #include "cli/PosterSetup.h"
 #include "cli/TerminalListener.h"
-#include "output/ImageFileRules.h"
+#include "imaging/ImageFileRules.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"

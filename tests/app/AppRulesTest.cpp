@@ -35,20 +35,13 @@ TEST(ImageLoadRules, AVeryThinImageStillGetsADisplayCopy)
     EXPECT_GT(fit.scale, 0.0);
 }
 
-TEST(ImageLoadRules, RotationAndMinimumSize)
+TEST(ImageLoadRules, RotationListEntries)
 {
     EXPECT_EQ(rotationForListIndex(0), 0);
     EXPECT_EQ(rotationForListIndex(1), 90);
     EXPECT_EQ(rotationForListIndex(2), 270);
     EXPECT_EQ(rotationForListIndex(3), 180);
     EXPECT_EQ(rotationForListIndex(-1), 0);
-
-    EXPECT_FALSE(isBelowMinimumSize(25, 25));
-    EXPECT_TRUE(isBelowMinimumSize(24, 300));
-    EXPECT_TRUE(isBelowMinimumSize(300, 24));
-    EXPECT_EQ(smallImageMessage(),
-              "The image you selected is EXTREMELY small.  It has a height and/or width that is below the "
-              "minimum allowable size of 25 pixels.  Please select a larger image.  ");
 }
 
 TEST(PlacementReadout, DirectionsAndFullExtent)

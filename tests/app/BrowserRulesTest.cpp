@@ -45,16 +45,6 @@ TEST(FileListFilter, FoldersAndUnreadablePlacesAreNotListed)
     EXPECT_EQ(fileTypeFilterFromIndex(-1), FileTypeFilter::ImageFiles);
 }
 
-TEST(FileListFilter, LoadableEndings)
-{
-    EXPECT_TRUE(hasLoadableImageEnding("a.jpg"));
-    EXPECT_TRUE(hasLoadableImageEnding(".BMP"));
-    EXPECT_TRUE(hasLoadableImageEnding("scan.tif"));
-    EXPECT_FALSE(hasLoadableImageEnding("JPG"));
-    EXPECT_FALSE(hasLoadableImageEnding("photo.jpeg"));
-    EXPECT_FALSE(hasLoadableImageEnding("notes.txt"));
-}
-
 TEST(SpecialFolders, BothFoldersMustExist)
 {
     TempDir dir;

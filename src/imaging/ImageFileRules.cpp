@@ -1,4 +1,4 @@
-#include "output/ImageFileRules.h"
+#include "imaging/ImageFileRules.h"
 
 #include "imaging/ImageObjectFactory.h"
 #include "resources/AppStrings.h"
@@ -40,7 +40,7 @@ LoadedSourceImage loadFailure(const QString &detail)
     QString text = CliStrings::kImageNotLoaded;
     if (!detail.isEmpty())
         text += QStringLiteral(" - ") + detail;
-    return {nullptr, CliStrings::kImageNotLoadedTitle, text};
+    return {nullptr, CliStrings::kImageNotLoadedTitle, text, false};
 }
 
 } // namespace
@@ -63,6 +63,6 @@ LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees)
             return loadFailure(turned.errorText());
     }
     if (isBelowMinimumSize(image->Width(), image->Height()))
-        return {nullptr, AppStrings::kSmallImageTitle, smallImageMessage()};
-    return {std::move(image), QString(), QString()};
+        return {nullptr, AppStrings::kSmallImageTitle, smallImageMessage(), true};
+    return {std::move(image), QString(), QString(), false};
 }

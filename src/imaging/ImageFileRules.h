@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <memory>
 
-// The rules by which a picture becomes the poster's source, without any window: the
-// endings that may be loaded, the smallest usable size and the turn chosen for the image.
-// Kept in a namespace of their own so that they can sit beside the window's copies until
-// the window uses them too.
+// The rules by which a picture becomes the poster's source, shared by the main window and
+// the command line: the endings that may be loaded, the smallest usable size and the turn
+// chosen for the image.
 namespace ImageFileRules {
 
 inline constexpr std::int32_t kMinimumImageSide = 25;
@@ -32,11 +31,14 @@ bool isImageRotation(int degrees);
 
 // A picture loaded as the poster's source, turned by the chosen rotation; or, when it
 // cannot be used, the message that says why (title and text; empty title for none).
+// tooSmall tells a picture that decoded but is below the minimum size apart from one that
+// could not be read or turned: the window names only the first in a message box.
 struct LoadedSourceImage
 {
     std::unique_ptr<ImageObject> image; // set on success
     QString errorTitle;
     QString errorText;
+    bool tooSmall = false;
 
     bool ok() const { return image != nullptr; }
 };
