@@ -14,11 +14,8 @@
 // The "Poster Preview": the part of the image the poster will hold, at the poster's shape,
 // with the tile boundaries drawn over it.
 
-// Twips per inch; the preview window lays itself out in twips so its spacing constants
-// keep their meaning on any screen.
-inline constexpr int kTwipsPerInch = 1440;
-
-// The preview window's measures, in twips.
+// The preview window's measures, in twips (common/Twips.h): it lays itself out in twips so
+// its spacing constants keep their meaning on any screen.
 struct PreviewWindowTwips
 {
     int windowWidth = 0;  // outer width, frame included

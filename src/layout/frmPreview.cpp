@@ -1,6 +1,6 @@
 #include "layout/frmPreview.h"
 
-#include "common/Rounding.h"
+#include "common/Twips.h"
 #include "dialogs/MessageSeam.h"
 #include "layout/TileSizeRules.h"
 #include "resources/CanvasStrings.h"
@@ -89,20 +89,14 @@ void frmPreview::resizeEvent(QResizeEvent *event)
         placeControls();
 }
 
-double frmPreview::twipsPerPixel() const
-{
-    const int dpi = logicalDpiX();
-    return dpi > 0 ? double(kTwipsPerInch) / dpi : double(kTwipsPerInch) / 96;
-}
-
 int frmPreview::toTwips(int pixels) const
 {
-    return nearestInt32(pixels * twipsPerPixel()).value_or(0);
+    return pixelsToTwips(pixels, logicalDpiX());
 }
 
 int frmPreview::toPixels(int twips) const
 {
-    return nearestInt32(twips / twipsPerPixel()).value_or(0);
+    return twipsToPixels(twips, logicalDpiX());
 }
 
 int frmPreview::ClientWidthTwips() const

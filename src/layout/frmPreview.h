@@ -41,7 +41,6 @@ protected:
 
 private:
     void InitPreviewText();
-    double twipsPerPixel() const;
     int ClientWidthTwips() const;
     int toTwips(int pixels) const;
     int toPixels(int twips) const;

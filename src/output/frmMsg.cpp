@@ -1,6 +1,7 @@
 #include "output/frmMsg.h"
 
 #include "common/Rounding.h"
+#include "common/Twips.h"
 #include "resources/SaveWindowStrings.h"
 
 #include <QApplication>
@@ -14,8 +15,7 @@
 
 namespace {
 
-// Window geometry in twips (1/1440 inch), converted with the screen's logical DPI.
-constexpr int kTwipsPerInch = 1440;
+// Window geometry in twips, converted with the screen's logical DPI.
 constexpr int kFormWidthTwips = 5400;
 constexpr int kSideMarginTwips = 240;
 constexpr int kMessageTopTwips = 100;
@@ -79,7 +79,7 @@ frmMsg::frmMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
 
 int frmMsg::twipsToPixels(int twips) const
 {
-    return nearestInt32(static_cast<double>(twips) * logicalDpiY() / kTwipsPerInch).value_or(0);
+    return ::twipsToPixels(twips, logicalDpiY());
 }
 
 void frmMsg::SetMode(int mType)
