@@ -1,4 +1,4 @@
-#include "ImagingTestSupport.h"
+#include "support/TestImages.h"
 
 #include "imaging/ImageEncoder.h"
 #include "imaging/ImageFileType.h"
@@ -13,7 +13,7 @@
 
 #include <cstdlib>
 
-using namespace imaging_test;
+using namespace test_images;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ImagingTestSupport.h"
+#include "support/TestImages.h"
 
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageDataCompleteness.h"
@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace imaging_test;
+using namespace test_images;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "ImagingTestSupport.h"
+#include "support/TestImages.h"
 
 #include "resources/ImagingStrings.h"
 
 #include <gtest/gtest.h>
 
-using namespace imaging_test;
+using namespace test_images;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ImagingTestSupport.h"
+#include "support/TestImages.h"
 
 #include "resources/ImagingStrings.h"
 
@@ -6,7 +6,7 @@
 
 #include <functional>
 
-using namespace imaging_test;
+using namespace test_images;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "layout/CanvasTestImages.h"
+#include "support/TestImages.h"
 #include "layout/LayoutControlRules.h"
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
 
 #include <gtest/gtest.h>
 
-using namespace canvas_test;
+using namespace test_images;
 
 TEST(TileCountLock, LockedListsFollowEachOther)
 {

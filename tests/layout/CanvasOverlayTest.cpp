@@ -1,6 +1,6 @@
 #include "layout/CanvasOverlay.h"
-#include "layout/CanvasTestImages.h"
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
+#include "support/TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <set>
 
-using namespace canvas_test;
+using namespace test_images;
 
 namespace {
 

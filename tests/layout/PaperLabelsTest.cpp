@@ -1,4 +1,4 @@
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
 #include "layout/PaperLabels.h"
 
 #include <gtest/gtest.h>

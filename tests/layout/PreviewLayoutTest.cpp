@@ -1,12 +1,12 @@
-#include "layout/CanvasTestImages.h"
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
+#include "support/TestImages.h"
 #include "layout/PreviewLayout.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-using namespace canvas_test;
+using namespace test_images;
 
 namespace {
 

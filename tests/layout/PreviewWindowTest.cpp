@@ -1,5 +1,5 @@
-#include "layout/CanvasTestImages.h"
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
+#include "support/TestImages.h"
 #include "layout/frmPreview.h"
 #include "resources/CanvasStrings.h"
 #include "support/ScriptedMessages.h"
@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 
-using namespace canvas_test;
+using namespace test_images;
 
 namespace {
 

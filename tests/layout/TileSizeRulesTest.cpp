@@ -1,4 +1,4 @@
-#include "layout/LayoutTestStates.h"
+#include "support/LayoutTestStates.h"
 #include "layout/TileSizeRules.h"
 #include "resources/LayoutStrings.h"
 

@@ -3,7 +3,9 @@
 
 #include "imaging/ImageObjectFactory.h"
 #include "resources/OutputStrings.h"
+#include "support/LayoutTestStates.h"
 #include "support/TempDir.h"
+#include "support/TestImages.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,32 +86,6 @@ private:
     int m_writes = 0;
 };
 
-std::unique_ptr<ImageObject> patternSource(int width, int height)
-{
-    std::unique_ptr<ImageObject> image = CreateImageObject();
-    EXPECT_TRUE(image->NewImage(width, height, 0));
-    const PixelArrayView pixels = image->PixelArray();
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.setPixel(x, y, uchar(x), uchar(y), uchar(x * 7 + y * 13));
-    return image;
-}
-
-// 3 x 2 tiles of 1 x 1.25 inch over 300 x 200 pixels: tiles of 80 x 100 pixels starting
-// at columns 30, 110 and 190 and rows 0 and 100, 80 pixels per inch.
-LayoutState layout3x2()
-{
-    LayoutState layout;
-    layout.tilesWideIndex = 2;
-    layout.tilesHighIndex = 1;
-    layout.dTileWidth = 1.0;
-    layout.dTileHeight = 1.25;
-    layout.bImgSelected = true;
-    layout.lImgWidth = 300;
-    layout.lImgHeight = 200;
-    return layout;
-}
-
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -126,7 +102,7 @@ QStringList tileNames(const QString &base, int count, const QString &extension)
 class SaveRunTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<ImageObject> source = patternSource(300, 200);
+    std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
     TempDir parent;
     RecordingListener listener;
     ScriptedFileSystem fileSystem;

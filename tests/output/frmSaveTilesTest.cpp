@@ -5,6 +5,7 @@
 #include "layout/LayoutState.h"
 #include "output/frmMsg.h"
 #include "output/frmSimpleMsg.h"
+#include "support/LayoutTestStates.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 
@@ -23,20 +24,6 @@
 #include <memory>
 
 namespace {
-
-// 3 x 2 tiles of 1 x 1.25 inch over a 300 x 200 image.
-LayoutState layout3x2()
-{
-    LayoutState layout;
-    layout.tilesWideIndex = 2;
-    layout.tilesHighIndex = 1;
-    layout.dTileWidth = 1.0;
-    layout.dTileHeight = 1.25;
-    layout.bImgSelected = true;
-    layout.lImgWidth = 300;
-    layout.lImgHeight = 200;
-    return layout;
-}
 
 QStringList filesIn(const QString &folder)
 {
