@@ -3,6 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/SupportFiles.h"
 #include "dialogs/MessageSeam.h"
+#include "dialogs/WidgetSetup.h"
 #include "resources/AppStrings.h"
 
 #include <QGridLayout>
@@ -34,10 +35,7 @@ frmAbout::frmAbout(QWidget *owner)
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
 
     picIcon->setPixmap(QPixmap(QStringLiteral(":/quiltera/images/quiltera_icon.png")));
-    QFont titleFont = lblTitle->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    lblTitle->setFont(titleFont);
+    setBoldFont(lblTitle, 1.5);
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(360);
     vbwHyperlink1->setOpenExternalLinks(true);

@@ -13,6 +13,7 @@
 #include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
+#include "dialogs/WidgetSetup.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
@@ -59,13 +60,6 @@ constexpr int kRefitDelayMs = 150;
 QString withColon(const QString &text)
 {
     return text + QLatin1Char(':');
-}
-
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 QImage noticePicture(int kind)
@@ -138,9 +132,7 @@ QWidget *frmMain::buildBrowserPanel()
     auto *box = new QVBoxLayout(panel);
     box->setContentsMargins(0, 0, 0, 0);
     lblStep1 = named(new QLabel(panel), "lblStep1");
-    QFont stepFont = lblStep1->font();
-    stepFont.setBold(true);
-    lblStep1->setFont(stepFont);
+    setBoldFont(lblStep1);
     box->addWidget(lblStep1);
 
     auto *shortcuts = new QHBoxLayout;

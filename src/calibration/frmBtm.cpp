@@ -3,6 +3,7 @@
 #include "calibration/CalibrationTexts.h"
 #include "calibration/ProfileStore.h"
 #include "dialogs/modDialog.h"
+#include "dialogs/WidgetSetup.h"
 #include "layout/TileSizeRules.h"
 #include "resources/CalibrationStrings.h"
 
@@ -28,13 +29,6 @@ namespace {
 const QString kTestPrintPicture = QStringLiteral(":/quiltera/images/test-target.png");
 constexpr int kTextColumnWidth = 380;
 
-template <typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QLabel *wrappingLabel(QWidget *parent, const char *name)
 {
     auto *label = named(new QLabel(parent), name);
@@ -46,9 +40,7 @@ QLabel *wrappingLabel(QWidget *parent, const char *name)
 QLabel *headingLabel(QWidget *parent, const char *name)
 {
     auto *label = named(new QLabel(parent), name);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    setBoldFont(label);
     return label;
 }
 

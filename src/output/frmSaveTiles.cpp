@@ -3,6 +3,7 @@
 #include "app/Drives.h"
 #include "app/FolderList.h"
 #include "dialogs/MessageSeam.h"
+#include "dialogs/WidgetSetup.h"
 #include "imaging/ImageFileType.h"
 #include "layout/LayoutState.h"
 #include "output/SaveEntryCheck.h"
@@ -31,9 +32,7 @@ namespace {
 QLabel *boldLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
+    setBoldFont(label);
     return label;
 }
 

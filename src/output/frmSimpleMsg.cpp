@@ -1,5 +1,6 @@
 #include "output/frmSimpleMsg.h"
 
+#include "dialogs/WidgetSetup.h"
 #include "output/TileNaming.h"
 #include "resources/SaveWindowStrings.h"
 
@@ -46,10 +47,7 @@ frmSimpleMsg::frmSimpleMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
     imgCheck->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle = new QLabel(SaveWindowStrings::kCompletionTitle, this);
-    QFont titleFont = lblTitle->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
-    lblTitle->setFont(titleFont);
+    setBoldFont(lblTitle, 1.25);
 
     lblMsg = new QLabel(this);
     lblMsg->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogLayout.h"
 #include "dialogs/MessageSeam.h"
+#include "dialogs/WidgetSetup.h"
 #include "paper/MarginValues.h"
 #include "paper/PaperResults.h"
 #include "resources/PaperDialogStrings.h"
@@ -9,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,14 +32,6 @@ constexpr int kResultWidthInCharacters = 30;
 QString sizeBoxText(double value, Units units)
 {
     return formatPaperNumber(value, PaperNumberUse::SizeBox, units);
-}
-
-template <typename Widget>
-Widget *named(Widget *widget, const QString &objectName, const QString &toolTip = QString())
-{
-    widget->setObjectName(objectName);
-    widget->setToolTip(toolTip);
-    return widget;
 }
 
 QGroupBox *stepBox(const QString &heading, QLayout *content)
@@ -190,9 +182,7 @@ QWidget *frmTileSize::makeResultsStep()
     for (QLabel *result : {lblSizeWithBorders, lblSizeWithoutBorders}) {
         result->setMinimumWidth(resultWidth);
         // Bold, so the sizes stand out from the titles above them.
-        QFont font = result->font();
-        font.setBold(true);
-        result->setFont(font);
+        setBoldFont(result);
     }
 
     auto *content = new QVBoxLayout;
