@@ -46,55 +46,42 @@ ShownDialog ScriptedMessages::last() const
     return m_shown.last();
 }
 
-void ScriptedMessages::showMessage(const QString &text, const QString &title, MessageIcon icon)
+ShownDialog &ScriptedMessages::record(ShownDialog::Kind kind, const QString &text, const QString &title)
 {
     ShownDialog shown;
-    shown.kind = ShownDialog::Kind::Message;
+    shown.kind = kind;
     shown.text = text;
     shown.title = title;
-    shown.icon = icon;
     m_shown << shown;
+    return m_shown.last();
+}
+
+void ScriptedMessages::showMessage(const QString &text, const QString &title, MessageIcon icon)
+{
+    record(ShownDialog::Kind::Message, text, title).icon = icon;
 }
 
 int ScriptedMessages::YesNoCancelBox(const QString &text, const QString &title)
 {
-    ShownDialog shown;
-    shown.kind = ShownDialog::Kind::Question;
-    shown.text = text;
-    shown.title = title;
-    m_shown << shown;
+    record(ShownDialog::Kind::Question, text, title);
     return m_questionAnswers.isEmpty() ? kAnswerCancel : m_questionAnswers.dequeue();
 }
 
 bool ScriptedMessages::OkCancelBox(const QString &text, const QString &title)
 {
-    ShownDialog shown;
-    shown.kind = ShownDialog::Kind::OkCancel;
-    shown.text = text;
-    shown.title = title;
-    m_shown << shown;
+    record(ShownDialog::Kind::OkCancel, text, title);
     return m_okCancelAnswer;
 }
 
 InputBoxAnswer ScriptedMessages::customInputBox(const QString &title, const QString &prompt,
                                                 const QString &defaultText)
 {
-    ShownDialog shown;
-    shown.kind = ShownDialog::Kind::Input;
-    shown.text = prompt;
-    shown.title = title;
-    shown.defaultText = defaultText;
-    m_shown << shown;
+    record(ShownDialog::Kind::Input, prompt, title).defaultText = defaultText;
     return m_inputAnswers.isEmpty() ? InputBoxAnswer{} : m_inputAnswers.dequeue();
 }
 
 QString ScriptedMessages::showFileDialog(const FileDialogRequest &request)
 {
-    ShownDialog shown;
-    shown.kind = ShownDialog::Kind::File;
-    shown.text = request.suggestedName;
-    shown.title = request.title;
-    shown.fileRequest = request;
-    m_shown << shown;
+    record(ShownDialog::Kind::File, request.suggestedName, request.title).fileRequest = request;
     return m_filePaths.isEmpty() ? QString() : m_filePaths.dequeue();
 }

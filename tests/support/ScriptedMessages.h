@@ -54,6 +54,9 @@ public:
     QString showFileDialog(const FileDialogRequest &request) override;
 
 private:
+    // Appends a box of the kind to what was shown; the caller adds what else it carries.
+    ShownDialog &record(ShownDialog::Kind kind, const QString &text, const QString &title);
+
     QList<ShownDialog> m_shown;
     QQueue<int> m_questionAnswers;
     bool m_okCancelAnswer = false;
