@@ -62,8 +62,9 @@ TEST(EdgeStripes, FollowTheEdgeDistanceRuleOnImagesOfAnySize)
         ASSERT_TRUE(image->NewImage(width, height, 0xFFFFFF));
         ASSERT_TRUE(DrawEdgeStripes(image->PixelArray()));
         expectStripedBorder(image->ConstPixelArray());
-        if (width > 64 && height > 64)
+        if (width > 64 && height > 64) {
             EXPECT_EQ(pixelAt(image->ConstPixelArray(), 32, 32), kWhitePixel);
+        }
     }
     EXPECT_FALSE(DrawEdgeStripes(PixelArrayView()));
 }
