@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SpecialFolders.h"
+#include "app/DesktopFolders.h"
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObject.h"
 #include "imaging/ImageObjectFactory.h"

@@ -1,5 +1,5 @@
 #include "app/FileListFilter.h"
-#include "app/SpecialFolders.h"
+#include "app/DesktopFolders.h"
 #include "support/TempDir.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/SpecialFolders.h"
+#include "app/DesktopFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
