@@ -5,6 +5,7 @@
 #include "cli/PosterSetup.h"
 #include "cli/TerminalListener.h"
 #include "imaging/ImageFileRules.h"
+#include "imaging/StreamingJpegDecoder.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"
@@ -95,7 +96,34 @@ int printReport(const CliOptions &options, const LayoutState &layout, QTextStrea
     return kExitSuccess;
 }
 
-int saveTiles(const CliOptions &options, const LayoutState &layout, const ImageObject &image, QTextStream &out,
+// The picture the tiles are cut from: loaded whole, or still being decoded.
+struct SaveSource
+{
+    const ImageObject &image;
+    StreamingJpegDecoder *decoding = nullptr;
+};
+
+// An unturned JPEG that is to be cut into tiles is decoded while the first tiles are
+// written: a tile waits only for the rows it covers. Any file the streaming decoder does
+// not take goes the ordinary way, which also gives the message for one that cannot load.
+std::unique_ptr<StreamingJpegDecoder> startStreamedDecode(const CliOptions &options)
+{
+    if (options.report || options.imageRotation.value_or(0) != 0
+        || !ImageFileRules::hasLoadableImageEnding(QFileInfo(options.imagePath).fileName()))
+        return nullptr;
+    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::start(options.imagePath);
+    if (decoder && ImageFileRules::isBelowMinimumSize(decoder->image().Width(), decoder->image().Height()))
+        return nullptr;
+    return decoder;
+}
+
+int imageNotLoaded(QTextStream &err, const QString &detail)
+{
+    return runFailed(err, CliStrings::kImageNotLoadedTitle,
+                     CliStrings::kImageNotLoaded + QStringLiteral(" - ") + detail);
+}
+
+int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSource &source, QTextStream &out,
               QTextStream &err, bool errIsTerminal)
 {
     // The checks of the window's Save button come first, with its messages.
@@ -109,14 +137,20 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const ImageO
     if (!report.report)
         return runFailed(err, report.errorTitle, report.errorText);
 
-    const SaveRequest request{image,
+    const SaveRequest request{source.image,
                               layout,
                               destination->parentFolder,
                               destination->newFolderName,
                               options.baseName.value_or(entry.suggestion->baseFileName),
                               int(options.format.value_or(entry.suggestion->fileType))};
     TerminalListener listener(err, options.overwrite, errIsTerminal);
-    if (SaveRun(request, listener).processSaveNow() != SaveRunOutcome::Completed)
+    SaveRun run(request, listener);
+    if (StreamingJpegDecoder *decoder = source.decoding)
+        run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRows(lastSourceRow + 1); });
+    const SaveRunOutcome outcome = run.processSaveNow();
+    if (outcome == SaveRunOutcome::SourceMissing && source.decoding)
+        return imageNotLoaded(err, source.decoding->errorText());
+    if (outcome != SaveRunOutcome::Completed)
         return kExitRunFailed;
 
     const QStringList files = writtenFiles(request, report.report->coords.count());
@@ -159,6 +193,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     if (!setup.usageError.isEmpty())
         return usageError(err, setup.usageError);
 
+    // The decoder outlives the save run that reads its rows; its thread is joined here.
+    if (const std::unique_ptr<StreamingJpegDecoder> streamed = startStreamedDecode(options)) {
+        const ImageObject &image = streamed->image();
+        setImageSize(setup.layout, image.Width(), image.Height(), 0);
+        return saveTiles(options, setup.layout, {image, streamed.get()}, out, err, errIsTerminal);
+    }
+
     const int rotation = options.imageRotation.value_or(0);
     const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation);
     if (!loaded.ok())
@@ -167,5 +208,5 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
     if (options.report)
         return printReport(options, setup.layout, out, err);
-    return saveTiles(options, setup.layout, *loaded.image, out, err, errIsTerminal);
+    return saveTiles(options, setup.layout, {*loaded.image}, out, err, errIsTerminal);
 }

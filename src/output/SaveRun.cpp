@@ -58,8 +58,10 @@ bool tilesLieInside(const TileCoords &coords, const QImage &source)
 }
 
 PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
-                         ImageFileType fileType)
+                         ImageFileType fileType, const SaveRun::SourceRowsGate &waitForSourceRows)
 {
+    if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
+        return {RenderStatus::CutFailed, std::nullopt, true};
     const RenderedTile tile = RenderTileForEncoding(source, coords, t, run);
     if (tile.status != RenderStatus::Ok)
         return {tile.status, std::nullopt};
@@ -76,6 +78,11 @@ SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAcces
 SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener)
     : SaveRun(std::move(request), listener, localFileSystem())
 {
+}
+
+void SaveRun::setSourceRowsGate(SourceRowsGate gate)
+{
+    m_sourceRowsGate = std::move(gate);
 }
 
 SaveRunOutcome SaveRun::processSaveNow()
@@ -133,8 +140,8 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // tiles prepared ahead and waits for the workers.
     std::optional<TilePipeline> pipeline;
     if (fileType)
-        pipeline.emplace(count, [&source, &coords, &run, &fileType](int t) {
-            return prepareTile(source, coords, t, *run, *fileType);
+        pipeline.emplace(count, [this, &source, &coords, &run, &fileType](int t) {
+            return prepareTile(source, coords, t, *run, *fileType, m_sourceRowsGate);
         });
     for (int t = 0; t < count; ++t) {
         const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
@@ -144,6 +151,10 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
             return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
 
         const PreparedTile tile = pipeline->take(t);
+        if (tile.sourceMissing) {
+            m_listener.closeProgress(ProgressClose::Now);
+            return SaveRunOutcome::SourceMissing;
+        }
         if (tile.status == RenderStatus::CompensationFailed)
             return stopDuringRun(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
 

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // What one save run writes: the layout as it is when "Save Images Now" is pressed, the
@@ -28,6 +29,7 @@ enum class SaveRunOutcome {
     Declined,  // the folder existed and the user did not answer Yes
     Failed,    // stopped with an error message
     Canceled,  // the user pressed Cancel; the tiles written so far stay
+    SourceMissing, // the source rows gate said no; nothing shown, the caller tells why
 };
 
 // Cuts the image into its tiles and writes one file per tile, in tile order, into the
@@ -39,6 +41,13 @@ public:
     SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAccess &fileSystem);
     // Writes to the local disks.
     SaveRun(SaveRequest request, SaveRunListener &listener);
+
+    // Blocks until the source rows down to lastSourceRow are in; false when they never will be.
+    using SourceRowsGate = std::function<bool(int lastSourceRow)>;
+    // For a source still being decoded while the run starts: each tile waits for its rows.
+    // When the gate says no, the run ends as SourceMissing without a message of its own,
+    // since the caller that decodes knows why.
+    void setSourceRowsGate(SourceRowsGate gate);
 
     SaveRunOutcome processSaveNow();
 
@@ -57,4 +66,5 @@ private:
     SaveRequest m_request;
     SaveRunListener &m_listener;
     FileSystemAccess &m_fileSystem;
+    SourceRowsGate m_sourceRowsGate;
 };

@@ -17,6 +17,7 @@ struct PreparedTile
 {
     RenderStatus status = RenderStatus::CutFailed;
     std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
+    bool sourceMissing = false;        // the source rows the tile needs never arrived
 };
 
 // Renders and encodes tiles on worker threads ahead of a caller that takes them strictly

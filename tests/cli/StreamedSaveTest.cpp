@@ -1,0 +1,142 @@
+#include "cli/CliProcess.h"
+
+#include "imaging/ImageFileReader.h"
+#include "output/SaveRun.h"
+#include "output/TileRenderer.h"
+#include "output/TileWriter.h"
+#include "support/LayoutTestStates.h"
+#include "support/TempDir.h"
+#include "support/TestImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <mutex>
+#include <set>
+
+namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// Fine detail everywhere, so a tile cut from rows not yet decoded would differ.
+QString writeJpegPhoto(const TempDir &dir, const QString &name, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x * 3 + y) % 256, (y * 5) % 256, (x ^ y) % 256));
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(picture.save(path, "jpeg"));
+    return path;
+}
+
+// The tile files cut one by one from the picture decoded whole, as the report of the run
+// placed them.
+QByteArray expectedTile(const QImage &source, const QJsonArray &rectangle, int resolutionTag, ImageFileType type)
+{
+    const int left = rectangle[0].toInt();
+    const int top = rectangle[1].toInt();
+    QImage tile = source.copy(left, top, rectangle[2].toInt() - left + 1, rectangle[3].toInt() - top + 1);
+    StampResolution(tile, resolutionTag);
+    return EncodeTile(tile, type).value_or(QByteArray());
+}
+
+// Shows nothing: records only whether a message or the progress close came.
+class QuietListener : public SaveRunListener
+{
+public:
+    int messages = 0;
+    int closes = 0;
+
+    int askYesNoCancel(const QString &, const QString &) override { return 6; }
+    void showMessage(const QString &, const QString &, MessageIcon) override { ++messages; }
+    void showProgress(const QString &) override {}
+    void setProgress(double) override {}
+    bool cancelRequested() override { return false; }
+    void closeProgress(ProgressClose) override { ++closes; }
+    void showCompleted(const QString &) override {}
+};
+
+} // namespace
+
+// A JPEG cut while it decodes gives the very files the picture decoded whole gives.
+TEST(StreamedSave, TilesOfADecodingJpegMatchTilesOfTheWholePicture)
+{
+    TempDir dir;
+    const QString photo = writeJpegPhoto(dir, "photo.jpg", 1203, 901);
+    QImage whole;
+    ASSERT_TRUE(decodeImageFile(photo, whole));
+
+    for (const auto &[format, type] : {std::pair{"jpg", ImageFileType::Jpeg}, std::pair{"tif", ImageFileType::Tiff}}) {
+        SCOPED_TRACE(format);
+        const QString out = dir.filePath(QStringLiteral("tiles-%1").arg(format));
+        const CliRun run = runCli({"--tiles", "4x3", "--custom-paper", "8x10", "--margins", "0,0,0,0", "--zoom", "37",
+                                   "--format", format, "--json", "--out", out, photo},
+                                  dir.filePath("home"));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject report = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        const QJsonArray tiles = report["tiles"].toArray();
+        const QJsonArray files = report["files"].toArray();
+        ASSERT_EQ(tiles.size(), 12);
+        ASSERT_EQ(files.size(), 12);
+        for (int t = 0; t < 12; ++t) {
+            SCOPED_TRACE(t);
+            EXPECT_EQ(contentOf(files[t].toString()),
+                      expectedTile(whole, tiles[t].toArray(), report["resolutionTag"].toInt(), type));
+        }
+    }
+}
+
+TEST(StreamedSave, PixelsThatFailToDecodeMidRunEndTheRunWithTheLoadMessage)
+{
+    TempDir dir;
+    QByteArray jpeg = contentOf(writeJpegPhoto(dir, "good.jpg", 400, 300));
+    // The quantisation tables renamed into an application segment: the header reads and the
+    // file is complete, but no pixel can be decoded.
+    const QByteArray tablesMarker("\xFF\xDB", 2);
+    for (qsizetype at = jpeg.indexOf(tablesMarker); at >= 0; at = jpeg.indexOf(tablesMarker, at))
+        jpeg[at + 1] = char(0xE5);
+    const QString broken = dir.write("broken.jpg", jpeg);
+
+    const CliRun run = runCli({"--tiles", "2x2", "--out", dir.filePath("tiles"), broken}, dir.filePath("home"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Error"));
+    EXPECT_TRUE(run.err.contains("The image could not be loaded - The image file could not be decoded - "))
+        << run.err.toStdString();
+    EXPECT_FALSE(run.err.contains("completed")) << run.err.toStdString();
+}
+
+TEST(StreamedSave, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
+{
+    std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
+    TempDir parent;
+    QuietListener listener;
+    SaveRun run(SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", int(ImageFileType::Bmp)},
+                listener);
+    std::mutex asked;
+    std::multiset<int> rowsAskedFor;
+    run.setSourceRowsGate([&](int lastSourceRow) {
+        const std::lock_guard lock(asked);
+        rowsAskedFor.insert(lastSourceRow);
+        return lastSourceRow < 100; // the lower row of tiles never arrives
+    });
+
+    EXPECT_EQ(run.processSaveNow(), SaveRunOutcome::SourceMissing);
+    EXPECT_EQ(listener.messages, 0);
+    EXPECT_EQ(listener.closes, 1);
+    EXPECT_EQ(QDir(parent.filePath("poster")).entryList(QDir::Files, QDir::Name),
+              (QStringList{"tile_001.bmp", "tile_002.bmp", "tile_003.bmp"}));
+    EXPECT_EQ(rowsAskedFor.count(99), 3u);
+    EXPECT_GE(rowsAskedFor.count(199), 1u);
+}
