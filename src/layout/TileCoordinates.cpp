@@ -3,6 +3,7 @@
 #include "common/Rounding.h"
 #include "layout/PosterFit.h"
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -139,4 +140,19 @@ int CalcTileCoord(const LayoutState &state, TileCoords &coords)
         return -1;
     }
     return count;
+}
+
+bool FitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height)
+{
+    for (int t = 0; t < coords.count(); ++t) {
+        if (coords.left(t) < 0 || coords.top(t) < 0 || coords.right(t) < coords.left(t)
+            || coords.bottom(t) < coords.top(t) || coords.right(t) > width || coords.bottom(t) > height
+            || coords.left(t) >= width || coords.top(t) >= height)
+            return false;
+    }
+    for (int t = 0; t < coords.count(); ++t) {
+        coords.set(2, t, std::min(coords.right(t), width - 1));
+        coords.set(3, t, std::min(coords.bottom(t), height - 1));
+    }
+    return true;
 }

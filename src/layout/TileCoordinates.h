@@ -47,3 +47,10 @@ private:
 // give every tile a pixel, a value past the 32-bit range) returns -1 and leaves coords
 // as N zero-filled tiles.
 int CalcTileCoord(const LayoutState &state, TileCoords &coords);
+
+// Makes the rectangles fit an image of width x height pixels. CalcTileCoord's rounding can
+// put the last column's right edge or the last row's bottom edge one pixel past the image;
+// such an edge is cut at the image's last column or row, so that tile comes out one pixel
+// narrower or shorter. Returns false, changing nothing, when a rectangle is empty or lies
+// further outside (a layout computed for another image size).
+bool FitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height);

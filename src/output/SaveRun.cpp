@@ -44,19 +44,6 @@ QString problemText(const QString &reason)
     return OutputStrings::kProblem + OutputStrings::kProblemSeparator + reason;
 }
 
-// Every rectangle must be a real part of the source: a layout computed for another image
-// size must not cut outside the pixels that exist.
-bool tilesLieInside(const TileCoords &coords, const QImage &source)
-{
-    for (int t = 0; t < coords.count(); ++t) {
-        if (coords.left(t) < 0 || coords.top(t) < 0 || coords.right(t) < coords.left(t)
-            || coords.bottom(t) < coords.top(t) || coords.right(t) >= source.width()
-            || coords.bottom(t) >= source.height())
-            return false;
-    }
-    return true;
-}
-
 PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
                          ImageFileType fileType, const SaveRun::SourceRowsGate &waitForSourceRows)
 {
@@ -90,8 +77,13 @@ SaveRunOutcome SaveRun::processSaveNow()
     // A snapshot that shares the pixels: should the window change its image while the run
     // lets events through, the tiles still come from the image the run started with.
     const QImage source = m_request.source.image();
+    // The run values come from the rectangles as computed; only the cut is fitted to the
+    // image, which a layout computed for another image size cannot be.
     TileCoords coords;
-    if (CalcTileCoord(m_request.layout, coords) <= 0 || !tilesLieInside(coords, source))
+    if (CalcTileCoord(m_request.layout, coords) <= 0)
+        return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
+    TileCoords cuts = coords;
+    if (!FitTilesToImage(cuts, source.width(), source.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     // Without a parent the folder would be made at the root of the file system.
@@ -102,7 +94,7 @@ SaveRunOutcome SaveRun::processSaveNow()
         return *stopped;
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
-    return writeTiles(source, coords, folder);
+    return writeTiles(source, coords, cuts, folder);
 }
 
 std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
@@ -120,7 +112,8 @@ std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
     return std::nullopt;
 }
 
-SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coords, const QString &folder)
+SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
+                                   const QString &folder)
 {
     using namespace OutputStrings;
     const SaveRunOutcome failed = SaveRunOutcome::Failed;
@@ -140,8 +133,8 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // tiles prepared ahead and waits for the workers.
     std::optional<TilePipeline> pipeline;
     if (fileType)
-        pipeline.emplace(count, [this, &source, &coords, &run, &fileType](int t) {
-            return prepareTile(source, coords, t, *run, *fileType, m_sourceRowsGate);
+        pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
+            return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
         });
     for (int t = 0; t < count; ++t) {
         const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,

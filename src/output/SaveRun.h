@@ -61,7 +61,9 @@ private:
     // its next tick while the message shows; Now closes it after the message.
     SaveRunOutcome stopDuringRun(SaveRunOutcome outcome, const QString &text, const QString &title,
                                  SaveRunListener::ProgressClose how);
-    SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const QString &folder);
+    // coords as computed give the run values; cuts are the same rectangles fitted to the source.
+    SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
+                              const QString &folder);
 
     SaveRequest m_request;
     SaveRunListener &m_listener;

@@ -5,6 +5,7 @@
 #include "layout/ArrowPadWidget.h"
 #include "layout/frmPreview.h"
 #include "output/frmSaveTiles.h"
+#include "support/EdgeOvershootLayouts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -317,4 +319,42 @@ TEST_F(MainWindowWiringTest, EdgesChangedFromTheMenuReachTheReportAndTheStepText
     EXPECT_NE(control<QLabel>("lblFinalSize")->text(), sizeBefore);
     EXPECT_EQ(window.profileStore().profiles().at(0).trimIndex[0], 16);
     EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
+{
+    for (const EdgeOvershootLayout &layout : edgeOvershootLayouts()) {
+        SCOPED_TRACE(layout.name);
+        storeSettings({{"prefs_numTiles", layout.numTilesValue}, {"paperRegLine", layout.paperRecord}});
+        const QImage picture = edgeOvershootPicture(layout.image);
+        const QString name = QString::fromLatin1(layout.name) + ".bmp";
+        ASSERT_TRUE(picture.save(QDir(m_images).filePath(name), "BMP"));
+        frmMain &window = start();
+        openImagesFolder();
+        pick(name);
+        control<QScrollBar>("scrZoom")->setValue(layout.zoom);
+        if (layout.hPlacement != 100) {
+            auto *canvas = control<CanvasWidget>("picCur");
+            const CanvasGrid grid = window.grid();
+            const QPointF middle((grid.iGridLeft + grid.iGridRight) / 2, (grid.iGridTop + grid.iGridBottom) / 2);
+            Q_EMIT canvas->pressed(middle, Qt::LeftButton);
+            Q_EMIT canvas->moved(middle + QPointF(window.imgDisplay().Width(), 0));
+            Q_EMIT canvas->released(middle + QPointF(window.imgDisplay().Width(), 0), Qt::LeftButton);
+        }
+        ASSERT_EQ(window.layout().iHPlacement, layout.hPlacement);
+        ASSERT_TRUE(actionsEnabled());
+
+        control<QPushButton>("cmdSaveNow")->click();
+        auto *dialog = m_window->findChild<frmSaveTiles *>();
+        ASSERT_NE(dialog, nullptr);
+        dialog->cmdSaveNow->click();
+        EXPECT_TRUE(m_messages.shown().isEmpty());
+
+        const QDir tiles(QDir(m_images).filePath(dialog->txtNewFolderName->text()));
+        const QStringList written = tiles.entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(written.size(), layout.lastTileNumber);
+        const QImage lastTile(tiles.filePath(written.last()));
+        EXPECT_EQ(lastTile.convertToFormat(QImage::Format_RGB32), picture.copy(layout.lastTile));
+        m_window.reset();
+    }
 }

@@ -1,5 +1,6 @@
 #include "cli/CliProcess.h"
 
+#include "support/EdgeOvershootLayouts.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -316,4 +317,24 @@ TEST_F(CliTest, RunsWithoutAnyDisplay)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QDir(dir.filePath("tiles")).entryList(QDir::Files).size(), 4);
     EXPECT_FALSE(run.err.contains("QStandardPaths")) << run.err.toStdString();
+}
+
+TEST_F(CliTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
+{
+    for (const EdgeOvershootLayout &layout : edgeOvershootLayouts()) {
+        SCOPED_TRACE(layout.name);
+        const QImage picture = edgeOvershootPicture(layout.image);
+        const QString source = dir.filePath(QString::fromLatin1(layout.name) + ".bmp");
+        ASSERT_TRUE(picture.save(source, "BMP"));
+        const QString out = dir.filePath(QString::fromLatin1(layout.name) + "_tiles");
+        const CliRun run = cli(QStringList{"--tiles", layout.tilesOption, "--zoom", QString::number(layout.zoom),
+                                           "--placement", QString::number(layout.hPlacement) + ",100", "--out", out,
+                                           "--base", "t_", source}
+                               + layout.paperOptions);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QStringList written = QDir(out).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(written.size(), layout.lastTileNumber);
+        const QImage lastTile(QDir(out).filePath(written.last()));
+        EXPECT_EQ(lastTile.convertToFormat(QImage::Format_RGB32), picture.copy(layout.lastTile));
+    }
 }
