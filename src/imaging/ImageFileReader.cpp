@@ -2,12 +2,15 @@
 
 #include "imaging/ImageLimits.h"
 #include "imaging/ImageDataCompleteness.h"
+#include "imaging/ProgramPixels.h"
 #include "resources/ImagingStrings.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTransform>
 
 #include <mutex>
 
@@ -47,14 +50,37 @@ ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info)
     const QByteArray format = programFormatName(reader.format());
     if (format.isEmpty())
         return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
-    const QSize size = reader.size();
-    if (!size.isValid())
+    info.orientation = reader.transformation();
+    const QSize stored = reader.size();
+    if (!stored.isValid())
         return ImagingResult::failure(ImagingStrings::kDecodeFailed);
+    const QSize size = info.orientation.testFlag(QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
     if (!ImageLimits::isAllowedImageSize(size.width(), size.height()))
         return ImagingResult::failure(ImagingStrings::kImageTooLarge);
     info.width = size.width();
     info.height = size.height();
     info.format = format;
+    return ImagingResult::success();
+}
+
+// Photos come in the way they were taken: the file's orientation turns or mirrors the
+// picture, as every photo viewer shows it. Done here rather than by Qt's reader, whose
+// quarter turns drop the colour profile.
+ImagingResult applyOrientation(QImage &image, QImageIOHandler::Transformations orientation)
+{
+    using T = QImageIOHandler::Transformation;
+    if (orientation == T::TransformationNone)
+        return ImagingResult::success();
+    image.mirror(orientation.testFlag(T::TransformationMirror), orientation.testFlag(T::TransformationFlip));
+    if (orientation.testFlag(T::TransformationRotate90)) {
+        QImage turned = image.transformed(QTransform().rotate(90));
+        if (turned.isNull())
+            return ImagingResult::failure(ImagingStrings::kOutOfMemory);
+        turned.setDotsPerMeterX(image.dotsPerMeterY());
+        turned.setDotsPerMeterY(image.dotsPerMeterX());
+        turned.setColorSpace(image.colorSpace());
+        image = std::move(turned);
+    }
     return ImagingResult::success();
 }
 
@@ -123,11 +149,10 @@ ImagingResult decodeImageFile(const QString &path, QImage &image)
     QImage decoded;
     if (!reader.read(&decoded) || decoded.isNull())
         return ImagingResult::failure(ImagingStrings::kDecodeFailed + QStringLiteral(" - ") + reader.errorString());
-    if (decoded.format() != QImage::Format_RGB32) {
-        decoded.convertTo(QImage::Format_RGB32);
-        if (decoded.isNull())
-            return ImagingResult::failure(ImagingStrings::kOutOfMemory);
-    }
+    if (ImagingResult turned = applyOrientation(decoded, info.orientation); !turned)
+        return turned;
+    if (ImagingResult pixels = toProgramPixels(decoded); !pixels)
+        return pixels;
     image = std::move(decoded);
     return ImagingResult::success();
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QImageIOHandler>
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +15,9 @@ struct ImageFileInfo
     std::int32_t width = 0;
     std::int32_t height = 0;
     QByteArray format; // "bmp", "jpeg" or "tiff"
+    // The turn or mirror the file asks for; width and height are those of the picture
+    // once it is applied.
+    QImageIOHandler::Transformations orientation = QImageIOHandler::TransformationNone;
 };
 
 // Reads the pixel size from the header without decoding the pixels. Fails for a missing,
@@ -21,10 +25,9 @@ struct ImageFileInfo
 // what the program can hold.
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info);
 
-// Decodes a BMP, JPEG or TIFF file into a 32-bit RGB image (QImage::Format_RGB32). On top of
-// the failures of readImageFileInfo, a JPEG or BMP file that ends early and pixel data that does
-// not decode fail. The header's size is checked before any pixel memory is taken.
-//
-// An EXIF orientation tag is not applied: the picture is used as stored, and the user turns
-// it with the program's own rotation choice, which would otherwise turn it a second time.
+// Decodes a BMP, JPEG or TIFF file into the program's pixels (toProgramPixels): 32-bit RGB,
+// transparency laid over white, the file's RGB colour profile kept. The file's orientation
+// (EXIF or TIFF) is applied, so the picture stands as it was taken. On top of the failures
+// of readImageFileInfo, a JPEG or BMP file that ends early and pixel data that does not
+// decode fail. The header's size is checked before any pixel memory is taken.
 ImagingResult decodeImageFile(const QString &path, QImage &image);

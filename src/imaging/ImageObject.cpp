@@ -4,8 +4,10 @@
 #include "imaging/ImageEncoder.h"
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageLimits.h"
+#include "imaging/ProgramPixels.h"
 #include "resources/ImagingStrings.h"
 
+#include <QColorSpace>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -192,8 +194,21 @@ ImagingResult ImageObject::Rotate(float degrees)
     const bool quarterTurn = degrees != 180.0f;
     turned.setDotsPerMeterX(quarterTurn ? m_image.dotsPerMeterY() : m_image.dotsPerMeterX());
     turned.setDotsPerMeterY(quarterTurn ? m_image.dotsPerMeterX() : m_image.dotsPerMeterY());
+    // Qt's turn drops the colour profile, which must stay with the pixels.
+    turned.setColorSpace(m_image.colorSpace());
     m_image = std::move(turned);
     return ImagingResult::success();
+}
+
+QByteArray ImageObject::ColourProfile() const
+{
+    return m_image.colorSpace().iccProfile();
+}
+
+void ImageObject::SetColourProfile(const QByteArray &iccProfile)
+{
+    const QColorSpace profile = QColorSpace::fromIccProfile(iccProfile);
+    m_image.setColorSpace(profile.isValid() && isRgbColourProfile(iccProfile) ? profile : QColorSpace());
 }
 
 PixelArrayView ImageObject::PixelArray()

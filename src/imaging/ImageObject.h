@@ -53,6 +53,12 @@ public:
     // Clockwise turn by 90, 180 or 270 degrees; width and height swap at 90 and 270.
     ImagingResult Rotate(float degrees);
 
+    // The ICC colour profile that goes with the pixels into every JPEG and TIFF file
+    // written; empty for none. A profile that does not describe RGB pixels, or that Qt
+    // cannot read, is not taken.
+    QByteArray ColourProfile() const;
+    void SetColourProfile(const QByteArray &iccProfile);
+
     // The pixels seen in place (PixelArrayView.h). The writable view first gives this
     // object pixels of its own when they are still shared with a copy.
     PixelArrayView PixelArray();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -67,6 +68,8 @@ bool readHeader(Codec &codec, const QByteArray &bytes)
     codec.created = true;
     jpeg_mem_src(&codec.info, reinterpret_cast<const unsigned char *>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
+    // The colour profile travels in APP2 markers, which libjpeg drops unless asked to keep them.
+    jpeg_save_markers(&codec.info, JPEG_APP0 + 2, 0xFFFF);
     if (jpeg_read_header(&codec.info, TRUE) != JPEG_HEADER_OK)
         return false;
     // CMYK and YCCK need Qt's own inversion rules: those files take the ordinary path.
@@ -107,6 +110,21 @@ bool decodeRows(Codec &codec, uchar *firstRow, qsizetype bytesPerLine, RowsDone 
     return true;
 }
 
+// The embedded colour profile, reassembled from its markers as Qt's decoder does; empty
+// when the file has none.
+QByteArray colourProfileOf(Codec &codec)
+{
+    if (setjmp(codec.fatal))
+        return QByteArray();
+    JOCTET *data = nullptr;
+    unsigned int length = 0;
+    if (!jpeg_read_icc_profile(&codec.info, &data, &length))
+        return QByteArray();
+    QByteArray profile(reinterpret_cast<const char *>(data), qsizetype(length));
+    std::free(data);
+    return profile;
+}
+
 // The resolution Qt reads from the JFIF header, in whole pixels per inch.
 void takeResolution(const jpeg_decompress_struct &info, ImageObject &image)
 {
@@ -132,7 +150,9 @@ StreamingJpegDecoder::StreamingJpegDecoder() : m_codec(std::make_unique<Codec>()
 std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString &path)
 {
     ImageFileInfo header;
-    if (!readImageFileInfo(path, header) || header.format != QByteArrayLiteral("jpeg"))
+    // A turned or mirrored photo is decoded whole and then turned, on the ordinary path.
+    if (!readImageFileInfo(path, header) || header.format != QByteArrayLiteral("jpeg")
+        || header.orientation != QImageIOHandler::TransformationNone)
         return nullptr;
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
@@ -160,6 +180,7 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
     if (!decoder->m_image || !decoder->m_image->NewImage(std::int32_t(width), std::int32_t(height), 0))
         return nullptr;
     takeResolution(codec.info, *decoder->m_image);
+    decoder->m_image->SetColourProfile(colourProfileOf(codec));
     // Taken while no one else shares the pixels, so writing through it never makes Qt
     // copy them; every later copy of the image sees the rows as they arrive.
     const PixelArrayView pixels = decoder->m_image->PixelArray();

@@ -4,6 +4,7 @@
 #include "imaging/ImageLimits.h"
 #include "layout/TileSizeRules.h"
 
+#include <QColorSpace>
 #include <QTransform>
 
 #include <algorithm>
@@ -80,6 +81,8 @@ RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, c
     if (tile.isNull())
         return {RenderStatus::CutFailed, {}};
     StampResolution(tile, run.stampedResolution());
+    // The source's colour profile goes into every tile unchanged; the pixels are not converted.
+    tile.setColorSpace(source.colorSpace());
     return {RenderStatus::Ok, std::move(tile)};
 }
 

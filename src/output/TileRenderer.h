@@ -46,7 +46,8 @@ struct RenderedTile
 };
 
 // Tile t of the run: cut from the source's own scanlines (the source is never copied
-// whole), turned when tiles are rotated, widened by the compensation borders.
+// whole), turned when tiles are rotated, widened by the compensation borders, carrying the
+// source's colour profile.
 RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run);
 
 // The same tile for encoding at once: a tile that is neither turned nor widened is not

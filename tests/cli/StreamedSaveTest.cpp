@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <mutex>
 #include <set>
 
@@ -30,12 +32,14 @@ QByteArray contentOf(const QString &path)
 }
 
 // Fine detail everywhere, so a tile cut from rows not yet decoded would differ.
-QString writeJpegPhoto(const TempDir &dir, const QString &name, int width, int height)
+QString writeJpegPhoto(const TempDir &dir, const QString &name, int width, int height,
+                       const QColorSpace &profile = QColorSpace())
 {
     QImage picture(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             picture.setPixel(x, y, qRgb((x * 3 + y) % 256, (y * 5) % 256, (x ^ y) % 256));
+    picture.setColorSpace(profile);
     const QString path = dir.filePath(name);
     EXPECT_TRUE(picture.save(path, "jpeg"));
     return path;
@@ -49,6 +53,7 @@ QByteArray expectedTile(const QImage &source, const QJsonArray &rectangle, int r
     const int top = rectangle[1].toInt();
     QImage tile = source.copy(left, top, rectangle[2].toInt() - left + 1, rectangle[3].toInt() - top + 1);
     StampResolution(tile, resolutionTag);
+    tile.setColorSpace(source.colorSpace());
     return EncodeTile(tile, type).value_or(QByteArray());
 }
 
@@ -70,30 +75,41 @@ public:
 
 } // namespace
 
-// A JPEG cut while it decodes gives the very files the picture decoded whole gives.
+// A JPEG cut while it decodes gives the very files the picture decoded whole gives, and
+// its colour profile reaches every tile byte for byte, the pixels untouched.
 TEST(StreamedSave, TilesOfADecodingJpegMatchTilesOfTheWholePicture)
 {
     TempDir dir;
-    const QString photo = writeJpegPhoto(dir, "photo.jpg", 1203, 901);
-    QImage whole;
-    ASSERT_TRUE(decodeImageFile(photo, whole));
+    QImage untagged;
+    ASSERT_TRUE(decodeImageFile(writeJpegPhoto(dir, "untagged.jpg", 1203, 901), untagged));
+    for (const QColorSpace &profile : {QColorSpace(QColorSpace::AdobeRgb), QColorSpace()}) {
+        SCOPED_TRACE(profile.isValid() ? "Adobe RGB" : "no profile");
+        const QString photo = writeJpegPhoto(dir, "photo.jpg", 1203, 901, profile);
+        QImage whole;
+        ASSERT_TRUE(decodeImageFile(photo, whole));
+        EXPECT_EQ(whole.colorSpace().iccProfile(), profile.iccProfile());
+        ASSERT_EQ(whole.sizeInBytes(), untagged.sizeInBytes());
+        EXPECT_EQ(std::memcmp(whole.constBits(), untagged.constBits(), size_t(whole.sizeInBytes())), 0);
 
-    for (const auto &[format, type] : {std::pair{"jpg", ImageFileType::Jpeg}, std::pair{"tif", ImageFileType::Tiff}}) {
-        SCOPED_TRACE(format);
-        const QString out = dir.filePath(QStringLiteral("tiles-%1").arg(format));
-        const CliRun run = runCli({"--tiles", "4x3", "--custom-paper", "8x10", "--margins", "0,0,0,0", "--zoom", "37",
-                                   "--format", format, "--json", "--out", out, photo},
-                                  dir.filePath("home"));
-        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-        const QJsonObject report = QJsonDocument::fromJson(run.out.toUtf8()).object();
-        const QJsonArray tiles = report["tiles"].toArray();
-        const QJsonArray files = report["files"].toArray();
-        ASSERT_EQ(tiles.size(), 12);
-        ASSERT_EQ(files.size(), 12);
-        for (int t = 0; t < 12; ++t) {
-            SCOPED_TRACE(t);
-            EXPECT_EQ(contentOf(files[t].toString()),
-                      expectedTile(whole, tiles[t].toArray(), report["resolutionTag"].toInt(), type));
+        for (const auto &[format, type] : {std::pair{"jpg", ImageFileType::Jpeg}, std::pair{"tif", ImageFileType::Tiff}}) {
+            SCOPED_TRACE(format);
+            const QString out = dir.filePath(QStringLiteral("tiles-%1").arg(format));
+            QDir(out).removeRecursively();
+            const CliRun run = runCli({"--tiles", "4x3", "--custom-paper", "8x10", "--margins", "0,0,0,0", "--zoom", "37",
+                                       "--format", format, "--json", "--out", out, photo},
+                                      dir.filePath("home"));
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            const QJsonObject report = QJsonDocument::fromJson(run.out.toUtf8()).object();
+            const QJsonArray tiles = report["tiles"].toArray();
+            const QJsonArray files = report["files"].toArray();
+            ASSERT_EQ(tiles.size(), 12);
+            ASSERT_EQ(files.size(), 12);
+            for (int t = 0; t < 12; ++t) {
+                SCOPED_TRACE(t);
+                EXPECT_EQ(contentOf(files[t].toString()),
+                          expectedTile(whole, tiles[t].toArray(), report["resolutionTag"].toInt(), type));
+                EXPECT_EQ(QImage(files[t].toString()).colorSpace().iccProfile(), profile.iccProfile());
+            }
         }
     }
 }

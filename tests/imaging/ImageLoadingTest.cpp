@@ -3,10 +3,13 @@
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "resources/ImagingStrings.h"
+#include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
 
@@ -57,23 +60,6 @@ QByteArray withJpegFrameSize(QByteArray jpeg, quint16 width, quint16 height)
     qToBigEndian(height, jpeg.data() + frame + 5);
     qToBigEndian(width, jpeg.data() + frame + 7);
     return jpeg;
-}
-
-// A minimal EXIF block (little-endian TIFF structure) holding only an orientation tag.
-QByteArray exifOrientationSegment(quint16 orientation)
-{
-    QByteArray tiff("II\x2A\x00\x08\x00\x00\x00", 8);
-    QByteArray entry(2 + 12 + 4, '\0');
-    qToLittleEndian<quint16>(1, entry.data());
-    qToLittleEndian<quint16>(0x0112, entry.data() + 2);
-    qToLittleEndian<quint16>(3, entry.data() + 4);
-    qToLittleEndian<quint32>(1, entry.data() + 6);
-    qToLittleEndian<quint16>(orientation, entry.data() + 10);
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff + entry;
-    QByteArray segment("\xFF\xE1", 2);
-    QByteArray length(2, '\0');
-    qToBigEndian<quint16>(quint16(payload.size() + 2), length.data());
-    return segment + length + payload;
 }
 
 class ImageLoading : public ::testing::Test
@@ -164,15 +150,58 @@ TEST_F(ImageLoading, LoadsEachFormatByContentAsRgb)
     EXPECT_EQ(m_image->Width(), 7);
 }
 
-TEST_F(ImageLoading, IgnoresExifOrientation)
+TEST_F(ImageLoading, AppliesTheFilesOrientationAndTilesCarryNone)
 {
-    QByteArray jpeg = encodedImage(40, 20, "jpeg");
-    jpeg.insert(2, exifOrientationSegment(6)); // 6: stored turned, to be shown a quarter turn on
-    const QString path = m_dir.write("tagged.jpg", jpeg);
+    using namespace photo_files;
+    struct Shown
+    {
+        quint16 orientation;
+        QColor topLeft, topRight, bottomLeft;
+    };
+    // Where the stored corners show once the orientation is applied; 5 to 8 stand upright.
+    const Shown cases[] = {
+        {1, kTopLeft, kTopRight, kBottomLeft},     {2, kTopRight, kTopLeft, kBottomRight},
+        {3, kBottomRight, kBottomLeft, kTopRight}, {4, kBottomLeft, kBottomRight, kTopLeft},
+        {5, kTopLeft, kBottomLeft, kTopRight},     {6, kBottomLeft, kTopLeft, kBottomRight},
+        {7, kBottomRight, kTopRight, kBottomLeft}, {8, kTopRight, kBottomRight, kTopLeft},
+    };
+    // A phone's portrait in Display P3: the profile must survive the turn.
+    QImage stored = quarters(64, 32);
+    stored.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    for (const Shown &shown : cases) {
+        // Qt's names for the eight orientations, in the order of their EXIF and TIFF numbers.
+        constexpr int kQtTransformation[] = {0, 1, 3, 2, 6, 4, 5, 7};
+        const auto tiffOrientation = QImageIOHandler::Transformations(kQtTransformation[shown.orientation - 1]);
+        const QString jpeg = m_dir.write("tagged.jpg", jpegWithOrientation(stored, shown.orientation));
+        const QString tiff = m_dir.write("tagged.tif", encoded(stored, "tiff", tiffOrientation));
+        for (const QString &path : {jpeg, tiff}) {
+            SCOPED_TRACE(path.toStdString() + " orientation " + std::to_string(shown.orientation));
+            ASSERT_TRUE(load(path).ok());
+            ImageFileInfo info;
+            ASSERT_TRUE(readImageFileInfo(path, info).ok());
+            const QSize upright = shown.orientation >= 5 ? QSize(32, 64) : QSize(64, 32);
+            EXPECT_EQ(QSize(m_image->Width(), m_image->Height()), upright);
+            EXPECT_EQ(QSize(info.width, info.height), upright);
+            EXPECT_EQ(m_image->ColourProfile(), stored.colorSpace().iccProfile());
+            const QImage &picture = m_image->image();
+            const auto near = [](QRgb a, const QColor &b) {
+                return std::abs(qRed(a) - b.red()) < 8 && std::abs(qGreen(a) - b.green()) < 8
+                    && std::abs(qBlue(a) - b.blue()) < 8;
+            };
+            EXPECT_TRUE(near(picture.pixel(2, 2), shown.topLeft));
+            EXPECT_TRUE(near(picture.pixel(picture.width() - 3, 2), shown.topRight));
+            EXPECT_TRUE(near(picture.pixel(2, picture.height() - 3), shown.bottomLeft));
 
-    ASSERT_TRUE(load(path).ok());
-    EXPECT_EQ(m_image->Width(), 40);
-    EXPECT_EQ(m_image->Height(), 20);
+            // Files made from the upright picture must not be turned a second time.
+            for (const char *format : {"jpeg", "tiff"}) {
+                QByteArray bytes;
+                ASSERT_TRUE(m_image->EncodeToBytes(bytes, format == std::string("jpeg") ? 1 : 3).ok());
+                QBuffer device(&bytes);
+                device.open(QIODevice::ReadOnly);
+                EXPECT_EQ(QImageReader(&device).transformation(), QImageIOHandler::TransformationNone);
+            }
+        }
+    }
 }
 
 TEST_F(ImageLoading, FileInfoReadsTheHeaderOnly)
@@ -229,4 +258,24 @@ TEST(JpegCompleteness, SkipsStuffedBytesAndRestartMarkersInsideAScan)
     const QByteArray end("\xFF\xD9", 2);
     EXPECT_TRUE(jpegDataIsComplete(header + scan + end));
     EXPECT_FALSE(jpegDataIsComplete(header + scan));
+}
+
+TEST_F(ImageLoading, TransparentPixelsPrintAsPaperAndOpaqueOnesKeepTheirValues)
+{
+    using namespace photo_files;
+    QImage logo(4, 1, QImage::Format_ARGB32);
+    logo.setPixel(0, 0, qRgba(0, 0, 0, 0));       // clear
+    logo.setPixel(1, 0, qRgba(200, 40, 0, 128));  // half covering
+    logo.setPixel(2, 0, qRgba(12, 34, 56, 255));  // opaque
+    logo.setPixel(3, 0, qRgba(255, 0, 0, 255));
+    const QRgb expected[] = {qRgb(255, 255, 255), qRgb(227, 147, 127), qRgb(12, 34, 56), qRgb(255, 0, 0)};
+    const QString files[] = {m_dir.write("logo.tif", encoded(logo, "tiff")),
+                             m_dir.write("logo.bmp", bmpFile(logo, BmpPixels::Argb32))};
+    for (const QString &path : files) {
+        SCOPED_TRACE(path.toStdString());
+        ASSERT_TRUE(load(path).ok());
+        ASSERT_EQ(m_image->image().format(), QImage::Format_RGB32);
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(m_image->image().pixel(x, 0), expected[x]) << x;
+    }
 }

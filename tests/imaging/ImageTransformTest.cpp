@@ -2,6 +2,8 @@
 
 #include "resources/ImagingStrings.h"
 
+#include <QColorSpace>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -25,7 +27,10 @@ struct RotationCase
 void expectRotation(const RotationCase &rotation)
 {
     const std::unique_ptr<ImageObject> image = makePatternImage(kWidth, kHeight);
+    const QByteArray profile = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+    image->SetColourProfile(profile);
     ASSERT_TRUE(image->Rotate(rotation.degrees).ok());
+    EXPECT_EQ(image->ColourProfile(), profile);
     ASSERT_EQ(image->Width(), rotation.width);
     ASSERT_EQ(image->Height(), rotation.height);
     for (int y = 0; y < kHeight; ++y)

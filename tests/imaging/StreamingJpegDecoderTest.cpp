@@ -1,6 +1,7 @@
 #include "imaging/StreamingJpegDecoder.h"
 
 #include "imaging/ImageFileReader.h"
+#include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 
 #include <QImage>
@@ -194,4 +195,12 @@ TEST(StreamingJpegDecoder, DestroyingItMidwayStopsTheThread)
             EXPECT_TRUE(decoder->waitForRows(100));
         }
     } // each destructor joins its thread; a leaked one would end the test binary
+}
+
+TEST(StreamingJpegDecoderOrientation, TurnedPhotosAreLeftToTheOrdinaryDecoder)
+{
+    TempDir dir;
+    const QImage picture = photo_files::quarters(32, 16);
+    EXPECT_NE(StreamingJpegDecoder::start(dir.write("upright.jpg", photo_files::jpegWithOrientation(picture, 1))), nullptr);
+    EXPECT_EQ(StreamingJpegDecoder::start(dir.write("turned.jpg", photo_files::jpegWithOrientation(picture, 6))), nullptr);
 }
