@@ -49,15 +49,50 @@ QByteArray formatProfileLine(const EdgeProfile &profile)
     return line.toUtf8() + "\r\n";
 }
 
-QString decodeProfileLine(QByteArray bytes)
+namespace {
+
+// Windows-1252's characters for the bytes 0x80 to 0x9F, where it differs from Latin-1; the
+// five bytes it leaves undefined keep their Latin-1 meaning.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString fromWindows1252(const QByteArray &bytes)
 {
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+} // namespace
+
+QList<QByteArray> splitProfileLines(const QByteArray &content)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        if (content[i] != '\r' && content[i] != '\n')
+            continue;
+        lines.append(content.mid(start, i - start));
+        if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < content.size())
+        lines.append(content.mid(start));
+    return lines;
+}
+
+QString decodeProfileLine(const QByteArray &bytes)
+{
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
+        text = fromWindows1252(bytes);
     return text;
 }

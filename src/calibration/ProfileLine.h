@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -37,6 +38,11 @@ ProfileLineParse ParseProfileLine(const QString &line);
 // The line of one profile, ending in CR LF, encoded as UTF-8.
 QByteArray formatProfileLine(const EdgeProfile &profile);
 
-// Decodes one line of the file: UTF-8, or Latin-1 for files written in a legacy
-// single-byte code page. A trailing CR is dropped.
-QString decodeProfileLine(QByteArray bytes);
+// The file's lines without their ends; CR LF, CR and LF all end a line, as editors on any
+// system write them.
+QList<QByteArray> splitProfileLines(const QByteArray &content);
+
+// Decodes one line of the file: UTF-8, or Windows-1252 for files written in the legacy
+// single-byte code page, whose euro sign, quotes and dashes Latin-1 would turn into
+// control characters.
+QString decodeProfileLine(const QByteArray &bytes);

@@ -1,5 +1,6 @@
 #include "calibration/ProfileStore.h"
 
+#include "common/RegularFile.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/ProfileStrings.h"
 
@@ -28,15 +29,8 @@ QString storableName(QString name)
     return name;
 }
 
-// True when a line after the last one taken holds anything at all.
-bool hasFurtherContent(QFile &file)
-{
-    while (!file.atEnd()) {
-        if (!decodeProfileLine(file.readLine()).isEmpty())
-            return true;
-    }
-    return false;
-}
+// Far beyond 199 profiles with long names; anything larger is not a profile file.
+constexpr qint64 kMaxFileBytes = qint64(64) << 20;
 
 } // namespace
 
@@ -68,28 +62,40 @@ int ProfileStore::ReadBorderPrefs()
     if (!QFileInfo::exists(m_filePath))
         return kNoFile;
 
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> content = readRegularFile(m_filePath, kMaxFileBytes);
+    if (!content) {
         m_backupBeforeWrite = true;
         return kReadFailed;
     }
 
+    // Any line with content that the table does not take is kept in a backup before the
+    // next rewrite drops it.
     QList<EdgeProfile> read;
-    while (read.size() < kMaxProfiles && !file.atEnd()) {
-        const ProfileLineParse line = ParseProfileLine(decodeProfileLine(file.readLine()));
+    bool linesLeftOut = false;
+    for (const QByteArray &bytes : splitProfileLines(*content)) {
+        const QString text = decodeProfileLine(bytes);
+        if (text.isEmpty())
+            continue;
+        if (read.size() >= kMaxProfiles) {
+            linesLeftOut = true;
+            break;
+        }
+        const ProfileLineParse line = ParseProfileLine(text);
         if (line.outcome == ProfileLineParse::Outcome::Failed) {
             m_backupBeforeWrite = true;
             return kReadFailed;
         }
         if (line.outcome == ProfileLineParse::Outcome::Parsed)
             read.append(line.profile);
+        else
+            linesLeftOut = true;
     }
     if (read.isEmpty()) {
         // An empty file holds nothing worth a backup.
-        m_backupBeforeWrite = file.size() > 0;
+        m_backupBeforeWrite = !content->isEmpty();
         return kNoProfile;
     }
-    m_backupBeforeWrite = hasFurtherContent(file);
+    m_backupBeforeWrite = linesLeftOut;
     m_profiles = read;
     return kReadOk;
 }
@@ -121,6 +127,9 @@ bool ProfileStore::WriteBorderPrefs()
 
 bool ProfileStore::backUpFile() const
 {
+    // Copying a FIFO or a device would block or never end; such a file is left alone.
+    if (!isRegularFile(m_filePath))
+        return false;
     for (int number = 1; number <= kMaxBackups; ++number) {
         const QString backupPath = m_filePath + kBackupSuffix + QString::number(number);
         if (QFileInfo::exists(backupPath))

@@ -13,9 +13,10 @@ class PreferenceStore;
 // The table of edge calibration profiles and its file "printer_edge_config": one line
 // per profile, in table order, lines ended by CR LF.
 //
-// Loading rewrites the file in its canonical form. When a load could not take every
-// profile the file holds (it failed, found no valid line, or stopped at the profile
-// limit with lines left), the file is first copied to a backup beside it under a name
+// Lines may end in CR LF, CR or LF. Loading rewrites the file in its canonical form. When
+// a load could not take every line the file holds (it failed, found no valid line, left
+// out a line it could not use, or stopped at the profile limit with lines left), the file
+// is first copied to a backup beside it under a name
 // not used before ("printer_edge_config.bak1", ".bak2", ...); when no backup can be
 // made the file is left untouched. The user's stored profiles are never lost that way.
 class ProfileStore

@@ -56,31 +56,40 @@ TEST(ProfileFile, WithoutAFileTheBuiltInProfilesAreWrittenByteForByte)
     EXPECT_TRUE(backupsBeside(store.filePath()).isEmpty());
 }
 
-TEST(ProfileFile, ReadsLinesWithOrWithoutCrAndRewritesThemCanonically)
+TEST(ProfileFile, ReadsCrLfCrAndLfLinesAndRewritesThemCanonically)
 {
     TempDir dir;
     ProfileStore store(dir.write("printer_edge_config",
                                  "Epson, glossy\t02,10,00,03,\n"
-                                 "no tab here\r\n"
+                                 "Canon\t04,04,04,04,\r"
                                  "HP\t 1,16,0 ,00\r\n"
                                  "\t00,00,00,01,\r\n"
                                  "\r\n"));
     EXPECT_EQ(store.initControls(), ProfileStore::kReadOk);
-    const QList<EdgeProfile> expected = {profile("Epson, glossy", 2, 10, 0, 3), profile("HP", 1, 16, 0, 0),
-                                         profile("", 0, 0, 0, 1)};
+    const QList<EdgeProfile> expected = {profile("Epson, glossy", 2, 10, 0, 3), profile("Canon", 4, 4, 4, 4),
+                                         profile("HP", 1, 16, 0, 0), profile("", 0, 0, 0, 1)};
     EXPECT_EQ(store.profiles(), expected);
-    EXPECT_EQ(fileBytes(store.filePath()), "Epson, glossy\t02,10,00,03,\r\nHP\t01,16,00,00,\r\n\t00,00,00,01,\r\n");
+    EXPECT_EQ(fileBytes(store.filePath()),
+              "Epson, glossy\t02,10,00,03,\r\nCanon\t04,04,04,04,\r\nHP\t01,16,00,00,\r\n\t00,00,00,01,\r\n");
     EXPECT_TRUE(backupsBeside(store.filePath()).isEmpty());
+
+    // A file saved on an old Mac: every profile comes back, not just the first.
+    ProfileStore crOnly(dir.write("printer_edge_config", "one\t01,01,01,01,\rtwo\t02,02,02,02,\rthree\t03,03,03,03,"));
+    EXPECT_EQ(crOnly.ReadBorderPrefs(), ProfileStore::kReadOk);
+    EXPECT_EQ(crOnly.profileNames(), QStringList({"one", "two", "three"}));
 }
 
-TEST(ProfileFile, AnIndexOutsideTheTrimRangeSkipsOnlyItsLine)
+TEST(ProfileFile, ALineTheTableCannotTakeIsKeptInABackupBeforeTheRewriteDropsIt)
 {
     TempDir dir;
-    ProfileStore store(dir.write("printer_edge_config",
-                                 "ok\t01,01,01,01,\r\nhuge\t99,00,00,00,\r\nnegative\t00,-1,00,00,\r\nedge\t16,16,16,16,\r\n"));
+    const QByteArray original = "ok\t01,01,01,01,\r\nhuge\t99,00,00,00,\r\nnegative\t00,-1,00,00,\r\n"
+                                "no tab here\r\nedge\t16,16,16,16,\r\n";
+    ProfileStore store(dir.write("printer_edge_config", original));
     EXPECT_EQ(store.initControls(), ProfileStore::kReadOk);
     EXPECT_EQ(store.profileNames(), QStringList({"ok", "edge"}));
     EXPECT_EQ(fileBytes(store.filePath()), "ok\t01,01,01,01,\r\nedge\t16,16,16,16,\r\n");
+    ASSERT_EQ(backupsBeside(store.filePath()), QStringList({"printer_edge_config.bak1"}));
+    EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), original);
 }
 
 TEST(ProfileFile, ATooLongFileIsCutAt199ProfilesButKeptWholeInABackup)
@@ -158,11 +167,12 @@ TEST(ProfileFile, VeryLongLegacyAndNonAsciiNamesSurviveARoundTrip)
     // The last line comes from a single-byte code page and has no final line end.
     ProfileStore store(dir.write("printer_edge_config", (longName + "\t01,02,03,04,").toUtf8()
                                                             + "\r\nCaf\xc3\xa9 \xe2\x82\xac\t00,00,00,00,\r\n"
-                                                            + "Caf\xe9\t01,01,01,01,"));
+                                                            + "Caf\xe9 \x80 \x96 \x84\x85\x99\t01,01,01,01,"));
     EXPECT_EQ(store.initControls(), ProfileStore::kReadOk);
-    EXPECT_EQ(store.profileNames(), QStringList({longName, QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"),
-                                                 QString::fromUtf8("Caf\xc3\xa9")}));
-    EXPECT_TRUE(fileBytes(store.filePath()).endsWith("Caf\xc3\xa9\t01,01,01,01,\r\n"));
+    const QString legacy = QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x93 \xe2\x80\x9e\xe2\x80\xa6\xe2\x84\xa2");
+    EXPECT_EQ(store.profileNames(),
+              QStringList({longName, QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"), legacy}));
+    EXPECT_TRUE(fileBytes(store.filePath()).endsWith(legacy.toUtf8() + "\t01,01,01,01,\r\n"));
     ProfileStore again(store.filePath());
     EXPECT_EQ(again.ReadBorderPrefs(), ProfileStore::kReadOk);
     EXPECT_EQ(again.profiles(), store.profiles());
