@@ -853,6 +853,7 @@ void frmMain::lstFiles_Click()
 {
     LoadSelectedImage();
     UpdateActionButtons();
+    frmSaveTiles::unloadOpenDialog();
 }
 
 void frmMain::ShowCanvasNotice(int kind)

@@ -55,9 +55,7 @@ frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const 
         return nullptr;
     }
 
-    if (openDialog())
-        openDialog()->close();
-
+    unloadOpenDialog();
     auto *dialog = new frmSaveTiles(layout, source, parent);
     dialog->fillDriveList(driveOfPath(currentFolder));
     dialog->selectDrive(driveOfPath(currentFolder));
@@ -69,6 +67,12 @@ frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const 
     dialog->show();
     openDialog() = dialog;
     return dialog;
+}
+
+void frmSaveTiles::unloadOpenDialog()
+{
+    if (openDialog())
+        openDialog()->close();
 }
 
 frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent)

@@ -31,6 +31,10 @@ public:
                                             const QString &currentFolder, const QString &selectedFileName,
                                             QWidget *parent);
 
+    // Closes the dialog opened by openFromMainWindow, if one is open: a pick of another
+    // picture must not leave the old picture's folder and names on offer.
+    static void unloadOpenDialog();
+
     frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr);
 
     void UpdateSaveFolderLabel();

@@ -358,3 +358,23 @@ TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromT
         m_window.reset();
     }
 }
+
+TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
+{
+    startWithPoster();
+    writeImage("beach.bmp", 800, 200);
+    control<QPushButton>("cmdSaveNow")->click();
+    QPointer<frmSaveTiles> dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->txtBaseFileName->text(), "poster_");
+
+    control<FolderList>("Dir1")->setPath(m_images);
+    pick("beach.bmp");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
+
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *fresh = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->txtBaseFileName->text(), "beach_");
+}
