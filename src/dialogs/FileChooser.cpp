@@ -29,6 +29,19 @@ QString nameFilter(const QString &description, const QString &pattern)
     return stem + QStringLiteral(" (") + chooserPatterns(pattern) + QLatin1Char(')');
 }
 
+// The extension of a chooser name filter's first pattern: "Jpeg (*.jpg)" gives "jpg";
+// empty for a pattern like "*" that names none.
+QString extensionOfNameFilter(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const QString patterns = filter.mid(open + 1).chopped(filter.endsWith(QLatin1Char(')')) ? 1 : 0);
+    const QString first = patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+    const QString extension = first.startsWith(QLatin1String("*.")) ? first.mid(2) : QString();
+    if (extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')))
+        return QString();
+    return extension;
+}
+
 } // namespace
 
 QStringList fileDialogNameFilters(const QString &filterText)
@@ -70,6 +83,11 @@ QString runFileChooser(const FileDialogRequest &request)
         dialog.selectNameFilter(filters.at(indexInRange ? request.filterIndex - 1 : 0));
     }
     dialog.setDefaultSuffix(request.defaultExtension);
+    if (request.extensionOfSelectedFilter) {
+        dialog.setDefaultSuffix(extensionOfNameFilter(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOfNameFilter(filter)); });
+    }
     if (!request.initialFolder.isEmpty())
         dialog.setDirectory(request.initialFolder);
     if (!request.suggestedName.isEmpty())

@@ -42,6 +42,9 @@ struct FileDialogRequest
     int filterIndex = 1;
     // Added (without its dot) to a typed name that has no extension; empty adds none.
     QString defaultExtension;
+    // Instead, a typed name without an extension gets the one of the filter selected
+    // when the name is taken (the first pattern's, "*.jpg" giving ".jpg").
+    bool extensionOfSelectedFilter = false;
     QString suggestedName;
     QString title;
     QWidget *owner = nullptr;

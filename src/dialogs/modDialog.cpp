@@ -43,5 +43,6 @@ QString SaveTestTargetDialog(const QString &suggestedName, const QString &initia
     request.suggestedName = suggestedName;
     request.title = DialogStrings::kSaveTestTargetTitle;
     request.open = false;
+    request.extensionOfSelectedFilter = true;
     return ShowFileDialog(request);
 }

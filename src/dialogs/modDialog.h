@@ -19,8 +19,9 @@ QString AddFilterItem(const QString &filter, const QString &description,
 QString StripAtNull(const QString &text);
 
 // Asks where to save the edge calibration test target, with the bitmap, TIFF and JPEG
-// pairs and JPEG preselected. An empty folder means the home folder. No extension is
-// added to a typed name and an existing file is taken without asking: the caller checks
-// the extension and owns the file. Returns the path or an empty text.
+// pairs and JPEG preselected. An empty folder means the home folder. A typed name without
+// an extension gets the selected filter's (".bmp", ".tif" or ".jpg"); one with an extension
+// keeps it, and an existing file is taken without asking: the caller checks the extension
+// and owns the file. Returns the path or an empty text.
 QString SaveTestTargetDialog(const QString &suggestedName = DialogStrings::kDefaultTestTargetName,
                              const QString &initialFolder = QString());

@@ -94,7 +94,7 @@ TEST(TestTargetChooser, OpensWithTitleFolderNameAndJpegPreselected)
     EXPECT_EQ(selectedFilter, QStringLiteral("Jpeg (*.jpg)"));
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
     EXPECT_FALSE(confirmsOverwrite);
-    EXPECT_TRUE(suffix.isEmpty());
+    EXPECT_EQ(suffix, QStringLiteral("jpg"));
 }
 
 TEST(TestTargetChooser, DefaultsToTheHomeFolderAndItsOwnName)
@@ -111,12 +111,35 @@ TEST(TestTargetChooser, DefaultsToTheHomeFolderAndItsOwnName)
     EXPECT_EQ(name, QStringLiteral("edge_clipping_test"));
 }
 
-TEST(TestTargetChooser, ReturnsTheTypedNameAsAFullPathWithoutAddingAnExtension)
+TEST(TestTargetChooser, ANameWithoutExtensionGetsTheSelectedFiltersOne)
 {
-    TempDir folder;
-    whenModalShown<QFileDialog>([](QFileDialog *dialog) { typeAndAccept(dialog, QStringLiteral("poster")); });
-    EXPECT_EQ(SaveTestTargetDialog(QStringLiteral("Edge_Test_Image"), folder.path()),
-              QDir(folder.path()).absoluteFilePath(QStringLiteral("poster")));
+    struct Case
+    {
+        int filter; // 0 keeps the preselected Jpeg filter
+        QString typed;
+        QString returned;
+    };
+    const Case cases[] = {
+        {0, "Edge_Test_Image", "Edge_Test_Image.jpg"},
+        {1, "poster", "poster.bmp"},
+        {2, "poster", "poster.tif"},
+        {0, "poster.tif", "poster.tif"},
+        {1, "poster.png", "poster.png"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        TempDir folder;
+        whenModalShown<QFileDialog>([&c](QFileDialog *dialog) {
+            if (c.filter > 0) {
+                const QString filter = dialog->nameFilters().at(c.filter - 1);
+                dialog->selectNameFilter(filter);
+                Q_EMIT dialog->filterSelected(filter);
+            }
+            typeAndAccept(dialog, c.typed);
+        });
+        EXPECT_EQ(SaveTestTargetDialog(QStringLiteral("Edge_Test_Image"), folder.path()),
+                  QDir(folder.path()).absoluteFilePath(c.returned));
+    }
 }
 
 TEST(TestTargetChooser, TakesAnExistingFileWithoutAsking)
