@@ -29,27 +29,55 @@ public:
     {
     }
 
-    bool reachesEndOfImage()
+    JpegStructure scan()
     {
+        JpegStructure structure;
         if (m_size < 2 || m_bytes[0] != kMarkerPrefix || m_bytes[1] != kStartOfImage)
-            return false;
+            return structure;
         m_pos = 2;
         for (;;) {
             const int marker = nextMarker();
             if (marker < 0)
-                return false;
-            if (marker == kEndOfImage)
-                return true;
+                return structure;
+            if (marker == kEndOfImage) {
+                structure.complete = true;
+                return structure;
+            }
             if (hasNoLength(marker))
                 continue;
+            if (isStartOfFrame(marker))
+                readFrame(marker, structure);
             if (!skipSegment())
-                return false;
-            if (marker == kStartOfScan)
+                return structure;
+            if (marker == kStartOfScan) {
+                ++structure.scans;
                 skipEntropyCodedData();
+            }
         }
     }
 
 private:
+    static bool isStartOfFrame(int marker)
+    {
+        return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    }
+
+    // The frame header: precision, height, width, then three bytes per component, the
+    // second holding the horizontal and vertical sampling factors.
+    void readFrame(int marker, JpegStructure &structure) const
+    {
+        if (m_size - m_pos < 8)
+            return;
+        const unsigned char *frame = m_bytes + m_pos + 2;
+        structure.progressive = marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+        const int count = frame[5];
+        structure.sampling.clear();
+        for (int c = 0; c < count && m_pos + 8 + 3 * (c + 1) <= m_size; ++c) {
+            const unsigned char factors = frame[6 + 3 * c + 1];
+            structure.sampling.push_back({factors >> 4, factors & 0x0F});
+        }
+    }
+
     // Reads the marker at the current position, tolerating fill bytes and stray bytes
     // before it as the decoder does; -1 at the end of the data.
     int nextMarker()
@@ -106,9 +134,14 @@ private:
 
 } // namespace
 
+JpegStructure inspectJpeg(QByteArrayView data)
+{
+    return JpegScanner(data).scan();
+}
+
 bool jpegDataIsComplete(QByteArrayView data)
 {
-    return JpegScanner(data).reachesEndOfImage();
+    return inspectJpeg(data).complete;
 }
 
 bool bmpDataIsComplete(QByteArrayView data)

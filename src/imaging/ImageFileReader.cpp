@@ -1,5 +1,7 @@
 #include "imaging/ImageFileReader.h"
 
+#include "common/RegularFile.h"
+#include "imaging/DecodeBudget.h"
 #include "imaging/ImageLimits.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "imaging/ProgramPixels.h"
@@ -51,7 +53,11 @@ ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info)
     if (format.isEmpty())
         return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
     info.orientation = reader.transformation();
-    const QSize stored = reader.size();
+    QSize stored = reader.size();
+    // Qt gives a top-down BMP's height as stored, negative; its decoder reads such rows the
+    // right way up.
+    if (format == kBmpFormat)
+        stored.setHeight(qAbs(stored.height()));
     if (!stored.isValid())
         return ImagingResult::failure(ImagingStrings::kDecodeFailed);
     const QSize size = info.orientation.testFlag(QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
@@ -90,32 +96,6 @@ void raiseDecoderAllocationLimit()
     std::call_once(once, [] { QImageReader::setAllocationLimit(ImageLimits::kReaderAllocationLimitMegabytes); });
 }
 
-// The whole file in memory: mapped when the file system allows it, read otherwise. The
-// JPEG check and the decoder then see the very same bytes.
-class FileBytes
-{
-public:
-    bool open(const QString &path)
-    {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly))
-            return false;
-        const qint64 size = m_file.size();
-        if (uchar *mapped = m_file.map(0, size); mapped != nullptr) {
-            m_bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size));
-            return true;
-        }
-        m_bytes = m_file.readAll();
-        return m_bytes.size() == size;
-    }
-
-    const QByteArray &bytes() const { return m_bytes; }
-
-private:
-    QFile m_file;
-    QByteArray m_bytes;
-};
-
 } // namespace
 
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
@@ -130,20 +110,24 @@ ImagingResult decodeImageFile(const QString &path, QImage &image)
 {
     if (ImagingResult fileCheck = checkFileExistsWithContent(path); !fileCheck)
         return fileCheck;
-    FileBytes file;
-    if (!file.open(path))
+    // Read, never mapped: a file that shrinks while it is read must not kill the program.
+    std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
+    if (!content)
         return ImagingResult::failure(ImagingStrings::kFileUnreadable);
 
-    QByteArray data = file.bytes();
+    QByteArray data = std::move(*content);
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device);
     ImageFileInfo info;
     if (ImagingResult header = readHeader(reader, info); !header)
         return header;
-    if ((info.format == kJpegFormat && !jpegDataIsComplete(data))
-        || (info.format == kBmpFormat && !bmpDataIsComplete(data)))
+    const std::optional<JpegStructure> jpeg =
+        info.format == kJpegFormat ? std::optional<JpegStructure>(inspectJpeg(data)) : std::nullopt;
+    if ((jpeg && !jpeg->complete) || (info.format == kBmpFormat && !bmpDataIsComplete(data)))
         return ImagingResult::failure(ImagingStrings::kIncompleteFile);
+    if (ImagingResult budget = DecodeBudget::check(info, jpeg ? &*jpeg : nullptr); !budget)
+        return budget;
 
     raiseDecoderAllocationLimit();
     QImage decoded;

@@ -11,6 +11,9 @@ namespace ImageLimits {
 // is refused before anything is allocated.
 inline constexpr qint64 kMaxImageBytes = qint64(4) << 30;
 
+// The largest image file read: every pixel of the largest image, uncompressed, and more.
+inline constexpr qint64 kMaxFileBytes = kMaxImageBytes * 2;
+
 // Qt's own decoder limit (256 MB by default) would refuse a 100-megapixel photo.
 inline constexpr int kReaderAllocationLimitMegabytes = int(kMaxImageBytes >> 20);
 

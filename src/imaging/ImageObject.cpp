@@ -1,6 +1,7 @@
 #include "imaging/ImageObject.h"
 
 #include "common/Rounding.h"
+#include "imaging/DecodeBudget.h"
 #include "imaging/ImageEncoder.h"
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageLimits.h"
@@ -186,6 +187,9 @@ ImagingResult ImageObject::Rotate(float degrees)
         return ImagingResult::failure(ImagingStrings::kNoImage);
     if (degrees != 90.0f && degrees != 180.0f && degrees != 270.0f)
         return ImagingResult::failure(ImagingStrings::kInvalidRotation);
+    // The turned copy exists beside the image until it replaces it.
+    if (ImagingResult room = DecodeBudget::checkRoomFor(m_image.sizeInBytes()); !room)
+        return room;
     // Qt turns by whole quarter turns with exact pixel moves, without resampling; its y axis
     // points down, so a positive angle turns clockwise.
     QImage turned = m_image.transformed(QTransform().rotate(degrees));

@@ -1,5 +1,7 @@
 #include "imaging/StreamingJpegDecoder.h"
 
+#include "common/RegularFile.h"
+#include "imaging/DecodeBudget.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageLimits.h"
@@ -156,17 +158,15 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
         return nullptr;
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
-    QFile &file = decoder->m_file;
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read whole before decoding starts, never mapped: a file that shrinks under the
+    // reader only makes the read fail.
+    std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
+    if (!content)
         return nullptr;
-    const qint64 size = file.size();
-    if (uchar *mapped = file.map(0, size); mapped != nullptr)
-        decoder->m_bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), qsizetype(size));
-    else
-        decoder->m_bytes = file.readAll();
-    if (decoder->m_bytes.size() != size || !jpegDataIsComplete(decoder->m_bytes))
+    const JpegStructure structure = inspectJpeg(*content);
+    if (!structure.complete || !DecodeBudget::check(header, &structure))
         return nullptr;
+    decoder->m_bytes = std::move(*content);
 
     Codec &codec = *decoder->m_codec;
     if (!readHeader(codec, decoder->m_bytes))

@@ -3,7 +3,6 @@
 #include "imaging/ImageObject.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include <atomic>
@@ -52,8 +51,7 @@ private:
     bool publishRows(int rowsDone);
     void finishWithError(const QString &text);
 
-    QFile m_file;
-    QByteArray m_bytes; // the whole file, mapped where possible
+    QByteArray m_bytes; // the whole file
     std::unique_ptr<Codec> m_codec;
     std::unique_ptr<ImageObject> m_image;
     uchar *m_firstRow = nullptr;

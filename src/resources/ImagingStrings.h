@@ -21,6 +21,21 @@ inline const QString kIncompleteFile = QStringLiteral("The image file is incompl
 inline const QString kDecodeFailed = QStringLiteral("The image file could not be decoded");
 inline const QString kOutOfMemory = QStringLiteral("Not enough memory for the image");
 
+// The load refusals that name the numbers behind them.
+inline QString notEnoughMemoryText(qint64 neededMegabytes, qint64 availableMegabytes)
+{
+    return QStringLiteral("The image needs %1 MB of memory to open, but only %2 MB are free")
+        .arg(neededMegabytes)
+        .arg(availableMegabytes);
+}
+inline QString tooManyScansText(int scans, int maxScans)
+{
+    return QStringLiteral("The JPEG file has %1 scans, more than the %2 any camera or program writes; it is "
+                          "damaged or made to stall the program")
+        .arg(scans)
+        .arg(maxScans);
+}
+
 inline const QString kNoImage = QStringLiteral("There is no image");
 inline const QString kInvalidImageSize = QStringLiteral("Invalid image size");
 inline const QString kInvalidColour = QStringLiteral("Invalid colour value");

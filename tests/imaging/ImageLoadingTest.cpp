@@ -1,5 +1,6 @@
 #include "support/TestImages.h"
 
+#include "common/AvailableMemory.h"
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "resources/ImagingStrings.h"
@@ -8,12 +9,17 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+#include <unistd.h>
 
 using namespace test_images;
 
@@ -277,5 +283,74 @@ TEST_F(ImageLoading, TransparentPixelsPrintAsPaperAndOpaqueOnesKeepTheirValues)
         ASSERT_EQ(m_image->image().format(), QImage::Format_RGB32);
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(m_image->image().pixel(x, 0), expected[x]) << x;
+    }
+}
+
+// A file cut short by another program while it is read only fails the load: a mapped read
+// of the vanished pages would kill the whole process instead.
+TEST_F(ImageLoading, AFileThatShrinksWhileItIsReadFailsWithoutKillingTheProgram)
+{
+    const QByteArray jpeg = encodedImage(1600, 1200, "jpeg");
+    const QString path = m_dir.filePath("shrinking.jpg");
+    for (int round = 0; round < 40; ++round) {
+        m_dir.write("shrinking.jpg", jpeg);
+        std::thread cutter([&path, round] {
+            std::this_thread::sleep_for(std::chrono::microseconds(round * 150));
+            ::truncate(QFile::encodeName(path).constData(), 100);
+        });
+        QImage decoded;
+        const ImagingResult result = decodeImageFile(path, decoded);
+        cutter.join();
+        EXPECT_EQ(result.ok(), !decoded.isNull());
+    }
+}
+
+TEST_F(ImageLoading, ADecodeThatCannotFitOrNeverEndsIsRefusedBeforeItStarts)
+{
+    QImage small(64, 48, QImage::Format_RGB32);
+    small.fill(Qt::darkYellow);
+    QByteArray progressive;
+    QBuffer device(&progressive);
+    device.open(QIODevice::WriteOnly);
+    QImageWriter writer(&device, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    ASSERT_TRUE(writer.write(small));
+
+    // A machine with 4 GB free: a real photo opens, a tiny file claiming 32767 x 32767
+    // progressive pixels (4 GB of pixels and 3 GB of coefficients) does not.
+    const ScopedAvailableMemory fourGigabytes(qint64(4) << 30);
+    EXPECT_TRUE(load(m_dir.write("real.jpg", progressive)).ok());
+    QByteArray forged = progressive;
+    const qsizetype frame = forged.indexOf(QByteArray("\xFF\xC2", 2));
+    ASSERT_GE(frame, 0);
+    qToBigEndian<quint16>(32767, forged.data() + frame + 5);
+    qToBigEndian<quint16>(32767, forged.data() + frame + 7);
+    const ImagingResult huge = load(m_dir.write("forged.jpg", forged));
+    EXPECT_FALSE(huge.ok());
+    EXPECT_TRUE(huge.errorText().startsWith("The image needs ")) << huge.errorText().toStdString();
+    EXPECT_TRUE(huge.errorText().contains(" MB are free")) << huge.errorText().toStdString();
+
+    // The last scan repeated until the file holds more scans than any encoder writes.
+    const qsizetype lastScan = progressive.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    const QByteArray scan = progressive.mid(lastScan, progressive.size() - 2 - lastScan);
+    QByteArray rescanned = progressive.left(progressive.size() - 2);
+    for (int i = 0; i < 600; ++i)
+        rescanned += scan;
+    rescanned += QByteArray("\xFF\xD9", 2);
+    const ImagingResult stalled = load(m_dir.write("rescanned.jpg", rescanned));
+    EXPECT_FALSE(stalled.ok());
+    EXPECT_TRUE(stalled.errorText().startsWith("The JPEG file has ")) << stalled.errorText().toStdString();
+}
+
+TEST_F(ImageLoading, TopDownBmpFilesLoadTheRightWayUp)
+{
+    using namespace photo_files;
+    const QImage picture = quarters(6, 4);
+    for (const BmpPixels pixels : {BmpPixels::Rgb24, BmpPixels::Rgb32}) {
+        for (const BmpRows rows : {BmpRows::BottomUp, BmpRows::TopDown}) {
+            SCOPED_TRACE(int(pixels) * 10 + int(rows));
+            ASSERT_TRUE(load(m_dir.write("rows.bmp", bmpFile(picture, pixels, rows))).ok());
+            EXPECT_EQ(m_image->image(), picture);
+        }
     }
 }
