@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "prefs/TwoDigitField.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -25,6 +26,18 @@ int listIndexAt(const QString &text, qsizetype position, int count, int fallback
     if (!value || *value < 0 || *value > count - 1)
         return fallback;
     return *value;
+}
+
+// The profile position of "prefs_edgeAdjust": two digits, as stored settings hold them,
+// or all the digits of a position of 100 and more, which are written in full.
+int profileIndexAt(const QString &text, qsizetype position, int count)
+{
+    const QString rest = text.mid(position);
+    const bool longPosition = rest.size() > 2 && std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.isDigit(); });
+    if (!longPosition)
+        return listIndexAt(text, position, count, 0);
+    const std::optional<int> value = parseWholeNumber(rest);
+    return value && *value < count ? *value : 0;
 }
 
 } // namespace
@@ -53,7 +66,7 @@ MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int
 
     const QString edgeAdjust = store.GetPref(kPrefEdgeAdjust);
     settings.compensation = flagValue(edgeAdjust.left(1), 0, settings.compensation);
-    settings.profileIndex = listIndexAt(edgeAdjust, 2, profileCount, 0);
+    settings.profileIndex = profileIndexAt(edgeAdjust, 2, profileCount);
 
     const QString showTiles = store.GetPref(kPrefShowTiles);
     settings.showTiles = showTiles.isEmpty() ? 1 : flagValue(showTiles, 1, settings.showTiles);

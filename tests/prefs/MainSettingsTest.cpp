@@ -83,6 +83,17 @@ TEST(MainSettings, EdgeAdjustmentSelectsAnExistingProfileOnly)
         EXPECT_EQ(settings.profileIndex, c.profile) << c.stored;
     }
     EXPECT_EQ(StoredSettings(R"({"prefs_edgeAdjust": "1_07"})").load(8).profileIndex, 7);
+
+    // Positions up to the 199th profile come back as they were saved.
+    for (const int position : {9, 99, 100, 120, 198}) {
+        const StoredSettings stored("{}");
+        MainSettings saved;
+        saved.compensation = 1;
+        saved.profileIndex = position;
+        SavePreferences(stored.store, saved);
+        EXPECT_EQ(stored.load(199).profileIndex, position);
+    }
+    EXPECT_EQ(StoredSettings(R"({"prefs_edgeAdjust": "1_120"})").load(100).profileIndex, 0);
 }
 
 TEST(MainSettings, FlagsOutsideZeroAndOneTakeTheirOwnDefault)
