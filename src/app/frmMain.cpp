@@ -531,6 +531,7 @@ MainSettings frmMain::LoadPreferences()
     m_bSkipSettingWrite = true;
     loadProfiles();
     const MainSettings stored = ::LoadPreferences(m_prefs, m_profiles.profiles().size(), kTileListCount);
+    m_knownStoredTexts = readStoredTexts(m_prefs);
 
     m_layout.sPaperRegLine = stored.paperRegLine;
     PaperSelection paper;
@@ -717,7 +718,7 @@ void frmMain::SavePreferences()
     settings.showTiles = chkPreviewTiles->isChecked() ? 1 : 0;
     settings.lockWh = chkLockWh->isChecked() ? 1 : 0;
     settings.marginLocked = m_layout.iMarginLocked;
-    ::SavePreferences(m_prefs, settings);
+    ::SavePreferences(m_prefs, settings, m_knownStoredTexts);
     m_bSkipSettingWrite = false;
 }
 

@@ -174,6 +174,9 @@ private:
     void setValueLabel(QLabel *label, const QString &text);
 
     PreferenceStore m_prefs;
+    // What this window last read from or wrote to the settings file, so a save writes only
+    // the values it changed and another window's changes stay.
+    StoredTexts m_knownStoredTexts;
     ProfileStore m_profiles;
     LayoutState m_layout;
     CanvasOverlay m_overlay;

@@ -1,5 +1,6 @@
 #include "calibration/ProfileStore.h"
 
+#include "common/BackupCopy.h"
 #include "common/RegularFile.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/ProfileStrings.h"
@@ -16,8 +17,6 @@ namespace {
 
 const QString kProfileFileName = QStringLiteral("printer_edge_config");
 const QString kDataFolderName = QStringLiteral("quiltera");
-const QString kBackupSuffix = QStringLiteral(".bak");
-constexpr int kMaxBackups = 10000;
 
 // A tab would end the name and a line break the line, so neither may enter the file.
 QString storableName(QString name)
@@ -106,7 +105,7 @@ bool ProfileStore::WriteBorderPrefs()
     if (m_profiles.isEmpty())
         return false;
     if (m_backupBeforeWrite) {
-        if (!backUpFile())
+        if (!backUpBeside(m_filePath))
             return false;
         m_backupBeforeWrite = false;
     }
@@ -123,20 +122,6 @@ bool ProfileStore::WriteBorderPrefs()
         }
     }
     return file.commit();
-}
-
-bool ProfileStore::backUpFile() const
-{
-    // Copying a FIFO or a device would block or never end; such a file is left alone.
-    if (!isRegularFile(m_filePath))
-        return false;
-    for (int number = 1; number <= kMaxBackups; ++number) {
-        const QString backupPath = m_filePath + kBackupSuffix + QString::number(number);
-        if (QFileInfo::exists(backupPath))
-            continue;
-        return QFile::copy(m_filePath, backupPath);
-    }
-    return false;
 }
 
 void ProfileStore::CreateDefaultProfiles()

@@ -76,7 +76,6 @@ public:
 
 private:
     bool isRow(int row) const { return row >= 0 && row < m_profiles.size(); }
-    bool backUpFile() const;
 
     QString m_filePath;
     QList<EdgeProfile> m_profiles;

@@ -42,16 +42,41 @@ int profileIndexAt(const QString &text, qsizetype position, int count)
 
 } // namespace
 
+StoredTexts storedTextsOf(const MainSettings &settings)
+{
+    return {
+        {kPrefNumTiles, u'w' + twoDigitField(settings.tilesWideIndex) + u'h' + twoDigitField(settings.tilesHighIndex)},
+        {kPrefPaperRegLine, settings.paperRegLine},
+        {kPrefEdgeAdjust, QString::number(settings.compensation) + u'_' + twoDigitField(settings.profileIndex)},
+        {kPrefShowTiles, QString::number(settings.showTiles)},
+        {kPrefHeightEqualsWidth, QString::number(settings.lockWh)},
+        {kPrefMarginLocked, QString::number(settings.marginLocked)},
+    };
+}
+
+StoredTexts readStoredTexts(const PreferenceStore &store)
+{
+    StoredTexts texts;
+    for (const auto &[value, text] : storedTextsOf(MainSettings{}))
+        texts[value] = store.GetPref(value);
+    return texts;
+}
+
+void SavePreferences(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known)
+{
+    for (const auto &[value, text] : storedTextsOf(settings)) {
+        const auto found = known.find(value);
+        if (found != known.end() && found->second == text)
+            continue;
+        store.SavePref(value, text);
+        known[value] = text;
+    }
+}
+
 void SavePreferences(const PreferenceStore &store, const MainSettings &settings)
 {
-    store.SavePref(kPrefNumTiles,
-                   u'w' + twoDigitField(settings.tilesWideIndex) + u'h' + twoDigitField(settings.tilesHighIndex));
-    store.SavePref(kPrefPaperRegLine, settings.paperRegLine);
-    store.SavePref(kPrefEdgeAdjust,
-                   QString::number(settings.compensation) + u'_' + twoDigitField(settings.profileIndex));
-    store.SavePref(kPrefShowTiles, QString::number(settings.showTiles));
-    store.SavePref(kPrefHeightEqualsWidth, QString::number(settings.lockWh));
-    store.SavePref(kPrefMarginLocked, QString::number(settings.marginLocked));
+    StoredTexts nothingKnown;
+    SavePreferences(store, settings, nothingKnown);
 }
 
 MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int tileListCount)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <map>
+
 // The main window's stored settings, as the window's controls hold them.
 struct MainSettings
 {
@@ -17,9 +19,18 @@ struct MainSettings
     int marginLocked = 0;   // margin lock, 0 or 1
 };
 
+// The text each setting is stored as, by value number.
+using StoredTexts = std::map<int, QString>;
+StoredTexts storedTextsOf(const MainSettings &settings);
+// The texts the store holds now for the values storedTextsOf names.
+StoredTexts readStoredTexts(const PreferenceStore &store);
+
 // Writes every setting, one value after the other: tile counts, paper record, edge
 // adjustment with the active profile, "Show Tiles", "height equals width", margin lock.
 void SavePreferences(const PreferenceStore &store, const MainSettings &settings);
+// Writes only the settings whose text differs from `known`, what this window last read
+// or wrote, and records them there: another window's changes to the other values stay.
+void SavePreferences(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known);
 
 // Reads every setting back. A value that is missing, unreadable or out of range falls
 // back on its default. profileCount is the number of edge calibration profiles and

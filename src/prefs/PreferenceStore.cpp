@@ -1,9 +1,13 @@
 #include "prefs/PreferenceStore.h"
 
+#include "common/BackupCopy.h"
+#include "common/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QJsonValue>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -15,6 +19,10 @@ namespace {
 
 const QString kSettingsFolder = QStringLiteral("QuilteraSoftwareLLC");
 const QString kSettingsFile = QStringLiteral("Quiltera.json");
+const QString kLockSuffix = QStringLiteral(".lock");
+constexpr int kLockWaitMilliseconds = 5000;
+// Far beyond any settings this program writes.
+constexpr qint64 kMaxFileBytes = qint64(16) << 20;
 
 // Stored strings lose their surrounding blanks, as the registry values always did.
 QString trimBlanks(const QString &text)
@@ -102,10 +110,17 @@ bool PreferenceStore::CreateRegKey(Key key) const
         return true;
     if (key == Key::Parent)
         return QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    // A path that exists but cannot be read is left alone: it may hold settings.
-    if (QFileInfo::exists(m_filePath))
+    // Made under the lock, and only while still missing: another window may have just
+    // written its first value.
+    QLockFile lock(m_filePath + kLockSuffix);
+    if (!lock.tryLock(kLockWaitMilliseconds))
         return false;
-    return writeObject(QJsonObject());
+    QJsonObject object;
+    const ReadState state = readObject(object);
+    if (state == ReadState::Missing)
+        return writeObject(object);
+    // A path that exists but cannot be read is left alone: it may hold settings.
+    return state != ReadState::Unreadable;
 }
 
 void PreferenceStore::EnsurePrefKey() const
@@ -134,9 +149,18 @@ QString PreferenceStore::ReadRegValue(const QString &valueName) const
 
 bool PreferenceStore::WriteRegValue(const QString &valueName, const QString &text) const
 {
+    // Another window of the program may write the same file: the read, the change and the
+    // rewrite happen under a lock, so neither window's last change is lost.
+    QLockFile lock(m_filePath + kLockSuffix);
+    if (!lock.tryLock(kLockWaitMilliseconds))
+        return false;
     QJsonObject object;
-    // Never rewrite a file that exists but could not be read: its other values would be lost.
-    if (readObject(object) == ReadState::Unreadable)
+    const ReadState state = readObject(object);
+    // Never rewrite a file that exists but could not be opened: its values would be lost.
+    if (state == ReadState::Unreadable)
+        return false;
+    // A file whose content does not parse is kept beside it before it is replaced.
+    if (state == ReadState::Unparsable && !backUpBeside(m_filePath))
         return false;
     if (const std::optional<int> number = storedNumber(text))
         object.insert(valueName, *number);
@@ -157,15 +181,21 @@ std::optional<int> PreferenceStore::storedNumber(const QString &text)
 PreferenceStore::ReadState PreferenceStore::readObject(QJsonObject &object) const
 {
     object = QJsonObject();
-    QFile file(m_filePath);
-    if (!file.exists())
+    const QFileInfo info(m_filePath);
+    if (!info.exists() && !info.isSymLink())
         return ReadState::Missing;
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file of a sane size is read: a FIFO or a device there must not hang
+    // the program or fill its memory.
+    const std::optional<QByteArray> content = readRegularFile(m_filePath, kMaxFileBytes);
+    if (!content)
         return ReadState::Unreadable;
-    // Anything that is not a JSON object holds no usable value and may be replaced.
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
-    if (document.isObject())
-        object = document.object();
+    if (content->trimmed().isEmpty())
+        return ReadState::Read;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(*content, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return ReadState::Unparsable;
+    object = document.object();
     return ReadState::Read;
 }
 

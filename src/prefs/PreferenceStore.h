@@ -26,8 +26,12 @@ QString PrefValueName(int valueNumber);
 // a value of any other JSON type reads as missing.
 //
 // Nothing is cached: every read goes to the file, so a sudden end of the program loses
-// nothing already saved. Every write replaces the file atomically. No failure is ever
-// reported: a value that cannot be read is missing, one that cannot be written is not.
+// nothing already saved. Every write changes one value: it reads the file, changes the
+// value and replaces the file atomically, all under a lock file beside it, so that two
+// windows of the program never undo each other's values. A file whose content does not
+// parse is kept as a backup beside it ("Quiltera.json.bak1", ...) before it is replaced;
+// one that cannot be opened, or is not a regular file, is never replaced. No failure is
+// ever reported: a value that cannot be read is missing, one that cannot be written is not.
 class PreferenceStore
 {
 public:
@@ -65,9 +69,9 @@ public:
     static std::optional<int> storedNumber(const QString &text);
 
 private:
-    enum class ReadState { Missing, Unreadable, Read };
-    // The JSON object of the file; an empty object when the file is missing or does
-    // not hold an object.
+    enum class ReadState { Missing, Unreadable, Unparsable, Read };
+    // The JSON object of the file; an empty object when the file is missing, is not a
+    // regular file that can be read, or does not hold a JSON object.
     ReadState readObject(QJsonObject &object) const;
     bool writeObject(const QJsonObject &object) const;
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -238,4 +239,21 @@ TEST(ProfileFile, ThePathFollowsAppDirOrTheUserDataFolder)
     TempDir dir;
     const PreferenceStore prefs(dir.write("Quiltera.json", R"({"app_dir": "/usr/share/quiltera"})"));
     EXPECT_EQ(ProfileStore::GetProfileFilePath(prefs), "/usr/share/quiltera/printer_edge_config");
+}
+
+TEST(ProfileFile, AFifoOrADeviceAtThePathNeitherBlocksNorIsReplaced)
+{
+    TempDir dir;
+    const QString fifo = dir.filePath("fifo_config");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zeros = dir.filePath("zeros_config");
+    ASSERT_TRUE(QFile::link("/dev/zero", zeros));
+    for (const QString &path : {fifo, zeros}) {
+        SCOPED_TRACE(path.toStdString());
+        ProfileStore store(path);
+        EXPECT_EQ(store.initControls(), ProfileStore::kReadFailed);
+        EXPECT_EQ(store.profiles().size(), 3);
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        EXPECT_TRUE(backupsBeside(path).isEmpty());
+    }
 }

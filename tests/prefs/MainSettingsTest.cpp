@@ -120,3 +120,24 @@ TEST(MainSettings, AnUnparsablePaperRecordIsKeptAsRead)
 {
     EXPECT_EQ(StoredSettings(R"({"paperRegLine": "|7|nonsense"})").load().paperRegLine, "|7|nonsense");
 }
+
+TEST(MainSettings, TwoWindowsEachStoreOnlyWhatTheyChanged)
+{
+    const StoredSettings file(R"({"prefs_numTiles": "w01h01", "paperRegLine": "|0|Letter|8.5|11|"})");
+    MainSettings first = file.load();
+    StoredTexts firstKnown = readStoredTexts(file.store);
+    MainSettings second = file.load();
+    StoredTexts secondKnown = readStoredTexts(file.store);
+
+    first.tilesWideIndex = 3;
+    SavePreferences(file.store, first, firstKnown);
+    second.paperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
+    SavePreferences(file.store, second, secondKnown);
+    first.showTiles = 0;
+    SavePreferences(file.store, first, firstKnown);
+
+    const MainSettings stored = file.load();
+    EXPECT_EQ(stored.tilesWideIndex, 3);
+    EXPECT_EQ(stored.paperRegLine, second.paperRegLine);
+    EXPECT_EQ(stored.showTiles, 0);
+}

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <sys/stat.h>
+
 namespace {
 
 QJsonObject storedObject(const QString &path)
@@ -100,7 +103,46 @@ TEST(PreferenceStore, BrokenFilesReadAsEmptyAndAreReplacedByTheNextWrite)
         EXPECT_EQ(store.GetPref(kPrefShowTiles), QString()) << content.toStdString();
         store.SavePref(kPrefShowTiles, "0");
         EXPECT_EQ(store.GetPref(kPrefShowTiles), "0") << content.toStdString();
+        // Whatever did not parse is kept beside the new file; an empty file held nothing.
+        EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), content.isEmpty() ? QByteArray() : content)
+            << content.toStdString();
+        EXPECT_EQ(QFileInfo::exists(store.filePath() + ".bak1"), !content.isEmpty());
     }
+}
+
+TEST(PreferenceStore, TwoStoresWritingOneFileNeverLoseEachOthersValues)
+{
+    TempDir dir;
+    const PreferenceStore first(dir.filePath("Quiltera.json"));
+    const PreferenceStore second(dir.filePath("Quiltera.json"));
+    constexpr int kWrites = 150;
+    std::thread other([&second] {
+        for (int i = 0; i < kWrites; ++i)
+            second.SavePref(kPrefLastFolder, "/second/" + QString::number(i));
+    });
+    for (int i = 0; i < kWrites; ++i)
+        first.SavePref(kPrefNumTiles, "w" + QString::number(i));
+    other.join();
+    const QJsonObject stored = storedObject(first.filePath());
+    EXPECT_EQ(stored.value("prefs_numTiles").toString(), "w" + QString::number(kWrites - 1));
+    EXPECT_EQ(stored.value("last_folder").toString(), "/second/" + QString::number(kWrites - 1));
+}
+
+TEST(PreferenceStore, AFifoOrADeviceAtThePathNeitherBlocksNorIsReplaced)
+{
+    TempDir dir;
+    const QString fifo = dir.filePath("fifo.json");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zeros = dir.filePath("zeros.json");
+    ASSERT_TRUE(QFile::link("/dev/zero", zeros));
+    for (const QString &path : {fifo, zeros}) {
+        SCOPED_TRACE(path.toStdString());
+        const PreferenceStore store(path);
+        EXPECT_EQ(store.GetPref(kPrefShowTiles), QString());
+        store.SavePref(kPrefShowTiles, "1");
+        EXPECT_FALSE(QFileInfo(path).isFile());
+    }
+    EXPECT_TRUE(QFileInfo(zeros).isSymLink());
 }
 
 TEST(PreferenceStore, WritingOneValueKeepsEveryOtherAndNeverTouchesAppDir)
