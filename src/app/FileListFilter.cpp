@@ -1,7 +1,7 @@
 #include "app/FileListFilter.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "common/NativeFiles.h"
+
 
 namespace {
 
@@ -39,14 +39,14 @@ bool IsListedImageFile(const QString &fileName, FileTypeFilter filter)
 
 std::optional<QStringList> listFolderFiles(const QString &folderPath, FileTypeFilter filter)
 {
-    const QFileInfo folder(folderPath);
-    if (folderPath.isEmpty() || !folder.isDir() || !folder.isReadable())
+    if (folderPath.isEmpty())
         return std::nullopt;
-    const QDir dir(folderPath);
-    const QStringList entries =
-        dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Listed by the names the files really have, UTF-8 or not, so each one can be opened.
+    const std::optional<QStringList> entries = listNativeFolder(folderPath, true);
+    if (!entries)
+        return std::nullopt;
     QStringList listed;
-    for (const QString &name : entries) {
+    for (const QString &name : *entries) {
         if (name.size() > 4 && IsListedImageFile(name, filter))
             listed.append(name);
     }

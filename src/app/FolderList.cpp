@@ -1,5 +1,7 @@
 #include "app/FolderList.h"
 
+#include "common/NativeFiles.h"
+
 #include "app/Drives.h"
 
 #include <QDir>
@@ -54,8 +56,7 @@ void FolderList::fill()
         ++depth;
     }
     setCurrentRow(count() - 1);
-    const QStringList children =
-        QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList children = listNativeFolder(m_path, false).value_or(QStringList());
     for (const QString &child : children) {
         auto *item = new QListWidgetItem(closedIcon, QString(depth * 2, QLatin1Char(' ')) + child, this);
         item->setData(kPathRole, QDir(m_path).filePath(child));

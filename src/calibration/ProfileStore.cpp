@@ -1,7 +1,7 @@
 #include "calibration/ProfileStore.h"
 
 #include "common/BackupCopy.h"
-#include "common/RegularFile.h"
+#include "common/NativeFiles.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/ProfileStrings.h"
 

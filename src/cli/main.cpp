@@ -1,4 +1,5 @@
 #include "cli/CommandLineRun.h"
+#include "common/NativeFiles.h"
 #include "resources/CliStrings.h"
 
 #include <QGuiApplication>
@@ -31,7 +32,11 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int code = runCommandLine(QCoreApplication::arguments(), out, err, isatty(fileno(stderr)) != 0);
+    // The arguments as given: Qt's own list turns a file name that is not UTF-8 into U+FFFD.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(decodeNativePath(QByteArray(argv[i])));
+    const int code = runCommandLine(arguments, out, err, isatty(fileno(stderr)) != 0);
     out.flush();
     err.flush();
     return code;

@@ -1,6 +1,6 @@
 #include "common/BackupCopy.h"
 
-#include "common/RegularFile.h"
+#include "common/NativeFiles.h"
 
 #include <QFile>
 #include <QFileInfo>

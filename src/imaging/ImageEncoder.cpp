@@ -1,10 +1,10 @@
 #include "imaging/ImageEncoder.h"
 
+#include "common/NativeFiles.h"
 #include "resources/ImagingStrings.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -30,8 +30,8 @@ ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &b
 
 ImagingResult writeImageFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return ImagingResult::failure(ImagingStrings::kWriteFailed + QStringLiteral(" - ") + file.errorString());
+    QString reason;
+    if (!writeFileAtomically(path, bytes, reason))
+        return ImagingResult::failure(ImagingStrings::kWriteFailed + QStringLiteral(" - ") + reason);
     return ImagingResult::success();
 }

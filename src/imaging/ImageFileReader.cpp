@@ -1,6 +1,6 @@
 #include "imaging/ImageFileReader.h"
 
-#include "common/RegularFile.h"
+#include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageLimits.h"
 #include "imaging/ImageDataCompleteness.h"
@@ -9,8 +9,6 @@
 
 #include <QBuffer>
 #include <QColorSpace>
-#include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
 
@@ -34,15 +32,19 @@ QByteArray programFormatName(const QByteArray &readerFormat)
     return QByteArray();
 }
 
-ImagingResult checkFileExistsWithContent(const QString &path)
+// The file's whole content, read by its real name, or why it cannot be had.
+ImagingResult readFileContent(const QString &path, QByteArray &content)
 {
-    const QFileInfo file(path);
-    if (!file.exists() || !file.isFile())
+    const NativeFileStatus file = nativeFileStatus(path);
+    if (!file.exists || !file.regularFile)
         return ImagingResult::failure(ImagingStrings::kFileNotFound);
-    if (file.size() == 0)
+    if (file.size == 0)
         return ImagingResult::failure(ImagingStrings::kFileEmpty);
-    if (!file.isReadable())
+    // Read, never mapped: a file that shrinks while it is read must not kill the program.
+    std::optional<QByteArray> bytes = file.readable ? readRegularFile(path, ImageLimits::kMaxFileBytes) : std::nullopt;
+    if (!bytes)
         return ImagingResult::failure(ImagingStrings::kFileUnreadable);
+    content = std::move(*bytes);
     return ImagingResult::success();
 }
 
@@ -98,24 +100,29 @@ void raiseDecoderAllocationLimit()
 
 } // namespace
 
+ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info)
+{
+    QByteArray data = content;
+    QBuffer device(&data);
+    device.open(QIODevice::ReadOnly);
+    QImageReader reader(&device);
+    return readHeader(reader, info);
+}
+
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
 {
-    if (ImagingResult fileCheck = checkFileExistsWithContent(path); !fileCheck)
-        return fileCheck;
-    QImageReader reader(path);
-    return readHeader(reader, info);
+    QByteArray content;
+    if (ImagingResult read = readFileContent(path, content); !read)
+        return read;
+    return readImageInfo(content, info);
 }
 
 ImagingResult decodeImageFile(const QString &path, QImage &image)
 {
-    if (ImagingResult fileCheck = checkFileExistsWithContent(path); !fileCheck)
-        return fileCheck;
-    // Read, never mapped: a file that shrinks while it is read must not kill the program.
-    std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
-    if (!content)
-        return ImagingResult::failure(ImagingStrings::kFileUnreadable);
+    QByteArray data;
+    if (ImagingResult read = readFileContent(path, data); !read)
+        return read;
 
-    QByteArray data = std::move(*content);
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device);

@@ -24,6 +24,8 @@ struct ImageFileInfo
 // empty or unreadable file, a file that is not a BMP, JPEG or TIFF image, and a size beyond
 // what the program can hold.
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info);
+// The same for a file's content already in memory.
+ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info);
 
 // Decodes a BMP, JPEG or TIFF file into the program's pixels (toProgramPixels): 32-bit RGB,
 // transparency laid over white, the file's RGB colour profile kept. The file's orientation

@@ -1,6 +1,6 @@
 #include "imaging/StreamingJpegDecoder.h"
 
-#include "common/RegularFile.h"
+#include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "imaging/ImageFileReader.h"
@@ -151,18 +151,16 @@ StreamingJpegDecoder::StreamingJpegDecoder() : m_codec(std::make_unique<Codec>()
 
 std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString &path)
 {
+    // Read whole before decoding starts, never mapped: a file that shrinks under the
+    // reader only makes the read fail.
+    std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
     ImageFileInfo header;
     // A turned or mirrored photo is decoded whole and then turned, on the ordinary path.
-    if (!readImageFileInfo(path, header) || header.format != QByteArrayLiteral("jpeg")
+    if (!content || !readImageInfo(*content, header) || header.format != QByteArrayLiteral("jpeg")
         || header.orientation != QImageIOHandler::TransformationNone)
         return nullptr;
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
-    // Read whole before decoding starts, never mapped: a file that shrinks under the
-    // reader only makes the read fail.
-    std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
-    if (!content)
-        return nullptr;
     const JpegStructure structure = inspectJpeg(*content);
     if (!structure.complete || !DecodeBudget::check(header, &structure))
         return nullptr;

@@ -1,33 +1,24 @@
 #include "output/FileSystemAccess.h"
 
-#include "imaging/ImageEncoder.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStorageInfo>
+#include "common/NativeFiles.h"
 
 bool LocalFileSystem::folderExists(const QString &path) const
 {
-    return !path.isEmpty() && QFileInfo(path).isDir();
+    return !path.isEmpty() && nativeFileStatus(path).folder;
 }
 
 bool LocalFileSystem::createFolder(const QString &path)
 {
-    return !path.isEmpty() && QDir().mkdir(path);
+    return createNativeFolder(path);
 }
 
 std::optional<qint64> LocalFileSystem::freeBytes(const QString &folder) const
 {
-    const QStorageInfo storage(folder);
-    if (!storage.isValid() || !storage.isReady())
-        return std::nullopt;
-    const qint64 available = storage.bytesAvailable();
-    if (available < 0)
-        return std::nullopt;
-    return available;
+    return nativeFreeBytes(folder);
 }
 
 bool LocalFileSystem::writeFile(const QString &path, const QByteArray &bytes)
 {
-    return writeImageFile(path, bytes).ok();
+    QString reason;
+    return writeFileAtomically(path, bytes, reason);
 }

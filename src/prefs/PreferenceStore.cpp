@@ -1,7 +1,7 @@
 #include "prefs/PreferenceStore.h"
 
 #include "common/BackupCopy.h"
-#include "common/RegularFile.h"
+#include "common/NativeFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
-CliRun runCli(const QStringList &arguments, const QString &home, QProcessEnvironment environment)
+namespace {
+
+CliRun runProgram(const QString &program, const QStringList &arguments, const QString &home,
+                  QProcessEnvironment environment)
 {
     environment.insert("XDG_CONFIG_HOME", home + "/config");
     environment.insert("XDG_DATA_HOME", home + "/data");
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(QUILTERA_CLI_PATH), arguments);
+    process.start(program, arguments);
     CliRun run;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         ADD_FAILURE() << "quiltera-cli did not finish normally";
@@ -22,4 +25,18 @@ CliRun runCli(const QStringList &arguments, const QString &home, QProcessEnviron
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+} // namespace
+
+CliRun runCli(const QStringList &arguments, const QString &home, QProcessEnvironment environment)
+{
+    return runProgram(QStringLiteral(QUILTERA_CLI_PATH), arguments, home, std::move(environment));
+}
+
+CliRun runCliFromShell(const QString &shellArguments, const QString &home)
+{
+    return runProgram(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("exec '%1' %2").arg(QUILTERA_CLI_PATH, shellArguments)},
+                      home, QProcessEnvironment::systemEnvironment());
 }

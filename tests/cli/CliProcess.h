@@ -18,3 +18,7 @@ struct CliRun
 // `environment` starts from this process's; tests may remove from it.
 CliRun runCli(const QStringList &arguments, const QString &home,
               QProcessEnvironment environment = QProcessEnvironment::systemEnvironment());
+
+// Runs quiltera-cli through /bin/sh with the arguments written in shell syntax, so a test
+// can hand it bytes that are not UTF-8 ("$(printf 'caf\\351')").
+CliRun runCliFromShell(const QString &shellArguments, const QString &home);

@@ -12,7 +12,13 @@
 #include <QJsonObject>
 #include <QPainter>
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <dirent.h>
 
 namespace {
 
@@ -337,4 +343,35 @@ TEST_F(CliTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPi
         const QImage lastTile(QDir(out).filePath(written.last()));
         EXPECT_EQ(lastTile.convertToFormat(QImage::Format_RGB32), picture.copy(layout.lastTile));
     }
+}
+
+TEST_F(CliTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
+{
+    // "café" written in Latin-1, as old cameras and other systems name files: the byte
+    // E9 alone is not UTF-8.
+    const QByteArray folder = QFile::encodeName(dir.path());
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    QByteArray bmp;
+    QBuffer device(&bmp);
+    device.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(picture.save(&device, "BMP"));
+    std::FILE *file = std::fopen((folder + "/caf\xe9.bmp").constData(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(bmp.constData(), 1, size_t(bmp.size()), file);
+    std::fclose(file);
+
+    const CliRun run = runCliFromShell(
+        QStringLiteral("--tiles 2x1 --out \"$(printf '%1/out\\351')\" \"$(printf '%1/caf\\351.bmp')\"").arg(dir.path()),
+        home());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    DIR *out = ::opendir((folder + "/out\xe9").constData());
+    ASSERT_NE(out, nullptr) << "the folder keeps the name's own bytes";
+    int tiles = 0;
+    while (const dirent *entry = ::readdir(out))
+        tiles += QByteArray(entry->d_name).startsWith("caf\xe9_") ? 1 : 0;
+    ::closedir(out);
+    EXPECT_EQ(tiles, 2);
+    // Qt's own clean-up of the scratch folder cannot name these files either.
+    EXPECT_EQ(std::system(("rm -rf '" + folder + "'/*").constData()), 0);
 }
