@@ -1,6 +1,7 @@
 #include "cli/CliProcess.h"
 
 #include "support/EdgeOvershootLayouts.h"
+#include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -12,11 +13,8 @@
 #include <QJsonObject>
 #include <QPainter>
 
-#include <QBuffer>
-
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 
@@ -350,16 +348,7 @@ TEST_F(CliTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
     // "café" written in Latin-1, as old cameras and other systems name files: the byte
     // E9 alone is not UTF-8.
     const QByteArray folder = QFile::encodeName(dir.path());
-    QImage picture(200, 100, QImage::Format_RGB32);
-    picture.fill(Qt::darkGreen);
-    QByteArray bmp;
-    QBuffer device(&bmp);
-    device.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(picture.save(&device, "BMP"));
-    std::FILE *file = std::fopen((folder + "/caf\xe9.bmp").constData(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bmp.constData(), 1, size_t(bmp.size()), file);
-    std::fclose(file);
+    ASSERT_TRUE(photo_files::writeBmpUnderRawName(folder + "/caf\xe9.bmp", photo_files::quarters(200, 100)));
 
     const CliRun run = runCliFromShell(
         QStringLiteral("--tiles 2x1 --out \"$(printf '%1/out\\351')\" \"$(printf '%1/caf\\351.bmp')\"").arg(dir.path()),

@@ -2,9 +2,9 @@
 
 #include "app/FileListFilter.h"
 #include "imaging/ImageFileReader.h"
+#include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 
@@ -28,16 +28,8 @@ TEST(NativePath, EveryNameComesBackAsTheSameBytes)
 TEST(NativePath, TheBrowserListsAndLoadsANameThatIsNotUtf8)
 {
     TempDir dir;
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::darkRed);
-    QByteArray bmp;
-    QBuffer device(&bmp);
-    device.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(picture.save(&device, "BMP"));
-    std::FILE *file = std::fopen((QFile::encodeName(dir.path()) + "/caf\xe9.bmp").constData(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bmp.constData(), 1, size_t(bmp.size()), file);
-    std::fclose(file);
+    const QImage picture = photo_files::quarters(40, 30);
+    ASSERT_TRUE(photo_files::writeBmpUnderRawName(QFile::encodeName(dir.path()) + "/caf\xe9.bmp", picture));
 
     const std::optional<QStringList> listed = listFolderFiles(dir.path(), FileTypeFilter::ImageFiles);
     ASSERT_TRUE(listed);

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <cstdio>
+
 // Photo files as cameras and phones write them, made in memory.
 namespace photo_files {
 
@@ -111,6 +113,18 @@ inline QByteArray bmpFile(const QImage &image, BmpPixels pixels, BmpRows rows = 
         }
     }
     return bytes;
+}
+
+// Writes a BMP of the picture under a name given as raw bytes (which Qt's file classes
+// could not name when they are not UTF-8). True on success.
+inline bool writeBmpUnderRawName(const QByteArray &path, const QImage &picture)
+{
+    const QByteArray bytes = encoded(picture, "bmp");
+    std::FILE *file = std::fopen(path.constData(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+    return std::fclose(file) == 0 && written;
 }
 
 } // namespace photo_files
