@@ -181,7 +181,7 @@ void timeProgram(benchmark::State &state, const QString &program, const QStringL
 void BM_QuilteraCli48MegapixelJpeg4x3(benchmark::State &state)
 {
     // 4 x 3 tiles of 10 x 10 inches: 2000 x 2000 pixels each, as above.
-    timeProgram(state, QCoreApplication::applicationDirPath() + "/quiltera-cli",
+    timeProgram(state, QStringLiteral(QUILTERA_CLI_PATH),
                 {"--tiles", "4x3", "--custom-paper", "10x10", "--margins", "0,0,0,0", "--format", "jpg", "--out",
                  "tiles", "PHOTO"});
 }

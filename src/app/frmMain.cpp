@@ -2,9 +2,9 @@
 
 #include "app/AppInfo.h"
 #include "app/CanvasWidget.h"
-#include "app/Drives.h"
+#include "browser/Drives.h"
 #include "app/FileListFilter.h"
-#include "app/FolderList.h"
+#include "browser/FolderListWidget.h"
 #include "app/ImageLoadRules.h"
 #include "app/PlacementReadout.h"
 #include "app/SupportFiles.h"
@@ -13,7 +13,7 @@
 #include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/WidgetSetup.h"
+#include "dialogs/ControlSetupWidget.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
@@ -144,7 +144,7 @@ QWidget *frmMain::buildBrowserPanel()
 
     Drive1 = named(new QComboBox(panel), "Drive1");
     box->addWidget(Drive1);
-    Dir1 = named(new FolderList(panel), "Dir1");
+    Dir1 = named(new FolderListWidget(panel), "Dir1");
     Dir1->setMinimumHeight(140);
     box->addWidget(Dir1, 1);
     cmbFileType = named(new QComboBox(panel), "cmbFileType");
@@ -425,7 +425,7 @@ void frmMain::FillMainLists()
 void frmMain::wireEvents()
 {
     connect(Drive1, &QComboBox::activated, this, &frmMain::Drive1_Change);
-    connect(Dir1, &FolderList::pathChanged, this, &frmMain::Dir1_Change);
+    connect(Dir1, &FolderListWidget::pathChanged, this, &frmMain::Dir1_Change);
     connect(cmbFileType, &QComboBox::currentIndexChanged, this, &frmMain::cmbFileType_Click);
     connect(cmdDesktop, &QPushButton::clicked, this, &frmMain::cmdDesktop_Click);
     connect(cmdMyDoc, &QPushButton::clicked, this, &frmMain::cmdMyDoc_Click);

@@ -18,7 +18,7 @@
 
 class ArrowPadWidget;
 class CanvasWidget;
-class FolderList;
+class FolderListWidget;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -206,7 +206,7 @@ private:
 
     // Image browser
     QComboBox *Drive1 = nullptr;
-    FolderList *Dir1 = nullptr;
+    FolderListWidget *Dir1 = nullptr;
     QComboBox *cmbFileType = nullptr;
     QListWidget *lstFiles = nullptr;
     QPushButton *cmdDesktop = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "imaging/ImageFileType.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QString>
 #include <QStringList>

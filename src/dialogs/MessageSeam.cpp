@@ -1,11 +1,27 @@
 #include "dialogs/MessageSeam.h"
 
 #include "common/NumberFormat.h"
-#include "dialogs/WidgetMessages.h"
+
+#include <QtDebug>
 
 namespace {
 
 Messages *installedMessages = nullptr;
+
+// Where no window is: a message goes to the log and every question is answered as if
+// the user had cancelled it, so nothing is done that nobody agreed to.
+class UnattendedMessages final : public Messages
+{
+public:
+    void showMessage(const QString &text, const QString &title, MessageIcon) override
+    {
+        qWarning().noquote() << title + QStringLiteral(": ") + text;
+    }
+    int YesNoCancelBox(const QString &, const QString &) override { return kAnswerCancel; }
+    bool OkCancelBox(const QString &, const QString &) override { return false; }
+    InputBoxAnswer customInputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString showFileDialog(const FileDialogRequest &) override { return QString(); }
+};
 
 } // namespace
 
@@ -16,8 +32,8 @@ bool InputBoxAnswer::isConfirmed() const
 
 Messages &messages()
 {
-    static WidgetMessages realWindows;
-    return installedMessages ? *installedMessages : realWindows;
+    static UnattendedMessages unattended;
+    return installedMessages ? *installedMessages : unattended;
 }
 
 ScopedMessages::ScopedMessages(Messages &replacement)

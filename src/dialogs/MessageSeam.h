@@ -70,8 +70,9 @@ public:
     virtual QString showFileDialog(const FileDialogRequest &request) = 0;
 };
 
-// The implementation in use: the one installed last by a live ScopedMessages, otherwise
-// the real windows.
+// The implementation in use: the one installed last by a live ScopedMessages. The
+// program installs the real boxes (MessageBoxesWidget.h) when it starts; with nothing
+// installed, messages go to the log and every question is answered Cancel.
 Messages &messages();
 
 // Installs another implementation for as long as it lives, then restores the previous one.

@@ -1,6 +1,6 @@
 #include "dialogs/frmInputBox.h"
 
-#include "dialogs/DialogLayout.h"
+#include "dialogs/MessageBoxPartsWidget.h"
 #include "resources/DialogStrings.h"
 
 #include <QLabel>

@@ -1,6 +1,5 @@
 #include "dialogs/modDialog.h"
 
-#include <QApplication>
 #include <QDir>
 
 namespace {
@@ -13,8 +12,6 @@ QString ShowFileDialog(FileDialogRequest request)
 {
     if (request.initialFolder.isEmpty())
         request.initialFolder = QDir::currentPath();
-    if (!request.owner)
-        request.owner = QApplication::activeWindow();
     return StripAtNull(messages().showFileDialog(request));
 }
 

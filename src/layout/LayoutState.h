@@ -1,6 +1,6 @@
 #pragma once
 
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QString>
 

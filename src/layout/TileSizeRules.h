@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layout/LayoutState.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "output/frmSaveTiles.h"
 
-#include "app/Drives.h"
-#include "app/FolderList.h"
+#include "browser/Drives.h"
+#include "browser/FolderListWidget.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/WidgetSetup.h"
+#include "dialogs/ControlSetupWidget.h"
 #include "imaging/ImageFileType.h"
 #include "layout/LayoutState.h"
 #include "output/SaveEntryCheck.h"
@@ -83,7 +83,7 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
     InitSaveDialogText();
 
     connect(drvTile, &QComboBox::currentIndexChanged, this, &frmSaveTiles::drvTile_Change);
-    connect(dirTile, &FolderList::pathChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
+    connect(dirTile, &FolderListWidget::pathChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
     connect(txtNewFolderName, &QLineEdit::textChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
@@ -97,7 +97,7 @@ void frmSaveTiles::buildControls()
     fraNewName = new QGroupBox(this);
     lblDir = new QLabel(fraNewName);
     drvTile = new QComboBox(fraNewName);
-    dirTile = new FolderList(fraNewName);
+    dirTile = new FolderListWidget(fraNewName);
     dirTile->setMinimumHeight(fontMetrics().height() * 12);
     txtNewFolderName = new QLineEdit(fraNewName);
     txtBaseFileName = new QLineEdit(fraNewName);

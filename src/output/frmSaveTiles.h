@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-class FolderList;
+class FolderListWidget;
 class ImageObject;
 class QButtonGroup;
 class QComboBox;
@@ -48,7 +48,7 @@ public:
     int selectedFileTypeCode() const;
 
     QComboBox *drvTile = nullptr;
-    FolderList *dirTile = nullptr;
+    FolderListWidget *dirTile = nullptr;
     QLineEdit *txtNewFolderName = nullptr;
     QLineEdit *txtBaseFileName = nullptr;
     QGroupBox *fraNewName = nullptr;

@@ -1,6 +1,6 @@
 #include "output/frmSimpleMsg.h"
 
-#include "dialogs/WidgetSetup.h"
+#include "dialogs/ControlSetupWidget.h"
 #include "output/TileNaming.h"
 #include "resources/SaveWindowStrings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layout/TileSizeLimits.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 // The tile limits are fixed in inches; in millimetres they are the same lengths
 // (19.05 mm and 1270 mm).

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "paper/PaperCatalogue.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "paper/PaperCatalogue.h"
 #include "paper/PaperRecord.h"
 #include "paper/PaperValidation.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "paper/PaperSelection.h"
 #include "paper/PaperValidation.h"
-#include "paper/Units.h"
+#include "common/Units.h"
 
 #include <QDialog>
 #include <QString>

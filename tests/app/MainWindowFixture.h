@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FolderList.h"
+#include "browser/FolderListWidget.h"
 #include "app/frmMain.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
@@ -65,7 +65,7 @@ protected:
         return path;
     }
 
-    void openImagesFolder() { ASSERT_TRUE(control<FolderList>("Dir1")->setPath(m_images)); }
+    void openImagesFolder() { ASSERT_TRUE(control<FolderListWidget>("Dir1")->setPath(m_images)); }
 
     // Picks a file in the file list as a click would.
     void pick(const QString &name)

@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)
     EXPECT_TRUE(actionsEnabled());
     EXPECT_EQ(prefs().GetPref(kPrefLastFolder), m_images);
 
-    ASSERT_TRUE(control<FolderList>("Dir1")->setPath(other));
+    ASSERT_TRUE(control<FolderListWidget>("Dir1")->setPath(other));
     EXPECT_FALSE(window.bImgSelected());
     EXPECT_FALSE(actionsEnabled());
     EXPECT_EQ(control<QLabel>("lblLrValue")->text(), "---");

@@ -368,7 +368,7 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
     ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(dialog->txtBaseFileName->text(), "poster_");
 
-    control<FolderList>("Dir1")->setPath(m_images);
+    control<FolderListWidget>("Dir1")->setPath(m_images);
     pick("beach.bmp");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());

@@ -1,4 +1,4 @@
-#include "dialogs/FileChooser.h"
+#include "dialogs/FileChooserWidget.h"
 #include "support/ModalDriver.h"
 #include "dialogs/modDialog.h"
 #include "support/TempDir.h"

@@ -1,5 +1,5 @@
 #include "support/ModalDriver.h"
-#include "dialogs/WidgetMessages.h"
+#include "dialogs/MessageBoxesWidget.h"
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"
 
@@ -44,7 +44,7 @@ TEST(QuestionBox, ShowsTextTitleAndCaptions)
             captions << control<QPushButton>(box, QLatin1String(name))->text();
         box->close();
     });
-    WidgetMessages().YesNoCancelBox(QStringLiteral("Delete it?"), QStringLiteral("Delete"));
+    MessageBoxes().YesNoCancelBox(QStringLiteral("Delete it?"), QStringLiteral("Delete"));
     EXPECT_EQ(shownText, QStringLiteral("Delete it?"));
     EXPECT_EQ(shownTitle, QStringLiteral("Delete"));
     EXPECT_EQ(captions, (QStringList{"Yes", "No", "Cancel"}));
@@ -59,7 +59,7 @@ TEST(QuestionBox, EachButtonGivesItsAnswerCode)
     };
     for (const auto &[button, expected] : cases) {
         clickWhenQuestionShown(button);
-        EXPECT_EQ(WidgetMessages().YesNoCancelBox(QStringLiteral("Go on?"), QStringLiteral("Q")), expected)
+        EXPECT_EQ(MessageBoxes().YesNoCancelBox(QStringLiteral("Go on?"), QStringLiteral("Q")), expected)
             << qPrintable(button);
     }
 }
@@ -67,18 +67,18 @@ TEST(QuestionBox, EachButtonGivesItsAnswerCode)
 TEST(QuestionBox, ClosingByTheFrameOrEscapeIsCancelAndEnterIsYes)
 {
     whenModalShown<frmMsgboxYesNo>([](frmMsgboxYesNo *box) { box->close(); });
-    EXPECT_EQ(WidgetMessages().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerCancel);
+    EXPECT_EQ(MessageBoxes().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerCancel);
 
     whenModalShown<frmMsgboxYesNo>([](frmMsgboxYesNo *box) { pressKey(box, Qt::Key_Escape); });
-    EXPECT_EQ(WidgetMessages().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerCancel);
+    EXPECT_EQ(MessageBoxes().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerCancel);
 
     whenModalShown<frmMsgboxYesNo>([](frmMsgboxYesNo *box) { pressKey(box, Qt::Key_Return); });
-    EXPECT_EQ(WidgetMessages().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerYes);
+    EXPECT_EQ(MessageBoxes().YesNoCancelBox(QStringLiteral("a"), QStringLiteral("t")), kAnswerYes);
 }
 
 TEST(QuestionBox, EveryQuestionStartsFromCancel)
 {
-    WidgetMessages boxes;
+    MessageBoxes boxes;
     clickWhenQuestionShown(QStringLiteral("cmdYes"));
     EXPECT_EQ(boxes.YesNoCancelBox(QStringLiteral("first"), QStringLiteral("t")), kAnswerYes);
     whenModalShown<frmMsgboxYesNo>([](frmMsgboxYesNo *box) {
@@ -116,7 +116,7 @@ TEST(InputBox, ShowsTitlePromptAndDefaultAndOkReturnsTheText)
         edit->setText(QStringLiteral("Photo printer"));
         control<QPushButton>(box, QStringLiteral("OKButton"))->click();
     });
-    const InputBoxAnswer answer = WidgetMessages().customInputBox(
+    const InputBoxAnswer answer = MessageBoxes().customInputBox(
         QStringLiteral("Enter name:"), QStringLiteral("New Configuration"), QStringLiteral("Old"));
     EXPECT_EQ(title, QStringLiteral("Enter name:"));
     EXPECT_EQ(prompt, QStringLiteral("New Configuration"));
@@ -134,7 +134,7 @@ TEST(InputBox, OkWithAnEmptyFieldIsNotConfirmed)
         control<QPushButton>(box, QStringLiteral("OKButton"))->click();
     });
     const InputBoxAnswer answer =
-        WidgetMessages().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QString());
+        MessageBoxes().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QString());
     EXPECT_EQ(answer.iInputBoxResult, QStringLiteral("1"));
     EXPECT_TRUE(answer.sInputBoxVal.isEmpty());
     EXPECT_FALSE(answer.isConfirmed());
@@ -153,7 +153,7 @@ TEST(InputBox, CancelFrameAndEscapeDropWhatWasTyped)
             dismiss(box);
         });
         const InputBoxAnswer answer =
-            WidgetMessages().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("d"));
+            MessageBoxes().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QStringLiteral("d"));
         EXPECT_EQ(answer.iInputBoxResult, QStringLiteral("0"));
         EXPECT_TRUE(answer.sInputBoxVal.isEmpty());
         EXPECT_FALSE(answer.isConfirmed());
@@ -168,7 +168,7 @@ TEST(InputBox, EnterInTheFieldPressesOk)
         pressKey(edit, Qt::Key_Return);
     });
     const InputBoxAnswer answer =
-        WidgetMessages().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QString());
+        MessageBoxes().customInputBox(QStringLiteral("t"), QStringLiteral("p"), QString());
     EXPECT_EQ(answer.sInputBoxVal, QStringLiteral("Inkjet"));
 }
 
@@ -199,7 +199,7 @@ TEST(PlainMessage, ShowsTextTitleIconAndOneOkButton)
             buttons = box->buttons().size();
             box->button(QMessageBox::Ok)->click();
         });
-        WidgetMessages().showMessage(QStringLiteral("<b>Invalid</b> & wrong"), QStringLiteral("Error"), icon);
+        MessageBoxes().showMessage(QStringLiteral("<b>Invalid</b> & wrong"), QStringLiteral("Error"), icon);
         EXPECT_EQ(text, QStringLiteral("<b>Invalid</b> & wrong"));
         EXPECT_EQ(title, QStringLiteral("Error"));
         EXPECT_EQ(shownIcon, expectedIcon);

@@ -1,6 +1,6 @@
 #include "output/frmSaveTiles.h"
 
-#include "app/FolderList.h"
+#include "browser/FolderListWidget.h"
 #include "imaging/ImageObjectFactory.h"
 #include "layout/LayoutState.h"
 #include "output/frmMsg.h"

@@ -1,3 +1,5 @@
+#include "dialogs/MessageBoxesWidget.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -14,6 +16,9 @@ int main(int argc, char **argv)
     qputenv("HOME", (sandbox.path() + "/home").toUtf8());
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    // The real boxes, as the program installs them; tests script their own over them.
+    MessageBoxes boxes;
+    const ScopedMessages realBoxes(boxes);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "dialogs/DialogLayout.h"
+#include "dialogs/MessageBoxPartsWidget.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

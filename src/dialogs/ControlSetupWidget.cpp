@@ -1,4 +1,4 @@
-#include "dialogs/WidgetSetup.h"
+#include "dialogs/ControlSetupWidget.h"
 
 #include <QFont>
 #include <QWidget>

@@ -1,5 +1,6 @@
-#include "dialogs/FileChooser.h"
+#include "dialogs/FileChooserWidget.h"
 
+#include <QApplication>
 #include <QFileDialog>
 
 namespace {
@@ -60,7 +61,8 @@ QStringList fileDialogNameFilters(const QString &filterText)
 
 QString runFileChooser(const FileDialogRequest &request)
 {
-    QFileDialog dialog(request.owner);
+    // No owner means the active window.
+    QFileDialog dialog(request.owner ? request.owner : QApplication::activeWindow());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!request.title.isEmpty())
         dialog.setWindowTitle(request.title);

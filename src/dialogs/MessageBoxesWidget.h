@@ -3,8 +3,9 @@
 #include "dialogs/MessageSeam.h"
 
 // The real boxes: QMessageBox for plain messages, frmMsgboxYesNo, frmInputBox and the
-// program's own QFileDialog. Each box is modal and lives only for its call.
-class WidgetMessages : public Messages
+// program's own QFileDialog. Each box is modal and lives only for its call. The program
+// installs them with a ScopedMessages when it starts.
+class MessageBoxes : public Messages
 {
 public:
     void showMessage(const QString &text, const QString &title, MessageIcon icon) override;

@@ -5,12 +5,12 @@
 // The folder list of the image browser: the current folder's ancestors from the drive's
 // root down to it, followed by its subfolders. Activating an entry (double click or
 // Enter) opens that folder.
-class FolderList : public QListWidget
+class FolderListWidget : public QListWidget
 {
     Q_OBJECT
 
 public:
-    explicit FolderList(QWidget *parent = nullptr);
+    explicit FolderListWidget(QWidget *parent = nullptr);
 
     QString path() const { return m_path; }
 

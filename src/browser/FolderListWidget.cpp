@@ -1,8 +1,8 @@
-#include "app/FolderList.h"
+#include "browser/FolderListWidget.h"
 
 #include "common/NativeFiles.h"
 
-#include "app/Drives.h"
+#include "browser/Drives.h"
 
 #include <QDir>
 #include <QStyle>
@@ -23,14 +23,14 @@ QStringList ancestorsOf(const QString &path)
 
 } // namespace
 
-FolderList::FolderList(QWidget *parent)
+FolderListWidget::FolderListWidget(QWidget *parent)
     : QListWidget(parent)
 {
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemActivated, this, &FolderList::openItem);
+    connect(this, &QListWidget::itemActivated, this, &FolderListWidget::openItem);
 }
 
-bool FolderList::setPath(const QString &path)
+bool FolderListWidget::setPath(const QString &path)
 {
     if (!isAccessibleFolder(path))
         return false;
@@ -40,7 +40,7 @@ bool FolderList::setPath(const QString &path)
     return true;
 }
 
-void FolderList::fill()
+void FolderListWidget::fill()
 {
     clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -63,7 +63,7 @@ void FolderList::fill()
     }
 }
 
-void FolderList::openItem(QListWidgetItem *item)
+void FolderListWidget::openItem(QListWidgetItem *item)
 {
     if (item == nullptr)
         return;

@@ -1,4 +1,4 @@
-#include "app/Drives.h"
+#include "browser/Drives.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "dialogs/WidgetMessages.h"
+#include "dialogs/MessageBoxesWidget.h"
 
-#include "dialogs/FileChooser.h"
+#include "dialogs/FileChooserWidget.h"
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"
 
@@ -23,14 +23,14 @@ QMessageBox::Icon messageBoxIcon(MessageIcon icon)
 
 } // namespace
 
-void WidgetMessages::showMessage(const QString &text, const QString &title, MessageIcon icon)
+void MessageBoxes::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
     QMessageBox box(messageBoxIcon(icon), title, text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-int WidgetMessages::YesNoCancelBox(const QString &text, const QString &title)
+int MessageBoxes::YesNoCancelBox(const QString &text, const QString &title)
 {
     frmMsgboxYesNo box;
     box.setText(text, title);
@@ -38,14 +38,14 @@ int WidgetMessages::YesNoCancelBox(const QString &text, const QString &title)
     return box.answerCode();
 }
 
-bool WidgetMessages::OkCancelBox(const QString &text, const QString &title)
+bool MessageBoxes::OkCancelBox(const QString &text, const QString &title)
 {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok | QMessageBox::Cancel);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
 }
 
-InputBoxAnswer WidgetMessages::customInputBox(const QString &title, const QString &prompt,
+InputBoxAnswer MessageBoxes::customInputBox(const QString &title, const QString &prompt,
                                               const QString &defaultText)
 {
     InputBoxAnswer answer;
@@ -58,7 +58,7 @@ InputBoxAnswer WidgetMessages::customInputBox(const QString &title, const QStrin
     return answer;
 }
 
-QString WidgetMessages::showFileDialog(const FileDialogRequest &request)
+QString MessageBoxes::showFileDialog(const FileDialogRequest &request)
 {
     return runFileChooser(request);
 }
