@@ -78,6 +78,6 @@ static void BM_PreviewOf100MegapixelSource(benchmark::State &bench)
     }
     const LayoutState state = posterOnLargeImage(4);
     for (auto _ : bench)
-        benchmark::DoNotOptimize(FillPreview(state, source->ConstPixelArray(), QSize(1800, 1000)));
+        benchmark::DoNotOptimize(previewPicture(state, source->ConstPixelArray(), QSize(1800, 1000)));
 }
 BENCHMARK(BM_PreviewOf100MegapixelSource)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -8,6 +8,7 @@
 #include "app/ImageLoadRules.h"
 #include "app/PlacementReadout.h"
 #include "app/SupportFiles.h"
+#include "app/StartingPoster.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "calibration/frmBtm.h"
@@ -530,20 +531,14 @@ MainSettings frmMain::LoadPreferences()
 {
     m_bSkipSettingWrite = true;
     loadProfiles();
-    const MainSettings stored = ::LoadPreferences(m_prefs, m_profiles.profiles().size(), kTileListCount);
+    const MainSettings stored = readMainSettings(m_prefs, m_profiles.profiles().size(), kTileListCount);
     m_knownStoredTexts = readStoredTexts(m_prefs);
 
-    m_layout.sPaperRegLine = stored.paperRegLine;
-    PaperSelection paper;
-    paper.initPaperSizes();
-    paper.setPrefFromRegLine(stored.paperRegLine);
-    const PaperValues values = paper.getWhuValues();
-    m_layout.units = values.units;
-    m_layout.dTileWidth = values.tileWidth;
-    m_layout.dTileHeight = values.tileHeight;
-    m_layout.dPaperWidth = values.paperWidth;
-    m_layout.dPaperHeight = values.paperHeight;
-    m_layout.sPaperName = values.paperName;
+    // The paper comes from the starting poster; the controls below then take the rest of
+    // it in the window's own order, each through its own handler.
+    const LayoutState start = startingPoster(stored, m_profiles);
+    takeNewPaper(m_layout, start.sPaperName, start.units, start.dTileWidth, start.dTileHeight, start.dPaperWidth,
+                   start.dPaperHeight, start.sPaperRegLine);
     UpdatePaperLabels();
 
     chkLockWh->setChecked(stored.lockWh == 1);
@@ -718,7 +713,7 @@ void frmMain::SavePreferences()
     settings.showTiles = chkPreviewTiles->isChecked() ? 1 : 0;
     settings.lockWh = chkLockWh->isChecked() ? 1 : 0;
     settings.marginLocked = m_layout.iMarginLocked;
-    ::SavePreferences(m_prefs, settings, m_knownStoredTexts);
+    writeMainSettings(m_prefs, settings, m_knownStoredTexts);
     m_bSkipSettingWrite = false;
 }
 
@@ -726,7 +721,7 @@ bool frmMain::setNewTileVals(const QString &sNewCurPaperName, Units iNewCurUnits
                              double dNewCurTileHeight, double dNewCurPaperWidth, double dNewCurPaperHeight,
                              const QString &sNewPaperRegLine)
 {
-    ::setNewTileVals(m_layout, sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
+    takeNewPaper(m_layout, sNewCurPaperName, iNewCurUnits, dNewCurTileWidth, dNewCurTileHeight,
                      dNewCurPaperWidth, dNewCurPaperHeight, sNewPaperRegLine);
     UpdatePaperLabels();
     UpdateOutputSize();

@@ -50,7 +50,7 @@ QString describeEdge(int trimIndex, Units units, const QLocale &locale)
     return kPrinterCutsOff + FormatClipAmount(trimIndex, units, locale) + kOfImage;
 }
 
-std::array<QString, 4> DescribeEdges(const std::array<int, 4> &trimIndexes, Units units, const QLocale &locale)
+std::array<QString, 4> trimDescriptions(const std::array<int, 4> &trimIndexes, Units units, const QLocale &locale)
 {
     std::array<QString, 4> descriptions;
     for (std::size_t edge = 0; edge < trimIndexes.size(); ++edge)
@@ -58,7 +58,7 @@ std::array<QString, 4> DescribeEdges(const std::array<int, 4> &trimIndexes, Unit
     return descriptions;
 }
 
-QString SetStep1DescUnits(const QString &caption, Units units)
+QString step1Description(const QString &caption, Units units)
 {
     QString text = caption;
     if (units == Units::Millimetres)

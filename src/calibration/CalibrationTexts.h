@@ -23,12 +23,12 @@ QString FormatClipAmount(int sixtyFourths, Units units, const QLocale &locale = 
 // "Printer cuts off 1/32 inches of image".
 QString describeEdge(int trimIndex, Units units, const QLocale &locale = QLocale());
 // The same for four edges in the order top, right, bottom, left.
-std::array<QString, 4> DescribeEdges(const std::array<int, 4> &trimIndexes, Units units,
+std::array<QString, 4> trimDescriptions(const std::array<int, 4> &trimIndexes, Units units,
                                      const QLocale &locale = QLocale());
 
 // The step-1 description with its stripe width in the unit's wording ("1/16 inch" or
 // "1.59 mm"); switching back and forth restores the text exactly.
-QString SetStep1DescUnits(const QString &caption, Units units);
+QString step1Description(const QString &caption, Units units);
 
 // The announcement before a test target of the given tile print size is built.
 QString testTargetAnnouncement(double heightInches, double widthInches, Units units,

@@ -382,7 +382,7 @@ void frmBtm::DescribeEdges()
     const std::array<QComboBox *, 4> lists = edgeLists();
     for (std::size_t edge = 0; edge < lists.size(); ++edge)
         indexes[edge] = std::max(0, lists[edge]->currentIndex());
-    const std::array<QString, 4> texts = ::DescribeEdges(indexes, m_request.layout.units);
+    const std::array<QString, 4> texts = trimDescriptions(indexes, m_request.layout.units);
     const std::array<QLabel *, 4> labels = edgeDescriptions();
     for (std::size_t edge = 0; edge < labels.size(); ++edge)
         labels[edge]->setText(texts[edge]);
@@ -390,7 +390,7 @@ void frmBtm::DescribeEdges()
 
 void frmBtm::SetStep1DescUnits()
 {
-    lblStep1Desc->setText(::SetStep1DescUnits(lblStep1Desc->text(), m_request.layout.units));
+    lblStep1Desc->setText(step1Description(lblStep1Desc->text(), m_request.layout.units));
 }
 
 void frmBtm::refillMainProfileList()

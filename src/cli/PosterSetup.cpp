@@ -1,5 +1,7 @@
 #include "cli/PosterSetup.h"
 
+#include "app/StartingPoster.h"
+
 #include "common/NumberFormat.h"
 #include "layout/PaperLabels.h"
 #include "resources/CliStrings.h"
@@ -55,7 +57,7 @@ StoredStart readStoredStart(const PreferenceStore &prefs)
     StoredStart start{MainSettings{}, ProfileStore(ProfileStore::GetProfileFilePath(prefs))};
     if (start.profiles.ReadBorderPrefs() != ProfileStore::kReadOk)
         start.profiles.CreateDefaultProfiles();
-    start.settings = LoadPreferences(prefs, int(start.profiles.profiles().size()));
+    start.settings = readMainSettings(prefs, int(start.profiles.profiles().size()));
     return start;
 }
 
@@ -80,38 +82,38 @@ QString applyPaperOptions(PaperSelection &paper, const CliOptions &options)
 PosterSetup buildPosterSetup(const CliOptions &options, const StoredStart &start)
 {
     const MainSettings &stored = start.settings;
-    PosterSetup setup;
+    PosterSetup setup{startingPoster(stored, start.profiles), QString()};
     LayoutState &layout = setup.layout;
 
-    PaperSelection paper;
-    paper.setPrefFromRegLine(stored.paperRegLine);
-    setup.usageError = applyPaperOptions(paper, options);
-    if (!setup.usageError.isEmpty())
-        return setup;
-    const PaperValues values = paper.getWhuValues();
-    setNewTileVals(layout, values.paperName, values.units, values.tileWidth, values.tileHeight, values.paperWidth,
-                   values.paperHeight, paper.BuildPaperRegLine());
-    layout.iMarginLocked = stored.marginLocked;
+    if (options.units || options.paperName || options.customPaperSize || options.margins) {
+        PaperSelection paper;
+        paper.setPrefFromRegLine(stored.paperRegLine);
+        setup.usageError = applyPaperOptions(paper, options);
+        if (!setup.usageError.isEmpty())
+            return setup;
+        const PaperValues values = paper.getWhuValues();
+        takeNewPaper(layout, values.paperName, values.units, values.tileWidth, values.tileHeight,
+                       values.paperWidth, values.paperHeight, paper.BuildPaperRegLine());
+    }
 
-    layout.tilesWideIndex = options.tilesWide ? *options.tilesWide - 1 : stored.tilesWideIndex;
-    layout.tilesHighIndex = options.tilesHigh ? *options.tilesHigh - 1 : stored.tilesHighIndex;
-    layout.lockWh = stored.lockWh == 1;
+    if (options.tilesWide)
+        layout.tilesWideIndex = *options.tilesWide - 1;
+    if (options.tilesHigh)
+        layout.tilesHighIndex = *options.tilesHigh - 1;
     layout.bTileRotated = options.rotateTiles;
-    layout.zoom = options.zoom.value_or(0);
-    layout.iHPlacement = options.horizontalPlacement.value_or(100);
-    layout.iVPlacement = options.verticalPlacement.value_or(100);
+    layout.zoom = options.zoom.value_or(layout.zoom);
+    layout.iHPlacement = options.horizontalPlacement.value_or(layout.iHPlacement);
+    layout.iVPlacement = options.verticalPlacement.value_or(layout.iVPlacement);
 
-    int profileRow = stored.profileIndex;
-    layout.compensation = stored.compensation == 1;
     if (options.adjustEdgesProfile) {
-        profileRow = int(start.profiles.profileNames().indexOf(*options.adjustEdgesProfile));
+        const int profileRow = int(start.profiles.profileNames().indexOf(*options.adjustEdgesProfile));
         if (profileRow < 0) {
             setup.usageError = CliStrings::kUnknownProfile + QLatin1Char(' ') + *options.adjustEdgesProfile;
             return setup;
         }
         layout.compensation = true;
+        layout.edgeTrimInches = start.profiles.FillCurEdgeTrimInches(profileRow);
     }
-    layout.edgeTrimInches = start.profiles.FillCurEdgeTrimInches(profileRow);
     return setup;
 }
 

@@ -19,7 +19,7 @@ PaperLabels paperLabels(const LayoutState &state, const QLocale &locale)
     return labels;
 }
 
-void setNewTileVals(LayoutState &state, const QString &sNewCurPaperName, Units iNewCurUnits,
+void takeNewPaper(LayoutState &state, const QString &sNewCurPaperName, Units iNewCurUnits,
                     double dNewCurTileWidth, double dNewCurTileHeight, double dNewCurPaperWidth,
                     double dNewCurPaperHeight, const QString &sNewPaperRegLine)
 {

@@ -19,6 +19,6 @@ PaperLabels paperLabels(const LayoutState &state, const QLocale &locale = QLocal
 
 // Takes over the paper that the paper dialog accepted: name, unit, tile and paper sizes
 // in that unit, and the paper record text kept for the preferences.
-void setNewTileVals(LayoutState &state, const QString &sNewCurPaperName, Units iNewCurUnits,
+void takeNewPaper(LayoutState &state, const QString &sNewCurPaperName, Units iNewCurUnits,
                     double dNewCurTileWidth, double dNewCurTileHeight, double dNewCurPaperWidth,
                     double dNewCurPaperHeight, const QString &sNewPaperRegLine);

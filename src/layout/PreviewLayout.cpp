@@ -46,7 +46,7 @@ QRect fitBoxToRatio(double ratio, const QRect &box)
     return QRect(box.left(), box.top() + nearestOr((height - newHeight) / 2.0, 0), width, newHeight);
 }
 
-std::optional<PreviewPlacement> FitToNewSizeForPic(double ratio, const PreviewWindowTwips &window)
+std::optional<PreviewPlacement> previewPlacement(double ratio, const PreviewWindowTwips &window)
 {
     if (!std::isfinite(ratio) || ratio <= 0)
         return std::nullopt;
@@ -106,7 +106,7 @@ void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh)
     }
 }
 
-std::optional<QImage> FillPreview(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box)
+std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box)
 {
     if (!state.bImgSelected)
         return std::nullopt;

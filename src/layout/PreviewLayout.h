@@ -36,7 +36,7 @@ struct PreviewPlacement
 // above the button, then shrinks in one direction to the poster's shape, centred; the
 // button is centred under the whole picture room. Nothing when the ratio is not positive
 // (the tile size is invalid).
-std::optional<PreviewPlacement> FitToNewSizeForPic(double ratio, const PreviewWindowTwips &window);
+std::optional<PreviewPlacement> previewPlacement(double ratio, const PreviewWindowTwips &window);
 
 // The box narrowed or lowered to the ratio, centred in it. A box without room is kept.
 QRect fitBoxToRatio(double ratio, const QRect &box);
@@ -60,4 +60,4 @@ void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh);
 // the save uses and scaled straight from the source's pixels (no copy of the source is
 // made, whatever its size). Nothing when the layout gives no tiles or the area lies
 // outside the source.
-std::optional<QImage> FillPreview(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box);
+std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box);

@@ -74,7 +74,7 @@ bool frmPreview::FitToNewSizeForPic(const LayoutState &layout)
 
 bool frmPreview::FillPreview(const LayoutState &layout, const ImageObject &img)
 {
-    const std::optional<QImage> picture = ::FillPreview(layout, img.ConstPixelArray(), picPreview->size());
+    const std::optional<QImage> picture = previewPicture(layout, img.ConstPixelArray(), picPreview->size());
     if (!picture)
         return false;
     m_picture = *picture;
@@ -112,7 +112,7 @@ void frmPreview::placeControls()
     measures.clientWidth = ClientWidthTwips();
     measures.buttonWidth = toTwips(cmdClose->width());
     measures.buttonHeight = toTwips(cmdClose->height());
-    const std::optional<PreviewPlacement> placement = ::FitToNewSizeForPic(m_ratio, measures);
+    const std::optional<PreviewPlacement> placement = previewPlacement(m_ratio, measures);
     if (!placement)
         return;
     const QRect &box = placement->picture;

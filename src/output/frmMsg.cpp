@@ -77,9 +77,9 @@ frmMsg::frmMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
     connect(tmrProgBar, &QTimer::timeout, this, &frmMsg::onTimerTick);
 }
 
-int frmMsg::twipsToPixels(int twips) const
+int frmMsg::pixelsOfTwips(int twips) const
 {
-    return ::twipsToPixels(twips, logicalDpiY());
+    return twipsToPixels(twips, logicalDpiY());
 }
 
 void frmMsg::SetMode(int mType)
@@ -89,30 +89,30 @@ void frmMsg::SetMode(int mType)
         return;
 
     dProgress = 0.0;
-    const int formWidth = twipsToPixels(kFormWidthTwips);
-    const int side = twipsToPixels(kSideMarginTwips);
+    const int formWidth = pixelsOfTwips(kFormWidthTwips);
+    const int side = pixelsOfTwips(kSideMarginTwips);
     const int innerWidth = formWidth - 2 * side;
 
-    const int messageTop = twipsToPixels(kMessageTopTwips);
+    const int messageTop = pixelsOfTwips(kMessageTopTwips);
     const int messageHeight = std::max(lblMsg->heightForWidth(innerWidth), lblMsg->sizeHint().height());
     lblMsg->setGeometry(side, messageTop, innerWidth, messageHeight);
 
-    const int barTop = messageTop + messageHeight + twipsToPixels(kGapBelowMessageTwips);
-    picProgressBar->setGeometry(side, barTop, innerWidth, twipsToPixels(kBarHeightTwips));
+    const int barTop = messageTop + messageHeight + pixelsOfTwips(kGapBelowMessageTwips);
+    picProgressBar->setGeometry(side, barTop, innerWidth, pixelsOfTwips(kBarHeightTwips));
     const int barBottom = barTop + picProgressBar->height();
 
     // The window frame lies outside the client area here, so the height holds only the
     // controls and the margin below the last of them.
     int formHeight = 0;
     if (bAllowCancel) {
-        const int cancelTop = barBottom + twipsToPixels(kGapBelowBarTwips);
-        const int cancelWidth = std::max(twipsToPixels(kCancelWidthTwips), cmdCancel->sizeHint().width());
+        const int cancelTop = barBottom + pixelsOfTwips(kGapBelowBarTwips);
+        const int cancelWidth = std::max(pixelsOfTwips(kCancelWidthTwips), cmdCancel->sizeHint().width());
         cmdCancel->setGeometry((formWidth - cancelWidth) / 2, cancelTop, cancelWidth,
                                cmdCancel->sizeHint().height());
-        formHeight = cancelTop + cmdCancel->height() + twipsToPixels(kGapBelowBarTwips);
+        formHeight = cancelTop + cmdCancel->height() + pixelsOfTwips(kGapBelowBarTwips);
         cmdCancel->setVisible(true);
     } else {
-        formHeight = barBottom + twipsToPixels(kGapBelowBarTwips);
+        formHeight = barBottom + pixelsOfTwips(kGapBelowBarTwips);
         cmdCancel->setVisible(false);
     }
     setFixedSize(formWidth, formHeight);

@@ -68,7 +68,7 @@ protected:
 private:
     void onTimerTick();
     void onCancelClicked();
-    int twipsToPixels(int twips) const;
+    int pixelsOfTwips(int twips) const;
 
     bool m_loaded = true;
 };

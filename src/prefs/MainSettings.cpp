@@ -62,7 +62,7 @@ StoredTexts readStoredTexts(const PreferenceStore &store)
     return texts;
 }
 
-void SavePreferences(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known)
+void writeMainSettings(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known)
 {
     for (const auto &[value, text] : storedTextsOf(settings)) {
         const auto found = known.find(value);
@@ -73,13 +73,13 @@ void SavePreferences(const PreferenceStore &store, const MainSettings &settings,
     }
 }
 
-void SavePreferences(const PreferenceStore &store, const MainSettings &settings)
+void writeMainSettings(const PreferenceStore &store, const MainSettings &settings)
 {
     StoredTexts nothingKnown;
-    SavePreferences(store, settings, nothingKnown);
+    writeMainSettings(store, settings, nothingKnown);
 }
 
-MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int tileListCount)
+MainSettings readMainSettings(const PreferenceStore &store, int profileCount, int tileListCount)
 {
     MainSettings settings;
     settings.paperRegLine = store.GetPref(kPrefPaperRegLine);

@@ -27,12 +27,12 @@ StoredTexts readStoredTexts(const PreferenceStore &store);
 
 // Writes every setting, one value after the other: tile counts, paper record, edge
 // adjustment with the active profile, "Show Tiles", "height equals width", margin lock.
-void SavePreferences(const PreferenceStore &store, const MainSettings &settings);
+void writeMainSettings(const PreferenceStore &store, const MainSettings &settings);
 // Writes only the settings whose text differs from `known`, what this window last read
 // or wrote, and records them there: another window's changes to the other values stay.
-void SavePreferences(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known);
+void writeMainSettings(const PreferenceStore &store, const MainSettings &settings, StoredTexts &known);
 
 // Reads every setting back. A value that is missing, unreadable or out of range falls
 // back on its default. profileCount is the number of edge calibration profiles and
 // tileListCount the number of entries of each tile-count list.
-MainSettings LoadPreferences(const PreferenceStore &store, int profileCount, int tileListCount = 25);
+MainSettings readMainSettings(const PreferenceStore &store, int profileCount, int tileListCount = 25);

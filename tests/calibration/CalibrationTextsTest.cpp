@@ -33,7 +33,7 @@ TEST(CalibrationTexts, ClipAmountsInBothUnits)
     EXPECT_EQ(describeEdge(16, Units::Inches), "Printer cuts off 1/4 inches of image");
     EXPECT_EQ(describeEdge(8, Units::Millimetres), "Printer cuts off 3.2 mm of image");
 
-    const std::array<QString, 4> edges = DescribeEdges({0, 4, 16, 1}, Units::Inches);
+    const std::array<QString, 4> edges = trimDescriptions({0, 4, 16, 1}, Units::Inches);
     EXPECT_EQ(edges[0], "None of the image is clipped");
     EXPECT_EQ(edges[1], "Printer cuts off 1/16 inches of image");
     EXPECT_EQ(edges[2], "Printer cuts off 1/4 inches of image");
@@ -43,13 +43,13 @@ TEST(CalibrationTexts, ClipAmountsInBothUnits)
 TEST(CalibrationTexts, StepOneTextSwitchesUnitsAndBackExactly)
 {
     const QString original = CalibrationStrings::kStep1Desc;
-    const QString millimetres = SetStep1DescUnits(original, Units::Millimetres);
+    const QString millimetres = step1Description(original, Units::Millimetres);
     EXPECT_TRUE(millimetres.contains("(1.59 mm wide each)"));
     EXPECT_FALSE(millimetres.contains("1/16 inch"));
     // Asking twice for the same unit changes nothing.
-    EXPECT_EQ(SetStep1DescUnits(millimetres, Units::Millimetres), millimetres);
-    EXPECT_EQ(SetStep1DescUnits(millimetres, Units::Inches), original);
-    EXPECT_EQ(SetStep1DescUnits(SetStep1DescUnits(millimetres, Units::Inches), Units::Millimetres), millimetres);
+    EXPECT_EQ(step1Description(millimetres, Units::Millimetres), millimetres);
+    EXPECT_EQ(step1Description(millimetres, Units::Inches), original);
+    EXPECT_EQ(step1Description(step1Description(millimetres, Units::Inches), Units::Millimetres), millimetres);
 }
 
 TEST(CalibrationTexts, MessagesCarryTheSizesTheyName)

@@ -40,23 +40,23 @@ TEST(FitToNewSizeForPic, PictureFillsTheRoomAboveTheCentredButton)
     window.buttonWidth = 1500;
     window.buttonHeight = 375;
     // gap = 93; room height = 9000 - (375 + 186) - 405 = 8034; room width 14880.
-    std::optional<PreviewPlacement> placement = FitToNewSizeForPic(14880.0 / 8034, window);
+    std::optional<PreviewPlacement> placement = previewPlacement(14880.0 / 8034, window);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->picture, QRect(0, 0, 14880, 8034));
     EXPECT_EQ(placement->closeButton, QPoint(6690, 93 + 8034));
 
-    placement = FitToNewSizeForPic(1.0, window);
+    placement = previewPlacement(1.0, window);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->picture, QRect(3423, 0, 8034, 8034));
     EXPECT_EQ(placement->closeButton.x(), 6690) << "the button stays under the whole room";
 
     window.windowHeight = 1000; // less than the minimum room
-    placement = FitToNewSizeForPic(1.0, window);
+    placement = previewPlacement(1.0, window);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->picture.height(), 50);
     EXPECT_EQ(placement->closeButton.y(), 93 + 50);
 
-    EXPECT_FALSE(FitToNewSizeForPic(0, window));
+    EXPECT_FALSE(previewPlacement(0, window));
 }
 
 TEST(PreviewCut, CutsTheGridAreaAndFitsItToTheBox)
@@ -114,7 +114,7 @@ TEST(FillPreview, ShowsOnlyTheGridAreaAtTheBoxSize)
         for (int x = 0; x < inside->width(); ++x)
             inside->setPixel(x, y, 0, 0, 255);
 
-    const std::optional<QImage> picture = FillPreview(state, source->ConstPixelArray(), QSize(1000, 600));
+    const std::optional<QImage> picture = previewPicture(state, source->ConstPixelArray(), QSize(1000, 600));
     ASSERT_TRUE(picture);
     ASSERT_EQ(picture->size(), QSize(720, 600));
     const ConstPixelArrayView pixels = viewOf(*picture);
@@ -145,7 +145,7 @@ TEST(FillPreview, GridsWiderThan32767PixelsPreviewCorrectly)
                 pixels.setPixel(x, y, 0, 255, 0);
         }
 
-    const std::optional<QImage> picture = FillPreview(state, source->ConstPixelArray(), QSize(2000, 1000));
+    const std::optional<QImage> picture = previewPicture(state, source->ConstPixelArray(), QSize(2000, 1000));
     ASSERT_TRUE(picture);
     ASSERT_EQ(picture->size(), QSize(2000, 20)); // 2000 x 399 / 39999 = 19.95
     const ConstPixelArrayView preview = viewOf(*picture);
@@ -161,13 +161,13 @@ TEST(FillPreview, NothingWithoutAnImageOrAUsableLayout)
     std::unique_ptr<ImageObject> source = plainImage(3000, 2000);
     LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
     state.bImgSelected = false;
-    EXPECT_FALSE(FillPreview(state, source->ConstPixelArray(), QSize(1000, 600)));
+    EXPECT_FALSE(previewPicture(state, source->ConstPixelArray(), QSize(1000, 600)));
 
     state.bImgSelected = true;
     state.dTileHeight = 60;
-    EXPECT_FALSE(FillPreview(state, source->ConstPixelArray(), QSize(1000, 600)));
+    EXPECT_FALSE(previewPicture(state, source->ConstPixelArray(), QSize(1000, 600)));
 
     // A layout that claims a bigger image than the pixels at hand cuts nothing.
     state = withImage(posterOf(3, 2, 8, 10), 6000, 4000);
-    EXPECT_FALSE(FillPreview(state, source->ConstPixelArray(), QSize(1000, 600)));
+    EXPECT_FALSE(previewPicture(state, source->ConstPixelArray(), QSize(1000, 600)));
 }

@@ -21,7 +21,7 @@ struct StoredSettings
         : store(dir.write("Quiltera.json", json))
     {
     }
-    MainSettings load(int profileCount = kThreeProfiles) const { return LoadPreferences(store, profileCount); }
+    MainSettings load(int profileCount = kThreeProfiles) const { return readMainSettings(store, profileCount); }
 
     TempDir dir;
     PreferenceStore store;
@@ -42,7 +42,7 @@ TEST(MainSettings, SavesEveryValueInItsStoredForm)
     settings.profileIndex = 3;
     settings.paperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
     settings.marginLocked = 1;
-    SavePreferences(store, settings);
+    writeMainSettings(store, settings);
 
     EXPECT_EQ(store.GetPref(kPrefNumTiles), "w02h12");
     EXPECT_EQ(store.GetPref(kPrefEdgeAdjust), "1_03");
@@ -50,11 +50,11 @@ TEST(MainSettings, SavesEveryValueInItsStoredForm)
     EXPECT_EQ(store.GetPref(kPrefHeightEqualsWidth), "1");
     EXPECT_EQ(store.GetPref(kPrefMarginLocked), "1");
     EXPECT_EQ(store.GetPref(kPrefPaperRegLine), settings.paperRegLine);
-    EXPECT_TRUE(sameSettings(LoadPreferences(store, 4), settings));
+    EXPECT_TRUE(sameSettings(readMainSettings(store, 4), settings));
 
     // Nothing selected (-1) is written as it is, not padded.
     settings.profileIndex = -1;
-    SavePreferences(store, settings);
+    writeMainSettings(store, settings);
     EXPECT_EQ(store.GetPref(kPrefEdgeAdjust), "1_-1");
 }
 
@@ -90,7 +90,7 @@ TEST(MainSettings, EdgeAdjustmentSelectsAnExistingProfileOnly)
         MainSettings saved;
         saved.compensation = 1;
         saved.profileIndex = position;
-        SavePreferences(stored.store, saved);
+        writeMainSettings(stored.store, saved);
         EXPECT_EQ(stored.load(199).profileIndex, position);
     }
     EXPECT_EQ(StoredSettings(R"({"prefs_edgeAdjust": "1_120"})").load(100).profileIndex, 0);
@@ -130,11 +130,11 @@ TEST(MainSettings, TwoWindowsEachStoreOnlyWhatTheyChanged)
     StoredTexts secondKnown = readStoredTexts(file.store);
 
     first.tilesWideIndex = 3;
-    SavePreferences(file.store, first, firstKnown);
+    writeMainSettings(file.store, first, firstKnown);
     second.paperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
-    SavePreferences(file.store, second, secondKnown);
+    writeMainSettings(file.store, second, secondKnown);
     first.showTiles = 0;
-    SavePreferences(file.store, first, firstKnown);
+    writeMainSettings(file.store, first, firstKnown);
 
     const MainSettings stored = file.load();
     EXPECT_EQ(stored.tilesWideIndex, 3);
