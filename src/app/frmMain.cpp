@@ -55,7 +55,7 @@
 
 namespace {
 
-constexpr int kTileListCount = 25;
+constexpr int kTileListCount = kMaxTilesPerSide;
 constexpr int kRefitDelayMs = 150;
 
 QString withColon(const QString &text)
@@ -282,7 +282,7 @@ QWidget *frmMain::buildSettingsPanel()
     lblZoomMin = named(new QLabel(fraTilePlacement), "lblZoomMin");
     lblZoomMax = named(new QLabel(fraTilePlacement), "lblZoomMax");
     scrZoom = named(new QScrollBar(Qt::Horizontal, fraTilePlacement), "scrZoom");
-    scrZoom->setRange(0, 400);
+    scrZoom->setRange(0, kMaxZoom);
     scrZoom->setSingleStep(1);
     scrZoom->setPageStep(20);
     scrZoom->setValue(0);

@@ -2,15 +2,13 @@
 
 #include "common/NumberFormat.h"
 #include "imaging/ImageFileRules.h"
+#include "layout/LayoutState.h"
 #include "resources/CliStrings.h"
 
 #include <QCommandLineParser>
 
 namespace {
 
-constexpr int kMaxTiles = 25;
-constexpr int kMaxZoom = 400;
-constexpr int kMaxPlacement = 200;
 
 // The pieces of a value such as "4x3" or "0.5,0.5,0.5,0.5"; nothing unless there are
 // exactly `count` pieces, none of them empty.
@@ -103,8 +101,8 @@ void readValues(OptionReader &reader, CliOptions &options)
         const std::optional<QStringList> pieces = sizePieces(value);
         if (!pieces)
             return false;
-        options.tilesWide = wholeNumberIn(pieces->at(0), 1, kMaxTiles);
-        options.tilesHigh = wholeNumberIn(pieces->at(1), 1, kMaxTiles);
+        options.tilesWide = wholeNumberIn(pieces->at(0), 1, kMaxTilesPerSide);
+        options.tilesHigh = wholeNumberIn(pieces->at(1), 1, kMaxTilesPerSide);
         return options.tilesWide && options.tilesHigh;
     });
     reader.ifSet("units", [&](const QString &value) {

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kYes = 6;
-constexpr int kNo = 7;
 constexpr int kBarWidth = 30;
 
 // Set by Ctrl+C while a run is going; read between tiles like the window's Cancel button.
@@ -46,11 +44,11 @@ TerminalListener::~TerminalListener()
 int TerminalListener::askYesNoCancel(const QString &text, const QString &title)
 {
     if (m_overwrite)
-        return kYes;
+        return kAnswerYes;
     m_refused = true;
     printMessage(m_err, title, text);
     printMessage(m_err, QString(), CliStrings::kFolderExistsRefused);
-    return kNo;
+    return kAnswerNo;
 }
 
 void TerminalListener::showMessage(const QString &text, const QString &title, MessageIcon)

@@ -7,7 +7,10 @@ enum class Units : int {
     Millimetres = 1,
 };
 
+// The inch in the metric units the program converts to.
 inline constexpr double kMillimetresPerInch = 25.4;
+inline constexpr double kCentimetresPerInch = 2.54;
+inline constexpr double kMetresPerInch = 0.0254;
 
 // Unit codes as stored in records and settings: 0 inches, anything else millimetres.
 inline constexpr Units unitsFromCode(int code) { return code == 0 ? Units::Inches : Units::Millimetres; }

@@ -1,5 +1,6 @@
 #include "imaging/ImageObject.h"
 
+#include "common/Units.h"
 #include "common/Rounding.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageEncoder.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
 constexpr std::int32_t kMaxPixelsPerInch = 1'000'000;
 constexpr int kMaxPointSize = 2000;
 // Text is sized at the customary 96 pixels per inch, whatever resolution the image is

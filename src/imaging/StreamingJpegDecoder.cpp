@@ -1,5 +1,6 @@
 #include "imaging/StreamingJpegDecoder.h"
 
+#include "common/Units.h"
 #include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageDataCompleteness.h"
@@ -130,7 +131,6 @@ QByteArray colourProfileOf(Codec &codec)
 // The resolution Qt reads from the JFIF header, in whole pixels per inch.
 void takeResolution(const jpeg_decompress_struct &info, ImageObject &image)
 {
-    constexpr double kCentimetresPerInch = 2.54;
     const auto perInch = [&info](UINT16 density) -> std::int32_t {
         if (info.density_unit == 1)
             return density;

@@ -7,6 +7,13 @@
 #include <array>
 #include <cstdint>
 
+// The ranges of the layout's controls: 1 to 25 tiles a side, zoom 0 to 400 percent,
+// placement 0 to 200 with 100 centred.
+inline constexpr int kMaxTilesPerSide = 25;
+inline constexpr int kMaxZoom = 400;
+inline constexpr int kMaxPlacement = 200;
+inline constexpr int kCentredPlacement = kMaxPlacement / 2;
+
 // Everything that describes one poster: the image, the tile grid over it, the printed
 // tile size and how image and tiles are turned. A plain value, so the engine can compute
 // with it without any window; the main window keeps one and its controls edit it.

@@ -1,5 +1,6 @@
 #include "layout/OutputReport.h"
 
+#include "common/Units.h"
 #include "common/NumberFormat.h"
 #include "layout/PosterFit.h"
 #include "layout/TileSizeRules.h"
@@ -7,7 +8,6 @@
 
 namespace {
 
-constexpr double kCentimetresPerInch = 2.54;
 
 QString trimmedFormat(double value, const QString &mask, const QLocale &locale)
 {

@@ -32,6 +32,3 @@ struct ImageCoverage
 // Nothing when the image has no pixels or the zoom is outside 0 to 400.
 std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterShape &shape);
 
-inline constexpr int kMaxTilesPerSide = 25;
-inline constexpr int kMaxZoom = 400;
-inline constexpr int kMaxPlacement = 200;

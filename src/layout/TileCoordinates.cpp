@@ -58,8 +58,8 @@ struct GridFrame
 
 std::optional<GridFrame> placeGrid(const LayoutState &state, const ImageCoverage &coverage)
 {
-    const double h = state.iHPlacement / 200.0;
-    const double v = state.iVPlacement / 200.0;
+    const double h = state.iHPlacement / double(kMaxPlacement);
+    const double v = state.iVPlacement / double(kMaxPlacement);
 
     const std::optional<std::int32_t> width = nearestInt32(coverage.usedWidth());
     const std::optional<std::int32_t> height = nearestInt32(coverage.usedHeight());

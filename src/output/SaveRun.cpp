@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kYesAnswer = 6;
 
 using ProgressClose = SaveRunListener::ProgressClose;
 using Icon = SaveRunListener::MessageIcon;
@@ -103,7 +102,7 @@ std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
         return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
     if (m_fileSystem.folderExists(folder)) {
         const int answer = m_listener.askYesNoCancel(folderExistsQuestion(folder), OutputStrings::kFolderExistsTitle);
-        if (answer == kYesAnswer)
+        if (answer == kAnswerYes)
             return std::nullopt;
         return SaveRunOutcome::Declined;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/MessageSeam.h"
+
 #include <QString>
 
 // How the save run reaches the person watching it. The save dialog implements this with
@@ -8,14 +10,15 @@
 class SaveRunListener
 {
 public:
-    enum class MessageIcon { Critical, Information };
+    using MessageIcon = ::MessageIcon;
     // What happens to the progress window when a run stops early: closed on the next
     // timer tick (its status set to 1) or unloaded at once.
     enum class ProgressClose { OnNextTick, Now };
 
     virtual ~SaveRunListener() = default;
 
-    // The folder exists already: 6 Yes, 7 No, 2 Cancel. Only Yes lets the run go on.
+    // The folder exists already: kAnswerYes, kAnswerNo or kAnswerCancel. Only Yes lets
+    // the run go on.
     virtual int askYesNoCancel(const QString &text, const QString &title) = 0;
     virtual void showMessage(const QString &text, const QString &title, MessageIcon icon) = 0;
 

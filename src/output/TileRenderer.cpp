@@ -1,5 +1,6 @@
 #include "output/TileRenderer.h"
 
+#include "common/Units.h"
 #include "common/Rounding.h"
 #include "imaging/ImageLimits.h"
 #include "layout/TileSizeRules.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
 
 enum Edge { Top = 0, Right = 1, Bottom = 2, Left = 3 };
 

@@ -17,8 +17,7 @@ int SaveRunWindows::askYesNoCancel(const QString &text, const QString &title)
 
 void SaveRunWindows::showMessage(const QString &text, const QString &title, MessageIcon icon)
 {
-    messages().showMessage(text, title,
-                           icon == MessageIcon::Critical ? ::MessageIcon::Critical : ::MessageIcon::Information);
+    messages().showMessage(text, title, icon);
 }
 
 void SaveRunWindows::showProgress(const QString &message)

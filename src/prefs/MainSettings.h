@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/LayoutState.h"
 #include "prefs/PreferenceStore.h"
 
 #include <QString>
@@ -35,4 +36,4 @@ void writeMainSettings(const PreferenceStore &store, const MainSettings &setting
 // Reads every setting back. A value that is missing, unreadable or out of range falls
 // back on its default. profileCount is the number of edge calibration profiles and
 // tileListCount the number of entries of each tile-count list.
-MainSettings readMainSettings(const PreferenceStore &store, int profileCount, int tileListCount = 25);
+MainSettings readMainSettings(const PreferenceStore &store, int profileCount, int tileListCount = kMaxTilesPerSide);
