@@ -32,7 +32,7 @@ LayoutState posterOnLargeImage(int tilesPerSide)
 
 std::unique_ptr<ImageObject> filledImage(int width, int height)
 {
-    std::unique_ptr<ImageObject> image = CreateImageObject();
+    std::unique_ptr<ImageObject> image = createImageObject();
     if (!image || !image->NewImage(width, height, 0x336699))
         return nullptr;
     return image;
@@ -47,7 +47,7 @@ static void BM_RedrawOnArrowTick(benchmark::State &bench)
 {
     LayoutState state = posterOnLargeImage(int(bench.range(0)));
     const std::unique_ptr<ImageObject> display = filledImage(kCanvasWidth, kCanvasHeight);
-    const std::unique_ptr<ImageObject> overlay = CreateImageObject();
+    const std::unique_ptr<ImageObject> overlay = createImageObject();
     if (!display || !overlay) {
         bench.SkipWithError("cannot make the canvas images");
         return;

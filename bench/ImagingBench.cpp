@@ -15,7 +15,7 @@ constexpr int kTileSide = 2000;
 
 std::unique_ptr<ImageObject> createImage()
 {
-    std::unique_ptr<ImageObject> image = CreateImageObject();
+    std::unique_ptr<ImageObject> image = createImageObject();
     if (!image)
         throw std::runtime_error("no image object");
     return image;

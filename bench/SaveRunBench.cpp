@@ -88,7 +88,7 @@ void BM_SaveRun48MegapixelJpeg4x3(benchmark::State &state)
     SilentListener listener;
 
     for (auto _ : state) {
-        std::unique_ptr<ImageObject> source = CreateImageObject();
+        std::unique_ptr<ImageObject> source = createImageObject();
         if (!source->LoadFile(photo)) {
             state.SkipWithError("could not load the generated photo");
             return;

@@ -408,7 +408,7 @@ void frmMain::InitMainCaptions()
     Drive1->setToolTip(kDriveTip);
     for (QLabel *value : {lblFinalSize, lblResolution, lblQuality, lblMPixVal, lblLrValue, lblTbValue})
         value->setText(kNoValue);
-    lblZoomAmount->setText(ZoomReadoutText(scrZoom->value()));
+    lblZoomAmount->setText(zoomReadoutText(scrZoom->value()));
     FillMainLists();
 }
 
@@ -456,12 +456,12 @@ void frmMain::wireEvents()
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);
     connect(cmdEditPaperSize, &QToolButton::clicked, this, &frmMain::OpenPaperDialog);
     connect(mnuPaperSize, &QAction::triggered, this, &frmMain::OpenPaperDialog);
-    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::OpenEdgeCalibration);
-    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::OpenEdgeCalibration);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmMain::openEdgeCalibration);
+    connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::openEdgeCalibration);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdQuit_Click);
     connect(mnuContent, &QAction::triggered, this, &frmMain::OpenHelpFile);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -578,10 +578,10 @@ void frmMain::selectProfile(int index)
 
 void frmMain::createImageObjects()
 {
-    m_img = CreateImageObject();
-    m_imgDisplay = CreateImageObject();
-    m_imgOverlay = CreateImageObject();
-    m_imgSpare = CreateImageObject();
+    m_img = createImageObject();
+    m_imgDisplay = createImageObject();
+    m_imgOverlay = createImageObject();
+    m_imgSpare = createImageObject();
     // The fatal-error handler ends the program when an image cannot be made; should it
     // return, going on without images is still impossible.
     if (!m_img || !m_imgDisplay || !m_imgOverlay || !m_imgSpare)
@@ -617,7 +617,7 @@ bool frmMain::checkTileSizes()
 
 void frmMain::ShowTileSizeWarning()
 {
-    messages().showMessage(TileSizeWarningText(m_layout.units), LayoutStrings::kInvalidTileSizeTitle,
+    messages().showMessage(tileSizeWarningText(m_layout.units), LayoutStrings::kInvalidTileSizeTitle,
                            MessageIcon::Critical);
 }
 
@@ -1020,7 +1020,7 @@ void frmMain::cmbRotate_Click()
 
 void frmMain::scrZoom_Change()
 {
-    lblZoomAmount->setText(ZoomReadoutText(scrZoom->value()));
+    lblZoomAmount->setText(zoomReadoutText(scrZoom->value()));
     RedrawCanvas();
     UpdateOutputSize();
     UpdatePlacementLabels();
@@ -1146,7 +1146,7 @@ void frmMain::setWhMarginLockedVal(int iNewVal)
         SavePreferences();
 }
 
-void frmMain::OpenEdgeCalibration()
+void frmMain::openEdgeCalibration()
 {
     refreshLayoutInputs();
     EdgeCalibrationRequest request;
@@ -1176,7 +1176,7 @@ void frmMain::OpenHelpFile()
     m_help->showFile(m_helpFile);
 }
 
-void frmMain::ShowAbout()
+void frmMain::showAbout()
 {
     if (m_about.isNull())
         m_about = new frmAbout(this);

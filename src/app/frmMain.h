@@ -71,7 +71,7 @@ public:
 
     // Help and about
     void OpenHelpFile();
-    void ShowAbout();
+    void showAbout();
 
     // Called by the paper dialog when the user accepts a paper.
     bool setNewTileVals(const QString &sNewCurPaperName, Units iNewCurUnits, double dNewCurTileWidth,
@@ -163,7 +163,7 @@ private:
     void cmdSaveNow_Click();
     void OpenPaperDialog();
     // The "Edit" button beside the profile list and the Tools menu entry both open it.
-    void OpenEdgeCalibration();
+    void openEdgeCalibration();
     int refillProfileList();
     void mirrorTileCounts();
     void stopArrowPad();

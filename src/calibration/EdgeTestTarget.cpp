@@ -80,7 +80,7 @@ bool EdgeTestTarget::CreateEdgeTestImage(double heightInches, double widthInches
 {
     m_error = false;
     m_errorText.clear();
-    m_image = CreateImageObject();
+    m_image = createImageObject();
     if (!m_image)
         return fail(ImagingStrings::kInitializationFailed);
 

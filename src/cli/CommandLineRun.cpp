@@ -127,7 +127,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
               QTextStream &err, bool errIsTerminal)
 {
     // The checks of the window's Save button come first, with its messages.
-    const SaveEntry entry = CheckSaveEntry(layout, QFileInfo(options.imagePath).fileName());
+    const SaveEntry entry = checkSaveEntry(layout, QFileInfo(options.imagePath).fileName());
     if (!entry.suggestion)
         return runFailed(err, entry.refusal.title, entry.refusal.text);
     const std::optional<Destination> destination = destinationOf(options, entry.suggestion->newFolderName);

@@ -30,7 +30,7 @@ PosterReportResult makePosterReport(const LayoutState &layout)
     double width = 0.0;
     double height = 0.0;
     if (!CheckTileSizes(layout, width, height))
-        return refused(LayoutStrings::kInvalidTileSizeTitle, TileSizeWarningText(layout.units, c));
+        return refused(LayoutStrings::kInvalidTileSizeTitle, tileSizeWarningText(layout.units, c));
 
     PosterReport report;
     report.tilesWide = layout.tilesWide();

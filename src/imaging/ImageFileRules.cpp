@@ -53,7 +53,7 @@ LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees)
     if (!isImageRotation(rotationDegrees))
         return loadFailure(QString());
 
-    std::unique_ptr<ImageObject> image = CreateImageObject();
+    std::unique_ptr<ImageObject> image = createImageObject();
     if (!image)
         return loadFailure(QString());
     if (const ImagingResult loaded = image->LoadFile(path); !loaded)

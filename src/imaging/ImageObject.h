@@ -11,7 +11,7 @@
 #include <cstdint>
 
 // One raster image: loaded, drawn on, turned, resampled and written by the rest of the
-// program. Every ImageObject comes from CreateImageObject (ImageObjectFactory.h).
+// program. Every ImageObject comes from createImageObject (ImageObjectFactory.h).
 //
 // Colours are 24-bit RGB values with red in the low byte (0x00BBGGRR). The resolution
 // (pixels per inch) travels with the object: loading a file or copying another object

@@ -76,12 +76,12 @@ bool imagingLibraryReady()
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr && codecsAvailable;
 }
 
-std::unique_ptr<ImageObject> CreateImageObject()
+std::unique_ptr<ImageObject> createImageObject()
 {
-    return CreateImageObject(imagingLibraryReady);
+    return createImageObject(imagingLibraryReady);
 }
 
-std::unique_ptr<ImageObject> CreateImageObject(const ImagingReadinessCheck &readinessCheck)
+std::unique_ptr<ImageObject> createImageObject(const ImagingReadinessCheck &readinessCheck)
 {
     try {
         if (!readinessCheck || !readinessCheck()) {

@@ -24,5 +24,5 @@ using ImagingReadinessCheck = std::function<bool()>;
 // The one way to make an ImageObject. When the imaging library is not ready, or creation
 // fails in any other way, the fatal-error handler is called with the matching message;
 // should the handler return, the result is empty.
-std::unique_ptr<ImageObject> CreateImageObject();
-std::unique_ptr<ImageObject> CreateImageObject(const ImagingReadinessCheck &readinessCheck);
+std::unique_ptr<ImageObject> createImageObject();
+std::unique_ptr<ImageObject> createImageObject(const ImagingReadinessCheck &readinessCheck);

@@ -174,7 +174,7 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
     if (width != header.width || height != header.height || !ImageLimits::isAllowedImageSize(width, height))
         return nullptr;
 
-    decoder->m_image = CreateImageObject();
+    decoder->m_image = createImageObject();
     if (!decoder->m_image || !decoder->m_image->NewImage(std::int32_t(width), std::int32_t(height), 0))
         return nullptr;
     takeResolution(codec.info, *decoder->m_image);

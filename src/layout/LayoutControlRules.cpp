@@ -49,7 +49,7 @@ void chooseLockWh(LayoutState &state, bool locked)
         state.tilesHighIndex = state.tilesWideIndex;
 }
 
-QString ZoomReadoutText(int zoom)
+QString zoomReadoutText(int zoom)
 {
     return CanvasStrings::kZoomReadoutOpen + QString::number(zoom) + CanvasStrings::kZoomReadoutClose;
 }

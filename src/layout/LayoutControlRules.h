@@ -18,7 +18,7 @@ bool chooseTilesHigh(LayoutState &state, int index);
 void chooseLockWh(LayoutState &state, bool locked);
 
 // The zoom readout beside the scroll bar, e.g. "(25%)".
-QString ZoomReadoutText(int zoom);
+QString zoomReadoutText(int zoom);
 
 // The clockwise turn, in degrees (0, 90, 180 or 270), from one absolute image angle to
 // another. Nothing unless both are 0, 90, 180 or 270.

@@ -111,7 +111,7 @@ std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelA
     if (!state.bImgSelected)
         return std::nullopt;
     TileCoords coords;
-    if (CalcTileCoord(state, coords) <= 0 || !FitTilesToImage(coords, source.width(), source.height()))
+    if (CalcTileCoord(state, coords) <= 0 || !fitTilesToImage(coords, source.width(), source.height()))
         return std::nullopt;
     const std::optional<PreviewCut> cut = previewCut(coords, box);
     if (!cut)

@@ -142,7 +142,7 @@ int CalcTileCoord(const LayoutState &state, TileCoords &coords)
     return count;
 }
 
-bool FitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height)
+bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height)
 {
     for (int t = 0; t < coords.count(); ++t) {
         if (coords.left(t) < 0 || coords.top(t) < 0 || coords.right(t) < coords.left(t)

@@ -53,4 +53,4 @@ int CalcTileCoord(const LayoutState &state, TileCoords &coords);
 // such an edge is cut at the image's last column or row, so that tile comes out one pixel
 // narrower or shorter. Returns false, changing nothing, when a rectangle is empty or lies
 // further outside (a layout computed for another image size).
-bool FitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height);
+bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height);

@@ -86,7 +86,7 @@ double GetFinalImgWhRatio(const LayoutState &state)
     return shape ? shape->ratio : 0.0;
 }
 
-QString TileSizeWarningText(Units units, const QLocale &locale)
+QString tileSizeWarningText(Units units, const QLocale &locale)
 {
     const double scale = units == Units::Inches ? 1.0 : kMillimetresPerInch;
     const QString mask = QStringLiteral("##0.00");

@@ -34,4 +34,4 @@ double GetFinalImgWhRatio(const LayoutState &state);
 
 // The message shown when the tile size check fails, with the limits in the given unit.
 // Its title is LayoutStrings::kInvalidTileSizeTitle.
-QString TileSizeWarningText(Units units, const QLocale &locale = QLocale());
+QString tileSizeWarningText(Units units, const QLocale &locale = QLocale());

@@ -5,16 +5,16 @@
 #include "resources/LayoutStrings.h"
 #include "resources/OutputStrings.h"
 
-SaveEntry CheckSaveEntry(const LayoutState &layout, const QString &imageFileName)
+SaveEntry checkSaveEntry(const LayoutState &layout, const QString &imageFileName)
 {
     double width = 0.0;
     double height = 0.0;
     if (!CheckTileSizes(layout, width, height))
-        return {std::nullopt, {TileSizeWarningText(layout.units), LayoutStrings::kInvalidTileSizeTitle}};
+        return {std::nullopt, {tileSizeWarningText(layout.units), LayoutStrings::kInvalidTileSizeTitle}};
 
     TileCoords coords;
     if (CalcTileCoord(layout, coords) <= 0)
         return {std::nullopt, {OutputStrings::kInvalidTileInfo, OutputStrings::kInvalidTileInfoTitle}};
 
-    return SuggestSaveNames(imageFileName);
+    return suggestSaveNames(imageFileName);
 }

@@ -48,10 +48,10 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
 {
     if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
         return {RenderStatus::CutFailed, std::nullopt, true};
-    const RenderedTile tile = RenderTileForEncoding(source, coords, t, run);
+    const RenderedTile tile = renderTileForEncoding(source, coords, t, run);
     if (tile.status != RenderStatus::Ok)
         return {tile.status, std::nullopt};
-    return {RenderStatus::Ok, EncodeTile(tile.image, fileType)};
+    return {RenderStatus::Ok, encodeTile(tile.image, fileType)};
 }
 
 } // namespace
@@ -82,13 +82,13 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (CalcTileCoord(m_request.layout, coords) <= 0)
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
     TileCoords cuts = coords;
-    if (!FitTilesToImage(cuts, source.width(), source.height()))
+    if (!fitTilesToImage(cuts, source.width(), source.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     // Without a parent the folder would be made at the root of the file system.
     if (m_request.parentFolder.isEmpty())
         return stopBeforeProgress(problemText(OutputStrings::kSelectFolderLocation), OutputStrings::kErrorTitle);
-    const QString folder = DestinationFolderPath(m_request.parentFolder, m_request.newFolderName);
+    const QString folder = destinationFolderPath(m_request.parentFolder, m_request.newFolderName);
     if (const std::optional<SaveRunOutcome> stopped = prepareFolder(folder))
         return *stopped;
 
@@ -98,7 +98,7 @@ SaveRunOutcome SaveRun::processSaveNow()
 
 std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
 {
-    if (!IsConfinedName(m_request.newFolderName))
+    if (!isConfinedName(m_request.newFolderName))
         return stopBeforeProgress(couldNotCreateFolderText(folder), OutputStrings::kCanNotContinueTitle);
     if (m_fileSystem.folderExists(folder)) {
         const int answer = m_listener.askYesNoCancel(folderExistsQuestion(folder), OutputStrings::kFolderExistsTitle);

@@ -27,7 +27,7 @@ QString extensionOf(ImageFileType fileType)
 // The destination folder as the start of a file path: "/" follows a new folder's name.
 QString folderPrefix(const QString &parentFolder, const QString &newFolderName)
 {
-    const QString folder = DestinationFolderPath(parentFolder, newFolderName);
+    const QString folder = destinationFolderPath(parentFolder, newFolderName);
     return newFolderName.isEmpty() ? folder : folder + kSeparator;
 }
 
@@ -44,12 +44,12 @@ std::optional<ImageFileType> fileTypeOfExtension(const QString &extension)
 
 } // namespace
 
-QString DestinationFolderPath(const QString &parentFolder, const QString &newFolderName)
+QString destinationFolderPath(const QString &parentFolder, const QString &newFolderName)
 {
     return withTrailingSeparator(parentFolder) + newFolderName;
 }
 
-bool IsConfinedName(const QString &name)
+bool isConfinedName(const QString &name)
 {
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String("..");
 }
@@ -62,7 +62,7 @@ TileFileName MakeTileFileName(const QString &parentFolder, const QString &newFol
         return {{}, OutputStrings::kFileExtensionNotSelected, -1};
     if (parentFolder.isEmpty())
         return {{}, OutputStrings::kSelectFolderLocation, -1};
-    if (!IsConfinedName(baseName))
+    if (!isConfinedName(baseName))
         return {{}, OutputStrings::kInvalidBaseFileName, -1};
 
     const QString number = QString::number(tileNumber).rightJustified(3, QLatin1Char('0'));
@@ -90,12 +90,12 @@ QString SplitPathLabel(const QString &original, int insertWinStart, int insertWi
     return result;
 }
 
-QString SaveFolderLabelText(const QString &parentFolder, const QString &newFolderName)
+QString saveFolderLabelText(const QString &parentFolder, const QString &newFolderName)
 {
     return SplitPathLabel(folderPrefix(parentFolder, newFolderName), 55, 78);
 }
 
-SaveEntry SuggestSaveNames(const QString &imageFileName)
+SaveEntry suggestSaveNames(const QString &imageFileName)
 {
     constexpr int extensionWithDot = 4;
     if (imageFileName.size() <= extensionWithDot)

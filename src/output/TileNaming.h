@@ -14,11 +14,11 @@ inline constexpr int kNoFileTypeCode = 0;
 
 // The folder the tiles are written into: the parent, a "/" unless it ends with one, then
 // the new folder's name. No trailing "/" is added, so an empty name gives the parent.
-QString DestinationFolderPath(const QString &parentFolder, const QString &newFolderName);
+QString destinationFolderPath(const QString &parentFolder, const QString &newFolderName);
 
 // True when a folder or base name stays inside the folder it is placed in: no "/" or
 // "\\" and not "..". Such names would otherwise reach outside the chosen parent.
-bool IsConfinedName(const QString &name);
+bool isConfinedName(const QString &name);
 
 struct TileFileName
 {
@@ -41,7 +41,7 @@ QString SplitPathLabel(const QString &original, int insertWinStart, int insertWi
 
 // The text of the save dialog's destination label: the destination folder with a
 // trailing "/" when a new folder name is given, wrapped for the label.
-QString SaveFolderLabelText(const QString &parentFolder, const QString &newFolderName);
+QString saveFolderLabelText(const QString &parentFolder, const QString &newFolderName);
 
 // What the save dialog suggests for the chosen image file, or why it refuses to open.
 struct SaveSuggestion
@@ -65,4 +65,4 @@ struct SaveEntry
 
 // Suggestions from the selected image file name: the last four characters are taken as
 // the extension with its dot, and only "bmp", "tif" and "jpg" (any case) are accepted.
-SaveEntry SuggestSaveNames(const QString &imageFileName);
+SaveEntry suggestSaveNames(const QString &imageFileName);

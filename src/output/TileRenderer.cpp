@@ -80,7 +80,7 @@ RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, c
     }
     if (tile.isNull())
         return {RenderStatus::CutFailed, {}};
-    StampResolution(tile, run.stampedResolution());
+    stampResolution(tile, run.stampedResolution());
     // The source's colour profile goes into every tile unchanged; the pixels are not converted.
     tile.setColorSpace(source.colorSpace());
     return {RenderStatus::Ok, std::move(tile)};
@@ -93,7 +93,7 @@ std::int32_t TileRunValues::stampedResolution() const
     return resamplesTiles() ? std::int32_t(kMinCompensationPixelsPerInch) : resolutionTag;
 }
 
-std::optional<std::int32_t> ResolutionTagOf(double pixelsPerInch)
+std::optional<std::int32_t> resolutionTagOf(double pixelsPerInch)
 {
     if (!(pixelsPerInch > 0.0))
         return std::nullopt;
@@ -118,7 +118,7 @@ std::optional<TileRunValues> PrepareTileRun(const LayoutState &layout, const Til
     const qint64 referenceExtent = run.rotated ? qint64(coords.bottom(0)) - coords.top(0) + 1
                                                : qint64(coords.right(0)) - coords.left(0) + 1;
     run.pixelsPerInch = double(referenceExtent) / printableWidth;
-    const std::optional<std::int32_t> tag = ResolutionTagOf(run.pixelsPerInch);
+    const std::optional<std::int32_t> tag = resolutionTagOf(run.pixelsPerInch);
     if (!tag || !std::isfinite(run.pixelsPerInch))
         return std::nullopt;
     run.resolutionTag = *tag;
@@ -130,7 +130,7 @@ RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, c
     return renderTile(source, coords, t, run, false);
 }
 
-RenderedTile RenderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
+RenderedTile renderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
                                    const TileRunValues &run)
 {
     return renderTile(source, coords, t, run, true);
@@ -194,7 +194,7 @@ std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInc
     return padded;
 }
 
-void StampResolution(QImage &image, std::int32_t pixelsPerInch)
+void stampResolution(QImage &image, std::int32_t pixelsPerInch)
 {
     const int dotsPerMetre = nearestInt32(pixelsPerInch / kMetresPerInch).value_or(0);
     image.setDotsPerMeterX(dotsPerMetre);

@@ -31,7 +31,7 @@ struct TileRunValues
 
 // pixelsPerInch rounded to the nearest whole number (halves to even), at least 2;
 // nothing when it is not a finite positive number within range.
-std::optional<std::int32_t> ResolutionTagOf(double pixelsPerInch);
+std::optional<std::int32_t> resolutionTagOf(double pixelsPerInch);
 
 // The run values of a layout whose tile rectangles are coords. Nothing when the tile
 // density cannot be computed (no printable width or no tile).
@@ -53,7 +53,7 @@ RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, c
 // The same tile for encoding at once: a tile that is neither turned nor widened is not
 // copied out but reads the source's pixels in place, which saves a copy of every pixel
 // of the poster. Such a tile must not outlive the source, and nothing may draw on it.
-RenderedTile RenderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
+RenderedTile renderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
                                    const TileRunValues &run);
 
 // A quarter turn counter-clockwise: the right edge becomes the top edge, the source's
@@ -68,4 +68,4 @@ std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInc
                                          const std::array<double, 4> &trims);
 
 // Records the resolution, in pixels per inch, that the encoded file carries.
-void StampResolution(QImage &image, std::int32_t pixelsPerInch);
+void stampResolution(QImage &image, std::int32_t pixelsPerInch);

@@ -2,7 +2,7 @@
 
 #include "imaging/ImageEncoder.h"
 
-std::optional<QByteArray> EncodeTile(const QImage &tile, ImageFileType fileType)
+std::optional<QByteArray> encodeTile(const QImage &tile, ImageFileType fileType)
 {
     QByteArray bytes;
     if (!encodeImage(tile, fileType, bytes))

@@ -12,7 +12,7 @@
 // A tile is encoded once: the room check measures these bytes and exactly these bytes are
 // written. Keeping encoding apart from writing lets tiles be encoded in parallel while
 // the files are still written in tile order.
-std::optional<QByteArray> EncodeTile(const QImage &tile, ImageFileType fileType);
+std::optional<QByteArray> encodeTile(const QImage &tile, ImageFileType fileType);
 
 // True when the encoded tile fits into the free space of the folder's volume; also true
 // when that space cannot be read, so an unknown value never blocks a save.

@@ -49,7 +49,7 @@ frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const 
                                                const QString &currentFolder, const QString &selectedFileName,
                                                QWidget *parent)
 {
-    const SaveEntry entry = CheckSaveEntry(layout, selectedFileName);
+    const SaveEntry entry = checkSaveEntry(layout, selectedFileName);
     if (!entry.suggestion) {
         messages().showMessage(entry.refusal.text, entry.refusal.title, MessageIcon::Critical);
         return nullptr;
@@ -243,7 +243,7 @@ int frmSaveTiles::selectedFileTypeCode() const
 void frmSaveTiles::UpdateSaveFolderLabel()
 {
     // The wrapped text breaks lines with CR LF; the label breaks on LF alone.
-    QString text = SaveFolderLabelText(dirTilePath(), txtNewFolderName->text());
+    QString text = saveFolderLabelText(dirTilePath(), txtNewFolderName->text());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblPath->setText(text);
 }

@@ -325,7 +325,7 @@ TEST_F(MainWindowTest, HelpNamesTheMissingManualOrShowsIt)
 TEST_F(MainWindowTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
 {
     frmMain &window = start();
-    window.ShowAbout();
+    window.showAbout();
     auto *about = window.findChild<frmAbout *>();
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "Quiltera");

@@ -58,7 +58,7 @@ TEST(EdgeStripes, FollowTheEdgeDistanceRuleOnImagesOfAnySize)
     // Wide, tall, tiny and just-wider-than-the-border images, the interior untouched.
     for (const auto &[width, height] : {std::pair{200, 90}, {70, 150}, {5, 3}, {65, 65}}) {
         SCOPED_TRACE(testing::Message() << width << " x " << height);
-        std::unique_ptr<ImageObject> image = CreateImageObject();
+        std::unique_ptr<ImageObject> image = createImageObject();
         ASSERT_TRUE(image->NewImage(width, height, 0xFFFFFF));
         ASSERT_TRUE(DrawEdgeStripes(image->PixelArray()));
         expectStripedBorder(image->ConstPixelArray());

@@ -52,9 +52,9 @@ QByteArray expectedTile(const QImage &source, const QJsonArray &rectangle, int r
     const int left = rectangle[0].toInt();
     const int top = rectangle[1].toInt();
     QImage tile = source.copy(left, top, rectangle[2].toInt() - left + 1, rectangle[3].toInt() - top + 1);
-    StampResolution(tile, resolutionTag);
+    stampResolution(tile, resolutionTag);
     tile.setColorSpace(source.colorSpace());
-    return EncodeTile(tile, type).value_or(QByteArray());
+    return encodeTile(tile, type).value_or(QByteArray());
 }
 
 // Shows nothing: records only whether a message or the progress close came.

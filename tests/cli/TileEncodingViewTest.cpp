@@ -38,7 +38,7 @@ TEST(TileForEncoding, ReadsTheSourceInPlaceWithoutTouchingIt)
 {
     const QImage source = pattern(QImage::Format_RGB32);
     const QImage before = source.copy();
-    const RenderedTile tile = RenderTileForEncoding(source, oneTile(5, 7, 24, 21), 0, plainRun());
+    const RenderedTile tile = renderTileForEncoding(source, oneTile(5, 7, 24, 21), 0, plainRun());
     ASSERT_EQ(tile.status, RenderStatus::Ok);
     EXPECT_EQ(tile.image.constScanLine(0), source.constScanLine(7) + 5 * 4) << "the tile was copied out";
     EXPECT_EQ(tile.image, RenderTile(source, oneTile(5, 7, 24, 21), 0, plainRun()).image);
@@ -53,13 +53,13 @@ TEST(TileForEncoding, TurnedWidenedOrOtherFormatTilesAreTheirOwn)
     const QImage source = pattern(QImage::Format_RGB32);
     TileRunValues turned = plainRun();
     turned.rotated = true;
-    const RenderedTile tile = RenderTileForEncoding(source, oneTile(0, 0, 9, 4), 0, turned);
+    const RenderedTile tile = renderTileForEncoding(source, oneTile(0, 0, 9, 4), 0, turned);
     ASSERT_EQ(tile.status, RenderStatus::Ok);
     EXPECT_EQ(tile.image.size(), QSize(5, 10));
     EXPECT_EQ(tile.image.pixel(0, 0), source.pixel(9, 0));
 
     const QImage rgb888 = pattern(QImage::Format_RGB888);
-    const RenderedTile converted = RenderTileForEncoding(rgb888, oneTile(1, 1, 10, 10), 0, plainRun());
+    const RenderedTile converted = renderTileForEncoding(rgb888, oneTile(1, 1, 10, 10), 0, plainRun());
     ASSERT_EQ(converted.status, RenderStatus::Ok);
     EXPECT_EQ(converted.image.format(), QImage::Format_RGB32);
     EXPECT_EQ(converted.image.pixel(0, 0), rgb888.pixel(1, 1));

@@ -80,7 +80,7 @@ TEST(WindowParity, CommandLineTilesMatchTheWindowsByteForByte)
             picture.setPixel(x, y, qRgb(x * 255 / 1800, y * 255 / 1200, (x * y) % 251));
     const QString photo = dir.filePath("beach.jpg");
     ASSERT_TRUE(picture.save(photo, "jpeg"));
-    std::unique_ptr<ImageObject> source = CreateImageObject();
+    std::unique_ptr<ImageObject> source = createImageObject();
     ASSERT_TRUE(source->LoadFile(photo));
 
     const QStringList common{"--tiles", "3x2", "--custom-paper", "8x10", "--margins", "0,0,0,0",
@@ -126,7 +126,7 @@ TEST(WindowParity, CommandLineTilesMatchTheWindowsByteForByte)
             EXPECT_EQ(contentOf(cliFolder + "/" + names[t]), windowBytes);
             const RenderedTile tile = RenderTile(source->image(), coords, t, *tileRun);
             ASSERT_EQ(tile.status, RenderStatus::Ok);
-            EXPECT_EQ(EncodeTile(tile.image, poster.type), std::optional<QByteArray>(windowBytes));
+            EXPECT_EQ(encodeTile(tile.image, poster.type), std::optional<QByteArray>(windowBytes));
         }
     }
 }

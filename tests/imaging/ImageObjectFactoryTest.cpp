@@ -31,7 +31,7 @@ private:
 TEST_F(RecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
 {
     EXPECT_TRUE(imagingLibraryReady());
-    const std::unique_ptr<ImageObject> image = CreateImageObject();
+    const std::unique_ptr<ImageObject> image = createImageObject();
     ASSERT_NE(image, nullptr);
     EXPECT_TRUE(image->IsEmpty());
     EXPECT_EQ(image->Width(), 0);
@@ -40,15 +40,15 @@ TEST_F(RecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
 
 TEST_F(RecordingFatalErrors, ReportsAnUnusableLibrary)
 {
-    EXPECT_EQ(CreateImageObject([] { return false; }), nullptr);
-    EXPECT_EQ(CreateImageObject(ImagingReadinessCheck()), nullptr);
+    EXPECT_EQ(createImageObject([] { return false; }), nullptr);
+    EXPECT_EQ(createImageObject(ImagingReadinessCheck()), nullptr);
     const QString expected = ImagingStrings::kErrorTitle + " | " + ImagingStrings::kInitializationFailed;
     EXPECT_EQ(m_messages, QStringList({expected, expected}));
 }
 
 TEST_F(RecordingFatalErrors, ReportsAnyOtherFailureInsideCreation)
 {
-    EXPECT_EQ(CreateImageObject([]() -> bool { throw std::runtime_error("broken"); }), nullptr);
+    EXPECT_EQ(createImageObject([]() -> bool { throw std::runtime_error("broken"); }), nullptr);
     EXPECT_EQ(m_messages,
               QStringList({ImagingStrings::kErrorTitle + " | " + ImagingStrings::kInitializationProcedureFailed}));
 }
@@ -56,7 +56,7 @@ TEST_F(RecordingFatalErrors, ReportsAnyOtherFailureInsideCreation)
 TEST(ImagingFatalErrorHandler, DefaultEndsTheProgramWithTheMessage)
 {
     const ImagingFatalErrorHandler previous = setImagingFatalErrorHandler(nullptr);
-    EXPECT_EXIT(CreateImageObject([] { return false; }), ::testing::ExitedWithCode(EXIT_FAILURE),
+    EXPECT_EXIT(createImageObject([] { return false; }), ::testing::ExitedWithCode(EXIT_FAILURE),
                 "Error: Error initializing image object\\.  Can not continue\\.");
     setImagingFatalErrorHandler(previous);
 }

@@ -31,9 +31,9 @@ TEST(TileCountLock, LockedListsFollowEachOther)
     EXPECT_EQ(state.tilesHigh(), 5);
 }
 
-TEST(ZoomReadoutText, ShowsThePercentInBrackets)
+TEST(zoomReadoutText, ShowsThePercentInBrackets)
 {
-    EXPECT_EQ(ZoomReadoutText(25), QStringLiteral("(25%)"));
+    EXPECT_EQ(zoomReadoutText(25), QStringLiteral("(25%)"));
 }
 
 namespace {
@@ -89,7 +89,7 @@ TEST_F(RotateImageToTest, NothingChangesWithoutAUsableTurn)
     EXPECT_EQ(RotateImageTo(*img, state, 360), ImageTurn::Failed);
     EXPECT_EQ(pixelAt(*img, 0, 0), kGridRed);
 
-    std::unique_ptr<ImageObject> empty = CreateImageObject();
+    std::unique_ptr<ImageObject> empty = createImageObject();
     EXPECT_EQ(RotateImageTo(*empty, state, 180), ImageTurn::Failed);
     EXPECT_EQ(state.iImgRotation, 90);
     EXPECT_EQ(state.lImgWidth, 200);

@@ -103,10 +103,10 @@ TEST(TileSizeRules, LimitValuesAndTheirTexts)
 
 TEST(TileSizeRules, WarningTextsInBothUnits)
 {
-    EXPECT_EQ(TileSizeWarningText(Units::Inches, QLocale::c()),
+    EXPECT_EQ(tileSizeWarningText(Units::Inches, QLocale::c()),
               QStringLiteral("You have entered invalid print tile sizes.  The width and height need to be in the "
                              "range of 0.75 to 50.00 inches."));
-    EXPECT_EQ(TileSizeWarningText(Units::Millimetres, QLocale::c()),
+    EXPECT_EQ(tileSizeWarningText(Units::Millimetres, QLocale::c()),
               QStringLiteral("You have entered invalid print tile sizes.  The width and height need to be in the "
                              "range of 19.05 to 1270.00 millimeters."));
     EXPECT_EQ(LayoutStrings::kInvalidTileSizeTitle, QStringLiteral("Invalid Tile Print Size Entered"));

@@ -136,7 +136,7 @@ TEST_F(SaveRunTest, WritesEveryTileInRowOrderInEachFormat)
         ASSERT_EQ(run(request(int(type))), SaveRunOutcome::Completed);
         ASSERT_EQ(filesIn(folder()), tileNames("tile_", 6, extension));
         for (int t = 0; t < 6; ++t) {
-            std::unique_ptr<ImageObject> written = CreateImageObject();
+            std::unique_ptr<ImageObject> written = createImageObject();
             ASSERT_TRUE(written->LoadFile(folder() + "/" + tileNames("tile_", 6, extension)[t]));
             EXPECT_EQ(written->Width(), 80);
             EXPECT_EQ(written->Height(), 100);
@@ -183,7 +183,7 @@ TEST_F(SaveRunTest, CompensationBelow64PixelsPerInchIsStampedWithTheResampledDen
     saveRequest.layout.compensation = true;
     ASSERT_EQ(run(saveRequest), SaveRunOutcome::Completed);
 
-    std::unique_ptr<ImageObject> written = CreateImageObject();
+    std::unique_ptr<ImageObject> written = createImageObject();
     ASSERT_TRUE(written->LoadFile(folder() + "/tile_001.bmp"));
     EXPECT_EQ(written->Width(), 128);
     EXPECT_EQ(written->Height(), 160);

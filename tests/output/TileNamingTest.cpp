@@ -57,9 +57,9 @@ TEST(MakeTileFileName, RefusesBaseNamesThatLeaveTheFolder)
 
 TEST(DestinationFolder, PathAndLabel)
 {
-    EXPECT_EQ(DestinationFolderPath("/home/pics/", "new"), "/home/pics/new");
-    EXPECT_EQ(SaveFolderLabelText("/home/pics", "new"), "/home/pics/new/");
-    EXPECT_EQ(SaveFolderLabelText("/home/pics/", ""), "/home/pics/");
+    EXPECT_EQ(destinationFolderPath("/home/pics/", "new"), "/home/pics/new");
+    EXPECT_EQ(saveFolderLabelText("/home/pics", "new"), "/home/pics/new/");
+    EXPECT_EQ(saveFolderLabelText("/home/pics/", ""), "/home/pics/");
 }
 
 TEST(SplitPathLabel, BreaksAfterSeparatorOnceLineIsLongEnough)
@@ -93,51 +93,51 @@ TEST(SplitPathLabel, BlanksRestartTheRun)
     EXPECT_EQ(SplitPathLabel("", 55, 78), "");
 }
 
-TEST(SuggestSaveNames, SuggestsFromTheImageName)
+TEST(suggestSaveNames, SuggestsFromTheImageName)
 {
-    const SaveEntry entry = SuggestSaveNames("IMG_0042.JPG");
+    const SaveEntry entry = suggestSaveNames("IMG_0042.JPG");
     ASSERT_TRUE(entry.suggestion);
     EXPECT_EQ(entry.suggestion->baseFileName, "IMG_0042_");
     EXPECT_EQ(entry.suggestion->newFolderName, "IMG_0042_poster_images");
     EXPECT_EQ(entry.suggestion->fileType, ImageFileType::Jpeg);
 
-    EXPECT_EQ(SuggestSaveNames("a.bmp").suggestion->fileType, ImageFileType::Bmp);
-    EXPECT_EQ(SuggestSaveNames("scan.TiF").suggestion->fileType, ImageFileType::Tiff);
+    EXPECT_EQ(suggestSaveNames("a.bmp").suggestion->fileType, ImageFileType::Bmp);
+    EXPECT_EQ(suggestSaveNames("scan.TiF").suggestion->fileType, ImageFileType::Tiff);
 }
 
-TEST(SuggestSaveNames, RefusesShortNamesAndOtherTypes)
+TEST(suggestSaveNames, RefusesShortNamesAndOtherTypes)
 {
     for (const QString name : {"scan.jpeg", "a.png", "photo.tiff"}) {
-        const SaveEntry entry = SuggestSaveNames(name);
+        const SaveEntry entry = suggestSaveNames(name);
         EXPECT_FALSE(entry.suggestion) << name.toStdString();
         EXPECT_EQ(entry.refusal.text, "Unable to save - invalid image file type");
         EXPECT_EQ(entry.refusal.title, "Error");
     }
     for (const QString name : {"x.jp", ".jpg", ""}) {
-        const SaveEntry entry = SuggestSaveNames(name);
+        const SaveEntry entry = suggestSaveNames(name);
         EXPECT_FALSE(entry.suggestion) << name.toStdString();
         EXPECT_EQ(entry.refusal.text, "Invalid file chosen.  Can not continue.");
         EXPECT_EQ(entry.refusal.title, "Problem");
     }
 }
 
-TEST(CheckSaveEntry, ChecksLayoutBeforeTheName)
+TEST(checkSaveEntry, ChecksLayoutBeforeTheName)
 {
     LayoutState layout;
     layout.bImgSelected = true;
     layout.lImgWidth = 3000;
     layout.lImgHeight = 2000;
-    EXPECT_TRUE(CheckSaveEntry(layout, "IMG_0042.JPG").suggestion);
+    EXPECT_TRUE(checkSaveEntry(layout, "IMG_0042.JPG").suggestion);
 
     LayoutState tooSmall = layout;
     tooSmall.dTileWidth = 0.5;
-    const SaveEntry sizeRefusal = CheckSaveEntry(tooSmall, "IMG_0042.JPG");
+    const SaveEntry sizeRefusal = checkSaveEntry(tooSmall, "IMG_0042.JPG");
     EXPECT_FALSE(sizeRefusal.suggestion);
     EXPECT_EQ(sizeRefusal.refusal.title, LayoutStrings::kInvalidTileSizeTitle);
 
     LayoutState noPixels = layout;
     noPixels.lImgHeight = 0;
-    const SaveEntry tileRefusal = CheckSaveEntry(noPixels, "IMG_0042.JPG");
+    const SaveEntry tileRefusal = checkSaveEntry(noPixels, "IMG_0042.JPG");
     EXPECT_FALSE(tileRefusal.suggestion);
     EXPECT_EQ(tileRefusal.refusal.text, "Invalid image/tile information.  Can not continue.");
     EXPECT_EQ(tileRefusal.refusal.title, "Can Not Continue");

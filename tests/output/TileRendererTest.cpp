@@ -18,13 +18,13 @@ QImage patternImage(int width, int height)
 
 TEST(ResolutionTag, RoundsHalvesToEvenAndNeverBelowTwo)
 {
-    EXPECT_EQ(ResolutionTagOf(150.5), 150);
-    EXPECT_EQ(ResolutionTagOf(151.5), 152);
-    EXPECT_EQ(ResolutionTagOf(1.3), 2);
-    EXPECT_EQ(ResolutionTagOf(200.0), 200);
-    EXPECT_FALSE(ResolutionTagOf(0.0));
-    EXPECT_FALSE(ResolutionTagOf(std::nan("")));
-    EXPECT_FALSE(ResolutionTagOf(1e12));
+    EXPECT_EQ(resolutionTagOf(150.5), 150);
+    EXPECT_EQ(resolutionTagOf(151.5), 152);
+    EXPECT_EQ(resolutionTagOf(1.3), 2);
+    EXPECT_EQ(resolutionTagOf(200.0), 200);
+    EXPECT_FALSE(resolutionTagOf(0.0));
+    EXPECT_FALSE(resolutionTagOf(std::nan("")));
+    EXPECT_FALSE(resolutionTagOf(1e12));
 }
 
 TEST(PrepareTileRun, DensityComesFromTileZeroAcrossThePaperWidth)

@@ -49,7 +49,7 @@ protected:
     ScriptedMessages shown;
     QWidget mainWindow;
     LayoutState layout = layout3x2();
-    std::unique_ptr<ImageObject> source = CreateImageObject();
+    std::unique_ptr<ImageObject> source = createImageObject();
     TempDir pictures;
 };
 

@@ -18,9 +18,9 @@ inline constexpr Rgb kWhite{255, 255, 255};
 
 inline std::unique_ptr<ImageObject> makeImage()
 {
-    std::unique_ptr<ImageObject> image = CreateImageObject();
+    std::unique_ptr<ImageObject> image = createImageObject();
     if (!image)
-        throw std::runtime_error("CreateImageObject failed");
+        throw std::runtime_error("createImageObject failed");
     return image;
 }
 
