@@ -3,6 +3,7 @@
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "resources/SaveWindowStrings.h"
+#include "dialogs/ControlSetupWidget.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,13 +67,14 @@ frmMsg::frmMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setWindowTitle(SaveWindowStrings::kProgressCaption);
 
-    lblMsg = new QLabel(this);
+    lblMsg = named(new QLabel(this), QStringLiteral("lblMsg"));
     lblMsg->setWordWrap(true);
-    picProgressBar = new ProgressBarPicture(this);
-    cmdCancel = new QPushButton(SaveWindowStrings::kCancelCaption, this);
+    picProgressBar = named(new ProgressBarPicture(this), QStringLiteral("picProgressBar"));
+    cmdCancel = named(new QPushButton(SaveWindowStrings::kCancelCaption, this), QStringLiteral("cmdCancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmMsg::onCancelClicked);
 
     tmrProgBar = new QTimer(this);
+    tmrProgBar->setObjectName(QStringLiteral("tmrProgBar"));
     tmrProgBar->setInterval(kTimerIntervalMs);
     connect(tmrProgBar, &QTimer::timeout, this, &frmMsg::onTimerTick);
 }

@@ -57,15 +57,16 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The controls, found by their object names from outside.
     QLabel *lblMsg = nullptr;
     ProgressBarPicture *picProgressBar = nullptr;
     QPushButton *cmdCancel = nullptr;
     QTimer *tmrProgBar = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void onTimerTick();
     void onCancelClicked();
     int pixelsOfTwips(int twips) const;

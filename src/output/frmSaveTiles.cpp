@@ -91,18 +91,18 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
 
 void frmSaveTiles::buildControls()
 {
-    Label4 = boldLabel(this);
-    Label5 = boldLabel(this);
+    Label4 = named(boldLabel(this), QStringLiteral("Label4"));
+    Label5 = named(boldLabel(this), QStringLiteral("Label5"));
 
-    fraNewName = new QGroupBox(this);
-    lblDir = new QLabel(fraNewName);
-    drvTile = new QComboBox(fraNewName);
+    fraNewName = named(new QGroupBox(this), QStringLiteral("fraNewName"));
+    lblDir = named(new QLabel(fraNewName), QStringLiteral("lblDir"));
+    drvTile = named(new QComboBox(fraNewName), QStringLiteral("drvTile"));
     dirTile = new FolderListWidget(fraNewName);
     dirTile->setMinimumHeight(fontMetrics().height() * 12);
-    txtNewFolderName = new QLineEdit(fraNewName);
-    txtBaseFileName = new QLineEdit(fraNewName);
-    Label1 = new QLabel(fraNewName);
-    Label2 = new QLabel(fraNewName);
+    txtNewFolderName = named(new QLineEdit(fraNewName), QStringLiteral("txtNewFolderName"));
+    txtBaseFileName = named(new QLineEdit(fraNewName), QStringLiteral("txtBaseFileName"));
+    Label1 = named(new QLabel(fraNewName), QStringLiteral("Label1"));
+    Label2 = named(new QLabel(fraNewName), QStringLiteral("Label2"));
     Label1->setBuddy(txtNewFolderName);
     Label2->setBuddy(txtBaseFileName);
 
@@ -115,10 +115,10 @@ void frmSaveTiles::buildControls()
     nameBox->addWidget(dirTile, 1);
     nameBox->addLayout(names);
 
-    fraFileFormat = new QGroupBox(this);
-    opbBmp = new QRadioButton(fraFileFormat);
-    opbTif = new QRadioButton(fraFileFormat);
-    opbJpg = new QRadioButton(fraFileFormat);
+    fraFileFormat = named(new QGroupBox(this), QStringLiteral("fraFileFormat"));
+    opbBmp = named(new QRadioButton(fraFileFormat), QStringLiteral("opbBmp"));
+    opbTif = named(new QRadioButton(fraFileFormat), QStringLiteral("opbTif"));
+    opbJpg = named(new QRadioButton(fraFileFormat), QStringLiteral("opbJpg"));
     m_formats = new QButtonGroup(this);
     m_formats->addButton(opbBmp, static_cast<int>(ImageFileType::Bmp));
     m_formats->addButton(opbTif, static_cast<int>(ImageFileType::Tiff));
@@ -133,17 +133,17 @@ void frmSaveTiles::buildControls()
     choices->addWidget(fraNewName, 1);
     choices->addWidget(fraFileFormat, 0, Qt::AlignTop);
 
-    Label3 = new QLabel(this);
-    lblPath = new QLabel(this);
+    Label3 = named(new QLabel(this), QStringLiteral("Label3"));
+    lblPath = named(new QLabel(this), QStringLiteral("lblPath"));
     lblPath->setTextFormat(Qt::PlainText);
     lblPath->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblPath->setFrameShape(QFrame::StyledPanel);
     lblPath->setMinimumHeight(fontMetrics().height() * 2 + 8);
     lblPath->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    cmdSaveNow = new QPushButton(this);
+    cmdSaveNow = named(new QPushButton(this), QStringLiteral("cmdSaveNow"));
     cmdSaveNow->setDefault(true);
-    cmdClose = new QPushButton(this);
+    cmdClose = named(new QPushButton(this), QStringLiteral("cmdClose"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label5);
     buttons->addStretch();

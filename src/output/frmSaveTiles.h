@@ -47,8 +47,14 @@ public:
     // 1 JPEG, 3 TIFF, 6 BMP from the format buttons; 0 when none is set.
     int selectedFileTypeCode() const;
 
-    QComboBox *drvTile = nullptr;
     FolderListWidget *dirTile = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // The controls, found by their object names from outside.
+    QComboBox *drvTile = nullptr;
     QLineEdit *txtNewFolderName = nullptr;
     QLineEdit *txtBaseFileName = nullptr;
     QGroupBox *fraNewName = nullptr;
@@ -66,10 +72,6 @@ public:
     QPushButton *cmdSaveNow = nullptr;
     QPushButton *cmdClose = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
     void buildControls();
     void InitSaveDialogText();
     void fillDriveList(const QString &driveToInclude);

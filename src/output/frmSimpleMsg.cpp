@@ -42,23 +42,23 @@ frmSimpleMsg::frmSimpleMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(SaveWindowStrings::kCompletionCaption);
 
-    imgCheck = new QLabel(this);
+    imgCheck = named(new QLabel(this), QStringLiteral("imgCheck"));
     imgCheck->setPixmap(QPixmap(QStringLiteral(":/savewindows/images/check.png")));
     imgCheck->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle = new QLabel(SaveWindowStrings::kCompletionTitle, this);
+    lblTitle = named(new QLabel(SaveWindowStrings::kCompletionTitle, this), QStringLiteral("lblTitle"));
     setBoldFont(lblTitle, 1.25);
 
-    lblMsg = new QLabel(this);
+    lblMsg = named(new QLabel(this), QStringLiteral("lblMsg"));
     lblMsg->setWordWrap(true);
 
-    lnkFol = new QLabel(this);
+    lnkFol = named(new QLabel(this), QStringLiteral("lnkFol"));
     lnkFol->setTextFormat(Qt::RichText);
     lnkFol->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     lnkFol->setOpenExternalLinks(false);
     connect(lnkFol, &QLabel::linkActivated, this, &frmSimpleMsg::openFolder);
 
-    cmdOk = new QPushButton(SaveWindowStrings::kFinishedCaption, this);
+    cmdOk = named(new QPushButton(SaveWindowStrings::kFinishedCaption, this), QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
 

@@ -17,13 +17,15 @@ public:
     void ShowSaveOkMsg(const QString &sFolderName);
     QString folderLinkTarget() const { return m_folder; }
 
+
+private:
+    // The controls, found by their object names from outside.
     QLabel *lblTitle = nullptr;
     QLabel *lblMsg = nullptr;
     QLabel *lnkFol = nullptr;
     QPushButton *cmdOk = nullptr;
     QLabel *imgCheck = nullptr;
 
-private:
     void openFolder();
 
     QString m_folder;

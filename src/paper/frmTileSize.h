@@ -71,13 +71,16 @@ public:
     // True while the dialog fills its own controls; every handler then returns at once.
     bool skippingEvents() const { return bSkipEvents; }
 
+    std::array<QLabel *, 2> lblUnits{};
+    std::array<QComboBox *, 4> cmbMargins{}; // top, right, bottom, left
+
+private:
+    // The controls, found by their object names from outside.
     QRadioButton *opbInches = nullptr;
     QRadioButton *opbMm = nullptr;
     QListWidget *lstPaperSize = nullptr;
     QLineEdit *txtWidth = nullptr;
     QLineEdit *txtHeight = nullptr;
-    std::array<QLabel *, 2> lblUnits{};
-    std::array<QComboBox *, 4> cmbMargins{}; // top, right, bottom, left
     QLabel *lblMarginUnits = nullptr;
     QCheckBox *chkLock = nullptr;
     QCheckBox *chkBorderless = nullptr;
@@ -89,7 +92,6 @@ public:
     QPushButton *cmdOk = nullptr;
     QPushButton *cmdCancel = nullptr;
 
-private:
     void buildControls();
     void setCaptions();
     void connectEvents();

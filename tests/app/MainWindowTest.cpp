@@ -226,10 +226,10 @@ TEST_F(MainWindowTest, PaperAppliedInTheDialogIsShownAndRemembered)
 {
     start();
     whenModalShown<frmTileSize>([](frmTileSize *dialog) {
-        dialog->opbMm->click();
-        dialog->lstPaperSize->setCurrentRow(4);
-        dialog->chkLock->setChecked(true);
-        dialog->cmdOk->click();
+        ::control<QRadioButton>(dialog, "opbMm")->click();
+        ::control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(4);
+        ::control<QCheckBox>(dialog, "chkLock")->setChecked(true);
+        ::control<QPushButton>(dialog, "cmdOk")->click();
     });
     control<QToolButton>("cmdEditPaperSize")->click();
 

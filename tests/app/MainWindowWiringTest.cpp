@@ -258,12 +258,12 @@ TEST_F(MainWindowWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryT
     auto *dialog = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->txtBaseFileName->text(), "poster_");
-    EXPECT_EQ(dialog->txtNewFolderName->text(), "poster_poster_images");
-    EXPECT_TRUE(dialog->opbBmp->isChecked());
+    EXPECT_EQ(::control<QLineEdit>(dialog, "txtBaseFileName")->text(), "poster_");
+    EXPECT_EQ(::control<QLineEdit>(dialog, "txtNewFolderName")->text(), "poster_poster_images");
+    EXPECT_TRUE(::control<QRadioButton>(dialog, "opbBmp")->isChecked());
     EXPECT_EQ(dialog->dirTilePath(), m_images);
 
-    dialog->cmdSaveNow->click();
+    ::control<QPushButton>(dialog, "cmdSaveNow")->click();
     const QDir tiles(QDir(m_images).filePath("poster_poster_images"));
     EXPECT_EQ(tiles.entryList(QDir::Files, QDir::Name),
               (QStringList{"poster_001.bmp", "poster_002.bmp", "poster_003.bmp", "poster_004.bmp"}));
@@ -347,10 +347,10 @@ TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromT
         control<QPushButton>("cmdSaveNow")->click();
         auto *dialog = m_window->findChild<frmSaveTiles *>();
         ASSERT_NE(dialog, nullptr);
-        dialog->cmdSaveNow->click();
+        ::control<QPushButton>(dialog, "cmdSaveNow")->click();
         EXPECT_TRUE(m_messages.shown().isEmpty());
 
-        const QDir tiles(QDir(m_images).filePath(dialog->txtNewFolderName->text()));
+        const QDir tiles(QDir(m_images).filePath(::control<QLineEdit>(dialog, "txtNewFolderName")->text()));
         const QStringList written = tiles.entryList(QDir::Files, QDir::Name);
         ASSERT_EQ(written.size(), layout.lastTileNumber);
         const QImage lastTile(tiles.filePath(written.last()));
@@ -366,7 +366,7 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
     control<QPushButton>("cmdSaveNow")->click();
     QPointer<frmSaveTiles> dialog = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(dialog->txtBaseFileName->text(), "poster_");
+    ASSERT_EQ(::control<QLineEdit>(dialog.data(), "txtBaseFileName")->text(), "poster_");
 
     control<FolderListWidget>("Dir1")->setPath(m_images);
     pick("beach.bmp");
@@ -376,5 +376,5 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
     control<QPushButton>("cmdSaveNow")->click();
     auto *fresh = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(fresh, nullptr);
-    EXPECT_EQ(fresh->txtBaseFileName->text(), "beach_");
+    EXPECT_EQ(::control<QLineEdit>(fresh, "txtBaseFileName")->text(), "beach_");
 }

@@ -10,6 +10,7 @@
 #include "output/frmSimpleMsg.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,10 +105,10 @@ TEST(WindowParity, CommandLineTilesMatchTheWindowsByteForByte)
         frmSaveTiles *dialog =
             frmSaveTiles::openFromMainWindow(layout, *source, dir.path(), "beach.jpg", &mainWindow);
         ASSERT_NE(dialog, nullptr);
-        dialog->txtNewFolderName->setText(QFileInfo(windowFolder).fileName());
+        control<QLineEdit>(dialog, "txtNewFolderName")->setText(QFileInfo(windowFolder).fileName());
         if (poster.type == ImageFileType::Bmp)
-            dialog->opbBmp->setChecked(true);
-        dialog->cmdSaveNow->click();
+            control<QRadioButton>(dialog, "opbBmp")->setChecked(true);
+        control<QPushButton>(dialog, "cmdSaveNow")->click();
         QApplication::processEvents();
         EXPECT_TRUE(shown.shown().isEmpty());
         if (auto *completion = mainWindow.findChild<frmSimpleMsg *>())

@@ -1,5 +1,6 @@
 #include "output/frmMsg.h"
 #include "resources/SaveWindowStrings.h"
+#include "support/ModalDriver.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -23,7 +24,7 @@ void runEventsFor(int milliseconds)
 // Pixels of the bar's middle row, as the screen shows them, that are pure blue.
 int bluePixelsInBar(frmMsg &window)
 {
-    const QImage shown = window.picProgressBar->grab().toImage();
+    const QImage shown = control<ProgressBarPicture>(&window, "picProgressBar")->grab().toImage();
     const int row = shown.height() / 2;
     int blue = 0;
     for (int x = 0; x < shown.width(); ++x)
@@ -48,7 +49,7 @@ TEST(frmMsgProgress, BarFillsTheGivenPartAndClosesAtTheEnd)
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(window->curStatus, frmMsg::kStatusProgress);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Saving..."));
-    const int barWidth = window->picProgressBar->width();
+    const int barWidth = control<ProgressBarPicture>(window.get(), "picProgressBar")->width();
     ASSERT_GT(barWidth, 100);
     ASSERT_EQ(barWidth % 2, 0);
 
@@ -63,7 +64,7 @@ TEST(frmMsgProgress, BarFillsTheGivenPartAndClosesAtTheEnd)
     EXPECT_EQ(bluePixelsInBar(*window), barWidth);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isLoaded());
-    EXPECT_FALSE(window->tmrProgBar->isActive());
+    EXPECT_FALSE(control<QTimer>(window.get(), "tmrProgBar")->isActive());
 }
 
 TEST(frmMsgProgress, NonsenseProgressDrawsAnEmptyBarWithoutClosing)
@@ -79,12 +80,12 @@ TEST(frmMsgProgress, NonsenseProgressDrawsAnEmptyBarWithoutClosing)
 TEST(frmMsgProgress, CancelIsRecordedAndShownWhileTheWindowStaysOpen)
 {
     auto window = shownProgressWindow();
-    ASSERT_TRUE(window->cmdCancel->isVisible());
+    ASSERT_TRUE(control<QPushButton>(window.get(), "cmdCancel")->isVisible());
     EXPECT_FALSE(window->bCancel);
 
-    window->cmdCancel->click();
+    control<QPushButton>(window.get(), "cmdCancel")->click();
     EXPECT_TRUE(window->bCancel);
-    EXPECT_EQ(window->lblMsg->text(), QStringLiteral("canceling..."));
+    EXPECT_EQ(control<QLabel>(window.get(), "lblMsg")->text(), QStringLiteral("canceling..."));
     runEventsFor(300);
     EXPECT_TRUE(window->isVisible());
 
@@ -107,7 +108,7 @@ TEST(frmMsgProgress, StatusOneClosesTheWindowAtTheNextTick)
     bool visibleAfterFirstTick = true;
     int ticks = 0;
     // Connected after the window's own handler, so it sees the state that tick left.
-    QObject::connect(window->tmrProgBar, &QTimer::timeout, [&] {
+    QObject::connect(control<QTimer>(window.get(), "tmrProgBar"), &QTimer::timeout, [&] {
         if (++ticks == 1)
             visibleAfterFirstTick = window->isVisible();
     });
@@ -118,25 +119,25 @@ TEST(frmMsgProgress, StatusOneClosesTheWindowAtTheNextTick)
         runEventsFor(10);
     ASSERT_EQ(ticks, 1);
     EXPECT_FALSE(visibleAfterFirstTick);
-    EXPECT_FALSE(window->tmrProgBar->isActive());
+    EXPECT_FALSE(control<QTimer>(window.get(), "tmrProgBar")->isActive());
 }
 
 TEST(frmMsgLayout, CancelButtonOnlyWhenAllowedAndBelowTheBar)
 {
     frmMsg withCancel;
     withCancel.bAllowCancel = true;
-    withCancel.lblMsg->setText(QStringLiteral("Saving poster tile images..."));
+    control<QLabel>(&withCancel, "lblMsg")->setText(QStringLiteral("Saving poster tile images..."));
     withCancel.SetMode(frmMsg::kModeProgress);
-    EXPECT_FALSE(withCancel.cmdCancel->isHidden());
-    EXPECT_GT(withCancel.picProgressBar->y(), withCancel.lblMsg->geometry().bottom());
-    EXPECT_GT(withCancel.cmdCancel->y(), withCancel.picProgressBar->geometry().bottom());
-    EXPECT_GT(withCancel.height(), withCancel.cmdCancel->geometry().bottom());
+    EXPECT_FALSE(control<QPushButton>(&withCancel, "cmdCancel")->isHidden());
+    EXPECT_GT(control<ProgressBarPicture>(&withCancel, "picProgressBar")->y(), control<QLabel>(&withCancel, "lblMsg")->geometry().bottom());
+    EXPECT_GT(control<QPushButton>(&withCancel, "cmdCancel")->y(), control<ProgressBarPicture>(&withCancel, "picProgressBar")->geometry().bottom());
+    EXPECT_GT(withCancel.height(), control<QPushButton>(&withCancel, "cmdCancel")->geometry().bottom());
 
     frmMsg withoutCancel;
     withoutCancel.bAllowCancel = false;
-    withoutCancel.lblMsg->setText(QStringLiteral("Saving poster tile images..."));
+    control<QLabel>(&withoutCancel, "lblMsg")->setText(QStringLiteral("Saving poster tile images..."));
     withoutCancel.SetMode(frmMsg::kModeProgress);
-    EXPECT_TRUE(withoutCancel.cmdCancel->isHidden());
+    EXPECT_TRUE(control<QPushButton>(&withoutCancel, "cmdCancel")->isHidden());
     EXPECT_LT(withoutCancel.height(), withCancel.height());
-    EXPECT_GT(withoutCancel.height(), withoutCancel.picProgressBar->geometry().bottom());
+    EXPECT_GT(withoutCancel.height(), control<ProgressBarPicture>(&withoutCancel, "picProgressBar")->geometry().bottom());
 }

@@ -8,6 +8,7 @@
 #include "support/LayoutTestStates.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
+#include "support/ModalDriver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,33 +61,33 @@ TEST_F(SaveDialogTest, CaptionsAndToolTips)
     frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Poster Image Files"));
-    EXPECT_EQ(dialog->fraFileFormat->title(), QStringLiteral("File Type"));
-    EXPECT_EQ(dialog->fraFileFormat->toolTip(),
+    EXPECT_EQ(control<QGroupBox>(dialog, "fraFileFormat")->title(), QStringLiteral("File Type"));
+    EXPECT_EQ(control<QGroupBox>(dialog, "fraFileFormat")->toolTip(),
               QStringLiteral("Image file format that your poster tile images will be saved as"));
-    EXPECT_EQ(dialog->opbBmp->text(), QStringLiteral("Bitmap (.bmp)"));
-    EXPECT_EQ(dialog->opbTif->text(), QStringLiteral("Tiff (.tif)"));
-    EXPECT_EQ(dialog->opbJpg->text(), QStringLiteral("Jpeg (.jpg)"));
-    EXPECT_EQ(dialog->cmdClose->text(), QStringLiteral("close"));
-    EXPECT_EQ(dialog->cmdClose->toolTip(),
+    EXPECT_EQ(control<QRadioButton>(dialog, "opbBmp")->text(), QStringLiteral("Bitmap (.bmp)"));
+    EXPECT_EQ(control<QRadioButton>(dialog, "opbTif")->text(), QStringLiteral("Tiff (.tif)"));
+    EXPECT_EQ(control<QRadioButton>(dialog, "opbJpg")->text(), QStringLiteral("Jpeg (.jpg)"));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("close"));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->toolTip(),
               QStringLiteral("Close this dialog without generating or saving your poster Tile images"));
-    EXPECT_EQ(dialog->cmdSaveNow->text(), QStringLiteral("Save Images Now"));
-    EXPECT_EQ(dialog->cmdSaveNow->toolTip(),
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdSaveNow")->text(), QStringLiteral("Save Images Now"));
+    EXPECT_EQ(control<QPushButton>(dialog, "cmdSaveNow")->toolTip(),
               QStringLiteral("Click here to generate and save your poster Tile images now"));
-    EXPECT_EQ(dialog->fraNewName->title(), QStringLiteral("File Save Info"));
-    EXPECT_EQ(dialog->txtBaseFileName->toolTip(),
+    EXPECT_EQ(control<QGroupBox>(dialog, "fraNewName")->title(), QStringLiteral("File Save Info"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtBaseFileName")->toolTip(),
               QStringLiteral("Base name that will be used to name your poster tile image files"));
-    EXPECT_EQ(dialog->txtNewFolderName->toolTip(),
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtNewFolderName")->toolTip(),
               QStringLiteral("Name of the new folder to be created to hold your poster tile images"));
-    EXPECT_EQ(dialog->Label2->text(), QStringLiteral("Base Filename:"));
-    EXPECT_EQ(dialog->Label1->text(), QStringLiteral("New Folder Name:"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label2")->text(), QStringLiteral("Base Filename:"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("New Folder Name:"));
     EXPECT_EQ(dialog->dirTile->toolTip(),
               QStringLiteral("Select folder where you want the new subfolder to be created which will "
                              "contain your poster tile images"));
-    EXPECT_EQ(dialog->drvTile->toolTip(), QStringLiteral("Select current drive"));
-    EXPECT_EQ(dialog->Label3->text(), QStringLiteral("Files currently set to be saved in"));
-    EXPECT_EQ(dialog->Label5->text(), QStringLiteral("Step (2) Click to Save Files Now"));
-    EXPECT_EQ(dialog->Label4->text(), QStringLiteral("Step (1) Select File Preferences for Poster Images"));
-    EXPECT_EQ(dialog->lblDir->text(), QStringLiteral("New Folder Location"));
+    EXPECT_EQ(control<QComboBox>(dialog, "drvTile")->toolTip(), QStringLiteral("Select current drive"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label3")->text(), QStringLiteral("Files currently set to be saved in"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label5")->text(), QStringLiteral("Step (2) Click to Save Files Now"));
+    EXPECT_EQ(control<QLabel>(dialog, "Label4")->text(), QStringLiteral("Step (1) Select File Preferences for Poster Images"));
+    EXPECT_EQ(control<QLabel>(dialog, "lblDir")->text(), QStringLiteral("New Folder Location"));
     dialog->close();
 }
 
@@ -97,20 +98,20 @@ TEST_F(SaveDialogTest, EntrySuggestsNamesAndFormatFromTheSelectedFile)
     EXPECT_TRUE(shown.shown().isEmpty());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(dialog->txtBaseFileName->text(), QStringLiteral("IMG_0042_"));
-    EXPECT_EQ(dialog->txtNewFolderName->text(), QStringLiteral("IMG_0042_poster_images"));
-    EXPECT_TRUE(dialog->opbJpg->isChecked());
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtBaseFileName")->text(), QStringLiteral("IMG_0042_"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtNewFolderName")->text(), QStringLiteral("IMG_0042_poster_images"));
+    EXPECT_TRUE(control<QRadioButton>(dialog, "opbJpg")->isChecked());
     EXPECT_EQ(dialog->dirTilePath(), pictures.path());
-    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/IMG_0042_poster_images/"));
+    EXPECT_EQ(control<QLabel>(dialog, "lblPath")->text().remove('\n'), pictures.path() + QStringLiteral("/IMG_0042_poster_images/"));
 
     // Opening again replaces the dialog with a fresh one.
-    dialog->txtBaseFileName->setText(QStringLiteral("edited"));
+    control<QLineEdit>(dialog, "txtBaseFileName")->setText(QStringLiteral("edited"));
     QPointer<frmSaveTiles> first = dialog;
     frmSaveTiles *second = open(QStringLiteral("scan.bmp"));
     ASSERT_NE(second, nullptr);
     EXPECT_FALSE(first && first->isVisible());
-    EXPECT_EQ(second->txtBaseFileName->text(), QStringLiteral("scan_"));
-    EXPECT_TRUE(second->opbBmp->isChecked());
+    EXPECT_EQ(control<QLineEdit>(second, "txtBaseFileName")->text(), QStringLiteral("scan_"));
+    EXPECT_TRUE(control<QRadioButton>(second, "opbBmp")->isChecked());
     EXPECT_EQ(second->selectedFileTypeCode(), 6);
     second->close();
 }
@@ -159,22 +160,22 @@ TEST_F(SaveDialogTest, DestinationLabelFollowsFolderAndName)
     QDir(pictures.path()).mkdir(QStringLiteral("sub"));
     frmSaveTiles *dialog = open(QStringLiteral("beach.tif"));
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->opbTif->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(dialog, "opbTif")->isChecked());
 
-    dialog->txtNewFolderName->setText(QStringLiteral("cards"));
-    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/cards/"));
+    control<QLineEdit>(dialog, "txtNewFolderName")->setText(QStringLiteral("cards"));
+    EXPECT_EQ(control<QLabel>(dialog, "lblPath")->text().remove('\n'), pictures.path() + QStringLiteral("/cards/"));
 
     // An empty name puts the tiles straight into the parent, shown with one separator.
-    dialog->txtNewFolderName->clear();
-    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.path() + QStringLiteral("/"));
+    control<QLineEdit>(dialog, "txtNewFolderName")->clear();
+    EXPECT_EQ(control<QLabel>(dialog, "lblPath")->text().remove('\n'), pictures.path() + QStringLiteral("/"));
 
     ASSERT_TRUE(dialog->dirTile->setPath(pictures.filePath(QStringLiteral("sub"))));
-    EXPECT_EQ(dialog->lblPath->text().remove('\n'), pictures.filePath(QStringLiteral("sub")) + QStringLiteral("/"));
+    EXPECT_EQ(control<QLabel>(dialog, "lblPath")->text().remove('\n'), pictures.filePath(QStringLiteral("sub")) + QStringLiteral("/"));
 
     // Long destinations are broken into lines, never with a CR left over.
-    dialog->txtNewFolderName->setText(QString(100, QLatin1Char('n')));
-    EXPECT_TRUE(dialog->lblPath->text().contains('\n'));
-    EXPECT_FALSE(dialog->lblPath->text().contains('\r'));
+    control<QLineEdit>(dialog, "txtNewFolderName")->setText(QString(100, QLatin1Char('n')));
+    EXPECT_TRUE(control<QLabel>(dialog, "lblPath")->text().contains('\n'));
+    EXPECT_FALSE(control<QLabel>(dialog, "lblPath")->text().contains('\r'));
     dialog->close();
 }
 
@@ -182,18 +183,18 @@ TEST_F(SaveDialogTest, UnreadableDriveIsReportedAndTheListGoesBack)
 {
     frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
     ASSERT_NE(dialog, nullptr);
-    const QString goodDrive = dialog->drvTile->currentText();
+    const QString goodDrive = control<QComboBox>(dialog, "drvTile")->currentText();
     ASSERT_FALSE(goodDrive.isEmpty());
     const QString folderBefore = dialog->dirTilePath();
 
-    dialog->drvTile->addItem(pictures.filePath(QStringLiteral("ejected-volume")));
-    dialog->drvTile->setCurrentIndex(dialog->drvTile->count() - 1);
+    control<QComboBox>(dialog, "drvTile")->addItem(pictures.filePath(QStringLiteral("ejected-volume")));
+    control<QComboBox>(dialog, "drvTile")->setCurrentIndex(control<QComboBox>(dialog, "drvTile")->count() - 1);
 
     ASSERT_EQ(shown.shown().size(), 1);
     EXPECT_EQ(shown.last().text, QStringLiteral("The drive you chose could not be accessed."));
     EXPECT_EQ(shown.last().title, QStringLiteral("Invalid Drive"));
     EXPECT_EQ(shown.last().icon, MessageIcon::Critical);
-    EXPECT_EQ(dialog->drvTile->currentText(), goodDrive);
+    EXPECT_EQ(control<QComboBox>(dialog, "drvTile")->currentText(), goodDrive);
     EXPECT_EQ(dialog->dirTilePath(), folderBefore);
     dialog->close();
 }
@@ -202,10 +203,10 @@ TEST_F(SaveDialogTest, SaveNowWritesEveryTileAndEndsInTheCompletionWindow)
 {
     QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
     ASSERT_TRUE(dialog);
-    dialog->txtNewFolderName->setText(QStringLiteral("poster"));
-    dialog->txtBaseFileName->setText(QStringLiteral("tile_"));
+    control<QLineEdit>(dialog, "txtNewFolderName")->setText(QStringLiteral("poster"));
+    control<QLineEdit>(dialog, "txtBaseFileName")->setText(QStringLiteral("tile_"));
 
-    dialog->cmdSaveNow->click();
+    control<QPushButton>(dialog, "cmdSaveNow")->click();
     QApplication::processEvents(); // lets the closed dialog be deleted
 
     const QString folder = pictures.filePath(QStringLiteral("poster"));
@@ -228,7 +229,7 @@ TEST_F(SaveDialogTest, DecliningAnExistingFolderClosesTheDialogWithoutWriting)
     ASSERT_TRUE(dialog);
     shown.queueQuestionAnswer(kAnswerNo);
 
-    dialog->cmdSaveNow->click();
+    control<QPushButton>(dialog, "cmdSaveNow")->click();
     QApplication::processEvents();
 
     ASSERT_EQ(shown.shownOfKind(ShownDialog::Kind::Question).size(), 1);
@@ -251,10 +252,10 @@ TEST_F(SaveDialogTest, CancelDuringTheThirdTileKeepsTheFirstThree)
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         auto *progress = mainWindow.findChild<frmMsg *>();
         if (progress && filesIn(folder).size() == 3 && !progress->bCancel)
-            progress->cmdCancel->click();
+            control<QPushButton>(progress, "cmdCancel")->click();
     });
     watcher.start();
-    dialog->cmdSaveNow->click();
+    control<QPushButton>(dialog, "cmdSaveNow")->click();
     watcher.stop();
     QApplication::processEvents();
 

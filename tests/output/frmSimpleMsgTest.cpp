@@ -1,4 +1,5 @@
 #include "output/frmSimpleMsg.h"
+#include "support/ModalDriver.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -31,21 +32,21 @@ TEST(frmSimpleMsg, ShowsTheTextsAndAPictureAndOpensTheFolderFromTheLink)
 
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Finished"));
-    EXPECT_EQ(window->lblTitle->text(), QStringLiteral("Images Saved Successfully"));
-    EXPECT_EQ(window->lblMsg->text(),
+    EXPECT_EQ(control<QLabel>(window, "lblTitle")->text(), QStringLiteral("Images Saved Successfully"));
+    EXPECT_EQ(control<QLabel>(window, "lblMsg")->text(),
               QStringLiteral("Your poster images were saved successfully and are now ready for you to print.  "
                              "They are located in the following folder:"));
-    EXPECT_EQ(window->cmdOk->text(), QStringLiteral("Finished"));
-    EXPECT_FALSE(window->imgCheck->pixmap().isNull());
+    EXPECT_EQ(control<QPushButton>(window, "cmdOk")->text(), QStringLiteral("Finished"));
+    EXPECT_FALSE(control<QLabel>(window, "imgCheck")->pixmap().isNull());
     EXPECT_EQ(window->folderLinkTarget(), folder);
-    EXPECT_TRUE(window->lnkFol->text().contains(folder));
+    EXPECT_TRUE(control<QLabel>(window, "lnkFol")->text().contains(folder));
 
-    Q_EMIT window->lnkFol->linkActivated(QStringLiteral("folder"));
+    Q_EMIT control<QLabel>(window, "lnkFol")->linkActivated(QStringLiteral("folder"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened.first(), QUrl::fromLocalFile(folder));
 
-    window->cmdOk->click();
+    control<QPushButton>(window, "cmdOk")->click();
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -56,18 +57,18 @@ TEST(frmSimpleMsg, FolderCaptionIsWrappedAndShownLiterally)
     // All separators lie within the first 35 characters: one line.
     const QString shortFolder = QStringLiteral("/a/b/c/d/e/f/g/h/i/j/k/abcdefghijklm");
     window.ShowSaveOkMsg(shortFolder);
-    EXPECT_FALSE(window.lnkFol->text().contains(QStringLiteral("<br>")));
+    EXPECT_FALSE(control<QLabel>(&window, "lnkFol")->text().contains(QStringLiteral("<br>")));
 
     // No separator after position 35 and no blank: forced break after 55 characters.
     const QString longFolder = QStringLiteral("/x/") + QString(67, QLatin1Char('a'));
     window.ShowSaveOkMsg(longFolder);
-    EXPECT_TRUE(window.lnkFol->text().contains(QStringLiteral("/x/") + QString(52, QLatin1Char('a')) +
+    EXPECT_TRUE(control<QLabel>(&window, "lnkFol")->text().contains(QStringLiteral("/x/") + QString(52, QLatin1Char('a')) +
                                               QStringLiteral("<br>") + QString(15, QLatin1Char('a'))));
 
     // Folder names may hold characters that mean something in rich text.
     const QString markupFolder = QStringLiteral("/tmp/<b>Tom & Jerry</b>");
     window.ShowSaveOkMsg(markupFolder);
-    EXPECT_TRUE(window.lnkFol->text().contains(QStringLiteral("&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;")));
+    EXPECT_TRUE(control<QLabel>(&window, "lnkFol")->text().contains(QStringLiteral("&lt;b&gt;Tom &amp; Jerry&lt;/b&gt;")));
     EXPECT_EQ(window.folderLinkTarget(), markupFolder);
 }
 

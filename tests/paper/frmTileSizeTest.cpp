@@ -44,8 +44,8 @@ protected:
 
     void typeMargin(int edge, const QString &text) { dialog->cmbMargins[edge]->setEditText(text); }
     QString margin(int edge) const { return dialog->cmbMargins[edge]->currentText(); }
-    QString sheetResult() const { return dialog->lblSizeWithBorders->text(); }
-    QString tileResult() const { return dialog->lblSizeWithoutBorders->text(); }
+    QString sheetResult() const { return control<QLabel>(dialog, "lblSizeWithBorders")->text(); }
+    QString tileResult() const { return control<QLabel>(dialog, "lblSizeWithoutBorders")->text(); }
     const PaperEntry &stored() const { return dialog->selection().selectedEntry(); }
 
     // The one message shown since the last check, with the dialog's title and icon.
@@ -73,14 +73,14 @@ TEST_F(PaperDialogTest, ShowsTheStoredPaperInEveryControl)
 {
     open(kA4Record);
     EXPECT_EQ(dialog->windowTitle(), "Determine Tile Print Size");
-    EXPECT_TRUE(dialog->opbMm->isChecked());
-    EXPECT_EQ(dialog->lstPaperSize->count(), 8);
-    EXPECT_EQ(dialog->lstPaperSize->currentItem()->text(), "A4 - 210 x 297");
-    EXPECT_EQ(dialog->txtWidth->text(), "210.0");
-    EXPECT_EQ(dialog->txtHeight->text(), "297.0");
-    EXPECT_FALSE(dialog->txtWidth->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(dialog, "opbMm")->isChecked());
+    EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->count(), 8);
+    EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentItem()->text(), "A4 - 210 x 297");
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtWidth")->text(), "210.0");
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtHeight")->text(), "297.0");
+    EXPECT_FALSE(control<QLineEdit>(dialog, "txtWidth")->isEnabled());
     EXPECT_EQ(dialog->lblUnits[0]->text(), "mm");
-    EXPECT_EQ(dialog->lblMarginUnits->text(), "(Margin sizes in MILLIMETERS)");
+    EXPECT_EQ(control<QLabel>(dialog, "lblMarginUnits")->text(), "(Margin sizes in MILLIMETERS)");
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_EQ(margin(edge), "12.0");
     // The millimetre lists are in place when the dialog opens on a millimetre paper.
@@ -90,8 +90,8 @@ TEST_F(PaperDialogTest, ShowsTheStoredPaperInEveryControl)
     EXPECT_EQ(tileResult(), "186.0 x 273.0 mm");
 
     open(kInchCustomRecord);
-    EXPECT_TRUE(dialog->opbInches->isChecked());
-    EXPECT_TRUE(dialog->txtWidth->isEnabled());
+    EXPECT_TRUE(control<QRadioButton>(dialog, "opbInches")->isChecked());
+    EXPECT_TRUE(control<QLineEdit>(dialog, "txtWidth")->isEnabled());
     EXPECT_EQ(dialog->cmbMargins[0]->count(), 201);
     EXPECT_EQ(margin(0), "0.50");
     EXPECT_EQ(tileResult(), "3.00 x 5.00 Inches");
@@ -104,8 +104,8 @@ TEST_F(PaperDialogTest, UnusableRecordOpensOnTheBorderlessPhotoPaper)
                                   QStringLiteral("garbage")}) {
         SCOPED_TRACE(record.toStdString());
         open(record);
-        EXPECT_TRUE(dialog->opbInches->isChecked());
-        EXPECT_EQ(dialog->lstPaperSize->currentRow(), 0);
+        EXPECT_TRUE(control<QRadioButton>(dialog, "opbInches")->isChecked());
+        EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentRow(), 0);
         EXPECT_EQ(sheetResult(), "6.00 x 4.00 Inches");
         EXPECT_EQ(tileResult(), "6.00 x 4.00 Inches");
     }
@@ -123,7 +123,7 @@ TEST_F(PaperDialogTest, InvalidTypingShowsOnlyInTheResultLabels)
     EXPECT_TRUE(shown.shown().isEmpty());
 
     // Applying reports the refusal, then hands over the last values that passed.
-    dialog->cmdApply->click();
+    control<QPushButton>(dialog, "cmdApply")->click();
     EXPECT_EQ(onlyMessage(), "Invalid Left / Right Margins.  Together they are larger than the paper width.");
     ASSERT_TRUE(applied);
     EXPECT_DOUBLE_EQ(applied->values.tileWidth, 3.75);
@@ -156,9 +156,9 @@ TEST_F(PaperDialogTest, EachBadMarginIsRefusedWithItsMessage)
         EXPECT_TRUE(shown.shown().isEmpty());
 
         // Moving to another paper reports the values and keeps the paper being left.
-        dialog->lstPaperSize->setCurrentRow(kLegalRow);
+        control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(kLegalRow);
         EXPECT_EQ(onlyMessage(), c.message);
-        EXPECT_EQ(dialog->lstPaperSize->currentRow(), kLetterRow);
+        EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentRow(), kLetterRow);
         EXPECT_EQ(dialog->selection().selectedRow(Units::Inches), kLetterRow);
         EXPECT_EQ(margin(c.edge), c.text);
     }
@@ -185,14 +185,14 @@ TEST_F(PaperDialogTest, CustomPaperSizeLimits)
         SCOPED_TRACE((c.width + " x " + c.height).toStdString());
         open(c.record);
         const PaperEntry before = stored();
-        dialog->txtWidth->setText(c.width);
-        dialog->txtHeight->setText(c.height);
+        control<QLineEdit>(dialog, "txtWidth")->setText(c.width);
+        control<QLineEdit>(dialog, "txtHeight")->setText(c.height);
         EXPECT_EQ(sheetResult(), "Invalid paper size entered");
         EXPECT_EQ(tileResult(), "-");
         EXPECT_TRUE(shown.shown().isEmpty());
 
         // OK reports the size, applies the last valid custom size and closes.
-        dialog->cmdOk->click();
+        control<QPushButton>(dialog, "cmdOk")->click();
         EXPECT_EQ(onlyMessage(), c.message);
         ASSERT_TRUE(applied);
         EXPECT_EQ(applied->values.paperWidth, before.width);
@@ -204,16 +204,16 @@ TEST_F(PaperDialogTest, CustomPaperSizeLimits)
     open(kMmCustomRecord);
     typeMargin(kLeftEdge, "0");
     typeMargin(kRightEdge, "0");
-    dialog->txtWidth->setText("1270");
+    control<QLineEdit>(dialog, "txtWidth")->setText("1270");
     EXPECT_EQ(sheetResult(), "1270.0 x 210.0 mm");
-    dialog->txtWidth->setText("20");
+    control<QLineEdit>(dialog, "txtWidth")->setText("20");
     EXPECT_EQ(tileResult(), "20.0 x 186.0 mm");
 }
 
 TEST_F(PaperDialogTest, LockKeepsOppositeMarginsEqual)
 {
     open(kLetterRecord, 1);
-    EXPECT_TRUE(dialog->chkLock->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(dialog, "chkLock")->isChecked());
     typeMargin(kLeftEdge, "0.3");
     EXPECT_EQ(margin(kRightEdge), "0.3");
     typeMargin(kBottomEdge, "1");
@@ -225,12 +225,12 @@ TEST_F(PaperDialogTest, LockKeepsOppositeMarginsEqual)
     typeMargin(kTopEdge, "0.75");
     typeMargin(kLeftEdge, "0.25");
     EXPECT_EQ(margin(kRightEdge), "0.50");
-    dialog->chkLock->setChecked(true);
+    control<QCheckBox>(dialog, "chkLock")->setChecked(true);
     EXPECT_EQ(margin(kBottomEdge), "0.75");
     EXPECT_EQ(margin(kRightEdge), "0.25");
     EXPECT_EQ(stored().margins, (MarginArray{.75, .25, .75, .25}));
 
-    dialog->cmdApply->click();
+    control<QPushButton>(dialog, "cmdApply")->click();
     EXPECT_EQ(appliedLock, 1);
 }
 
@@ -238,7 +238,7 @@ TEST_F(PaperDialogTest, BorderlessAndResetReplaceEveryMargin)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "abc");
-    dialog->cmdBorderless->click();
+    control<QPushButton>(dialog, "cmdBorderless")->click();
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_EQ(margin(edge), "0.00");
     EXPECT_EQ(tileResult(), "8.50 x 11.00 Inches");
@@ -247,15 +247,15 @@ TEST_F(PaperDialogTest, BorderlessAndResetReplaceEveryMargin)
     open(QString()); // the 4 x 6 photo paper
     typeMargin(kTopEdge, "0.25");
     typeMargin(kLeftEdge, "0.5");
-    dialog->cmdReset->click();
+    control<QPushButton>(dialog, "cmdReset")->click();
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_EQ(margin(edge), "0.00");
     EXPECT_EQ(stored().margins, (MarginArray{0, 0, 0, 0}));
 
     open(kA4Record);
-    dialog->cmdBorderless->click();
+    control<QPushButton>(dialog, "cmdBorderless")->click();
     EXPECT_EQ(tileResult(), "210.0 x 297.0 mm");
-    dialog->cmdReset->click();
+    control<QPushButton>(dialog, "cmdReset")->click();
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_EQ(margin(edge), "12.0");
     EXPECT_EQ(tileResult(), "186.0 x 273.0 mm");
@@ -265,21 +265,21 @@ TEST_F(PaperDialogTest, EachPaperKeepsItsEditsWhileOpen)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "1");
-    dialog->lstPaperSize->setCurrentRow(kLegalRow);
+    control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(kLegalRow);
     EXPECT_EQ(margin(kTopEdge), "0.50");
     EXPECT_EQ(tileResult(), "7.50 x 13.00 Inches");
 
-    dialog->opbMm->click();
-    EXPECT_EQ(dialog->lstPaperSize->currentItem()->text(), "A8 - 53 x 74");
-    dialog->lstPaperSize->setCurrentRow(7);
-    dialog->txtWidth->setText("300");
-    dialog->opbInches->click();
-    EXPECT_EQ(dialog->lstPaperSize->currentRow(), kLegalRow);
+    control<QRadioButton>(dialog, "opbMm")->click();
+    EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentItem()->text(), "A8 - 53 x 74");
+    control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(7);
+    control<QLineEdit>(dialog, "txtWidth")->setText("300");
+    control<QRadioButton>(dialog, "opbInches")->click();
+    EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentRow(), kLegalRow);
 
-    dialog->lstPaperSize->setCurrentRow(kLetterRow);
+    control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(kLetterRow);
     EXPECT_EQ(margin(kTopEdge), "1.00");
-    dialog->opbMm->click();
-    EXPECT_EQ(dialog->txtWidth->text(), "300.0");
+    control<QRadioButton>(dialog, "opbMm")->click();
+    EXPECT_EQ(control<QLineEdit>(dialog, "txtWidth")->text(), "300.0");
     EXPECT_TRUE(shown.shown().isEmpty());
 }
 
@@ -287,14 +287,14 @@ TEST_F(PaperDialogTest, UnitSwitchDropsInvalidTypingSilently)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "abc");
-    dialog->opbMm->click();
+    control<QRadioButton>(dialog, "opbMm")->click();
     EXPECT_TRUE(shown.shown().isEmpty());
     EXPECT_EQ(dialog->selection().units(), Units::Millimetres);
     EXPECT_EQ(sheetResult(), "74.0 x 53.0 mm");
     EXPECT_EQ(dialog->cmbMargins[0]->count(), 102);
 
-    dialog->opbInches->click();
-    EXPECT_EQ(dialog->lstPaperSize->currentRow(), kLetterRow);
+    control<QRadioButton>(dialog, "opbInches")->click();
+    EXPECT_EQ(control<QListWidget>(dialog, "lstPaperSize")->currentRow(), kLetterRow);
     EXPECT_EQ(margin(kTopEdge), "0.50");
     EXPECT_EQ(tileResult(), "7.50 x 10.00 Inches");
 }
@@ -304,8 +304,8 @@ TEST_F(PaperDialogTest, UnitSwitchDropsInvalidTypingSilently)
 TEST_F(PaperDialogTest, UnitSwitchKeepsTheMarginsOfThePaperShown)
 {
     open(kA4Record);
-    dialog->opbInches->click();
-    dialog->opbMm->click();
+    control<QRadioButton>(dialog, "opbInches")->click();
+    control<QRadioButton>(dialog, "opbMm")->click();
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_EQ(margin(edge), "12.0");
     EXPECT_EQ(stored().margins, (MarginArray{12, 12, 12, 12}));
@@ -314,7 +314,7 @@ TEST_F(PaperDialogTest, UnitSwitchKeepsTheMarginsOfThePaperShown)
 TEST_F(PaperDialogTest, ApplyHandsOverTheSelectedPaper)
 {
     open(kA4Record, 1);
-    dialog->cmdApply->click();
+    control<QPushButton>(dialog, "cmdApply")->click();
     EXPECT_TRUE(shown.shown().isEmpty());
     ASSERT_TRUE(applied);
     EXPECT_EQ(applied->values.units, Units::Millimetres);
@@ -326,9 +326,9 @@ TEST_F(PaperDialogTest, ApplyHandsOverTheSelectedPaper)
     EXPECT_EQ(applied->record, kA4Record);
     EXPECT_EQ(appliedLock, 1);
 
-    dialog->lstPaperSize->setCurrentRow(7);
-    dialog->txtWidth->setText("100.5");
-    dialog->cmdApply->click();
+    control<QListWidget>(dialog, "lstPaperSize")->setCurrentRow(7);
+    control<QLineEdit>(dialog, "txtWidth")->setText("100.5");
+    control<QPushButton>(dialog, "cmdApply")->click();
     EXPECT_EQ(applied->record, "|1|Custom (mm)|100.5|210|12|12|12|12|12|12|12|12|");
     EXPECT_EQ(applied->values.tileWidth, 76.5);
 }
@@ -342,7 +342,7 @@ TEST_F(PaperDialogTest, OpenedFromTheMainWindowAppliesOnlyOnOkOrApply)
 
     whenModalShown<frmTileSize>([](frmTileSize *window) {
         window->cmbMargins[kTopEdge]->setEditText("20");
-        window->cmdCancel->click();
+        control<QPushButton>(window, "cmdCancel")->click();
     });
     EXPECT_FALSE(frmTileSize::OpenPaperDialog(nullptr, kA4Record, 0, apply, setLock));
     EXPECT_EQ(applyCalls, 0);
@@ -354,9 +354,9 @@ TEST_F(PaperDialogTest, OpenedFromTheMainWindowAppliesOnlyOnOkOrApply)
         recordOnOk = record;
     };
     whenModalShown<frmTileSize>([](frmTileSize *window) {
-        EXPECT_TRUE(window->chkLock->isChecked());
+        EXPECT_TRUE(control<QCheckBox>(window, "chkLock")->isChecked());
         window->cmbMargins[kTopEdge]->setEditText("20");
-        window->cmdOk->click();
+        control<QPushButton>(window, "cmdOk")->click();
     });
     EXPECT_TRUE(frmTileSize::OpenPaperDialog(nullptr, kA4Record, 1, keepRecord, setLock));
     EXPECT_EQ(applyCalls, 1);

@@ -41,3 +41,9 @@ T *control(QWidget *window, const QString &objectName)
         qFatal("control %s not found", qPrintable(objectName));
     return found;
 }
+
+template <typename T, typename Window>
+T *control(const std::unique_ptr<Window> &window, const QString &objectName)
+{
+    return control<T>(window.get(), objectName);
+}
