@@ -170,8 +170,6 @@ private:
     void cmdQuit_Click();
     void scheduleRefit();
 
-    void setPlacementText(QLabel *label, const QString &text);
-    void setValueLabel(QLabel *label, const QString &text);
 
     PreferenceStore m_prefs;
     // What this window last read from or wrote to the settings file, so a save writes only

@@ -41,8 +41,6 @@ class frmBtm : public QDialog
     Q_OBJECT
 
 public:
-    // Asks a question with OK and Cancel; true for OK.
-
     // Loads the dialog: captions, edge lists, and the profile table read (and rewritten)
     // from its file, with the main window's list refilled.
     explicit frmBtm(EdgeCalibrationRequest request, QWidget *owner = nullptr);
@@ -59,8 +57,6 @@ public:
     // Selects a row of the dialog's profile list, as the opening does for the main
     // window's active profile, and shows its edges.
     void selectProfile(int row);
-
-    // The OK/Cancel box before a test target is built; tests put a scripted one in place.
 
     // While set, the list and edge-list handlers do nothing.
     bool bSkipProcess = false;
