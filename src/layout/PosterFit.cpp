@@ -54,3 +54,9 @@ std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterSh
     coverage.zoomFactor = 1 / (state.zoom / 100.0 + 1);
     return coverage;
 }
+
+double GetFinalImgWhRatio(const LayoutState &state)
+{
+    const std::optional<PosterShape> shape = posterShape(state);
+    return shape ? shape->ratio : 0.0;
+}

@@ -32,3 +32,6 @@ struct ImageCoverage
 // Nothing when the image has no pixels or the zoom is outside 0 to 400.
 std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterShape &shape);
 
+// Width divided by height of the finished poster, tile rotation included;
+// 0 when the tile size check fails.
+double GetFinalImgWhRatio(const LayoutState &state);

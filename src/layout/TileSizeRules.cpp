@@ -1,7 +1,6 @@
 #include "layout/TileSizeRules.h"
 
 #include "common/NumberFormat.h"
-#include "layout/PosterFit.h"
 #include "layout/TileSizeLimits.h"
 #include "resources/LayoutStrings.h"
 
@@ -78,12 +77,6 @@ QString GetTileMin(const QLocale &locale)
 QString GetTileMax(const QLocale &locale)
 {
     return locale.toString(kMaxTileInches, 'g', 15);
-}
-
-double GetFinalImgWhRatio(const LayoutState &state)
-{
-    const std::optional<PosterShape> shape = posterShape(state);
-    return shape ? shape->ratio : 0.0;
 }
 
 QString tileSizeWarningText(Units units, const QLocale &locale)

@@ -28,10 +28,6 @@ double getConstMaxTileSize();
 QString GetTileMin(const QLocale &locale = QLocale());
 QString GetTileMax(const QLocale &locale = QLocale());
 
-// Width divided by height of the finished poster, tile rotation included;
-// 0 when the tile size check fails.
-double GetFinalImgWhRatio(const LayoutState &state);
-
 // The message shown when the tile size check fails, with the limits in the given unit.
 // Its title is LayoutStrings::kInvalidTileSizeTitle.
 QString tileSizeWarningText(Units units, const QLocale &locale = QLocale());

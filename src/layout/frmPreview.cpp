@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "dialogs/MessageSeam.h"
+#include "layout/PosterFit.h"
 #include "layout/TileSizeRules.h"
 #include "resources/CanvasStrings.h"
 

@@ -1,4 +1,5 @@
 #include "support/LayoutTestStates.h"
+#include "layout/PosterFit.h"
 #include "layout/TileSizeRules.h"
 #include "resources/LayoutStrings.h"
 

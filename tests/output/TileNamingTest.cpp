@@ -93,7 +93,7 @@ TEST(SplitPathLabel, BlanksRestartTheRun)
     EXPECT_EQ(SplitPathLabel("", 55, 78), "");
 }
 
-TEST(suggestSaveNames, SuggestsFromTheImageName)
+TEST(SuggestSaveNames, SuggestsFromTheImageName)
 {
     const SaveEntry entry = suggestSaveNames("IMG_0042.JPG");
     ASSERT_TRUE(entry.suggestion);
@@ -105,7 +105,7 @@ TEST(suggestSaveNames, SuggestsFromTheImageName)
     EXPECT_EQ(suggestSaveNames("scan.TiF").suggestion->fileType, ImageFileType::Tiff);
 }
 
-TEST(suggestSaveNames, RefusesShortNamesAndOtherTypes)
+TEST(SuggestSaveNames, RefusesShortNamesAndOtherTypes)
 {
     for (const QString name : {"scan.jpeg", "a.png", "photo.tiff"}) {
         const SaveEntry entry = suggestSaveNames(name);

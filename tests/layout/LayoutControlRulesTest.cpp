@@ -31,7 +31,7 @@ TEST(TileCountLock, LockedListsFollowEachOther)
     EXPECT_EQ(state.tilesHigh(), 5);
 }
 
-TEST(zoomReadoutText, ShowsThePercentInBrackets)
+TEST(ZoomReadout, ShowsThePercentInBrackets)
 {
     EXPECT_EQ(zoomReadoutText(25), QStringLiteral("(25%)"));
 }

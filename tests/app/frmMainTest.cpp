@@ -1,5 +1,5 @@
 #include "app/AppInfo.h"
-#include "app/MainWindowFixture.h"
+#include "app/frmMainFixture.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "support/ModalDriver.h"

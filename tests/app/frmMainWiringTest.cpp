@@ -1,5 +1,5 @@
 #include "app/CanvasWidget.h"
-#include "app/MainWindowFixture.h"
+#include "app/frmMainFixture.h"
 #include "calibration/frmBtm.h"
 #include "support/ModalDriver.h"
 #include "layout/ArrowPadWidget.h"

@@ -1,5 +1,5 @@
 #include "app/FileListFilter.h"
-#include "app/DesktopFolders.h"
+
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -43,20 +43,4 @@ TEST(FileListFilter, FoldersAndUnreadablePlacesAreNotListed)
     EXPECT_FALSE(listFolderFiles(QString(), FileTypeFilter::AllFiles).has_value());
     EXPECT_EQ(fileTypeFilterFromIndex(7), FileTypeFilter::ImageFiles);
     EXPECT_EQ(fileTypeFilterFromIndex(-1), FileTypeFilter::ImageFiles);
-}
-
-TEST(SpecialFolders, BothFoldersMustExist)
-{
-    TempDir dir;
-    QDir(dir.path()).mkdir("Desktop");
-    QDir(dir.path()).mkdir("Documents");
-    const SpecialFolders found = resolveSpecialFolders(dir.filePath("Desktop"), dir.filePath("Documents"));
-    EXPECT_TRUE(found.found);
-    EXPECT_EQ(found.desktop, dir.filePath("Desktop"));
-    EXPECT_EQ(found.documents, dir.filePath("Documents"));
-
-    EXPECT_FALSE(resolveSpecialFolders(dir.filePath("Desktop"), dir.filePath("Missing")).found);
-    EXPECT_FALSE(resolveSpecialFolders(dir.filePath("Missing"), dir.filePath("Documents")).found);
-    EXPECT_FALSE(resolveSpecialFolders(QString(), dir.filePath("Documents")).found);
-    EXPECT_FALSE(resolveSpecialFolders("Desktop", "Documents").found); // not full paths
 }
