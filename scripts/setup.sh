@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-image-formats-plugins libgl-dev libjpeg-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-image-formats-plugins libgl-dev libjpeg-dev libpodofo-dev
           libgtest-dev libbenchmark-dev xvfb xauth)
 missing=()
 for package in "${packages[@]}"; do

@@ -84,6 +84,10 @@ const OptionSpec kSpecs[] = {
     {"placement", CliStrings::kPlacementHelp, CliStrings::kPlacementValue, CliStrings::kBadPlacement},
     {"adjust-edges", CliStrings::kAdjustEdgesHelp, CliStrings::kNameValue, kNone},
     {"format", CliStrings::kFormatHelp, CliStrings::kFormatValue, CliStrings::kBadFormat},
+    {"glue-strip", CliStrings::kGlueStripHelp, CliStrings::kLengthValue, CliStrings::kBadGlueStrip},
+    {"no-cut-marks", CliStrings::kNoCutMarksHelp, kNone, kNone},
+    {"no-labels", CliStrings::kNoLabelsHelp, kNone, kNone},
+    {"no-assembly-page", CliStrings::kNoAssemblyPageHelp, kNone, kNone},
     {"out", CliStrings::kOutHelp, CliStrings::kDirValue, CliStrings::kEmptyOut},
     {"base", CliStrings::kBaseHelp, CliStrings::kNameValue, kNone},
     {"overwrite", CliStrings::kOverwriteHelp, kNone, kNone},
@@ -159,7 +163,13 @@ void readValues(OptionReader &reader, CliOptions &options)
             options.format = ImageFileType::Tiff;
         else if (format == QLatin1String("jpg"))
             options.format = ImageFileType::Jpeg;
-        return options.format.has_value();
+        else if (format == QLatin1String("pdf"))
+            options.pdf = true;
+        return options.format.has_value() || options.pdf;
+    });
+    reader.ifSet("glue-strip", [&](const QString &value) {
+        options.glueStrip = parseDecimalText(value);
+        return options.glueStrip && *options.glueStrip >= 0.0;
     });
     reader.ifSet("out", [&](const QString &value) {
         options.outFolder = value;
@@ -196,6 +206,9 @@ CliParseResult parseCommandLine(const QStringList &arguments)
     CliOptions &options = result.options;
     options.rotateTiles = parser.isSet("rotate-tiles");
     options.overwrite = parser.isSet("overwrite");
+    options.noCutMarks = parser.isSet("no-cut-marks");
+    options.noLabels = parser.isSet("no-labels");
+    options.noAssemblyPage = parser.isSet("no-assembly-page");
     options.report = parser.isSet("report");
     options.json = parser.isSet("json");
     options.listPapers = parser.isSet("list-papers");

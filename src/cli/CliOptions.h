@@ -29,6 +29,12 @@ struct CliOptions
     std::optional<QString> adjustEdgesProfile;
 
     std::optional<ImageFileType> format;
+    // --format pdf: one PDF poster with these assembly aids.
+    bool pdf = false;
+    std::optional<double> glueStrip; // in the paper's unit; 0 for none
+    bool noCutMarks = false;
+    bool noLabels = false;
+    bool noAssemblyPage = false;
     std::optional<QString> outFolder;
     std::optional<QString> baseName;
     bool overwrite = false;

@@ -12,6 +12,7 @@
 #include "paper/PaperCatalogue.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/CliStrings.h"
+#include "resources/PosterStrings.h"
 #include "resources/LayoutStrings.h"
 
 #include <QDir>
@@ -76,12 +77,27 @@ std::optional<Destination> destinationOf(const CliOptions &options, const QStrin
 
 QStringList writtenFiles(const SaveRequest &request, int tileCount)
 {
+    if (request.pdf)
+        return {destinationFolderPath(request.parentFolder, request.newFolderName) + u'/' + request.baseFileName
+                + PosterStrings::kPdfFileSuffix};
     QStringList files;
     for (int n = 1; n <= tileCount; ++n)
         files << MakeTileFileName(request.parentFolder, request.newFolderName, request.baseFileName,
                                   request.fileTypeCode, n)
                      .path;
     return files;
+}
+
+PdfPosterChoice pdfChoiceOf(const CliOptions &options, bool jpegSource)
+{
+    PdfPosterChoice choice;
+    choice.jpegPictures = jpegSource;
+    choice.aids.glueStrip = !options.glueStrip || *options.glueStrip > 0.0;
+    choice.aids.glueStripLength = options.glueStrip;
+    choice.aids.cutMarks = !options.noCutMarks;
+    choice.aids.labels = !options.noLabels;
+    choice.aids.assemblyPage = !options.noAssemblyPage;
+    return choice;
 }
 
 int printReport(const CliOptions &options, const LayoutState &layout, QTextStream &out, QTextStream &err)
@@ -137,12 +153,15 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     if (!report.report)
         return runFailed(err, report.errorTitle, report.errorText);
 
-    const SaveRequest request{source.image,
-                              layout,
-                              destination->parentFolder,
-                              destination->newFolderName,
-                              options.baseName.value_or(entry.suggestion->baseFileName),
-                              int(options.format.value_or(entry.suggestion->fileType))};
+    SaveRequest request{source.image,
+                        layout,
+                        destination->parentFolder,
+                        destination->newFolderName,
+                        options.baseName.value_or(entry.suggestion->baseFileName),
+                        int(options.format.value_or(entry.suggestion->fileType)),
+                        std::nullopt};
+    if (options.pdf)
+        request.pdf = pdfChoiceOf(options, entry.suggestion->fileType == ImageFileType::Jpeg);
     TerminalListener listener(err, options.overwrite, errIsTerminal);
     SaveRun run(request, listener);
     if (StreamingJpegDecoder *decoder = source.decoding)

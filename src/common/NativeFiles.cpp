@@ -179,28 +179,56 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString &errorText)
 {
-    const QByteArray target = encodeNativePath(path);
-    const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
-    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0) {
+    const QByteArray temporary = createTemporaryFileBeside(path);
+    if (temporary.isEmpty()) {
         errorText = systemError();
         return false;
     }
-    // The new file gets the permissions any file made here gets, not the temporary's 0600.
+    Descriptor file(::open(temporary.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    const bool written = file.get() >= 0 && writeAll(file.get(), bytes);
+    if (!written)
+        errorText = systemError();
+    const bool closed = file.get() >= 0 && ::close(file.release()) == 0;
+    if (!written || !closed) {
+        if (written)
+            errorText = systemError();
+        removeTemporaryFile(temporary);
+        return false;
+    }
+    return commitTemporaryFile(temporary, path, errorText);
+}
+
+QByteArray createTemporaryFileBeside(const QString &path)
+{
+    const QByteArray target = encodeNativePath(path);
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return QByteArray();
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    const bool complete = ::fchmod(file.get(), 0666 & ~mask) == 0 && writeAll(file.get(), bytes)
-        && ::fsync(file.get()) == 0;
-    if (!complete)
+    ::fchmod(fd, 0666 & ~mask);
+    ::close(fd);
+    return temporary;
+}
+
+bool commitTemporaryFile(const QByteArray &temporary, const QString &path, QString &errorText)
+{
+    const Descriptor file(::open(temporary.constData(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0 || ::fsync(file.get()) != 0
+        || ::rename(temporary.constData(), encodeNativePath(path).constData()) != 0) {
         errorText = systemError();
-    const bool closed = ::close(file.release()) == 0;
-    if (complete && closed && ::rename(temporary.constData(), target.constData()) == 0)
-        return true;
-    if (complete)
-        errorText = systemError();
-    ::unlink(temporary.constData());
-    return false;
+        ::unlink(temporary.constData());
+        return false;
+    }
+    return true;
+}
+
+void removeTemporaryFile(const QByteArray &temporary)
+{
+    if (!temporary.isEmpty())
+        ::unlink(temporary.constData());
 }
 
 bool createNativeFolder(const QString &path)

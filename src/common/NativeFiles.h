@@ -42,6 +42,13 @@ bool isRegularFile(const QString &path);
 // failure, errorText says why.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString &errorText);
 
+// For a file that is written in pieces and must appear whole or not at all: a new empty
+// file beside path (its real bytes returned; empty on failure), which commitTemporaryFile
+// syncs and renames to path, and removeTemporaryFile deletes.
+QByteArray createTemporaryFileBeside(const QString &path);
+bool commitTemporaryFile(const QByteArray &temporary, const QString &path, QString &errorText);
+void removeTemporaryFile(const QByteArray &temporary);
+
 // Creates the last level of the path; its parent must exist.
 bool createNativeFolder(const QString &path);
 

@@ -2,6 +2,7 @@
 
 #include "layout/TileSizeRules.h"
 #include "output/TilePipeline.h"
+#include "paper/PaperRecord.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "resources/OutputStrings.h"
@@ -85,6 +86,13 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (!fitTilesToImage(cuts, source.width(), source.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
+    if (m_request.pdf) {
+        const std::optional<PaperRecordFields> paper = readPaperRecord(m_request.layout.sPaperRegLine);
+        const QString misfit =
+            paper ? glueStripMisfit(m_request.pdf->aids, m_request.layout.units, paper->margins) : QString();
+        if (!misfit.isEmpty())
+            return stopBeforeProgress(misfit, OutputStrings::kErrorTitle);
+    }
     // Without a parent the folder would be made at the root of the file system.
     if (m_request.parentFolder.isEmpty())
         return stopBeforeProgress(problemText(OutputStrings::kSelectFolderLocation), OutputStrings::kErrorTitle);
@@ -93,6 +101,8 @@ SaveRunOutcome SaveRun::processSaveNow()
         return *stopped;
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
+    if (m_request.pdf)
+        return writePdf(source, coords, cuts, folder);
     return writeTiles(source, coords, cuts, folder);
 }
 

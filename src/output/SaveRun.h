@@ -3,6 +3,7 @@
 #include "imaging/ImageObject.h"
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
+#include "output/AssemblyAids.h"
 #include "output/FileSystemAccess.h"
 #include "output/SaveRunListener.h"
 #include "output/TileNaming.h"
@@ -11,6 +12,14 @@
 
 #include <functional>
 #include <optional>
+
+// How a PDF poster is made.
+struct PdfPosterChoice
+{
+    AssemblyAids aids;
+    // Pictures JPEG-encoded at the tiles' quality (for a JPEG source); lossless otherwise.
+    bool jpegPictures = false;
+};
 
 // What one save run writes: the layout as it is when "Save Images Now" is pressed, the
 // loaded image (held by reference, never copied whole) and the save dialog's choices.
@@ -22,6 +31,9 @@ struct SaveRequest
     QString newFolderName; // empty: the tiles go straight into the parent
     QString baseFileName;
     int fileTypeCode = kNoFileTypeCode; // 1 JPEG, 3 TIFF, 6 BMP
+    // Set for a PDF poster: one file, the base name followed by "poster.pdf", instead of
+    // one image file per tile; fileTypeCode is then not used.
+    std::optional<PdfPosterChoice> pdf;
 };
 
 enum class SaveRunOutcome {
@@ -64,6 +76,9 @@ private:
     // coords as computed give the run values; cuts are the same rectangles fitted to the source.
     SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
                               const QString &folder);
+    // The same run writing one PDF poster (SaveRunPdf.cpp).
+    SaveRunOutcome writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
+                            const QString &folder);
 
     SaveRequest m_request;
     SaveRunListener &m_listener;

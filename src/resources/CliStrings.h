@@ -29,7 +29,17 @@ inline const QString kPlacementHelp =
     QStringLiteral("Grid placement horizontal,vertical, 0 to 200 each, 100 centred.");
 inline const QString kAdjustEdgesHelp =
     QStringLiteral("Compensate printer edge clipping with the named profile (see --list-profiles).");
-inline const QString kFormatHelp = QStringLiteral("Tile file format: bmp, tif or jpg (default: the image's own).");
+inline const QString kFormatHelp =
+    QStringLiteral("Tile file format: bmp, tif or jpg (default: the image's own), or pdf for one PDF poster "
+                   "of every sheet with assembly aids.");
+inline const QString kGlueStripHelp =
+    QStringLiteral("PDF: width of the glue strip in the paper's unit (default 10 mm or 0.4 inch, or the margin "
+                   "when smaller); 0 for none.");
+inline const QString kNoCutMarksHelp = QStringLiteral("PDF: no cut marks.");
+inline const QString kNoLabelsHelp = QStringLiteral("PDF: no sheet labels.");
+inline const QString kNoAssemblyPageHelp = QStringLiteral("PDF: no assembly page.");
+inline const QString kLengthValue = QStringLiteral("LENGTH");
+inline const QString kBadGlueStrip = QStringLiteral("--glue-strip needs a length of 0 or more");
 inline const QString kOutHelp =
     QStringLiteral("The new folder for the tiles; its parent must exist (default: beside the image).");
 inline const QString kBaseHelp = QStringLiteral("Base name of the tile files (default: the image's name and _).");
@@ -50,7 +60,7 @@ inline const QString kMarginsValue = QStringLiteral("T,R,B,L");
 inline const QString kRotationValue = QStringLiteral("0|90|180|270");
 inline const QString kZoomValue = QStringLiteral("0..400");
 inline const QString kPlacementValue = QStringLiteral("H,V");
-inline const QString kFormatValue = QStringLiteral("bmp|tif|jpg");
+inline const QString kFormatValue = QStringLiteral("bmp|tif|jpg|pdf");
 inline const QString kDirValue = QStringLiteral("DIR");
 
 // Usage errors: what was wrong, then where to look.
@@ -65,7 +75,7 @@ inline const QString kBadRotation = QStringLiteral("--rotate-image needs 0, 90, 
 inline const QString kBadZoom = QStringLiteral("--zoom needs a whole number from 0 to 400");
 inline const QString kBadPlacement =
     QStringLiteral("--placement needs two whole numbers from 0 to 200, horizontal,vertical, such as 100,100");
-inline const QString kBadFormat = QStringLiteral("--format needs bmp, tif or jpg");
+inline const QString kBadFormat = QStringLiteral("--format needs bmp, tif, jpg or pdf");
 inline const QString kEmptyOut = QStringLiteral("--out needs the path of a folder to create");
 inline const QString kRootOut = QStringLiteral("--out must name a new folder, not the root of the file system");
 inline const QString kUnknownPaper = QStringLiteral("No paper of that name in the catalogue (see --list-papers):");

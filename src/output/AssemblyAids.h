@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/Units.h"
+#include "paper/PaperCatalogue.h"
+
+#include <QString>
+
+#include <optional>
+
+// The helps for putting a printed poster together, each of which can be switched off.
+// They are drawn only in the margins, never over the picture.
+struct AssemblyAids
+{
+    // A sheet with a right or lower neighbour also prints, in that margin, the first strip
+    // of the neighbour's picture, to glue the neighbour over.
+    bool glueStrip = true;
+    // The strip's width in the paper's unit; nothing takes the default: 10 mm or 0.4 inch,
+    // or the margin when that is smaller.
+    std::optional<double> glueStripLength;
+    bool cutMarks = true;
+    // The sheet's row letter and column number ("A1" at the top left) and "sheet k of N".
+    bool labels = true;
+    // A first page with the whole poster, its grid and labels, and what it prints as.
+    bool assemblyPage = true;
+
+    static constexpr double kDefaultGlueInches = 0.4;
+    static constexpr double kDefaultGlueMillimetres = 10.0;
+};
+
+// The glue strip width a poster uses, in the paper's unit: the one asked for, or the
+// default, or the margin that holds the strip when that is smaller. Zero without a strip.
+double glueStripLength(const AssemblyAids &aids, Units units, const MarginArray &margins);
+
+// The message for a glue strip wider than the right or bottom margin it must fit in,
+// naming that margin and the largest length allowed; empty when it fits.
+QString glueStripMisfit(const AssemblyAids &aids, Units units, const MarginArray &margins);

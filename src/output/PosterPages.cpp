@@ -1,0 +1,166 @@
+#include "output/PosterPages.h"
+
+#include "common/Units.h"
+#include "paper/PaperRecord.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+constexpr double kMarkGap = 3.0;     // points between the picture and a cut mark
+constexpr double kMarkLength = 18.0; // a quarter inch
+
+double pointsPerUnit(Units units)
+{
+    return units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
+}
+
+} // namespace
+
+std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const TileCoords &cuts,
+                                               const TileRunValues &run, const AssemblyAids &aids)
+{
+    const std::optional<PaperRecordFields> record = readPaperRecord(layout.sPaperRegLine);
+    if (!record || cuts.count() <= 0 || !(run.pixelsPerInch > 0.0))
+        return std::nullopt;
+    PosterPages pages;
+    pages.m_layout = layout;
+    pages.m_cuts = cuts;
+    pages.m_run = run;
+    pages.m_aids = aids;
+    const double scale = pointsPerUnit(layout.units);
+    pages.m_pageSize = QSizeF(layout.dPaperWidth * scale, layout.dPaperHeight * scale);
+    for (size_t edge = 0; edge < 4; ++edge)
+        pages.m_margins[edge] = record->margins[edge] * scale;
+    pages.m_glueStrip = glueStripLength(aids, layout.units, record->margins) * scale;
+    return pages;
+}
+
+double PosterPages::picturePixelsPerInch() const
+{
+    return m_run.resamplesTiles() ? TileRunValues::kMinCompensationPixelsPerInch : m_run.pixelsPerInch;
+}
+
+QRectF PosterPages::pictureRect(const QImage &tile) const
+{
+    const double pointsPerPixel = kPointsPerInch / picturePixelsPerInch();
+    return QRectF(m_margins[kLeftEdge], m_margins[kTopEdge], tile.width() * pointsPerPixel,
+                  tile.height() * pointsPerPixel);
+}
+
+QRectF PosterPages::ownPixelsRect(const QImage &tile) const
+{
+    const QRectF picture = pictureRect(tile);
+    if (!m_run.compensation)
+        return picture;
+    // The borders are whole pixels: floor(pixels per inch x trim), as the renderer makes them.
+    const double ppi = picturePixelsPerInch();
+    const auto border = [&](int edge) { return std::floor(ppi * m_run.trims[size_t(edge)]) * kPointsPerInch / ppi; };
+    return picture.adjusted(border(kLeftEdge), border(kTopEdge), -border(kRightEdge), -border(kBottomEdge));
+}
+
+QImage PosterPages::neighbourStrip(int t, bool right, int pixels, const QImage &source) const
+{
+    const int wide = m_layout.tilesWide();
+    const int high = m_layout.tilesHigh();
+    const int row = t / wide;
+    const int column = t % wide;
+    // A turned tile shows the poster a quarter turn counter-clockwise: its page's right edge
+    // is the poster's bottom edge, and its page's bottom edge the poster's left edge.
+    int neighbourRow = row;
+    int neighbourColumn = column;
+    if (!m_run.rotated)
+        (right ? neighbourColumn : neighbourRow) += 1;
+    else if (right)
+        neighbourRow += 1;
+    else
+        neighbourColumn -= 1;
+    if (neighbourRow >= high || neighbourColumn < 0 || neighbourColumn >= wide)
+        return QImage();
+    const int n = neighbourRow * wide + neighbourColumn;
+    const int left = m_cuts.left(n);
+    const int top = m_cuts.top(n);
+    const int width = m_cuts.right(n) - left + 1;
+    const int height = m_cuts.bottom(n) - top + 1;
+    QRect strip;
+    if (!m_run.rotated)
+        strip = right ? QRect(left, top, std::min(pixels, width), height) : QRect(left, top, width, std::min(pixels, height));
+    else if (right)
+        strip = QRect(left, top, width, std::min(pixels, height));
+    else
+        strip = QRect(left + width - std::min(pixels, width), top, std::min(pixels, width), height);
+    const QImage cut = source.copy(strip);
+    return m_run.rotated ? RotateTileImage(cut) : cut;
+}
+
+QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &picture, const QImage &source) const
+{
+    QList<GlueStrip> strips;
+    if (m_glueStrip <= 0.0)
+        return strips;
+    const int pixels = std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch)));
+    const double roomRight = m_pageSize.width() - picture.right();
+    const double roomBelow = m_pageSize.height() - picture.bottom();
+    if (roomRight > 0.0) {
+        const QImage strip = neighbourStrip(t, true, pixels, source);
+        if (!strip.isNull()) {
+            const QRectF rect(picture.right(), picture.top(), std::min(m_glueStrip, roomRight), picture.height());
+            strips.append({rect, strip, QLineF(rect.topLeft(), rect.bottomLeft())});
+        }
+    }
+    if (roomBelow > 0.0) {
+        const QImage strip = neighbourStrip(t, false, pixels, source);
+        if (!strip.isNull()) {
+            const QRectF rect(picture.left(), picture.bottom(), picture.width(), std::min(m_glueStrip, roomBelow));
+            strips.append({rect, strip, QLineF(rect.topLeft(), rect.topRight())});
+        }
+    }
+    return strips;
+}
+
+QList<QLineF> PosterPages::cutMarks(const QRectF &picture) const
+{
+    QList<QLineF> marks;
+    if (!m_aids.cutMarks)
+        return marks;
+    const double above = picture.top() - kMarkGap;
+    const double below = picture.bottom() + kMarkGap;
+    const double leftOf = picture.left() - kMarkGap;
+    const double rightOf = picture.right() + kMarkGap;
+    for (const double x : {picture.left(), picture.right()}) {
+        if (above > 0.0)
+            marks.append(QLineF(x, above, x, std::max(0.0, above - kMarkLength)));
+        if (below < m_pageSize.height())
+            marks.append(QLineF(x, below, x, std::min(m_pageSize.height(), below + kMarkLength)));
+    }
+    for (const double y : {picture.top(), picture.bottom()}) {
+        if (leftOf > 0.0)
+            marks.append(QLineF(leftOf, y, std::max(0.0, leftOf - kMarkLength), y));
+        if (rightOf < m_pageSize.width())
+            marks.append(QLineF(rightOf, y, std::min(m_pageSize.width(), rightOf + kMarkLength), y));
+    }
+    return marks;
+}
+
+std::optional<QRectF> PosterPages::labelRect(const QRectF &picture, const QList<GlueStrip> &strips) const
+{
+    if (!m_aids.labels)
+        return std::nullopt;
+    constexpr double kRoom = kLabelPoints * 1.5;
+    if (picture.top() >= kRoom)
+        return QRectF(0.0, 0.0, m_pageSize.width(), picture.top());
+    double below = picture.bottom();
+    for (const GlueStrip &strip : strips)
+        below = std::max(below, strip.rect.bottom());
+    if (m_pageSize.height() - below >= kRoom)
+        return QRectF(0.0, below, m_pageSize.width(), m_pageSize.height() - below);
+    return std::nullopt;
+}
+
+QString PosterPages::sheetLabel(int t) const
+{
+    const int wide = m_layout.tilesWide();
+    return QChar(u'A' + t / wide) + QString::number(t % wide + 1);
+}

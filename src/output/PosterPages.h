@@ -1,0 +1,75 @@
+#pragma once
+
+#include "layout/LayoutState.h"
+#include "layout/TileCoordinates.h"
+#include "output/AssemblyAids.h"
+#include "output/TileRenderer.h"
+#include "paper/PaperCatalogue.h"
+
+#include <QImage>
+#include <QLineF>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+
+#include <optional>
+
+// The poster as pages of paper: an optional assembly page, then one page per sheet, each
+// exactly the size of the paper in its unit (landscape papers stay landscape). A sheet's
+// page shows exactly the tile the save run would write, placed at the margins' corner at
+// the tile's print resolution, with the assembly aids in the margins around it. Every
+// measure is in points (1/72 inch) from the paper's top-left corner.
+class PosterPages
+{
+public:
+    // Nothing when the paper record holds no margins or the layout gives no tiles.
+    static std::optional<PosterPages> create(const LayoutState &layout, const TileCoords &cuts,
+                                             const TileRunValues &run, const AssemblyAids &aids);
+
+    int sheetCount() const { return m_cuts.count(); }
+    int pageCount() const { return sheetCount() + (m_aids.assemblyPage ? 1 : 0); }
+    QSizeF pageSize() const { return m_pageSize; }
+    const LayoutState &layout() const { return m_layout; }
+    const AssemblyAids &aids() const { return m_aids; }
+    const TileCoords &cuts() const { return m_cuts; }
+
+    // The pixels per inch the pictures print at: the tile's own, or 64 for resampled tiles.
+    double picturePixelsPerInch() const;
+    // Where a rendered tile lies on its page, compensation borders included.
+    QRectF pictureRect(const QImage &tile) const;
+    // The part of it that holds the tile's own pixels.
+    QRectF ownPixelsRect(const QImage &tile) const;
+
+    // A glue strip: where it lies on sheet t's page and the neighbour's pixels it shows.
+    struct GlueStrip
+    {
+        QRectF rect;
+        QImage picture;
+        QLineF boundary; // the thin line where the neighbour's picture will start
+    };
+    // The strips sheet t carries: one in the right margin when it has a right neighbour on
+    // the page, one in the bottom margin when it has one below.
+    QList<GlueStrip> glueStrips(int t, const QRectF &picture, const QImage &source) const;
+    // Short marks in the margins along every edge of the picture.
+    QList<QLineF> cutMarks(const QRectF &picture) const;
+    // Where sheet t's label goes, or nothing when no margin has room.
+    std::optional<QRectF> labelRect(const QRectF &picture, const QList<GlueStrip> &strips) const;
+
+    // "A1": the row letter (A to Y) and the column number of sheet t.
+    QString sheetLabel(int t) const;
+
+    static constexpr double kLabelPoints = 7.0;
+
+private:
+    PosterPages() = default;
+
+    QImage neighbourStrip(int t, bool right, int pixels, const QImage &source) const;
+
+    LayoutState m_layout;
+    TileCoords m_cuts;
+    TileRunValues m_run;
+    AssemblyAids m_aids;
+    QSizeF m_pageSize;
+    MarginArray m_margins{}; // points
+    double m_glueStrip = 0.0; // points
+};

@@ -1,0 +1,206 @@
+#include "output/PosterPdfWriter.h"
+
+#include "output/TileWriter.h"
+#include "imaging/ProgramPixels.h"
+
+#include <podofo/podofo.h>
+
+#include <cstring>
+#include <vector>
+
+using namespace PoDoFo;
+
+struct PosterPdfWriter::Document
+{
+    explicit Document(const char *path) : file(path), document(&file) {}
+    PdfOutputDevice file;
+    PdfStreamedDocument document;
+    PdfFont *font = nullptr;
+};
+
+namespace {
+
+constexpr double kLineWidth = 0.5;
+constexpr double kTitlePoints = 16.0;
+constexpr double kFactPoints = 10.0;
+
+// PDF measures y from the bottom of the page.
+double fromTop(double pageHeight, double y, double height = 0.0)
+{
+    return pageHeight - y - height;
+}
+
+// The picture as 24-bit RGB rows without padding, as PDF image data wants them.
+std::vector<char> rgbRows(const QImage &picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    const size_t rowBytes = size_t(rgb.width()) * 3;
+    std::vector<char> bytes(rowBytes * size_t(rgb.height()));
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(bytes.data() + rowBytes * size_t(y), rgb.constScanLine(y), rowBytes);
+    return bytes;
+}
+
+} // namespace
+
+PosterPdfWriter::PosterPdfWriter(const PosterPages &pages, bool jpegPictures, QByteArray colourProfile)
+    : m_pages(pages), m_jpegPictures(jpegPictures),
+      m_colourProfile(isRgbColourProfile(colourProfile) ? std::move(colourProfile) : QByteArray())
+{
+}
+
+PosterPdfWriter::~PosterPdfWriter() = default;
+
+bool PosterPdfWriter::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool PosterPdfWriter::open(const QByteArray &nativePath)
+{
+    try {
+        m_document = std::make_unique<Document>(nativePath.constData());
+        m_document->font = m_document->document.CreateFont("Helvetica", false, false, false,
+                                                           PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
+                                                           PdfFontCache::eFontCreationFlags_AutoSelectBase14, false);
+        return m_document->font != nullptr || fail(QStringLiteral("no font"));
+    } catch (const PdfError &error) {
+        m_document.reset();
+        return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
+    }
+}
+
+namespace {
+
+// One picture of the page: JPEG bytes passed through, or lossless RGB, with the profile.
+void drawPicture(PdfStreamedDocument &document, PdfPainter &painter, const QImage &picture, const QRectF &where,
+                 double pageHeight, bool jpeg, const QByteArray &profile)
+{
+    PdfImage image(&document);
+    if (jpeg) {
+        const std::optional<QByteArray> encoded = encodeTile(picture, ImageFileType::Jpeg);
+        if (!encoded)
+            PODOFO_RAISE_ERROR(ePdfError_InvalidHandle);
+        image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(encoded->constData()), encoded->size());
+    } else {
+        image.SetImageColorSpace(ePdfColorSpace_DeviceRGB);
+        const std::vector<char> rows = rgbRows(picture);
+        PdfMemoryInputStream stream(rows.data(), pdf_long(rows.size()));
+        image.SetImageData(unsigned(picture.width()), unsigned(picture.height()), 8, &stream);
+    }
+    if (!profile.isEmpty()) {
+        PdfMemoryInputStream iccStream(profile.constData(), pdf_long(profile.size()));
+        image.SetImageICCProfile(&iccStream, 3, ePdfColorSpace_DeviceRGB);
+    }
+    painter.DrawImage(where.left(), fromTop(pageHeight, where.top(), where.height()), &image,
+                      where.width() / picture.width(), where.height() / picture.height());
+}
+
+void drawLine(PdfPainter &painter, const QLineF &line, double pageHeight)
+{
+    painter.DrawLine(line.x1(), fromTop(pageHeight, line.y1()), line.x2(), fromTop(pageHeight, line.y2()));
+}
+
+} // namespace
+
+bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QStringList &facts)
+{
+    if (!m_document)
+        return fail(QStringLiteral("not open"));
+    try {
+        const QSizeF size = m_pages.pageSize();
+        PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
+        PdfPainter painter;
+        painter.SetPage(page);
+        const double margin = std::min(size.width(), size.height()) * 0.06;
+        const double textHeight = kTitlePoints * 2 + facts.size() * kFactPoints * 1.5;
+        const QRectF room(margin, margin + kTitlePoints * 2, size.width() - 2 * margin,
+                          size.height() - 2 * margin - textHeight);
+        painter.SetFont(m_document->font);
+        m_document->font->SetFontSize(kTitlePoints);
+        painter.DrawText(margin, fromTop(size.height(), margin + kTitlePoints), PdfString(facts.value(0).toLatin1().constData()));
+        if (!posterPicture.isNull() && room.width() > 0 && room.height() > 0) {
+            const QSizeF fitted = QSizeF(posterPicture.size()).scaled(room.size(), Qt::KeepAspectRatio);
+            const QRectF where(room.left() + (room.width() - fitted.width()) / 2, room.top(), fitted.width(),
+                               fitted.height());
+            drawPicture(m_document->document, painter, posterPicture, where, size.height(), false, m_colourProfile);
+            // Each sheet's label at the middle of its cell of the grid.
+            const LayoutState &layout = m_pages.layout();
+            m_document->font->SetFontSize(std::clamp(fitted.height() / layout.tilesHigh() / 4, 5.0, 24.0));
+            for (int t = 0; t < m_pages.sheetCount(); ++t) {
+                const double cellWidth = fitted.width() / layout.tilesWide();
+                const double cellHeight = fitted.height() / layout.tilesHigh();
+                const double x = where.left() + (t % layout.tilesWide()) * cellWidth;
+                const double y = where.top() + (t / layout.tilesWide() + 0.5) * cellHeight;
+                painter.SetColor(1.0, 0.0, 0.0);
+                painter.DrawTextAligned(x, fromTop(size.height(), y), cellWidth,
+                                        PdfString(m_pages.sheetLabel(t).toLatin1().constData()), ePdfAlignment_Center);
+            }
+            painter.SetColor(0.0, 0.0, 0.0);
+        }
+        m_document->font->SetFontSize(kFactPoints);
+        double y = size.height() - margin - textHeight + kTitlePoints;
+        for (qsizetype i = 1; i < facts.size(); ++i, y += kFactPoints * 1.5)
+            painter.DrawText(margin, fromTop(size.height(), y), PdfString(facts.at(i).toLatin1().constData()));
+        painter.FinishPage();
+        return true;
+    } catch (const PdfError &error) {
+        return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
+    }
+}
+
+bool PosterPdfWriter::addSheet(int t, const QImage &tile, const QImage &source)
+{
+    if (!m_document)
+        return fail(QStringLiteral("not open"));
+    try {
+        const QSizeF size = m_pages.pageSize();
+        PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
+        PdfPainter painter;
+        painter.SetPage(page);
+        const QRectF picture = m_pages.pictureRect(tile);
+        drawPicture(m_document->document, painter, tile, picture, size.height(), m_jpegPictures, m_colourProfile);
+
+        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(t, picture, source);
+        for (const PosterPages::GlueStrip &strip : strips)
+            drawPicture(m_document->document, painter, strip.picture, strip.rect, size.height(), m_jpegPictures,
+                        m_colourProfile);
+        painter.SetStrokeWidth(kLineWidth);
+        painter.SetStrokingColor(0.0, 0.0, 0.0);
+        for (const QLineF &mark : m_pages.cutMarks(picture))
+            drawLine(painter, mark, size.height());
+        painter.SetStrokeStyle(ePdfStrokeStyle_Dash);
+        for (const PosterPages::GlueStrip &strip : strips)
+            drawLine(painter, strip.boundary, size.height());
+        painter.SetStrokeStyle(ePdfStrokeStyle_Solid);
+
+        if (const std::optional<QRectF> label = m_pages.labelRect(picture, strips)) {
+            painter.SetFont(m_document->font);
+            m_document->font->SetFontSize(PosterPages::kLabelPoints);
+            const QString text = m_pages.sheetLabel(t) + QStringLiteral("   ")
+                + QStringLiteral("sheet %1 of %2").arg(t + 1).arg(m_pages.sheetCount());
+            const double baseline = label->top() + (label->height() + PosterPages::kLabelPoints * 0.7) / 2;
+            painter.DrawTextAligned(0, fromTop(size.height(), baseline), size.width(),
+                                    PdfString(text.toLatin1().constData()), ePdfAlignment_Center);
+        }
+        painter.FinishPage();
+        return true;
+    } catch (const PdfError &error) {
+        return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
+    }
+}
+
+bool PosterPdfWriter::close()
+{
+    if (!m_document)
+        return fail(QStringLiteral("not open"));
+    try {
+        m_document->document.Close();
+        m_document.reset();
+        return true;
+    } catch (const PdfError &error) {
+        m_document.reset();
+        return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "output/PosterPages.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+// Writes the poster's pages into one PDF file, page by page: each page is written out
+// before the next is begun, so memory holds one page at a time. Pictures are stored
+// losslessly (Flate), or as JPEG at the tiles' quality when jpegPictures is set, and carry
+// the colour profile given (ICC, byte for byte) where there is one. Page boxes are the
+// paper's size exactly.
+class PosterPdfWriter
+{
+public:
+    PosterPdfWriter(const PosterPages &pages, bool jpegPictures, QByteArray colourProfile);
+    ~PosterPdfWriter();
+    PosterPdfWriter(const PosterPdfWriter &) = delete;
+    PosterPdfWriter &operator=(const PosterPdfWriter &) = delete;
+
+    // Starts the file at the path's real bytes (a new file; the caller renames it into place).
+    bool open(const QByteArray &nativePath);
+    // The assembly page: the poster picture (with its grid) and what the poster prints as.
+    bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
+    // Sheet t's page from its rendered tile, with strips of the neighbours cut from source.
+    bool addSheet(int t, const QImage &tile, const QImage &source);
+    // Finishes the file; false when anything could not be written.
+    bool close();
+
+    // Why the last call failed.
+    const QString &errorText() const { return m_error; }
+
+    struct Document; // PoDoFo's state, kept out of this header
+
+private:
+    bool fail(const QString &text);
+
+    const PosterPages &m_pages;
+    bool m_jpegPictures;
+    QByteArray m_colourProfile;
+    std::unique_ptr<Document> m_document;
+    QString m_error;
+};

@@ -1,0 +1,142 @@
+#include "output/SaveRun.h"
+
+#include "common/NativeFiles.h"
+#include "common/NumberFormat.h"
+#include "layout/OutputReport.h"
+#include "layout/PreviewLayout.h"
+#include "layout/TileSizeRules.h"
+#include "output/PosterPages.h"
+#include "output/PosterPdfWriter.h"
+#include "paper/PaperRecord.h"
+#include "output/TileRenderer.h"
+#include "resources/OutputStrings.h"
+#include "resources/PosterStrings.h"
+
+#include <QColorSpace>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+using ProgressClose = SaveRunListener::ProgressClose;
+
+// The assembly page's picture: the poster with its grid, at about 150 pixels per inch of
+// the page's picture room.
+QImage posterPicture(const LayoutState &layout, const QImage &source, const QSizeF &pageSize)
+{
+    constexpr double kPixelsPerPoint = 150.0 / 72.0;
+    const QSize box(int(pageSize.width() * kPixelsPerPoint), int(pageSize.height() * kPixelsPerPoint));
+    const ConstPixelArrayView pixels(source.constBits(), source.width(), source.height(), source.bytesPerLine());
+    return previewPicture(layout, pixels, box).value_or(QImage());
+}
+
+QString unitName(Units units)
+{
+    return units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
+}
+
+QStringList assemblyFacts(const LayoutState &layout, const PaperRecordFields &paper)
+{
+    const std::optional<OutputReport> report = computeOutputReport(layout);
+    QStringList margins;
+    for (const double margin : paper.margins)
+        margins.append(basicNumberText(margin));
+    return {
+        PosterStrings::kAssemblyTitle,
+        PosterStrings::kPrintedSize + ' ' + (report ? report->finalSize : QString()),
+        PosterStrings::kSheets + ' ' + PosterStrings::sheetCountText(layout.tilesWide(), layout.tilesHigh()),
+        PosterStrings::kPaper + ' ' + layout.sPaperName,
+        PosterStrings::kMargins + ' ' + margins.join(QStringLiteral(", ")) + ' ' + unitName(layout.units),
+        PosterStrings::kResolution + ' ' + (report ? report->resolution : QString()),
+        PosterStrings::kQuality + ' ' + (report ? report->quality : QString()),
+    };
+}
+
+// A page is never larger than its pixels uncompressed; a JPEG page is far smaller.
+qint64 pageBytesAtMost(const QImage &tile, bool jpeg)
+{
+    const qint64 raw = qint64(tile.width()) * tile.height() * 3;
+    return jpeg ? raw / 4 : raw;
+}
+
+} // namespace
+
+SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
+                                 const QString &folder)
+{
+    using namespace OutputStrings;
+    const SaveRunOutcome failed = SaveRunOutcome::Failed;
+    const PdfPosterChoice &choice = *m_request.pdf;
+
+    const std::optional<TileRunValues> run = PrepareTileRun(m_request.layout, coords);
+    const std::optional<PaperRecordFields> paper = readPaperRecord(m_request.layout.sPaperRegLine);
+    const std::optional<PosterPages> pages =
+        run && paper ? PosterPages::create(m_request.layout, cuts, *run, choice.aids) : std::nullopt;
+    if (!pages)
+        return stopDuringRun(failed, kInvalidTilePrintSizes, kErrorTitle, ProgressClose::OnNextTick);
+    // The base name follows the tile files' rules.
+    const TileFileName named = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
+                                                m_request.baseFileName, int(ImageFileType::Jpeg), 1);
+    if (named.status != 1)
+        return stopDuringRun(failed, kProblem + kProblemSeparator + named.errorText, kErrorTitle,
+                             ProgressClose::OnNextTick);
+
+    const QString path = folder + u'/' + m_request.baseFileName + PosterStrings::kPdfFileSuffix;
+    const QByteArray temporary = createTemporaryFileBeside(path);
+    PosterPdfWriter writer(*pages, choice.jpegPictures, source.colorSpace().iccProfile());
+    if (temporary.isEmpty() || !writer.open(temporary)) {
+        removeTemporaryFile(temporary);
+        return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+    }
+    // Whatever ends the run early leaves no partial poster behind.
+    const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
+        writer.close();
+        removeTemporaryFile(temporary);
+        return stopDuringRun(outcome, text, title, how);
+    };
+
+    // The assembly page shows the whole picture, so it waits for all of it.
+    const auto sourceMissing = [&](int lastRow) {
+        if (!m_sourceRowsGate || m_sourceRowsGate(lastRow))
+            return false;
+        writer.close();
+        removeTemporaryFile(temporary);
+        m_listener.closeProgress(ProgressClose::Now);
+        return true;
+    };
+    if (choice.aids.assemblyPage && sourceMissing(source.height() - 1))
+        return SaveRunOutcome::SourceMissing;
+    if (choice.aids.assemblyPage
+        && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
+                                   assemblyFacts(m_request.layout, *paper)))
+        return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+
+    const int count = cuts.count();
+    for (int t = 0; t < count; ++t) {
+        // A sheet's glue strips reach into the row of tiles below.
+        if (sourceMissing(cuts.bottom(std::min(count - 1, t + pages->layout().tilesWide()))))
+            return SaveRunOutcome::SourceMissing;
+        const RenderedTile tile = RenderTile(source, cuts, t, *run);
+        if (tile.status == RenderStatus::CompensationFailed)
+            return stop(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
+        if (tile.status != RenderStatus::Ok)
+            return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+        const std::optional<qint64> free = m_fileSystem.freeBytes(folder);
+        if (free && *free < pageBytesAtMost(tile.image, choice.jpegPictures))
+            return stop(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
+        if (!writer.addSheet(t, tile.image, source))
+            return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+        if (m_listener.cancelRequested())
+            return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
+        m_listener.setProgress(double(t + 1) / double(count));
+    }
+    QString reason;
+    if (!writer.close() || !commitTemporaryFile(temporary, path, reason)) {
+        removeTemporaryFile(temporary);
+        return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+    }
+    m_listener.closeProgress(ProgressClose::Now);
+    m_listener.showCompleted(folder);
+    return SaveRunOutcome::Completed;
+}
