@@ -2,8 +2,10 @@
 
 #include "support/EdgeOvershootLayouts.h"
 #include "support/PhotoFiles.h"
+#include "support/PopplerTools.h"
 #include "support/TempDir.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -363,4 +365,26 @@ TEST_F(CliTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
     EXPECT_EQ(tiles, 2);
     // Qt's own clean-up of the scratch folder cannot name these files either.
     EXPECT_EQ(std::system(("rm -rf '" + folder + "'/*").constData()), 0);
+}
+
+TEST_F(CliTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
+{
+    QImage picture(900, 600, QImage::Format_RGB32);
+    picture.fill(QColor(30, 120, 200));
+    picture.setColorSpace(QColorSpace(QColorSpace::AdobeRgb));
+    const QString source = dir.filePath("adobe.jpg");
+    ASSERT_TRUE(picture.save(source, "jpeg"));
+    const QString out = dir.filePath("pdf");
+    const CliRun run = cli(QStringList{"--tiles", "2x2", "--format", "pdf", "--no-assembly-page", "--json", "--out", out,
+                                       source}
+                           + kPaper8x10);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray files = jsonOf(run)["files"].toArray();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files[0].toString().endsWith("/adobe_poster.pdf"));
+    EXPECT_EQ(poppler::pageBoxes(files[0].toString()).size(), 4);
+    for (const poppler::ImageEntry &image : poppler::images(files[0].toString())) {
+        EXPECT_EQ(image.encoding, "jpeg");
+        EXPECT_EQ(image.colour, "icc");
+    }
 }

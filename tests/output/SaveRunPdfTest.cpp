@@ -1,0 +1,139 @@
+#include "output/SaveRun.h"
+
+#include "imaging/ImageObjectFactory.h"
+#include "output/TileRenderer.h"
+#include "resources/PosterStrings.h"
+#include "support/PopplerTools.h"
+#include "support/SaveRunDoubles.h"
+#include "support/TempDir.h"
+#include "support/TestImages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 3 x 2 tiles of A4 with 12 mm margins (186 x 273 mm of picture each) over a 1200 x 1100
+// picture: a page box of 595.28 x 841.89 points, which a writer rounding to whole points
+// would miss.
+LayoutState a4Poster(int width, int height)
+{
+    LayoutState layout;
+    layout.tilesWideIndex = 2;
+    layout.tilesHighIndex = 1;
+    layout.units = Units::Millimetres;
+    layout.dPaperWidth = 210;
+    layout.dPaperHeight = 297;
+    layout.dTileWidth = 186;
+    layout.dTileHeight = 273;
+    layout.sPaperName = "A4 - 210 x 297";
+    layout.sPaperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
+    layout.bImgSelected = true;
+    layout.lImgWidth = width;
+    layout.lImgHeight = height;
+    return layout;
+}
+
+struct PdfRun
+{
+    SaveRunOutcome outcome;
+    QString pdf;
+    RecordingListener listener;
+};
+
+PdfRun savePdf(const ImageObject &source, const LayoutState &layout, const AssemblyAids &aids, const TempDir &dir,
+               ScriptedFileSystem &disk)
+{
+    PdfRun result{SaveRunOutcome::Failed, QDir(dir.filePath("poster")).filePath("p_poster.pdf"), {}};
+    SaveRequest request{source, layout, dir.path(), "poster", "p_", 6, PdfPosterChoice{aids, false}};
+    SaveRun run(request, result.listener, disk);
+    result.outcome = run.processSaveNow();
+    return result;
+}
+
+} // namespace
+
+TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
+{
+    TempDir dir;
+    const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
+    const LayoutState layout = a4Poster(1200, 1100);
+    ScriptedFileSystem disk;
+    PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
+    ASSERT_EQ(run.outcome, SaveRunOutcome::Completed) << run.listener.lastText.toStdString();
+
+    const QList<QSizeF> boxes = poppler::pageBoxes(run.pdf);
+    ASSERT_EQ(boxes.size(), 7); // the assembly page and six sheets
+    for (const QSizeF &box : boxes) {
+        EXPECT_NEAR(box.width(), 210 / 25.4 * 72, 0.01);
+        EXPECT_NEAR(box.height(), 297 / 25.4 * 72, 0.01);
+    }
+
+    TileCoords coords;
+    ASSERT_EQ(CalcTileCoord(layout, coords), 6);
+    const TileRunValues values = *PrepareTileRun(layout, coords);
+    const QList<poppler::ImageEntry> images = poppler::images(run.pdf);
+    for (int t = 0; t < 6; ++t) {
+        SCOPED_TRACE(t);
+        const int page = t + 2;
+        QList<poppler::ImageEntry> onPage;
+        for (const poppler::ImageEntry &image : images)
+            if (image.page == page)
+                onPage.append(image);
+        // The tile, then a glue strip for each neighbour to the right and below.
+        const int row = t / 3;
+        const int column = t % 3;
+        ASSERT_EQ(onPage.size(), 1 + (column < 2 ? 1 : 0) + (row < 1 ? 1 : 0));
+        const QImage tile = RenderTile(source->image(), coords, t, values).image;
+        EXPECT_EQ(onPage[0].width, tile.width());
+        EXPECT_EQ(onPage[0].height, tile.height());
+        EXPECT_EQ(onPage[0].encoding, "image");
+        EXPECT_EQ(onPage[0].xPpi, values.resolutionTag);
+        EXPECT_EQ(poppler::firstImageOfPage(run.pdf, page, dir.path()).convertToFormat(QImage::Format_RGB32),
+                  tile.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST(PdfPoster, AidsSwitchedOffLeaveOnlyTheTilesAndAStripTooWideIsRefusedNamingItsMargin)
+{
+    TempDir dir;
+    const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
+    ScriptedFileSystem disk;
+    AssemblyAids none;
+    none.glueStrip = false;
+    none.cutMarks = false;
+    none.labels = false;
+    none.assemblyPage = false;
+    PdfRun bare = savePdf(*source, a4Poster(1200, 1100), none, dir, disk);
+    ASSERT_EQ(bare.outcome, SaveRunOutcome::Completed);
+    EXPECT_EQ(poppler::pageBoxes(bare.pdf).size(), 6);
+    EXPECT_EQ(poppler::images(bare.pdf).size(), 6);
+
+    AssemblyAids wide;
+    wide.glueStripLength = 13.0; // the margins are 12 mm
+    TempDir other;
+    PdfRun refused = savePdf(*source, a4Poster(1200, 1100), wide, other, disk);
+    EXPECT_EQ(refused.outcome, SaveRunOutcome::Failed);
+    EXPECT_EQ(refused.listener.lastText, PosterStrings::glueStripTooWideText(true, "12", PosterStrings::kMillimetres));
+    EXPECT_FALSE(QFileInfo::exists(refused.pdf));
+}
+
+TEST(PdfPoster, AFullDiskOrCancelLeavesNoPartialPoster)
+{
+    const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
+    for (const bool full : {true, false}) {
+        SCOPED_TRACE(full ? "full disk" : "cancel");
+        TempDir dir;
+        ScriptedFileSystem disk;
+        if (full)
+            disk.free = 100;
+        SaveRequest request{*source, a4Poster(1200, 1100), dir.path(), "poster", "p_", 6, PdfPosterChoice{}};
+        RecordingListener listener;
+        listener.cancelOnCall = full ? 0 : 2;
+        SaveRun run(request, listener, disk);
+        EXPECT_EQ(run.processSaveNow(), full ? SaveRunOutcome::Failed : SaveRunOutcome::Canceled);
+        EXPECT_TRUE(QDir(dir.filePath("poster")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
