@@ -86,6 +86,8 @@ const OptionSpec kSpecs[] = {
     {"format", CliStrings::kFormatHelp, CliStrings::kFormatValue, CliStrings::kBadFormat},
     {"glue-strip", CliStrings::kGlueStripHelp, CliStrings::kLengthValue, CliStrings::kBadGlueStrip},
     {"no-cut-marks", CliStrings::kNoCutMarksHelp, kNone, kNone},
+    {"print", CliStrings::kPrintHelp, kNone, kNone},
+    {"print-queue", CliStrings::kPrintQueueHelp, CliStrings::kNameValue, kNone},
     {"no-labels", CliStrings::kNoLabelsHelp, kNone, kNone},
     {"no-assembly-page", CliStrings::kNoAssemblyPageHelp, kNone, kNone},
     {"out", CliStrings::kOutHelp, CliStrings::kDirValue, CliStrings::kEmptyOut},
@@ -181,6 +183,25 @@ void readValues(OptionReader &reader, CliOptions &options)
     });
 }
 
+// "--print" takes an optional queue, which QCommandLineParser cannot say: "--print=QUEUE",
+// and "--print QUEUE" when more than the picture follows, become "--print-queue QUEUE".
+QStringList withPrintQueueSpelledOut(const QStringList &arguments)
+{
+    QStringList spelled;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument.startsWith(QLatin1String("--print="))) {
+            spelled << QStringLiteral("--print") << QStringLiteral("--print-queue") << argument.mid(8);
+        } else if (argument == QLatin1String("--print") && i + 2 < arguments.size()
+                   && !arguments.at(i + 1).startsWith(u'-')) {
+            spelled << argument << QStringLiteral("--print-queue") << arguments.at(++i);
+        } else {
+            spelled << argument;
+        }
+    }
+    return spelled;
+}
+
 } // namespace
 
 CliParseResult parseCommandLine(const QStringList &arguments)
@@ -198,7 +219,7 @@ CliParseResult parseCommandLine(const QStringList &arguments)
 
     CliParseResult result;
     result.helpText = parser.helpText();
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withPrintQueueSpelledOut(arguments))) {
         result.usageError = parser.errorText();
         return result;
     }
@@ -209,6 +230,10 @@ CliParseResult parseCommandLine(const QStringList &arguments)
     options.noCutMarks = parser.isSet("no-cut-marks");
     options.noLabels = parser.isSet("no-labels");
     options.noAssemblyPage = parser.isSet("no-assembly-page");
+    if (parser.isSet("print") || parser.isSet("print-queue")) {
+        options.printQueue = parser.value("print-queue");
+        options.pdf = true;
+    }
     options.report = parser.isSet("report");
     options.json = parser.isSet("json");
     options.listPapers = parser.isSet("list-papers");

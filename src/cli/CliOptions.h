@@ -35,6 +35,8 @@ struct CliOptions
     bool noCutMarks = false;
     bool noLabels = false;
     bool noAssemblyPage = false;
+    // --print [QUEUE]: send the PDF poster to this CUPS queue; empty for the default queue.
+    std::optional<QString> printQueue;
     std::optional<QString> outFolder;
     std::optional<QString> baseName;
     bool overwrite = false;

@@ -7,6 +7,8 @@
 #include "imaging/ImageFileRules.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/SaveEntryCheck.h"
+#include "output/CupsPrinting.h"
+#include "output/PosterPages.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"
 #include "paper/PaperCatalogue.h"
@@ -17,6 +19,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QJsonDocument>
 
 namespace {
@@ -63,8 +66,12 @@ struct Destination
     QString newFolderName;
 };
 
-std::optional<Destination> destinationOf(const CliOptions &options, const QString &suggestedFolderName)
+std::optional<Destination> destinationOf(const CliOptions &options, const QString &suggestedFolderName,
+                                         const QString &printFolder)
 {
+    // A poster only printed is made in a scratch folder and removed after it is sent.
+    if (!options.outFolder && options.printQueue)
+        return Destination{printFolder, suggestedFolderName};
     if (!options.outFolder) {
         const QFileInfo image(options.imagePath);
         return Destination{image.absolutePath(), suggestedFolderName};
@@ -146,7 +153,9 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     const SaveEntry entry = checkSaveEntry(layout, QFileInfo(options.imagePath).fileName());
     if (!entry.suggestion)
         return runFailed(err, entry.refusal.title, entry.refusal.text);
-    const std::optional<Destination> destination = destinationOf(options, entry.suggestion->newFolderName);
+    const QTemporaryDir printFolder;
+    const std::optional<Destination> destination =
+        destinationOf(options, entry.suggestion->newFolderName, printFolder.path());
     if (!destination)
         return usageError(err, CliStrings::kRootOut);
     const PosterReportResult report = makePosterReport(layout);
@@ -163,6 +172,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     if (options.pdf)
         request.pdf = pdfChoiceOf(options, entry.suggestion->fileType == ImageFileType::Jpeg);
     TerminalListener listener(err, options.overwrite, errIsTerminal);
+    listener.announceFolder(!options.printQueue || options.outFolder);
     SaveRun run(request, listener);
     if (StreamingJpegDecoder *decoder = source.decoding)
         run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRows(lastSourceRow + 1); });
@@ -173,9 +183,22 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
         return kExitRunFailed;
 
     const QStringList files = writtenFiles(request, report.report->coords.count());
+    // A poster only printed leaves no file behind to list.
+    const bool keepsFiles = !options.printQueue || options.outFolder;
+    QJsonObject json = reportJson(*report.report, keepsFiles ? std::optional<QStringList>(files) : std::nullopt);
+    if (options.printQueue) {
+        const PrintJobResult job = printPosterPdf(files.first(), *options.printQueue, paperSizePoints(layout),
+                                                  QFileInfo(files.first()).fileName());
+        if (!job.ok())
+            return runFailed(err, PosterStrings::kPrintingTitle, job.errorText);
+        json.insert(QStringLiteral("printQueue"), job.queue);
+        json.insert(QStringLiteral("printJob"), job.jobId);
+        if (!options.json)
+            out << PosterStrings::sentToPrinterText(job.queue, job.jobId) << '\n';
+    }
     if (options.json)
-        out << QJsonDocument(reportJson(*report.report, files)).toJson(QJsonDocument::Indented);
-    else
+        out << QJsonDocument(json).toJson(QJsonDocument::Indented);
+    else if (keepsFiles)
         for (const QString &file : files)
             out << file << '\n';
     return kExitSuccess;

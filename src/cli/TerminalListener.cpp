@@ -83,6 +83,8 @@ void TerminalListener::closeProgress(ProgressClose)
 void TerminalListener::showCompleted(const QString &folder)
 {
     endBar();
+    if (!m_announceFolder)
+        return;
     printMessage(m_err, SaveWindowStrings::kCompletionTitle, SaveWindowStrings::kCompletionText);
     printMessage(m_err, QString(), folder);
 }

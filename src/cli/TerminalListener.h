@@ -11,6 +11,8 @@
 class TerminalListener final : public SaveRunListener
 {
 public:
+    // A poster made only to be printed is not announced as saved in a folder.
+    void announceFolder(bool announce) { m_announceFolder = announce; }
     // `showBar` draws the progress bar (only wanted when standard error is a terminal).
     TerminalListener(QTextStream &err, bool overwrite, bool showBar);
     ~TerminalListener() override;
@@ -35,6 +37,7 @@ private:
 
     QTextStream &m_err;
     const bool m_overwrite;
+    bool m_announceFolder = true;
     const bool m_showBar;
     bool m_barShown = false;
     bool m_refused = false;

@@ -19,6 +19,12 @@ double pointsPerUnit(Units units)
 
 } // namespace
 
+QSizeF paperSizePoints(const LayoutState &layout)
+{
+    const double scale = pointsPerUnit(layout.units);
+    return QSizeF(layout.dPaperWidth * scale, layout.dPaperHeight * scale);
+}
+
 std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const TileCoords &cuts,
                                                const TileRunValues &run, const AssemblyAids &aids)
 {
@@ -31,7 +37,7 @@ std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const 
     pages.m_run = run;
     pages.m_aids = aids;
     const double scale = pointsPerUnit(layout.units);
-    pages.m_pageSize = QSizeF(layout.dPaperWidth * scale, layout.dPaperHeight * scale);
+    pages.m_pageSize = paperSizePoints(layout);
     for (size_t edge = 0; edge < 4; ++edge)
         pages.m_margins[edge] = record->margins[edge] * scale;
     pages.m_glueStrip = glueStripLength(aids, layout.units, record->margins) * scale;

@@ -19,6 +19,9 @@
 // page shows exactly the tile the save run would write, placed at the margins' corner at
 // the tile's print resolution, with the assembly aids in the margins around it. Every
 // measure is in points (1/72 inch) from the paper's top-left corner.
+// The paper of the layout in points, as its pages are.
+QSizeF paperSizePoints(const LayoutState &layout);
+
 class PosterPages
 {
 public:

@@ -35,6 +35,10 @@ inline const QString kFormatHelp =
 inline const QString kGlueStripHelp =
     QStringLiteral("PDF: width of the glue strip in the paper's unit (default 10 mm or 0.4 inch, or the margin "
                    "when smaller); 0 for none.");
+inline const QString kPrintHelp =
+    QStringLiteral("Print the PDF poster at 100 percent on a CUPS queue: --print for the default queue, "
+                   "--print QUEUE or --print=QUEUE for another. Implies --format pdf.");
+inline const QString kPrintQueueHelp = QStringLiteral("The CUPS queue --print sends to.");
 inline const QString kNoCutMarksHelp = QStringLiteral("PDF: no cut marks.");
 inline const QString kNoLabelsHelp = QStringLiteral("PDF: no sheet labels.");
 inline const QString kNoAssemblyPageHelp = QStringLiteral("PDF: no assembly page.");

@@ -30,6 +30,22 @@ inline const QString kPrintingTitle = QStringLiteral("Printing");
 inline const QString kPrintingPages = QStringLiteral("Sending the poster's sheets to the printer...");
 inline const QString kPrintFailed = QStringLiteral("The poster could not be printed");
 inline const QString kPrinterClipsTitle = QStringLiteral("Printer Margins");
+inline const QString kNoDefaultPrinter = QStringLiteral("No default printer is set up");
+
+inline QString noSuchPrinterText(const QString &queue)
+{
+    return QStringLiteral("The printer \"%1\" does not exist").arg(queue);
+}
+
+inline QString sentToPrinterText(const QString &queue, int job)
+{
+    return QStringLiteral("Sent to printer %1 as job %2").arg(queue).arg(job);
+}
+
+inline QString printerStoppedText(const QString &queue)
+{
+    return QStringLiteral("The printer \"%1\" is stopped").arg(queue);
+}
 
 // "sheet 3 of 12"
 inline QString sheetOfText(int sheet, int count)

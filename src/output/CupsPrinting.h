@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSizeF>
+#include <QString>
+
+// Sends a finished PDF poster to a CUPS print queue at 100 percent: never scaled to fit,
+// on paper of the poster's own page size.
+struct PrintJobResult
+{
+    int jobId = 0;       // CUPS's job number, 0 when nothing was sent
+    QString queue;       // the queue the job went to
+    QString errorText;   // why nothing was sent; empty on success
+
+    bool ok() const { return jobId > 0; }
+};
+
+// queue empty means the default queue. The title names the job in the queue.
+PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
+                              const QString &title);
+
+// The CUPS media option for a page of that size in points ("Custom.612x792").
+QString cupsMediaOption(const QSizeF &pagePoints);
