@@ -753,7 +753,8 @@ void frmMain::cmdSaveNow_Click()
     refreshLayoutInputs();
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
-    frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(), QFileInfo(m_sCurImgPath).fileName(), this);
+    frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(), QFileInfo(m_sCurImgPath).fileName(), this,
+                                     m_prefs);
 }
 
 void frmMain::OpenPaperDialog()

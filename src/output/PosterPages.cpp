@@ -19,6 +19,16 @@ double pointsPerUnit(Units units)
 
 } // namespace
 
+MarginArray paperMargins(const LayoutState &layout)
+{
+    if (const std::optional<PaperRecordFields> record = readPaperRecord(layout.sPaperRegLine))
+        return record->margins;
+    // The built-in paper has no record yet; its margins are even on opposite sides.
+    const double sides = (layout.dPaperWidth - layout.dTileWidth) / 2;
+    const double ends = (layout.dPaperHeight - layout.dTileHeight) / 2;
+    return {ends, sides, ends, sides};
+}
+
 QSizeF paperSizePoints(const LayoutState &layout)
 {
     const double scale = pointsPerUnit(layout.units);
@@ -28,9 +38,9 @@ QSizeF paperSizePoints(const LayoutState &layout)
 std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const TileCoords &cuts,
                                                const TileRunValues &run, const AssemblyAids &aids)
 {
-    const std::optional<PaperRecordFields> record = readPaperRecord(layout.sPaperRegLine);
-    if (!record || cuts.count() <= 0 || !(run.pixelsPerInch > 0.0))
+    if (cuts.count() <= 0 || !(run.pixelsPerInch > 0.0))
         return std::nullopt;
+    const MarginArray margins = paperMargins(layout);
     PosterPages pages;
     pages.m_layout = layout;
     pages.m_cuts = cuts;
@@ -39,8 +49,8 @@ std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const 
     const double scale = pointsPerUnit(layout.units);
     pages.m_pageSize = paperSizePoints(layout);
     for (size_t edge = 0; edge < 4; ++edge)
-        pages.m_margins[edge] = record->margins[edge] * scale;
-    pages.m_glueStrip = glueStripLength(aids, layout.units, record->margins) * scale;
+        pages.m_margins[edge] = margins[edge] * scale;
+    pages.m_glueStrip = glueStripLength(aids, layout.units, margins) * scale;
     return pages;
 }
 

@@ -19,13 +19,16 @@
 // page shows exactly the tile the save run would write, placed at the margins' corner at
 // the tile's print resolution, with the assembly aids in the margins around it. Every
 // measure is in points (1/72 inch) from the paper's top-left corner.
+// The current margins of the layout's paper (top, right, bottom, left) in its unit.
+MarginArray paperMargins(const LayoutState &layout);
+
 // The paper of the layout in points, as its pages are.
 QSizeF paperSizePoints(const LayoutState &layout);
 
 class PosterPages
 {
 public:
-    // Nothing when the paper record holds no margins or the layout gives no tiles.
+    // Nothing when the layout gives no tiles.
     static std::optional<PosterPages> create(const LayoutState &layout, const TileCoords &cuts,
                                              const TileRunValues &run, const AssemblyAids &aids);
 

@@ -2,7 +2,7 @@
 
 #include "layout/TileSizeRules.h"
 #include "output/TilePipeline.h"
-#include "paper/PaperRecord.h"
+#include "output/PosterPages.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "resources/OutputStrings.h"
@@ -87,9 +87,8 @@ SaveRunOutcome SaveRun::processSaveNow()
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     if (m_request.pdf) {
-        const std::optional<PaperRecordFields> paper = readPaperRecord(m_request.layout.sPaperRegLine);
         const QString misfit =
-            paper ? glueStripMisfit(m_request.pdf->aids, m_request.layout.units, paper->margins) : QString();
+            glueStripMisfit(m_request.pdf->aids, m_request.layout.units, paperMargins(m_request.layout));
         if (!misfit.isEmpty())
             return stopBeforeProgress(misfit, OutputStrings::kErrorTitle);
     }

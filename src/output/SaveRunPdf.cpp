@@ -7,7 +7,6 @@
 #include "layout/TileSizeRules.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
-#include "paper/PaperRecord.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
 #include "resources/PosterStrings.h"
@@ -36,11 +35,11 @@ QString unitName(Units units)
     return units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
 }
 
-QStringList assemblyFacts(const LayoutState &layout, const PaperRecordFields &paper)
+QStringList assemblyFacts(const LayoutState &layout)
 {
     const std::optional<OutputReport> report = computeOutputReport(layout);
     QStringList margins;
-    for (const double margin : paper.margins)
+    for (const double margin : paperMargins(layout))
         margins.append(basicNumberText(margin));
     return {
         PosterStrings::kAssemblyTitle,
@@ -70,9 +69,8 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     const PdfPosterChoice &choice = *m_request.pdf;
 
     const std::optional<TileRunValues> run = PrepareTileRun(m_request.layout, coords);
-    const std::optional<PaperRecordFields> paper = readPaperRecord(m_request.layout.sPaperRegLine);
     const std::optional<PosterPages> pages =
-        run && paper ? PosterPages::create(m_request.layout, cuts, *run, choice.aids) : std::nullopt;
+        run ? PosterPages::create(m_request.layout, cuts, *run, choice.aids) : std::nullopt;
     if (!pages)
         return stopDuringRun(failed, kInvalidTilePrintSizes, kErrorTitle, ProgressClose::OnNextTick);
     // The base name follows the tile files' rules.
@@ -109,7 +107,7 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return SaveRunOutcome::SourceMissing;
     if (choice.aids.assemblyPage
         && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
-                                   assemblyFacts(m_request.layout, *paper)))
+                                   assemblyFacts(m_request.layout)))
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
 
     const int count = cuts.count();

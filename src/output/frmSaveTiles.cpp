@@ -1,5 +1,9 @@
 #include "output/frmSaveTiles.h"
 
+#include "output/AssemblyAidsSettings.h"
+#include "output/AssemblyAidsWidget.h"
+#include "resources/PosterStrings.h"
+
 #include "browser/Drives.h"
 #include "browser/FolderListWidget.h"
 #include "dialogs/MessageSeam.h"
@@ -43,11 +47,14 @@ QPointer<frmSaveTiles> &openDialog()
     return dialog;
 }
 
+// The format group's id for the PDF poster, apart from the image type codes.
+constexpr int kPdfPosterButtonId = 100;
+
 } // namespace
 
 frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const ImageObject &source,
                                                const QString &currentFolder, const QString &selectedFileName,
-                                               QWidget *parent)
+                                               QWidget *parent, const PreferenceStore &prefs)
 {
     const SaveEntry entry = checkSaveEntry(layout, selectedFileName);
     if (!entry.suggestion) {
@@ -56,7 +63,8 @@ frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const 
     }
 
     unloadOpenDialog();
-    auto *dialog = new frmSaveTiles(layout, source, parent);
+    auto *dialog = new frmSaveTiles(layout, source, parent, prefs);
+    dialog->m_sourceIsJpeg = entry.suggestion->fileType == ImageFileType::Jpeg;
     dialog->fillDriveList(driveOfPath(currentFolder));
     dialog->selectDrive(driveOfPath(currentFolder));
     dialog->dirTile->setPath(currentFolder);
@@ -75,8 +83,9 @@ void frmSaveTiles::unloadOpenDialog()
         openDialog()->close();
 }
 
-frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent)
-    : QWidget(parent, Qt::Dialog), m_layout(layout), m_source(source)
+frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent,
+                           const PreferenceStore &prefs)
+    : QWidget(parent, Qt::Dialog), m_prefs(prefs), m_layout(layout), m_source(source)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
@@ -87,6 +96,12 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
     connect(txtNewFolderName, &QLineEdit::textChanged, this, &frmSaveTiles::UpdateSaveFolderLabel);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    // The assembly aids show while the PDF poster is chosen and are stored as they change.
+    fraAssemblyAids->setAids(readAssemblyAids(m_prefs), m_layout.units);
+    fraAssemblyAids->setVisible(false);
+    connect(opbPdf, &QRadioButton::toggled, fraAssemblyAids, &QWidget::setVisible);
+    connect(fraAssemblyAids, &AssemblyAidsWidget::changed, this,
+            [this] { writeAssemblyAids(m_prefs, fraAssemblyAids->aids()); });
 }
 
 void frmSaveTiles::buildControls()
@@ -119,19 +134,27 @@ void frmSaveTiles::buildControls()
     opbBmp = named(new QRadioButton(fraFileFormat), QStringLiteral("opbBmp"));
     opbTif = named(new QRadioButton(fraFileFormat), QStringLiteral("opbTif"));
     opbJpg = named(new QRadioButton(fraFileFormat), QStringLiteral("opbJpg"));
+    opbPdf = named(new QRadioButton(fraFileFormat), QStringLiteral("opbPdf"));
     m_formats = new QButtonGroup(this);
     m_formats->addButton(opbBmp, static_cast<int>(ImageFileType::Bmp));
     m_formats->addButton(opbTif, static_cast<int>(ImageFileType::Tiff));
     m_formats->addButton(opbJpg, static_cast<int>(ImageFileType::Jpeg));
+    m_formats->addButton(opbPdf, kPdfPosterButtonId);
     auto *formatBox = new QVBoxLayout(fraFileFormat);
     formatBox->addWidget(opbBmp);
     formatBox->addWidget(opbTif);
     formatBox->addWidget(opbJpg);
+    formatBox->addWidget(opbPdf);
     formatBox->addStretch();
+    fraAssemblyAids = new AssemblyAidsWidget(this);
 
+    auto *formatColumn = new QVBoxLayout;
+    formatColumn->addWidget(fraFileFormat);
+    formatColumn->addWidget(fraAssemblyAids);
+    formatColumn->addStretch();
     auto *choices = new QHBoxLayout;
     choices->addWidget(fraNewName, 1);
-    choices->addWidget(fraFileFormat, 0, Qt::AlignTop);
+    choices->addLayout(formatColumn);
 
     Label3 = named(new QLabel(this), QStringLiteral("Label3"));
     lblPath = named(new QLabel(this), QStringLiteral("lblPath"));
@@ -168,6 +191,7 @@ void frmSaveTiles::InitSaveDialogText()
     opbBmp->setText(kBmpOption);
     opbTif->setText(kTifOption);
     opbJpg->setText(kJpgOption);
+    opbPdf->setText(PosterStrings::kPdfChoice);
     cmdClose->setText(kCloseCaption);
     cmdClose->setToolTip(kCloseTip);
     cmdSaveNow->setText(kSaveNowCaption);
@@ -237,7 +261,12 @@ QString frmSaveTiles::dirTilePath() const
 int frmSaveTiles::selectedFileTypeCode() const
 {
     const int checked = m_formats->checkedId();
-    return checked < 0 ? kNoFileTypeCode : checked;
+    return checked < 0 || checked == kPdfPosterButtonId ? kNoFileTypeCode : checked;
+}
+
+bool frmSaveTiles::pdfPosterChosen() const
+{
+    return opbPdf->isChecked();
 }
 
 void frmSaveTiles::UpdateSaveFolderLabel()
@@ -267,7 +296,10 @@ void frmSaveTiles::processSaveNow()
                         dirTilePath(),
                         txtNewFolderName->text(),
                         txtBaseFileName->text(),
-                        selectedFileTypeCode()};
+                        selectedFileTypeCode(),
+                        std::nullopt};
+    if (pdfPosterChosen())
+        request.pdf = PdfPosterChoice{fraAssemblyAids->aids(), m_sourceIsJpeg};
     SaveRun(std::move(request), windows).processSaveNow();
     setEnabled(true);
     m_saving = false;

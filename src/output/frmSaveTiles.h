@@ -1,8 +1,11 @@
 #pragma once
 
+#include "prefs/PreferenceStore.h"
+
 #include <QString>
 #include <QWidget>
 
+class AssemblyAidsWidget;
 class FolderListWidget;
 class ImageObject;
 class QButtonGroup;
@@ -27,15 +30,17 @@ public:
     // The layout and the image are read again when the save starts, so they must live as
     // long as the parent window that owns them. A dialog still open from before is
     // replaced by a fresh one.
+    // The PDF poster's assembly aids are read from and written to prefs.
     static frmSaveTiles *openFromMainWindow(const LayoutState &layout, const ImageObject &source,
                                             const QString &currentFolder, const QString &selectedFileName,
-                                            QWidget *parent);
+                                            QWidget *parent, const PreferenceStore &prefs = PreferenceStore());
 
     // Closes the dialog opened by openFromMainWindow, if one is open: a pick of another
     // picture must not leave the old picture's folder and names on offer.
     static void unloadOpenDialog();
 
-    frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr);
+    frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr,
+                 const PreferenceStore &prefs = PreferenceStore());
 
     void UpdateSaveFolderLabel();
     // The drive list's change: the folder list moves to the drive; a drive that cannot be
@@ -44,8 +49,9 @@ public:
 
     // The folder in which the new folder will be made.
     QString dirTilePath() const;
-    // 1 JPEG, 3 TIFF, 6 BMP from the format buttons; 0 when none is set.
+    // 1 JPEG, 3 TIFF, 6 BMP from the format buttons; 0 when none is set or the PDF poster is.
     int selectedFileTypeCode() const;
+    bool pdfPosterChosen() const;
 
     FolderListWidget *dirTile = nullptr;
 
@@ -62,6 +68,8 @@ private:
     QRadioButton *opbBmp = nullptr;
     QRadioButton *opbTif = nullptr;
     QRadioButton *opbJpg = nullptr;
+    QRadioButton *opbPdf = nullptr;
+    AssemblyAidsWidget *fraAssemblyAids = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -81,6 +89,9 @@ private:
     void cmdSaveNow_Click();
     void processSaveNow();
 
+    PreferenceStore m_prefs;
+    // A JPEG source makes a PDF of JPEG pictures at the tiles' quality.
+    bool m_sourceIsJpeg = false;
     const LayoutState &m_layout;
     const ImageObject &m_source;
     QButtonGroup *m_formats = nullptr;

@@ -61,6 +61,8 @@ QString PrefValueName(int valueNumber)
     case kPrefHeightEqualsWidth: return QStringLiteral("prefs_heightEqualsWidth");
     case kPrefPaperRegLine: return QStringLiteral("paperRegLine");
     case kPrefMarginLocked: return QStringLiteral("cmbMarginLocked");
+    case kPrefPdfAssemblyAids: return QStringLiteral("pdf_assemblyAids");
+    case kPrefPdfGlueStripLength: return QStringLiteral("pdf_glueStripLength");
     default: return QString();
     }
 }

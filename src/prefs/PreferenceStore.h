@@ -15,6 +15,9 @@ enum PrefValue : int {
     kPrefHeightEqualsWidth = 10,
     kPrefPaperRegLine = 12,
     kPrefMarginLocked = 13,
+    // The PDF poster's assembly aids, the program's own values beside the window's.
+    kPrefPdfAssemblyAids = 20,
+    kPrefPdfGlueStripLength = 21,
 };
 
 // The stored name of a value number, or the empty text for a number that names no value.

@@ -5,11 +5,14 @@
 #include "layout/ArrowPadWidget.h"
 #include "layout/frmPreview.h"
 #include "output/frmSaveTiles.h"
+#include "output/AssemblyAidsSettings.h"
 #include "support/EdgeOvershootLayouts.h"
+#include "support/PopplerTools.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -377,4 +380,30 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
     auto *fresh = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(::control<QLineEdit>(fresh, "txtBaseFileName")->text(), "beach_");
+}
+
+TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItRemembers)
+{
+    startWithPoster();
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    auto *aids = ::control<QGroupBox>(dialog, "fraAssemblyAids");
+    EXPECT_FALSE(aids->isVisibleTo(dialog));
+    ::control<QRadioButton>(dialog, "opbPdf")->setChecked(true);
+    EXPECT_TRUE(aids->isVisibleTo(dialog));
+    ::control<QCheckBox>(dialog, "chkAssemblyPage")->setChecked(false);
+    ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+
+    const QString pdf = QDir(m_images).filePath("poster_poster_images/poster_poster.pdf");
+    EXPECT_TRUE(m_messages.shown().isEmpty()) << (m_messages.shown().isEmpty() ? "" : m_messages.shown().first().text.toStdString());
+    EXPECT_EQ(poppler::pageBoxes(pdf).size(), 4) << "four sheets, no assembly page";
+    EXPECT_EQ(readAssemblyAids(prefs()).assemblyPage, false);
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *again = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(::control<QCheckBox>(again, "chkAssemblyPage")->isChecked());
+    EXPECT_TRUE(::control<QCheckBox>(again, "chkLabels")->isChecked());
 }

@@ -1,0 +1,70 @@
+#include "output/AssemblyAidsWidget.h"
+
+#include "common/NumberFormat.h"
+#include "dialogs/ControlSetupWidget.h"
+#include "resources/PosterStrings.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+AssemblyAidsWidget::AssemblyAidsWidget(QWidget *parent) : QGroupBox(PosterStrings::kAssemblyAidsFrame, parent)
+{
+    setObjectName(QStringLiteral("fraAssemblyAids"));
+    chkGlueStrip = named(new QCheckBox(PosterStrings::kGlueStripCaption, this), QStringLiteral("chkGlueStrip"));
+    txtGlueStrip = named(new QLineEdit(this), QStringLiteral("txtGlueStrip"));
+    txtGlueStrip->setPlaceholderText(QStringLiteral("default"));
+    txtGlueStrip->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    lblGlueUnits = named(new QLabel(this), QStringLiteral("lblGlueUnits"));
+    chkCutMarks = named(new QCheckBox(PosterStrings::kCutMarksCaption, this), QStringLiteral("chkCutMarks"));
+    chkLabels = named(new QCheckBox(PosterStrings::kLabelsCaption, this), QStringLiteral("chkLabels"));
+    chkAssemblyPage =
+        named(new QCheckBox(PosterStrings::kAssemblyPageCaption, this), QStringLiteral("chkAssemblyPage"));
+
+    auto *glue = new QHBoxLayout;
+    glue->addWidget(new QLabel(PosterStrings::kGlueLengthCaption, this));
+    glue->addWidget(txtGlueStrip);
+    glue->addWidget(lblGlueUnits);
+    glue->addStretch();
+    auto *column = new QVBoxLayout(this);
+    column->addWidget(chkGlueStrip);
+    column->addLayout(glue);
+    column->addWidget(chkCutMarks);
+    column->addWidget(chkLabels);
+    column->addWidget(chkAssemblyPage);
+
+    for (QCheckBox *box : {chkGlueStrip, chkCutMarks, chkLabels, chkAssemblyPage})
+        connect(box, &QCheckBox::toggled, this, &AssemblyAidsWidget::changed);
+    connect(chkGlueStrip, &QCheckBox::toggled, txtGlueStrip, &QWidget::setEnabled);
+    connect(txtGlueStrip, &QLineEdit::textEdited, this, &AssemblyAidsWidget::changed);
+}
+
+void AssemblyAidsWidget::setAids(const AssemblyAids &aids, Units units)
+{
+    const QSignalBlocker quietGlue(chkGlueStrip);
+    const QSignalBlocker quietCut(chkCutMarks);
+    const QSignalBlocker quietLabels(chkLabels);
+    const QSignalBlocker quietPage(chkAssemblyPage);
+    chkGlueStrip->setChecked(aids.glueStrip);
+    txtGlueStrip->setEnabled(aids.glueStrip);
+    txtGlueStrip->setText(aids.glueStripLength ? basicNumberText(*aids.glueStripLength) : QString());
+    lblGlueUnits->setText(units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres);
+    chkCutMarks->setChecked(aids.cutMarks);
+    chkLabels->setChecked(aids.labels);
+    chkAssemblyPage->setChecked(aids.assemblyPage);
+}
+
+AssemblyAids AssemblyAidsWidget::aids() const
+{
+    AssemblyAids aids;
+    aids.glueStrip = chkGlueStrip->isChecked();
+    const std::optional<double> length = parseDecimalText(txtGlueStrip->text().trimmed());
+    if (length && *length >= 0.0)
+        aids.glueStripLength = length;
+    aids.cutMarks = chkCutMarks->isChecked();
+    aids.labels = chkLabels->isChecked();
+    aids.assemblyPage = chkAssemblyPage->isChecked();
+    return aids;
+}
