@@ -22,6 +22,7 @@
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
 #include "layout/frmPreview.h"
+#include "output/frmPrintPoster.h"
 #include "output/frmSaveTiles.h"
 #include "paper/PaperSelection.h"
 #include "paper/frmTileSize.h"
@@ -272,6 +273,7 @@ void frmMain::UpdateActionButtons()
     refreshLayoutInputs();
     const bool enabled = actionButtonsEnabled(m_layout);
     cmdSaveNow->setEnabled(enabled);
+    mnuPrint->setEnabled(enabled);
     cmdLargePreview->setEnabled(enabled);
 }
 
@@ -746,6 +748,12 @@ void frmMain::cmdLargePreview_Click()
     SetPointerMode(3);
     frmPreview::open(this, m_layout, *m_img);
     SetPointerMode(0);
+}
+
+void frmMain::mnuPrint_Click()
+{
+    refreshLayoutInputs();
+    frmPrintPoster::printFromMainWindow(this, m_layout, *m_img, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()

@@ -161,6 +161,8 @@ private:
     // Other windows
     void cmdLargePreview_Click();
     void cmdSaveNow_Click();
+    // File > Print...: the poster as a PDF of true paper-size pages, sent to a printer.
+    void mnuPrint_Click();
     void OpenPaperDialog();
     // The "Edit" button beside the profile list and the Tools menu entry both open it.
     void openEdgeCalibration();
@@ -268,6 +270,7 @@ private:
     QPushButton *cmdQuit = nullptr;
 
     // Menus
+    QAction *mnuPrint = nullptr;
     QAction *mnuExit = nullptr;
     QAction *mnuPaperSize = nullptr;
     QAction *mnuEdgeClip = nullptr;

@@ -31,6 +31,7 @@
 #include "resources/AppStrings.h"
 #include "resources/CanvasStrings.h"
 #include "resources/LayoutStrings.h"
+#include "resources/PosterStrings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -295,6 +296,9 @@ void frmMain::buildMenus()
 {
     QMenu *mnuFile = menuBar()->addMenu(AppStrings::kMenuFile);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = named(mnuFile->addAction(PosterStrings::kPrintMenu), "mnuPrint");
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuFile->addSeparator();
     mnuExit = named(mnuFile->addAction(AppStrings::kMenuExit), "mnuExit");
     QMenu *mnuTools = menuBar()->addMenu(AppStrings::kMenuTools);
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
@@ -422,6 +426,7 @@ void frmMain::wireEvents()
     connect(mnuEdgeClip, &QAction::triggered, this, &frmMain::openEdgeCalibration);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::cmdQuit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmMain::mnuPrint_Click);
     connect(mnuContent, &QAction::triggered, this, &frmMain::OpenHelpFile);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
 }

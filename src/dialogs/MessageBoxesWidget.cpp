@@ -5,6 +5,7 @@
 #include "dialogs/frmMsgboxYesNo.h"
 
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -61,4 +62,10 @@ InputBoxAnswer MessageBoxes::customInputBox(const QString &title, const QString 
 QString MessageBoxes::showFileDialog(const FileDialogRequest &request)
 {
     return runFileChooser(request);
+}
+
+bool MessageBoxes::choosePrinter(QPrinter &printer, QWidget *owner)
+{
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Every message box, question box, input box and file chooser of the program goes
@@ -68,6 +69,9 @@ public:
                                           const QString &defaultText) = 0;
     // The chosen full path, or an empty text when the chooser was cancelled.
     virtual QString showFileDialog(const FileDialogRequest &request) = 0;
+    // The system print dialog over the printer (chosen printer, paper, copies); true when
+    // the person chose to print.
+    virtual bool choosePrinter(QPrinter &printer, QWidget *owner) = 0;
 };
 
 // The implementation in use: the one installed last by a live ScopedMessages. The

@@ -7,7 +7,9 @@
 #include "output/frmSaveTiles.h"
 #include "output/AssemblyAidsSettings.h"
 #include "support/EdgeOvershootLayouts.h"
+#include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
+#include "support/PrintedJobs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -406,4 +408,35 @@ TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItReme
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(::control<QCheckBox>(again, "chkAssemblyPage")->isChecked());
     EXPECT_TRUE(::control<QCheckBox>(again, "chkLabels")->isChecked());
+}
+
+TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
+{
+    const QString queue = printed_jobs::printQueue();
+    if (queue.isEmpty())
+        GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
+    writeImage("printme.bmp", 800, 200);
+    start();
+    openImagesFolder();
+    pick("printme.bmp");
+    auto *print = m_window->findChild<QAction *>("mnuPrint");
+    ASSERT_NE(print, nullptr);
+    EXPECT_TRUE(print->isEnabled());
+    EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+
+    m_messages.queuePrinter(QString()); // the dialog cancelled
+    print->trigger();
+    EXPECT_EQ(m_messages.last().kind, ShownDialog::Kind::File);
+
+    m_messages.queueQuestionAnswer(kAnswerYes); // should the queue clip an edge
+    m_messages.queuePrinter(queue);
+    print->trigger();
+    EXPECT_TRUE(m_messages.last().text.startsWith("Sent to printer " + queue)) << m_messages.last().text.toStdString();
+    const QString printed = printed_jobs::printedPdf("printme_");
+    ASSERT_FALSE(printed.isEmpty());
+    const QList<QSizeF> pages = poppler::pageBoxes(printed);
+    EXPECT_EQ(pages.size(), 5); // the assembly page and the default 2 x 2 sheets
+    for (const QSizeF &page : pages)
+        EXPECT_EQ(page, QSizeF(432, 288)) << "the built-in 6 x 4 inch photo paper, landscape as stored";
+    QFile::remove(printed);
 }

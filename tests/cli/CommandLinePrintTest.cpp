@@ -1,50 +1,20 @@
 #include "cli/CliProcess.h"
 
 #include "support/PopplerTools.h"
+#include "support/PrintedJobs.h"
 #include "support/TempDir.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QThread>
 #include <QUuid>
 
 #include <gtest/gtest.h>
 
-#include <pwd.h>
-#include <unistd.h>
 
-namespace {
-
-// The queue scripts/print-queue.sh made: cups-pdf writes each job into ~/PDF of the user
-// who printed it, under the job's title.
-QString printQueue()
-{
-    return qEnvironmentVariable("QUILTERA_TEST_PRINT_QUEUE");
-}
-
-QString printedPdf(const QString &title)
-{
-    const QDir folder(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir) + "/PDF");
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 60000) {
-        const QStringList found = folder.entryList({title + "*.pdf"}, QDir::Files);
-        if (!found.isEmpty()) {
-            const QString path = folder.filePath(found.first());
-            if (poppler::pageBoxes(path).size() > 0)
-                return path;
-        }
-        QThread::msleep(200);
-    }
-    return QString();
-}
-
-} // namespace
 
 TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
 {
-    if (printQueue().isEmpty())
+    if (printed_jobs::printQueue().isEmpty())
         GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
     TempDir dir;
     QImage picture(800, 800, QImage::Format_RGB32);
@@ -54,10 +24,10 @@ TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
     ASSERT_TRUE(picture.save(source, "BMP"));
 
     const CliRun run = runCli({"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\"", "--base", base, "--print",
-                               printQueue(), source},
+                               printed_jobs::printQueue(), source},
                               dir.filePath("home"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QString printed = printedPdf(base);
+    const QString printed = printed_jobs::printedPdf(base);
     ASSERT_FALSE(printed.isEmpty()) << "the queue wrote no PDF";
     const QList<QSizeF> pages = poppler::pageBoxes(printed);
     EXPECT_EQ(pages.size(), 5); // the assembly page and four sheets

@@ -1,5 +1,7 @@
 #include "support/ScriptedMessages.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 ScriptedMessages::ScriptedMessages()
@@ -84,4 +86,14 @@ QString ScriptedMessages::showFileDialog(const FileDialogRequest &request)
 {
     record(ShownDialog::Kind::File, request.suggestedName, request.title).fileRequest = request;
     return m_filePaths.isEmpty() ? QString() : m_filePaths.dequeue();
+}
+
+bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *)
+{
+    record(ShownDialog::Kind::File, QString(), QStringLiteral("Print"));
+    const QString name = m_printers.isEmpty() ? QString() : m_printers.dequeue();
+    if (name.isEmpty())
+        return false;
+    printer.setPrinterName(name);
+    return true;
 }

@@ -52,6 +52,9 @@ public:
     InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                   const QString &defaultText) override;
     QString showFileDialog(const FileDialogRequest &request) override;
+    // Chooses the queued printer name (an empty name cancels); records a File box.
+    bool choosePrinter(QPrinter &printer, QWidget *owner) override;
+    void queuePrinter(const QString &name) { m_printers.enqueue(name); }
 
 private:
     // Appends a box of the kind to what was shown; the caller adds what else it carries.
@@ -62,5 +65,6 @@ private:
     bool m_okCancelAnswer = false;
     QQueue<InputBoxAnswer> m_inputAnswers;
     QQueue<QString> m_filePaths;
+    QQueue<QString> m_printers;
     ScopedMessages m_installation;
 };

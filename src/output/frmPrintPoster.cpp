@@ -1,0 +1,133 @@
+#include "output/frmPrintPoster.h"
+
+#include "common/NumberFormat.h"
+#include "dialogs/MessageSeam.h"
+#include "imaging/ImageObject.h"
+#include "output/CupsPrinting.h"
+#include "output/PosterPages.h"
+#include "output/SaveEntryCheck.h"
+#include "output/SaveRun.h"
+#include "output/AssemblyAidsSettings.h"
+#include "output/frmSaveRunWindows.h"
+#include "prefs/PreferenceStore.h"
+#include "resources/PosterStrings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+namespace {
+
+// The save run's windows for a poster that is printed: the progress says so, and no
+// completion window names the scratch folder.
+class PrintRunWindows final : public SaveRunWindows
+{
+public:
+    using SaveRunWindows::SaveRunWindows;
+    void showProgress(const QString &) override { SaveRunWindows::showProgress(PosterStrings::kPrintingPages); }
+    void showCompleted(const QString &) override {}
+};
+
+constexpr double kPointsPerInch = 72.0;
+// Differences below this are the printer's rounding, not clipping.
+constexpr double kToleratedPoints = 0.5;
+
+void choosePaper(QPrinter &printer, const LayoutState &layout)
+{
+    const QSizeF points = paperSizePoints(layout);
+    const bool landscape = points.width() > points.height();
+    const QSizeF portrait = landscape ? points.transposed() : points;
+    printer.setFullPage(true);
+    printer.setPageSize(QPageSize(portrait, QPageSize::Point, layout.sPaperName, QPageSize::ExactMatch));
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    printer.setDocName(layout.sPaperName);
+}
+
+// Sends the finished PDF where the print dialog pointed: a CUPS queue, or a file.
+void deliver(const QPrinter &printer, const QString &pdf, const LayoutState &layout)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        QFile::remove(printer.outputFileName());
+        if (!QFile::copy(pdf, printer.outputFileName()))
+            messages().showMessage(PosterStrings::kPrintFailed, PosterStrings::kPrintingTitle, MessageIcon::Critical);
+        return;
+    }
+    const PrintJobResult job =
+        printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName());
+    if (!job.ok()) {
+        messages().showMessage(job.errorText, PosterStrings::kPrintingTitle, MessageIcon::Critical);
+        return;
+    }
+    messages().showMessage(PosterStrings::sentToPrinterText(job.queue, job.jobId), PosterStrings::kPrintingTitle,
+                           MessageIcon::Information);
+}
+
+} // namespace
+
+namespace frmPrintPoster {
+
+QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &layout)
+{
+    QPageLayout pageLayout = printer.pageLayout();
+    pageLayout.setUnits(QPageLayout::Point);
+    const QMarginsF least = pageLayout.minimumMargins();
+    const MarginArray margins = paperMargins(layout);
+    const double pointsPerUnit = layout.units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
+    const QString unit = layout.units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
+    const struct
+    {
+        const char *name;
+        double printer;
+        double poster;
+    } edges[] = {
+        {"top", least.top(), margins[kTopEdge]},
+        {"right", least.right(), margins[kRightEdge]},
+        {"bottom", least.bottom(), margins[kBottomEdge]},
+        {"left", least.left(), margins[kLeftEdge]},
+    };
+    QStringList clipped;
+    for (const auto &edge : edges) {
+        const double shortfall = edge.printer - edge.poster * pointsPerUnit;
+        if (shortfall > kToleratedPoints)
+            clipped.append(PosterStrings::edgeShortfallText(QString::fromLatin1(edge.name),
+                                                            formatMask(shortfall / pointsPerUnit, QStringLiteral("##0.00")),
+                                                            unit));
+    }
+    return clipped;
+}
+
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,
+                         const QString &imageFileName, const PreferenceStore &prefs)
+{
+    const SaveEntry entry = checkSaveEntry(layout, imageFileName);
+    if (!entry.suggestion) {
+        messages().showMessage(entry.refusal.text, entry.refusal.title, MessageIcon::Critical);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    choosePaper(printer, layout);
+    if (!messages().choosePrinter(printer, owner))
+        return;
+    const QStringList clipped = edgesThePrinterClips(printer, layout);
+    if (!clipped.isEmpty()
+        && messages().YesNoCancelBox(PosterStrings::printerClipsText(clipped.join(QStringLiteral(", "))),
+                                     PosterStrings::kPrinterClipsTitle)
+            != kAnswerYes)
+        return;
+
+    const QTemporaryDir scratch;
+    SaveRequest request{source, layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
+                        int(entry.suggestion->fileType),
+                        PdfPosterChoice{readAssemblyAids(prefs),
+                                        entry.suggestion->fileType == ImageFileType::Jpeg}};
+    PrintRunWindows windows(owner);
+    if (SaveRun(request, windows).processSaveNow() != SaveRunOutcome::Completed)
+        return;
+    deliver(printer, scratch.path() + QStringLiteral("/poster/") + request.baseFileName + PosterStrings::kPdfFileSuffix,
+            layout);
+}
+
+} // namespace frmPrintPoster

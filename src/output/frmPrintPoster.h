@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class ImageObject;
+class PreferenceStore;
+class QPrinter;
+class QWidget;
+struct LayoutState;
+
+// File > "Print...": the system print dialog with the poster's paper chosen, a warning
+// when the printer cannot print as close to an edge as the margins ask, then the PDF
+// poster made with its progress window and Cancel between sheets, and sent to the chosen
+// printer at 100 percent (or written where Qt's "print to file" asks).
+namespace frmPrintPoster {
+
+// Checks the layout as "Save Poster Tile Images" does, with the same messages. The
+// assembly aids are those the save dialog stored in prefs.
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,
+                         const QString &imageFileName, const PreferenceStore &prefs);
+
+// The edges where the printer's least margin is wider than the poster's, with by how much,
+// in the paper's unit ("top edge by 0.12 inches"); empty when the printer can print them.
+QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &layout);
+
+} // namespace frmPrintPoster
