@@ -93,7 +93,7 @@ void BM_SaveRun48MegapixelJpeg4x3(benchmark::State &state)
             state.SkipWithError("could not load the generated photo");
             return;
         }
-        SaveRun run(SaveRequest{*source, layout, output.path(), "tiles", "photo_", int(ImageFileType::Jpeg)},
+        SaveRun run(SaveRequest{*source, layout, output.path(), "tiles", "photo_", int(ImageFileType::Jpeg), std::nullopt},
                     listener);
         if (run.processSaveNow() != SaveRunOutcome::Completed) {
             state.SkipWithError("save run did not complete");
@@ -186,6 +186,15 @@ void BM_QuilteraCli48MegapixelJpeg4x3(benchmark::State &state)
                  "tiles", "PHOTO"});
 }
 BENCHMARK(BM_QuilteraCli48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same layout as one PDF poster, assembly page included, its pictures JPEG as the tiles are.
+void BM_QuilteraCliPdf48MegapixelJpeg4x3(benchmark::State &state)
+{
+    timeProgram(state, QStringLiteral(QUILTERA_CLI_PATH),
+                {"--tiles", "4x3", "--custom-paper", "10x10", "--margins", "0,0,0,0", "--format", "pdf", "--out",
+                 "poster", "PHOTO"});
+}
+BENCHMARK(BM_QuilteraCliPdf48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_ImageMagickCrop48MegapixelJpeg4x3(benchmark::State &state)
 {

@@ -59,14 +59,14 @@ double PosterPages::picturePixelsPerInch() const
     return m_run.resamplesTiles() ? TileRunValues::kMinCompensationPixelsPerInch : m_run.pixelsPerInch;
 }
 
-QRectF PosterPages::pictureRect(const QImage &tile) const
+QRectF PosterPages::pictureRect(const QSize &tile) const
 {
     const double pointsPerPixel = kPointsPerInch / picturePixelsPerInch();
     return QRectF(m_margins[kLeftEdge], m_margins[kTopEdge], tile.width() * pointsPerPixel,
                   tile.height() * pointsPerPixel);
 }
 
-QRectF PosterPages::ownPixelsRect(const QImage &tile) const
+QRectF PosterPages::ownPixelsRect(const QSize &tile) const
 {
     const QRectF picture = pictureRect(tile);
     if (!m_run.compensation)

@@ -42,9 +42,9 @@ public:
     // The pixels per inch the pictures print at: the tile's own, or 64 for resampled tiles.
     double picturePixelsPerInch() const;
     // Where a rendered tile lies on its page, compensation borders included.
-    QRectF pictureRect(const QImage &tile) const;
+    QRectF pictureRect(const QSize &tile) const;
     // The part of it that holds the tile's own pixels.
-    QRectF ownPixelsRect(const QImage &tile) const;
+    QRectF ownPixelsRect(const QSize &tile) const;
 
     // A glue strip: where it lies on sheet t's page and the neighbour's pixels it shows.
     struct GlueStrip

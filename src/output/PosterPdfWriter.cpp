@@ -6,7 +6,6 @@
 #include <podofo/podofo.h>
 
 #include <cstring>
-#include <vector>
 
 using namespace PoDoFo;
 
@@ -30,18 +29,23 @@ double fromTop(double pageHeight, double y, double height = 0.0)
     return pageHeight - y - height;
 }
 
-// The picture as 24-bit RGB rows without padding, as PDF image data wants them.
-std::vector<char> rgbRows(const QImage &picture)
-{
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    const size_t rowBytes = size_t(rgb.width()) * 3;
-    std::vector<char> bytes(rowBytes * size_t(rgb.height()));
-    for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(bytes.data() + rowBytes * size_t(y), rgb.constScanLine(y), rowBytes);
-    return bytes;
-}
-
 } // namespace
+
+PosterPdfWriter::Picture PosterPdfWriter::preparePicture(const QImage &image, bool jpeg)
+{
+    Picture picture{image.size(), QByteArray(), jpeg};
+    if (jpeg) {
+        picture.data = encodeTile(image, ImageFileType::Jpeg).value_or(QByteArray());
+        return picture;
+    }
+    // 24-bit RGB rows without padding, as PDF image data wants them.
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    const qsizetype rowBytes = qsizetype(rgb.width()) * 3;
+    picture.data.resize(rowBytes * rgb.height());
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(picture.data.data() + rowBytes * y, rgb.constScanLine(y), size_t(rowBytes));
+    return picture;
+}
 
 PosterPdfWriter::PosterPdfWriter(const PosterPages &pages, bool jpegPictures, QByteArray colourProfile)
     : m_pages(pages), m_jpegPictures(jpegPictures),
@@ -74,27 +78,25 @@ bool PosterPdfWriter::open(const QByteArray &nativePath)
 namespace {
 
 // One picture of the page: JPEG bytes passed through, or lossless RGB, with the profile.
-void drawPicture(PdfStreamedDocument &document, PdfPainter &painter, const QImage &picture, const QRectF &where,
-                 double pageHeight, bool jpeg, const QByteArray &profile)
+void drawPicture(PdfStreamedDocument &document, PdfPainter &painter, const PosterPdfWriter::Picture &picture,
+                 const QRectF &where, double pageHeight, const QByteArray &profile)
 {
+    if (picture.data.isEmpty() || picture.size.isEmpty())
+        PODOFO_RAISE_ERROR(ePdfError_InvalidDataType);
     PdfImage image(&document);
-    if (jpeg) {
-        const std::optional<QByteArray> encoded = encodeTile(picture, ImageFileType::Jpeg);
-        if (!encoded)
-            PODOFO_RAISE_ERROR(ePdfError_InvalidHandle);
-        image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(encoded->constData()), encoded->size());
+    if (picture.jpeg) {
+        image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(picture.data.constData()), picture.data.size());
     } else {
         image.SetImageColorSpace(ePdfColorSpace_DeviceRGB);
-        const std::vector<char> rows = rgbRows(picture);
-        PdfMemoryInputStream stream(rows.data(), pdf_long(rows.size()));
-        image.SetImageData(unsigned(picture.width()), unsigned(picture.height()), 8, &stream);
+        PdfMemoryInputStream stream(picture.data.constData(), pdf_long(picture.data.size()));
+        image.SetImageData(unsigned(picture.size.width()), unsigned(picture.size.height()), 8, &stream);
     }
     if (!profile.isEmpty()) {
         PdfMemoryInputStream iccStream(profile.constData(), pdf_long(profile.size()));
         image.SetImageICCProfile(&iccStream, 3, ePdfColorSpace_DeviceRGB);
     }
     painter.DrawImage(where.left(), fromTop(pageHeight, where.top(), where.height()), &image,
-                      where.width() / picture.width(), where.height() / picture.height());
+                      where.width() / picture.size.width(), where.height() / picture.size.height());
 }
 
 void drawLine(PdfPainter &painter, const QLineF &line, double pageHeight)
@@ -109,8 +111,9 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
     if (!m_document)
         return fail(QStringLiteral("not open"));
     try {
+        // Made once every sheet is in, when the whole picture is, but the first page.
         const QSizeF size = m_pages.pageSize();
-        PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
+        PdfPage *page = m_document->document.GetPagesTree()->InsertPage(PdfRect(0, 0, size.width(), size.height()), 0);
         PdfPainter painter;
         painter.SetPage(page);
         const double margin = std::min(size.width(), size.height()) * 0.06;
@@ -124,7 +127,8 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
             const QSizeF fitted = QSizeF(posterPicture.size()).scaled(room.size(), Qt::KeepAspectRatio);
             const QRectF where(room.left() + (room.width() - fitted.width()) / 2, room.top(), fitted.width(),
                                fitted.height());
-            drawPicture(m_document->document, painter, posterPicture, where, size.height(), false, m_colourProfile);
+            drawPicture(m_document->document, painter, preparePicture(posterPicture, m_jpegPictures), where,
+                        size.height(), m_colourProfile);
             // Each sheet's label at the middle of its cell of the grid.
             const LayoutState &layout = m_pages.layout();
             m_document->font->SetFontSize(std::clamp(fitted.height() / layout.tilesHigh() / 4, 5.0, 24.0));
@@ -150,7 +154,7 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
     }
 }
 
-bool PosterPdfWriter::addSheet(int t, const QImage &tile, const QImage &source)
+bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
 {
     if (!m_document)
         return fail(QStringLiteral("not open"));
@@ -159,13 +163,13 @@ bool PosterPdfWriter::addSheet(int t, const QImage &tile, const QImage &source)
         PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
         PdfPainter painter;
         painter.SetPage(page);
-        const QRectF picture = m_pages.pictureRect(tile);
-        drawPicture(m_document->document, painter, tile, picture, size.height(), m_jpegPictures, m_colourProfile);
+        const QRectF picture = m_pages.pictureRect(tile.size);
+        drawPicture(m_document->document, painter, tile, picture, size.height(), m_colourProfile);
 
         const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(t, picture, source);
         for (const PosterPages::GlueStrip &strip : strips)
-            drawPicture(m_document->document, painter, strip.picture, strip.rect, size.height(), m_jpegPictures,
-                        m_colourProfile);
+            drawPicture(m_document->document, painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
+                        size.height(), m_colourProfile);
         painter.SetStrokeWidth(kLineWidth);
         painter.SetStrokingColor(0.0, 0.0, 0.0);
         for (const QLineF &mark : m_pages.cutMarks(picture))

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,16 @@
 class PosterPdfWriter
 {
 public:
+    // A picture ready to go into the file: JPEG bytes, or RGB rows for lossless storage.
+    // Made on any thread, so tiles can be encoded on every core.
+    struct Picture
+    {
+        QSize size;
+        QByteArray data;
+        bool jpeg = false;
+    };
+    static Picture preparePicture(const QImage &image, bool jpeg);
+
     PosterPdfWriter(const PosterPages &pages, bool jpegPictures, QByteArray colourProfile);
     ~PosterPdfWriter();
     PosterPdfWriter(const PosterPdfWriter &) = delete;
@@ -24,9 +35,10 @@ public:
     // Starts the file at the path's real bytes (a new file; the caller renames it into place).
     bool open(const QByteArray &nativePath);
     // The assembly page: the poster picture (with its grid) and what the poster prints as.
+    // It becomes the first page whenever it is added.
     bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
-    // Sheet t's page from its rendered tile, with strips of the neighbours cut from source.
-    bool addSheet(int t, const QImage &tile, const QImage &source);
+    // Sheet t's page from its prepared tile, with strips of the neighbours cut from source.
+    bool addSheet(int t, const Picture &tile, const QImage &source);
     // Finishes the file; false when anything could not be written.
     bool close();
 

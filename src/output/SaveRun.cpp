@@ -48,11 +48,11 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
                          ImageFileType fileType, const SaveRun::SourceRowsGate &waitForSourceRows)
 {
     if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
-        return {RenderStatus::CutFailed, std::nullopt, true};
+        return {RenderStatus::CutFailed, std::nullopt, true, {}};
     const RenderedTile tile = renderTileForEncoding(source, coords, t, run);
     if (tile.status != RenderStatus::Ok)
-        return {tile.status, std::nullopt};
-    return {RenderStatus::Ok, encodeTile(tile.image, fileType)};
+        return {tile.status, std::nullopt, false, {}};
+    return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size()};
 }
 
 } // namespace

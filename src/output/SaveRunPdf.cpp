@@ -7,6 +7,7 @@
 #include "layout/TileSizeRules.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
+#include "output/TilePipeline.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
 #include "resources/PosterStrings.h"
@@ -52,13 +53,6 @@ QStringList assemblyFacts(const LayoutState &layout)
     };
 }
 
-// A page is never larger than its pixels uncompressed; a JPEG page is far smaller.
-qint64 pageBytesAtMost(const QImage &tile, bool jpeg)
-{
-    const qint64 raw = qint64(tile.width()) * tile.height() * 3;
-    return jpeg ? raw / 4 : raw;
-}
-
 } // namespace
 
 SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
@@ -94,41 +88,47 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stopDuringRun(outcome, text, title, how);
     };
 
-    // The assembly page shows the whole picture, so it waits for all of it.
-    const auto sourceMissing = [&](int lastRow) {
-        if (!m_sourceRowsGate || m_sourceRowsGate(lastRow))
-            return false;
-        writer.close();
-        removeTemporaryFile(temporary);
-        m_listener.closeProgress(ProgressClose::Now);
-        return true;
-    };
-    if (choice.aids.assemblyPage && sourceMissing(source.height() - 1))
-        return SaveRunOutcome::SourceMissing;
-    if (choice.aids.assemblyPage
-        && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
-                                   assemblyFacts(m_request.layout)))
-        return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-
+    // Tiles are rendered and encoded on every core ahead of the page being written; pages
+    // go into the file in order on this thread, where progress and Cancel are handled.
     const int count = cuts.count();
-    for (int t = 0; t < count; ++t) {
+    const int wide = pages->layout().tilesWide();
+    TilePipeline pipeline(count, [&](int t) -> PreparedTile {
         // A sheet's glue strips reach into the row of tiles below.
-        if (sourceMissing(cuts.bottom(std::min(count - 1, t + pages->layout().tilesWide()))))
+        if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(count - 1, t + wide))))
+            return {RenderStatus::CutFailed, std::nullopt, true, {}};
+        const RenderedTile tile = renderTileForEncoding(source, cuts, t, *run);
+        if (tile.status != RenderStatus::Ok)
+            return {tile.status, std::nullopt, false, {}};
+        PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
+        return {RenderStatus::Ok, std::move(picture.data), false, picture.size};
+    });
+    for (int t = 0; t < count; ++t) {
+        const PreparedTile tile = pipeline.take(t);
+        if (tile.sourceMissing) {
+            writer.close();
+            removeTemporaryFile(temporary);
+            m_listener.closeProgress(ProgressClose::Now);
             return SaveRunOutcome::SourceMissing;
-        const RenderedTile tile = RenderTile(source, cuts, t, *run);
+        }
         if (tile.status == RenderStatus::CompensationFailed)
             return stop(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
-        if (tile.status != RenderStatus::Ok)
+        if (tile.status != RenderStatus::Ok || !tile.encoded)
             return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
         const std::optional<qint64> free = m_fileSystem.freeBytes(folder);
-        if (free && *free < pageBytesAtMost(tile.image, choice.jpegPictures))
+        if (free && *free < tile.encoded->size())
             return stop(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
-        if (!writer.addSheet(t, tile.image, source))
+        if (!writer.addSheet(t, {tile.size, *tile.encoded, choice.jpegPictures}, source))
             return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
         if (m_listener.cancelRequested())
             return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
         m_listener.setProgress(double(t + 1) / double(count));
     }
+    // The assembly page shows the whole picture, which every sheet has needed by now; it
+    // goes in as the first page.
+    if (choice.aids.assemblyPage
+        && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
+                                   assemblyFacts(m_request.layout)))
+        return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     QString reason;
     if (!writer.close() || !commitTemporaryFile(temporary, path, reason)) {
         removeTemporaryFile(temporary);

@@ -3,6 +3,7 @@
 #include "output/TileRenderer.h"
 
 #include <QByteArray>
+#include <QSize>
 
 #include <condition_variable>
 #include <functional>
@@ -18,6 +19,7 @@ struct PreparedTile
     RenderStatus status = RenderStatus::CutFailed;
     std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
     bool sourceMissing = false;        // the source rows the tile needs never arrived
+    QSize size;                        // the rendered tile's pixels
 };
 
 // Renders and encodes tiles on worker threads ahead of a caller that takes them strictly

@@ -138,7 +138,7 @@ TEST(StreamedSave, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
     std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
     TempDir parent;
     QuietListener listener;
-    SaveRun run(SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", int(ImageFileType::Bmp)},
+    SaveRun run(SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", int(ImageFileType::Bmp), std::nullopt},
                 listener);
     std::mutex asked;
     std::multiset<int> rowsAskedFor;

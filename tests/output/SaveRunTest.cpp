@@ -46,7 +46,7 @@ protected:
 
     SaveRequest request(int fileType = int(ImageFileType::Bmp)) const
     {
-        return SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", fileType};
+        return SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", fileType, std::nullopt};
     }
 
     SaveRunOutcome run(const SaveRequest &saveRequest)
