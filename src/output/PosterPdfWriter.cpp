@@ -123,6 +123,8 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
         painter.SetFont(m_document->font);
         m_document->font->SetFontSize(kTitlePoints);
         painter.DrawText(margin, fromTop(size.height(), margin + kTitlePoints), PdfString(facts.value(0).toLatin1().constData()));
+        // The facts follow the picture, or the title when there is none.
+        double y = room.top() + kFactPoints;
         if (!posterPicture.isNull() && room.width() > 0 && room.height() > 0) {
             const QSizeF fitted = QSizeF(posterPicture.size()).scaled(room.size(), Qt::KeepAspectRatio);
             const QRectF where(room.left() + (room.width() - fitted.width()) / 2, room.top(), fitted.width(),
@@ -142,9 +144,9 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
                                         PdfString(m_pages.sheetLabel(t).toLatin1().constData()), ePdfAlignment_Center);
             }
             painter.SetColor(0.0, 0.0, 0.0);
+            y = where.bottom() + kFactPoints * 2.5;
         }
         m_document->font->SetFontSize(kFactPoints);
-        double y = size.height() - margin - textHeight + kTitlePoints;
         for (qsizetype i = 1; i < facts.size(); ++i, y += kFactPoints * 1.5)
             painter.DrawText(margin, fromTop(size.height(), y), PdfString(facts.at(i).toLatin1().constData()));
         painter.FinishPage();
