@@ -186,6 +186,9 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     // A poster only printed leaves no file behind to list.
     const bool keepsFiles = !options.printQueue || options.outFolder;
     QJsonObject json = reportJson(*report.report, keepsFiles ? std::optional<QStringList>(files) : std::nullopt);
+    if (request.pdf)
+        json.insert(QStringLiteral("pages"),
+                    report.report->coords.count() + (request.pdf->aids.assemblyPage ? 1 : 0));
     if (options.printQueue) {
         const PrintJobResult job = printPosterPdf(files.first(), *options.printQueue, paperSizePoints(layout),
                                                   QFileInfo(files.first()).fileName());

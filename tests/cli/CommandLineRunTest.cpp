@@ -383,6 +383,7 @@ TEST_F(CliTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(files[0].toString().endsWith("/adobe_poster.pdf"));
     EXPECT_EQ(poppler::pageBoxes(files[0].toString()).size(), 4);
+    EXPECT_EQ(jsonOf(run)["pages"].toInt(), 4);
     for (const poppler::ImageEntry &image : poppler::images(files[0].toString())) {
         EXPECT_EQ(image.encoding, "jpeg");
         EXPECT_EQ(image.colour, "icc");
