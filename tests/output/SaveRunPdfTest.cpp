@@ -57,42 +57,60 @@ PdfRun savePdf(const ImageObject &source, const LayoutState &layout, const Assem
 
 TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
 {
-    TempDir dir;
     const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
-    const LayoutState layout = a4Poster(1200, 1100);
-    ScriptedFileSystem disk;
-    PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
-    ASSERT_EQ(run.outcome, SaveRunOutcome::Completed) << run.listener.lastText.toStdString();
+    for (const bool turnedAndCompensated : {false, true}) {
+        SCOPED_TRACE(turnedAndCompensated ? "turned and compensated" : "plain");
+        TempDir dir;
+        LayoutState layout = a4Poster(1200, 1100);
+        if (turnedAndCompensated) {
+            layout.bTileRotated = true;
+            layout.compensation = true;
+            layout.edgeTrimInches = {2 / 64.0, 6 / 64.0, 3 / 64.0, 6 / 64.0};
+        }
+        ScriptedFileSystem disk;
+        PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
+        ASSERT_EQ(run.outcome, SaveRunOutcome::Completed) << run.listener.lastText.toStdString();
 
-    const QList<QSizeF> boxes = poppler::pageBoxes(run.pdf);
-    ASSERT_EQ(boxes.size(), 7); // the assembly page and six sheets
-    for (const QSizeF &box : boxes) {
-        EXPECT_NEAR(box.width(), 210 / 25.4 * 72, 0.01);
-        EXPECT_NEAR(box.height(), 297 / 25.4 * 72, 0.01);
-    }
+        const QList<QSizeF> boxes = poppler::pageBoxes(run.pdf);
+        ASSERT_EQ(boxes.size(), 7); // the assembly page and six sheets
+        for (const QSizeF &box : boxes) {
+            EXPECT_NEAR(box.width(), 210 / 25.4 * 72, 0.01);
+            EXPECT_NEAR(box.height(), 297 / 25.4 * 72, 0.01);
+        }
 
-    TileCoords coords;
-    ASSERT_EQ(CalcTileCoord(layout, coords), 6);
-    const TileRunValues values = *PrepareTileRun(layout, coords);
-    const QList<poppler::ImageEntry> images = poppler::images(run.pdf);
-    for (int t = 0; t < 6; ++t) {
-        SCOPED_TRACE(t);
-        const int page = t + 2;
-        QList<poppler::ImageEntry> onPage;
-        for (const poppler::ImageEntry &image : images)
-            if (image.page == page)
-                onPage.append(image);
-        // The tile, then a glue strip for each neighbour to the right and below.
-        const int row = t / 3;
-        const int column = t % 3;
-        ASSERT_EQ(onPage.size(), 1 + (column < 2 ? 1 : 0) + (row < 1 ? 1 : 0));
-        const QImage tile = RenderTile(source->image(), coords, t, values).image;
-        EXPECT_EQ(onPage[0].width, tile.width());
-        EXPECT_EQ(onPage[0].height, tile.height());
-        EXPECT_EQ(onPage[0].encoding, "image");
-        EXPECT_EQ(onPage[0].xPpi, values.resolutionTag);
-        EXPECT_EQ(poppler::firstImageOfPage(run.pdf, page, dir.path()).convertToFormat(QImage::Format_RGB32),
-                  tile.convertToFormat(QImage::Format_RGB32));
+        TileCoords coords;
+        ASSERT_EQ(CalcTileCoord(layout, coords), 6);
+        const TileRunValues values = *PrepareTileRun(layout, coords);
+        const QList<poppler::ImageEntry> images = poppler::images(run.pdf);
+        for (int t = 0; t < 6; ++t) {
+            SCOPED_TRACE(t);
+            const int page = t + 2;
+            QList<poppler::ImageEntry> onPage;
+            for (const poppler::ImageEntry &image : images)
+                if (image.page == page)
+                    onPage.append(image);
+            // The tile, then a glue strip for each neighbour to the right of and below the
+            // page: a turned tile's page has the poster's lower and left neighbours there.
+            const int row = t / 3;
+            const int column = t % 3;
+            const int strips = turnedAndCompensated ? (row < 1 ? 1 : 0) + (column > 0 ? 1 : 0)
+                                                    : (column < 2 ? 1 : 0) + (row < 1 ? 1 : 0);
+            ASSERT_EQ(onPage.size(), 1 + strips);
+            const QImage tile = RenderTile(source->image(), coords, t, values).image;
+            EXPECT_EQ(onPage[0].width, tile.width());
+            EXPECT_EQ(onPage[0].height, tile.height());
+            EXPECT_EQ(onPage[0].encoding, "image");
+            EXPECT_EQ(onPage[0].xPpi, values.stampedResolution());
+            EXPECT_EQ(poppler::firstImageOfPage(run.pdf, page, dir.path()).convertToFormat(QImage::Format_RGB32),
+                      tile.convertToFormat(QImage::Format_RGB32));
+        }
+        if (!turnedAndCompensated) {
+            // A1's right strip is the first columns of A2, as wide as 10 mm at the tile's density.
+            const QImage strip = QImage(dir.filePath("extracted2-001.png")).convertToFormat(QImage::Format_RGB32);
+            EXPECT_NEAR(strip.width(), 10 / 25.4 * values.pixelsPerInch, 1.0);
+            EXPECT_EQ(strip, source->image().copy(coords.left(1), coords.top(1), strip.width(),
+                                                  coords.bottom(1) - coords.top(1) + 1));
+        }
     }
 }
 
