@@ -34,6 +34,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -118,6 +122,7 @@ void frmMain::Form_Load()
     m_helpFile = FindHelpFile(
         helpFileFolders(m_prefs.GetPref(kPrefAppDir), QCoreApplication::applicationDirPath()));
     m_specialFolders = InitSpecialFolders();
+    setAcceptDrops(true);
 }
 
 void frmMain::RestoreStartupState()
@@ -483,6 +488,50 @@ void frmMain::lstFiles_Click()
     LoadSelectedImage();
     UpdateActionButtons();
     frmSaveTiles::unloadOpenDialog();
+}
+
+void frmMain::openPicture(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    if (!showDriveAndFolder(driveOfPath(folder), folder))
+        return;
+    auto listed = [this, &file] { return lstFiles->findItems(file.fileName(), Qt::MatchExactly); };
+    if (listed().isEmpty() && cmbFileType->currentIndex() != int(FileTypeFilter::AllFiles))
+        cmbFileType->setCurrentIndex(int(FileTypeFilter::AllFiles));
+    const QList<QListWidgetItem *> found = listed();
+    if (found.isEmpty()) {
+        loadFailed();
+        return;
+    }
+    lstFiles->setCurrentItem(found.first());
+    lstFiles_Click();
+}
+
+// The first local file of a drag is what a drop would open.
+static QString droppedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return QString();
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return QString();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPicture(path);
 }
 
 void frmMain::ShowCanvasNotice(int kind)

@@ -62,6 +62,11 @@ public:
 
     // Image loading
     void LoadSelectedImage();
+    // Opens a picture given by path (the command line's argument, a file dropped on the
+    // window): its folder in the browser and the file picked there, with the same load,
+    // messages and notices as a pick. A file the list's filter hides is shown by
+    // switching the filter to every file.
+    void openPicture(const QString &path);
     void FitImageToCanvas();
     // Notice kinds: 1 pick a folder, 2 pick an image, 3 loading failed, 4 loading.
     void ShowCanvasNotice(int kind);
@@ -98,6 +103,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

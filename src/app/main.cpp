@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "common/NativeFiles.h"
 #include "dialogs/MessageBoxesWidget.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObjectFactory.h"
@@ -18,5 +19,9 @@ int main(int argc, char **argv)
     });
     frmMain window;
     window.show();
+    // "quiltera PHOTO.jpg" opens the picture as if it had been picked. The name is taken
+    // as given: Qt's own list of arguments would spoil one that is not UTF-8.
+    if (argc > 1)
+        window.openPicture(decodeNativePath(QByteArray(argv[argc - 1])));
     return app.exec();
 }

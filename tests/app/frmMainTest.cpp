@@ -7,6 +7,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -348,4 +351,36 @@ TEST_F(MainWindowTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
     about->StartSysInfo();
     EXPECT_EQ(started, program);
     EXPECT_EQ(m_messages.shown().size(), 1);
+}
+
+TEST_F(MainWindowTest, APictureGivenByPathOrDroppedIsOpenedAsIfPicked)
+{
+    writeImage("photo.bmp", 300, 200);
+    QFile notes(QDir(m_images).filePath("notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture");
+    notes.close();
+    frmMain &window = start();
+    control<QComboBox>("cmbFileType")->setCurrentIndex(2); // TIFF only: the BMP is hidden
+
+    window.openPicture(QDir(m_images).filePath("photo.bmp"));
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_EQ(control<FolderListWidget>("Dir1")->path(), m_images);
+    EXPECT_EQ(control<QListWidget>("lstFiles")->currentItem()->text(), "photo.bmp");
+    EXPECT_EQ(window.layout().lImgWidth, 300);
+
+    const auto drop = [&](const QString &name) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QDir(m_images).filePath(name))});
+        // A drop comes after the drag entered the window and was accepted there.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_window.get(), &event);
+    };
+    drop("notes.txt");
+    EXPECT_FALSE(window.bImgSelected()) << "a file that cannot be loaded unloads the picture, as a pick does";
+    drop("photo.bmp");
+    EXPECT_TRUE(window.bImgSelected());
 }
