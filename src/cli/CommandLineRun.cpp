@@ -132,7 +132,7 @@ struct SaveSource
 std::unique_ptr<StreamingJpegDecoder> startStreamedDecode(const CliOptions &options)
 {
     if (options.report || options.imageRotation.value_or(0) != 0
-        || !ImageFileRules::hasLoadableImageEnding(QFileInfo(options.imagePath).fileName()))
+        || !ImageFileRules::hasCommandLineImageEnding(QFileInfo(options.imagePath).fileName()))
         return nullptr;
     std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::start(options.imagePath);
     if (decoder && ImageFileRules::isBelowMinimumSize(decoder->image().Width(), decoder->image().Height()))
@@ -150,7 +150,15 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
               QTextStream &err, bool errIsTerminal)
 {
     // The checks of the window's Save button come first, with its messages.
-    const SaveEntry entry = checkSaveEntry(layout, QFileInfo(options.imagePath).fileName());
+    // The names are suggested as the window would for the picture saved in the tiles'
+    // format: its own, or the one asked for when it has none (PNG, WebP) or another.
+    const QFileInfo image(options.imagePath);
+    const std::optional<ImageFileType> format = options.format ? options.format : ImageFileRules::ownTileFormat(image.fileName());
+    if (!format && !options.pdf)
+        return usageError(err, CliStrings::kFormatNeeded);
+    const QString nameForSuggestion =
+        image.completeBaseName() + tileFileExtension(format.value_or(ImageFileType::Jpeg));
+    const SaveEntry entry = checkSaveEntry(layout, nameForSuggestion);
     if (!entry.suggestion)
         return runFailed(err, entry.refusal.title, entry.refusal.text);
     const QTemporaryDir printFolder;
@@ -246,7 +254,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     }
 
     const int rotation = options.imageRotation.value_or(0);
-    const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation);
+    const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation, SourceRules::CommandLine);
     if (!loaded.ok())
         return runFailed(err, loaded.errorTitle, loaded.errorText);
     setImageSize(setup.layout, loaded.image->Width(), loaded.image->Height(), rotation);

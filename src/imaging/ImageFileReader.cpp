@@ -29,7 +29,14 @@ QByteArray programFormatName(const QByteArray &readerFormat)
         return QByteArrayLiteral("tiff");
     if (format == "bmp" || format == "dib")
         return kBmpFormat;
+    if (format == "png" || format == "webp")
+        return format;
     return QByteArray();
+}
+
+bool isPosterFormat(const QByteArray &format)
+{
+    return format == kJpegFormat || format == kBmpFormat || format == QByteArrayLiteral("tiff");
 }
 
 // The file's whole content, read by its real name, or why it cannot be had.
@@ -117,7 +124,7 @@ ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
     return readImageInfo(content, info);
 }
 
-ImagingResult decodeImageFile(const QString &path, QImage &image)
+ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats formats)
 {
     QByteArray data;
     if (ImagingResult read = readFileContent(path, data); !read)
@@ -129,6 +136,8 @@ ImagingResult decodeImageFile(const QString &path, QImage &image)
     ImageFileInfo info;
     if (ImagingResult header = readHeader(reader, info); !header)
         return header;
+    if (formats == DecodeFormats::PosterFormats && !isPosterFormat(info.format))
+        return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
     const std::optional<JpegStructure> jpeg =
         info.format == kJpegFormat ? std::optional<JpegStructure>(inspectJpeg(data)) : std::nullopt;
     if ((jpeg && !jpeg->complete) || (info.format == kBmpFormat && !bmpDataIsComplete(data)))

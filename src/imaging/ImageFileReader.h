@@ -9,12 +9,16 @@
 
 #include <cstdint>
 
+// Which file contents a decode takes: the poster's own BMP, JPEG and TIFF (the window's
+// rule), or those and PNG and WebP (the command line's).
+enum class DecodeFormats { PosterFormats, WithPngAndWebp };
+
 // What a BMP, JPEG or TIFF file's header says about it.
 struct ImageFileInfo
 {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    QByteArray format; // "bmp", "jpeg" or "tiff"
+    QByteArray format; // "bmp", "jpeg" or "tiff"; "png" or "webp" (read by the command line only)
     // The turn or mirror the file asks for; width and height are those of the picture
     // once it is applied.
     QImageIOHandler::Transformations orientation = QImageIOHandler::TransformationNone;
@@ -32,4 +36,5 @@ ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info);
 // (EXIF or TIFF) is applied, so the picture stands as it was taken. On top of the failures
 // of readImageFileInfo, a JPEG or BMP file that ends early and pixel data that does not
 // decode fail. The header's size is checked before any pixel memory is taken.
-ImagingResult decodeImageFile(const QString &path, QImage &image);
+ImagingResult decodeImageFile(const QString &path, QImage &image,
+                              DecodeFormats formats = DecodeFormats::PosterFormats);

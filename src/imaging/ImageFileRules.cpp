@@ -16,6 +16,25 @@ bool hasLoadableImageEnding(const QString &fileName)
     return ending == QLatin1String("BMP") || ending == QLatin1String("JPG") || ending == QLatin1String("TIF");
 }
 
+bool hasCommandLineImageEnding(const QString &fileName)
+{
+    static const QStringList kEndings{"bmp", "jpg", "jpeg", "tif", "tiff", "png", "webp"};
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    return QFileInfo(fileName).completeBaseName().size() > 0 && kEndings.contains(suffix);
+}
+
+std::optional<ImageFileType> ownTileFormat(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return ImageFileType::Jpeg;
+    if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
+        return ImageFileType::Tiff;
+    if (suffix == QLatin1String("bmp"))
+        return ImageFileType::Bmp;
+    return std::nullopt;
+}
+
 bool isBelowMinimumSize(std::int32_t width, std::int32_t height)
 {
     return width < kMinimumImageSide || height < kMinimumImageSide;
@@ -45,18 +64,22 @@ LoadedSourceImage loadFailure(const QString &detail)
 
 } // namespace
 
-LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees)
+LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, SourceRules rules)
 {
     using namespace ImageFileRules;
-    if (!hasLoadableImageEnding(QFileInfo(path).fileName()))
-        return loadFailure(CliStrings::kUnloadableEnding);
+    const bool commandLine = rules == SourceRules::CommandLine;
+    const QString name = QFileInfo(path).fileName();
+    if (!(commandLine ? hasCommandLineImageEnding(name) : hasLoadableImageEnding(name)))
+        return loadFailure(commandLine ? CliStrings::kCommandLineUnloadableEnding : CliStrings::kUnloadableEnding);
     if (!isImageRotation(rotationDegrees))
         return loadFailure(QString());
 
     std::unique_ptr<ImageObject> image = createImageObject();
     if (!image)
         return loadFailure(QString());
-    if (const ImagingResult loaded = image->LoadFile(path); !loaded)
+    if (const ImagingResult loaded =
+            image->LoadFile(path, commandLine ? DecodeFormats::WithPngAndWebp : DecodeFormats::PosterFormats);
+        !loaded)
         return loadFailure(loaded.errorText());
     if (rotationDegrees != 0) {
         if (const ImagingResult turned = image->Rotate(float(rotationDegrees)); !turned)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "imaging/ImageFileType.h"
 #include "imaging/ImageObject.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The rules by which a picture becomes the poster's source, shared by the main window and
 // the command line: the endings that may be loaded, the smallest usable size and the turn
@@ -17,6 +19,14 @@ inline constexpr std::int32_t kMinimumImageSide = 25;
 // True when the name has at least four characters and its last three, upper-cased, are
 // BMP, JPG or TIF.
 bool hasLoadableImageEnding(const QString &fileName);
+
+// The command line reads what people have: names ending in .bmp, .jpg, .jpeg, .tif, .tiff,
+// .png or .webp, in any case.
+bool hasCommandLineImageEnding(const QString &fileName);
+
+// The tile format a picture's own type gives on the command line: JPEG for .jpg and .jpeg,
+// TIFF for .tif and .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
+std::optional<ImageFileType> ownTileFormat(const QString &fileName);
 
 bool isBelowMinimumSize(std::int32_t width, std::int32_t height);
 
@@ -43,6 +53,9 @@ struct LoadedSourceImage
     bool ok() const { return image != nullptr; }
 };
 
-// Loads the file by the same rules as the image browser: the name's ending, a picture
-// that decodes, the turn, then the minimum size measured after the turn.
-LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees);
+// Whose rules decide which files load: the image browser's, or the command line's wider ones.
+enum class SourceRules { Browser, CommandLine };
+
+// Loads the file by the rules: the name's ending, a picture that decodes, the turn, then
+// the minimum size measured after the turn.
+LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, SourceRules rules = SourceRules::Browser);

@@ -116,10 +116,10 @@ std::int32_t ImageObject::Resolution(int axis) const
     return nearestInt32(dotsPerMetre * kMetresPerInch).value_or(0);
 }
 
-ImagingResult ImageObject::LoadFile(const QString &path)
+ImagingResult ImageObject::LoadFile(const QString &path, DecodeFormats formats)
 {
     QImage decoded;
-    if (ImagingResult result = decodeImageFile(path, decoded); !result)
+    if (ImagingResult result = decodeImageFile(path, decoded, formats); !result)
         return result;
     m_image = std::move(decoded);
     return ImagingResult::success();

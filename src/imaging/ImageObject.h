@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/ImageFileReader.h"
 #include "imaging/ImagingResult.h"
 #include "imaging/PixelArrayView.h"
 
@@ -36,7 +37,7 @@ public:
     std::int32_t Resolution(int axis) const;
 
     // Replaces the image by a decoded BMP, JPEG or TIFF file (see decodeImageFile).
-    ImagingResult LoadFile(const QString &path);
+    ImagingResult LoadFile(const QString &path, DecodeFormats formats = DecodeFormats::PosterFormats);
     // Exact copy of the other image, resolution included. The pixels are shared until
     // either side changes them, so copying costs nothing up front.
     ImagingResult FromImage(const ImageObject &other);

@@ -11,19 +11,6 @@ QString withTrailingSeparator(const QString &path)
     return path.endsWith(kSeparator) ? path : path + kSeparator;
 }
 
-QString extensionOf(ImageFileType fileType)
-{
-    switch (fileType) {
-    case ImageFileType::Bmp:
-        return QStringLiteral(".bmp");
-    case ImageFileType::Tiff:
-        return QStringLiteral(".tif");
-    case ImageFileType::Jpeg:
-        break;
-    }
-    return QStringLiteral(".jpg");
-}
-
 // The destination folder as the start of a file path: "/" follows a new folder's name.
 QString folderPrefix(const QString &parentFolder, const QString &newFolderName)
 {
@@ -66,7 +53,7 @@ TileFileName MakeTileFileName(const QString &parentFolder, const QString &newFol
         return {{}, OutputStrings::kInvalidBaseFileName, -1};
 
     const QString number = QString::number(tileNumber).rightJustified(3, QLatin1Char('0'));
-    return {folderPrefix(parentFolder, newFolderName) + baseName + number + extensionOf(*fileType), {}, 1};
+    return {folderPrefix(parentFolder, newFolderName) + baseName + number + tileFileExtension(*fileType), {}, 1};
 }
 
 QString SplitPathLabel(const QString &original, int insertWinStart, int insertWinEnd)
@@ -112,4 +99,17 @@ SaveEntry suggestSaveNames(const QString &imageFileName)
     suggestion.newFolderName = stem + sep + OutputStrings::kPosterWord + sep + OutputStrings::kImagesWord;
     suggestion.fileType = *fileType;
     return {suggestion, {}};
+}
+
+QString tileFileExtension(ImageFileType fileType)
+{
+    switch (fileType) {
+    case ImageFileType::Bmp:
+        return QStringLiteral(".bmp");
+    case ImageFileType::Tiff:
+        return QStringLiteral(".tif");
+    case ImageFileType::Jpeg:
+        break;
+    }
+    return QStringLiteral(".jpg");
 }

@@ -66,3 +66,6 @@ struct SaveEntry
 // Suggestions from the selected image file name: the last four characters are taken as
 // the extension with its dot, and only "bmp", "tif" and "jpg" (any case) are accepted.
 SaveEntry suggestSaveNames(const QString &imageFileName);
+
+// The ending of a tile file of the type, with its dot: ".bmp", ".tif" or ".jpg".
+QString tileFileExtension(ImageFileType fileType);

@@ -15,7 +15,9 @@ inline const QString kDescription = QStringLiteral(
 
 // Help texts of the arguments.
 inline const QString kImageArgument = QStringLiteral("IMAGE");
-inline const QString kImageHelp = QStringLiteral("The picture to cut: a BMP, JPEG or TIFF file.");
+inline const QString kImageHelp =
+    QStringLiteral("The picture to cut: a BMP, JPEG, TIFF, PNG or WebP file (.bmp, .jpg, .jpeg, .tif, .tiff, "
+                   ".png, .webp in any case).");
 inline const QString kTilesHelp = QStringLiteral("Tiles wide and high, 1 to 25 each, e.g. 4x3.");
 inline const QString kUnitsHelp = QStringLiteral("Unit of paper and margins: in or mm.");
 inline const QString kPaperHelp = QStringLiteral("Paper by its exact catalogue name (see --list-papers).");
@@ -95,6 +97,10 @@ inline const QString kImageNotLoadedTitle = QStringLiteral("Error");
 inline const QString kImageNotLoaded = QStringLiteral("The image could not be loaded");
 inline const QString kUnloadableEnding =
     QStringLiteral("only files whose names end in BMP, JPG or TIF can be loaded");
+inline const QString kCommandLineUnloadableEnding =
+    QStringLiteral("only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded");
+inline const QString kFormatNeeded =
+    QStringLiteral("a PNG or WebP picture has no tile format of its own: give --format bmp, tif, jpg or pdf");
 inline const QString kFolderExistsRefused =
     QStringLiteral("Nothing was written.  Add --overwrite to write into the existing folder.");
 

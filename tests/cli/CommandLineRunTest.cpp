@@ -1,5 +1,6 @@
 #include "cli/CliProcess.h"
 
+#include "resources/CliStrings.h"
 #include "support/EdgeOvershootLayouts.h"
 #include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
@@ -387,5 +388,38 @@ TEST_F(CliTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
     for (const poppler::ImageEntry &image : poppler::images(files[0].toString())) {
         EXPECT_EQ(image.encoding, "jpeg");
         EXPECT_EQ(image.colour, "icc");
+    }
+}
+
+TEST_F(CliTest, ReadsPngWebpAndLongOrUpperCaseEndingsAndAsksForAFormatWhereThereIsNone)
+{
+    struct Case
+    {
+        const char *name;
+        const char *qtFormat;
+        QStringList extra;
+        int exitCode;
+        const char *firstTile; // empty when nothing is written
+    };
+    const Case cases[] = {
+        {"Holiday.JPEG", "jpeg", {}, 0, "Holiday_001.jpg"},
+        {"scan.tiff", "tiff", {}, 0, "scan_001.tif"},
+        {"shot.png", "png", {"--format", "bmp"}, 0, "shot_001.bmp"},
+        {"web.WEBP", "webp", {"--format", "jpg"}, 0, "web_001.jpg"},
+        {"shot2.png", "png", {}, 2, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkYellow);
+        const QString source = dir.filePath(c.name);
+        ASSERT_TRUE(picture.save(source, c.qtFormat));
+        const QString out = dir.filePath(QString(c.name) + "_tiles");
+        const CliRun run = cli(QStringList{"--tiles", "2x1", "--out", out, source} + kPaper8x10 + c.extra);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        if (c.exitCode == 0)
+            EXPECT_EQ(QDir(out).entryList(QDir::Files, QDir::Name).value(0), c.firstTile);
+        else
+            EXPECT_TRUE(run.err.contains(CliStrings::kFormatNeeded)) << run.err.toStdString();
     }
 }
