@@ -217,7 +217,7 @@ TEST_F(CliTest, ExitCodesAndMessages)
     ASSERT_TRUE(photoFile.open(QIODevice::ReadOnly));
     const QString truncated = dir.write("truncated.jpg", photoFile.readAll().left(20000));
     const QString notAnImage = dir.write("notes.jpg", "just some words");
-    const QString wrongEnding = dir.write("photo.png", "whatever");
+    const QString wrongEnding = dir.write("photo.gif", "whatever");
 
     struct Case
     {
@@ -248,7 +248,7 @@ TEST_F(CliTest, ExitCodesAndMessages)
         {{dir.filePath("missing.jpg")}, 1, "Error: The image could not be loaded - The image file does not exist"},
         {{truncated}, 1, "Error: The image could not be loaded - The image file is incomplete or damaged"},
         {{notAnImage}, 1, "Error: The image could not be loaded - "},
-        {{wrongEnding}, 1, "only files whose names end in BMP, JPG or TIF can be loaded"},
+        {{wrongEnding}, 1, CliStrings::kCommandLineUnloadableEnding},
         {{tiny},
          1,
          "Invalid Image File Selected: The image you selected is EXTREMELY small.  It has a height and/or width "
