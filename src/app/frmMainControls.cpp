@@ -300,6 +300,7 @@ void frmMain::buildMenus()
     mnuPrint->setShortcut(QKeySequence::Print);
     mnuFile->addSeparator();
     mnuExit = named(mnuFile->addAction(AppStrings::kMenuExit), "mnuExit");
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu *mnuTools = menuBar()->addMenu(AppStrings::kMenuTools);
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuPaperSize = named(mnuTools->addAction(AppStrings::kMenuPaperSize), "mnuPaperSize");
@@ -307,6 +308,7 @@ void frmMain::buildMenus()
     QMenu *mnuHelp = menuBar()->addMenu(AppStrings::kMenuHelp);
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuContent = named(mnuHelp->addAction(AppStrings::kMenuContent), "mnuContent");
+    mnuContent->setShortcut(QKeySequence::HelpContents);
     mnuAbout = named(mnuHelp->addAction(AppStrings::kMenuAbout), "mnuAbout");
 }
 

@@ -92,6 +92,9 @@ void ArrowPadWidget::mousePressEvent(QMouseEvent *event)
 
 void ArrowPadWidget::mouseReleaseEvent(QMouseEvent *event)
 {
+    // A short click, let go before the first tick, still moves the grid one step.
+    if (m_repeat.isHeld() && m_repeat.ticks() == 0)
+        Q_EMIT stepDue();
     SetArrowDirection(ArrowDirection::None);
     event->accept();
 }

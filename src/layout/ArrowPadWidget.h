@@ -13,7 +13,8 @@ class QTimer;
 // The four-way arrow pad of "Tile Placement". A press on an arrow holds it: the pad shows
 // that arrow pressed and its timer tmrImg fires every 250 ms until the mouse is let go.
 // On each tick the pad emits stepDue(); the main window answers with StepPlacement on its
-// layout and redraws when the placement moved.
+// layout and redraws when the placement moved. A click let go before the first tick emits
+// stepDue() once, so it moves the grid one step.
 //
 // Five pictures stand stacked at one place, the resting pad (imgArrow) and one per pressed
 // arrow (imgArrow_Up, imgArrow_right, imgArrow_down, imgArrow_left); exactly one is shown.

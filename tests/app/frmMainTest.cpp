@@ -5,6 +5,7 @@
 #include "support/ModalDriver.h"
 #include "paper/frmTileSize.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
@@ -383,4 +384,23 @@ TEST_F(MainWindowTest, APictureGivenByPathOrDroppedIsOpenedAsIfPicked)
     EXPECT_FALSE(window.bImgSelected()) << "a file that cannot be loaded unloads the picture, as a pick does";
     drop("photo.bmp");
     EXPECT_TRUE(window.bImgSelected());
+}
+
+TEST_F(MainWindowTest, MenuCommandsHaveTheirUsualKeys)
+{
+    start();
+    const struct
+    {
+        const char *action;
+        QKeySequence keys;
+    } cases[] = {
+        {"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuContent", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto &c : cases) {
+        const auto *action = m_window->findChild<QAction *>(c.action);
+        ASSERT_NE(action, nullptr) << c.action;
+        EXPECT_EQ(action->shortcut(), c.keys) << c.action;
+    }
 }

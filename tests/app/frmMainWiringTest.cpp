@@ -422,7 +422,6 @@ TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
     auto *print = m_window->findChild<QAction *>("mnuPrint");
     ASSERT_NE(print, nullptr);
     EXPECT_TRUE(print->isEnabled());
-    EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
 
     m_messages.queuePrinter(QString()); // the dialog cancelled
     print->trigger();

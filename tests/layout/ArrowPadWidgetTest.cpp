@@ -91,3 +91,21 @@ TEST(ArrowPadWidget, HeldArrowAsksForStepsAndEachStepMovesThePlacement)
     EXPECT_EQ(state.iHPlacement, due == 1 ? 101 : 103);
     EXPECT_EQ(pad.ticks(), due);
 }
+
+TEST(ArrowPadWidget, AShortClickMovesTheGridOneStep)
+{
+    ArrowPadWidget pad;
+    LayoutState state;
+    int due = 0;
+    QObject::connect(&pad, &ArrowPadWidget::stepDue, [&] {
+        ++due;
+        pad.StepPlacement(state);
+    });
+    sendMouse(pad, QEvent::MouseButtonPress, at(pad, 0.9, 0.5));
+    sendMouse(pad, QEvent::MouseButtonRelease, at(pad, 0.9, 0.5));
+    EXPECT_EQ(due, 1);
+    EXPECT_EQ(state.iHPlacement, 101);
+    // A release away from the arrows after nothing was held moves nothing.
+    sendMouse(pad, QEvent::MouseButtonRelease, at(pad, 0.5, 0.5));
+    EXPECT_EQ(due, 1);
+}
