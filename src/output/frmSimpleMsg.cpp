@@ -1,5 +1,7 @@
 #include "output/frmSimpleMsg.h"
 
+#include "dialogs/MessageSeam.h"
+
 #include "dialogs/ControlSetupWidget.h"
 #include "output/TileNaming.h"
 #include "resources/SaveWindowStrings.h"
@@ -95,5 +97,7 @@ void frmSimpleMsg::ShowSaveOkMsg(const QString &sFolderName)
 
 void frmSimpleMsg::openFolder()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder)))
+        messages().showMessage(SaveWindowStrings::noFolderOpenerText(m_folder), SaveWindowStrings::kNoFolderOpenerTitle,
+                               MessageIcon::Information);
 }

@@ -54,4 +54,11 @@ inline const QString kCompletionText = QStringLiteral(
     "located in the following folder:");
 inline const QString kFinishedCaption = QStringLiteral("Finished");
 
+// When the completion link finds no program to open the folder.
+inline const QString kNoFolderOpenerTitle = QStringLiteral("Open Folder");
+inline QString noFolderOpenerText(const QString &folder)
+{
+    return QStringLiteral("No program was found to open the folder.  The tiles are in:\n") + folder;
+}
+
 } // namespace SaveWindowStrings

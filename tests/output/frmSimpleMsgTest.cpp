@@ -1,5 +1,7 @@
 #include "output/frmSimpleMsg.h"
+#include "resources/SaveWindowStrings.h"
 #include "support/ModalDriver.h"
+#include "support/ScriptedMessages.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -45,6 +47,12 @@ TEST(frmSimpleMsg, ShowsTheTextsAndAPictureAndOpensTheFolderFromTheLink)
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     ASSERT_EQ(recorder.opened.size(), 1);
     EXPECT_EQ(recorder.opened.first(), QUrl::fromLocalFile(folder));
+
+    // With no program to open folders (the test platform has none), the path is shown.
+    ScriptedMessages messages;
+    Q_EMIT control<QLabel>(window, "lnkFol")->linkActivated(QStringLiteral("folder"));
+    ASSERT_EQ(messages.shown().size(), 1);
+    EXPECT_EQ(messages.last().text, SaveWindowStrings::noFolderOpenerText(folder));
 
     control<QPushButton>(window, "cmdOk")->click();
     EXPECT_FALSE(window->isVisible());
