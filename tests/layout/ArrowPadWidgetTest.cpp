@@ -39,6 +39,21 @@ QString shownName(const ArrowPadWidget &pad)
     return shown;
 }
 
+// A pad whose steps move a layout, as the main window's are, counting the steps asked for.
+struct SteppingPad
+{
+    SteppingPad()
+    {
+        QObject::connect(&pad, &ArrowPadWidget::stepDue, [this] {
+            ++due;
+            pad.StepPlacement(state);
+        });
+    }
+    ArrowPadWidget pad;
+    LayoutState state;
+    int due = 0;
+};
+
 } // namespace
 
 TEST(ArrowPadWidget, PressedArrowIsShownWhileTheTimerRuns)
@@ -73,13 +88,8 @@ TEST(ArrowPadWidget, PressedArrowIsShownWhileTheTimerRuns)
 
 TEST(ArrowPadWidget, HeldArrowAsksForStepsAndEachStepMovesThePlacement)
 {
-    ArrowPadWidget pad;
-    LayoutState state;
-    int due = 0;
-    QObject::connect(&pad, &ArrowPadWidget::stepDue, [&] {
-        ++due;
-        pad.StepPlacement(state);
-    });
+    SteppingPad stepping;
+    auto &[pad, state, due] = stepping;
     sendMouse(pad, QEvent::MouseButtonPress, at(pad, 0.9, 0.5));
     EXPECT_EQ(due, 0) << "the first step comes one interval after the press";
 
@@ -94,13 +104,8 @@ TEST(ArrowPadWidget, HeldArrowAsksForStepsAndEachStepMovesThePlacement)
 
 TEST(ArrowPadWidget, AShortClickMovesTheGridOneStep)
 {
-    ArrowPadWidget pad;
-    LayoutState state;
-    int due = 0;
-    QObject::connect(&pad, &ArrowPadWidget::stepDue, [&] {
-        ++due;
-        pad.StepPlacement(state);
-    });
+    SteppingPad stepping;
+    auto &[pad, state, due] = stepping;
     sendMouse(pad, QEvent::MouseButtonPress, at(pad, 0.9, 0.5));
     sendMouse(pad, QEvent::MouseButtonRelease, at(pad, 0.9, 0.5));
     EXPECT_EQ(due, 1);

@@ -1,5 +1,9 @@
 #include "support/TempDir.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,4 +18,13 @@ QString TempDir::write(const QString &name, const QByteArray &bytes) const
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+QStringList TempDir::specialFiles() const
+{
+    const QString fifo = filePath("fifo");
+    const QString zeros = filePath("zeros");
+    if (::mkfifo(QFile::encodeName(fifo).constData(), 0600) != 0 || !QFile::link("/dev/zero", zeros))
+        return {};
+    return {fifo, zeros};
 }
