@@ -9,12 +9,15 @@ queue=QuilteraPDF
 scripts/install-packages.sh cups cups-client printer-driver-cups-pdf >&2
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r exits 0 whether or not the scheduler runs; only its words tell.
+scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
+if ! scheduler_running; then
   "${sudo_cmd[@]}" cupsd
-  for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.2; done
+  for _ in $(seq 50); do scheduler_running && break; sleep 0.2; done
+  scheduler_running || { echo "print-queue: the CUPS scheduler did not start" >&2; exit 1; }
 fi
 if ! lpstat -p "$queue" >/dev/null 2>&1; then
-  "${sudo_cmd[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
+  "${sudo_cmd[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 fi
 "${sudo_cmd[@]}" cupsenable "$queue"
 "${sudo_cmd[@]}" cupsaccept "$queue"
