@@ -47,6 +47,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -58,6 +60,17 @@
 namespace {
 
 constexpr int kRefitDelayMs = 150;
+constexpr int kListMinimumHeight = 90;
+constexpr QSize kPreferredWindowSize(1200, 760);
+// What a window manager typically takes for the title bar and the frame.
+constexpr QSize kWindowFrameAllowance(16, 48);
+
+QSize roomOnScreen(const QScreen *screen)
+{
+    if (!screen)
+        return kPreferredWindowSize;
+    return screen->availableGeometry().size() - kWindowFrameAllowance;
+}
 
 QString withColon(const QString &text)
 {
@@ -76,13 +89,21 @@ void frmMain::buildControls()
     columns->addWidget(buildBrowserPanel(), 0);
     columns->addWidget(buildCanvasPanel(), 1);
     columns->addWidget(buildSettingsPanel(), 0);
-    setCentralWidget(central);
-    resize(1200, 760);
+    // On a screen smaller than the controls need (a small laptop at 200 % scaling) the
+    // window scrolls instead of cutting the Save row or the settings off; on any larger
+    // one the canvas takes the room that is left.
+    auto *scroller = named(new QScrollArea(this), "scrMainWindow");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
+    resize(kPreferredWindowSize.boundedTo(roomOnScreen(screen())));
     // Plain moves over the background reach mouseMoveEvent only through widgets that
     // track the mouse; they reset the pointer and end a drag that left the canvas.
     for (QWidget *background : central->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         background->setMouseTracking(true);
-    central->setMouseTracking(true);
+    for (QWidget *background : {central, scroller->viewport(), static_cast<QWidget *>(scroller)})
+        background->setMouseTracking(true);
     setMouseTracking(true);
 
     m_refitTimer = new QTimer(this);
@@ -109,12 +130,12 @@ QWidget *frmMain::buildBrowserPanel()
     Drive1 = named(new QComboBox(panel), "Drive1");
     box->addWidget(Drive1);
     Dir1 = named(new FolderListWidget(panel), "Dir1");
-    Dir1->setMinimumHeight(140);
+    Dir1->setMinimumHeight(kListMinimumHeight);
     box->addWidget(Dir1, 1);
     cmbFileType = named(new QComboBox(panel), "cmbFileType");
     box->addWidget(cmbFileType);
     lstFiles = named(new QListWidget(panel), "lstFiles");
-    lstFiles->setMinimumHeight(140);
+    lstFiles->setMinimumHeight(kListMinimumHeight);
     box->addWidget(lstFiles, 1);
     panel->setMinimumWidth(230);
     panel->setMaximumWidth(340);

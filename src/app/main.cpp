@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "common/NativeFiles.h"
+#include "dialogs/DialogTitleWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObjectFactory.h"
@@ -11,6 +12,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    DialogTitleRoom titleRoom;
+    app.installEventFilter(&titleRoom);
     MessageBoxes boxes;
     const ScopedMessages realBoxes(boxes);
     setImagingFatalErrorHandler([](const QString &title, const QString &text) {

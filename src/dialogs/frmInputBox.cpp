@@ -10,6 +10,7 @@
 
 frmInputBox::frmInputBox(QWidget *parent)
     : QDialog(parent)
+    , m_lblQuestion(makeMessageLabel(QStringLiteral("lblQuestion"), this))
     , m_lblMsg(makeMessageLabel(QStringLiteral("lblMsg"), this))
     , m_txtInval(new QLineEdit(this))
     , m_okButton(makeDialogButton(QStringLiteral("OKButton"), DialogStrings::kOk, this))
@@ -18,6 +19,10 @@ frmInputBox::frmInputBox(QWidget *parent)
     m_txtInval->setObjectName(QStringLiteral("txtInval"));
 
     auto *layout = new QVBoxLayout(this);
+    QFont questionFont = m_lblQuestion->font();
+    questionFont.setBold(true);
+    m_lblQuestion->setFont(questionFont);
+    layout->addWidget(m_lblQuestion);
     layout->addWidget(m_lblMsg);
     layout->addWidget(m_txtInval);
     layout->addLayout(makeButtonRow({m_okButton, m_cancelButton}));
@@ -30,6 +35,7 @@ frmInputBox::frmInputBox(QWidget *parent)
 void frmInputBox::setPrompt(const QString &title, const QString &prompt, const QString &defaultText)
 {
     setWindowTitle(title);
+    m_lblQuestion->setText(title);
     m_lblMsg->setText(prompt);
     m_txtInval->setText(defaultText);
     m_txtInval->selectAll();

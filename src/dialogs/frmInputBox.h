@@ -19,6 +19,8 @@ public:
     QString enteredText() const;
 
 private:
+    // The question also stands in the box: a window manager may cut a long title short.
+    QLabel *m_lblQuestion;
     QLabel *m_lblMsg;
     QLineEdit *m_txtInval;
     QPushButton *m_okButton;

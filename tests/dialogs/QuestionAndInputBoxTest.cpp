@@ -1,5 +1,7 @@
 #include "support/ModalDriver.h"
+#include "dialogs/DialogTitleWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
+#include "resources/CalibrationStrings.h"
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"
 
@@ -105,9 +107,10 @@ TEST(QuestionBox, LongTextWrapsWithoutBeingCutOff)
 
 TEST(InputBox, ShowsTitlePromptAndDefaultAndOkReturnsTheText)
 {
-    QString title, prompt, defaultText, okCaption, cancelCaption;
+    QString title, question, prompt, defaultText, okCaption, cancelCaption;
     whenModalShown<frmInputBox>([&](frmInputBox *box) {
         title = box->windowTitle();
+        question = control<QLabel>(box, QStringLiteral("lblQuestion"))->text();
         prompt = control<QLabel>(box, QStringLiteral("lblMsg"))->text();
         auto *edit = control<QLineEdit>(box, QStringLiteral("txtInval"));
         defaultText = edit->text();
@@ -119,6 +122,7 @@ TEST(InputBox, ShowsTitlePromptAndDefaultAndOkReturnsTheText)
     const InputBoxAnswer answer = MessageBoxes().customInputBox(
         QStringLiteral("Enter name:"), QStringLiteral("New Configuration"), QStringLiteral("Old"));
     EXPECT_EQ(title, QStringLiteral("Enter name:"));
+    EXPECT_EQ(question, title);
     EXPECT_EQ(prompt, QStringLiteral("New Configuration"));
     EXPECT_EQ(defaultText, QStringLiteral("Old"));
     EXPECT_EQ(okCaption, QStringLiteral("OK"));
@@ -204,5 +208,21 @@ TEST(PlainMessage, ShowsTextTitleIconAndOneOkButton)
         EXPECT_EQ(title, QStringLiteral("Error"));
         EXPECT_EQ(shownIcon, expectedIcon);
         EXPECT_EQ(buttons, 1);
+    }
+}
+
+TEST(DialogTitles, EveryKindOfBoxIsWideEnoughForItsTitle)
+{
+    const QString title = CalibrationStrings::kRenameProfileTitle + QLatin1Char(':');
+    frmInputBox input;
+    input.setPrompt(title, QStringLiteral("New Configuration"), QString());
+    frmMsgboxYesNo question;
+    question.setText(QStringLiteral("Overwrite?"), title);
+    QMessageBox standard(QMessageBox::Information, title, QStringLiteral("Done."));
+    for (QDialog *box : std::initializer_list<QDialog *>{&input, &question, &standard}) {
+        box->show();
+        QApplication::processEvents();
+        EXPECT_GE(box->width(), DialogTitleRoom::widthForTitle(*box)) << box->metaObject()->className();
+        box->hide();
     }
 }

@@ -1,3 +1,4 @@
+#include "dialogs/DialogTitleWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
 
 #include <QApplication>
@@ -16,6 +17,8 @@ int main(int argc, char **argv)
     qputenv("HOME", (sandbox.path() + "/home").toUtf8());
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
+    DialogTitleRoom titleRoom;
+    app.installEventFilter(&titleRoom);
     // The real boxes, as the program installs them; tests script their own over them.
     MessageBoxes boxes;
     const ScopedMessages realBoxes(boxes);
