@@ -1,7 +1,10 @@
 #include "app/CanvasWidget.h"
 
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 CanvasWidget::CanvasWidget(QWidget *parent)
     : QWidget(parent)
@@ -9,6 +12,7 @@ CanvasWidget::CanvasWidget(QWidget *parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CanvasWidget::setPicture(const QImage &picture)
@@ -56,6 +60,21 @@ void CanvasWidget::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().color(QPalette::Base));
     if (!m_picture.isNull())
         painter.drawImage(pictureOrigin(), m_picture);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (const std::optional<ArrowDirection> arrow = arrowForKey(event->key())) {
+        Q_EMIT arrowKeyPressed(*arrow);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent *event)

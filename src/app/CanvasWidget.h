@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/PlacementSteps.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -29,8 +31,11 @@ Q_SIGNALS:
     void moved(QPointF position);
     void released(QPointF position, Qt::MouseButton button);
     void resized();
+    // A cursor key pressed while the canvas has the focus.
+    void arrowKeyPressed(ArrowDirection direction);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -1,5 +1,6 @@
 #include "app/frmHelp.h"
 
+#include "dialogs/KeyboardWidget.h"
 #include "resources/AppStrings.h"
 
 #include <QTextBrowser>
@@ -18,6 +19,7 @@ frmHelp::frmHelp(QWidget *owner)
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(m_browser);
     resize(760, 640);
+    closeOnEscape(*this);
 }
 
 void frmHelp::showFile(const QString &path)

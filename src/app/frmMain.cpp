@@ -757,6 +757,14 @@ void frmMain::tmrImg_Timer()
     }
 }
 
+void frmMain::stepPlacementByKey(ArrowDirection direction)
+{
+    if (ArrowRepeat::stepOnce(m_layout, direction)) {
+        UpdatePlacementLabels();
+        RedrawCanvas();
+    }
+}
+
 void frmMain::stopArrowPad()
 {
     imgArrow->SetArrowDirection(ArrowDirection::None);

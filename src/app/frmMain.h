@@ -115,6 +115,7 @@ private:
     QWidget *buildBrowserPanel();
     QWidget *buildCanvasPanel();
     QWidget *buildSettingsPanel();
+    void setStepTabOrder();
     void InitMainCaptions();
     void FillMainLists();
     void wireEvents();
@@ -160,6 +161,8 @@ private:
 
     // Arrow pad and dragging on the canvas
     void tmrImg_Timer();
+    // A cursor key on the canvas or the arrow pad moves the grid one step.
+    void stepPlacementByKey(ArrowDirection direction);
     void picCur_MouseDown(const QPointF &position, Qt::MouseButton button);
     void picCur_MouseMove(const QPointF &position);
     void picCur_MouseUp(const QPointF &position, Qt::MouseButton button);

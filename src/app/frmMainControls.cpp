@@ -106,9 +106,23 @@ void frmMain::buildControls()
         background->setMouseTracking(true);
     setMouseTracking(true);
 
+    setStepTabOrder();
+
     m_refitTimer = new QTimer(this);
     m_refitTimer->setSingleShot(true);
     m_refitTimer->setInterval(kRefitDelayMs);
+}
+
+void frmMain::setStepTabOrder()
+{
+    // Tab follows the four steps: the picture, the print size, the tiles, then saving.
+    const QList<QWidget *> order{
+        cmdDesktop, cmdMyDoc, Drive1, Dir1, cmbFileType, lstFiles,                     // the picture
+        cmdEditPaperSize, chkPrinterClips, cmdConfig, cmbCurBtm,                        // print size
+        cmbTilesWide, cmbTilesHigh, chkLockWh, chkRotateTiles, imgArrow, scrZoom,       // the tiles
+        picCur, chkPreviewTiles, cmbRotate, cmdLargePreview, cmdSaveNow, cmdQuit};      // view and save
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget *frmMain::buildBrowserPanel()
@@ -271,6 +285,8 @@ QWidget *frmMain::buildSettingsPanel()
     scrZoom->setPageStep(20);
     scrZoom->setValue(0);
     scrZoom->setMinimumWidth(120);
+    // Scroll bars take no focus by default; this one is the keyboard's way to the zoom.
+    scrZoom->setFocusPolicy(Qt::StrongFocus);
     auto *zoomRow = new QHBoxLayout;
     zoomRow->addWidget(lblZoom);
     zoomRow->addWidget(lblZoomAmount);
@@ -432,6 +448,8 @@ void frmMain::wireEvents()
     connect(chkPrinterClips, &QCheckBox::toggled, this, &frmMain::chkPrinterClips_Click);
     connect(cmbCurBtm, &QComboBox::currentIndexChanged, this, &frmMain::cmbCurBtm_Click);
     connect(imgArrow, &ArrowPadWidget::stepDue, this, &frmMain::tmrImg_Timer);
+    connect(imgArrow, &ArrowPadWidget::arrowKeyPressed, this, &frmMain::stepPlacementByKey);
+    connect(picCur, &CanvasWidget::arrowKeyPressed, this, &frmMain::stepPlacementByKey);
     connect(picCur, &CanvasWidget::pressed, this, &frmMain::picCur_MouseDown);
     connect(picCur, &CanvasWidget::moved, this, &frmMain::picCur_MouseMove);
     connect(picCur, &CanvasWidget::released, this, &frmMain::picCur_MouseUp);

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "common/NativeFiles.h"
 #include "dialogs/DialogTitleWidget.h"
+#include "dialogs/KeyboardWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObjectFactory.h"
@@ -14,6 +15,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     DialogTitleRoom titleRoom;
     app.installEventFilter(&titleRoom);
+    AccessKeysOnShow accessKeys;
+    app.installEventFilter(&accessKeys);
     MessageBoxes boxes;
     const ScopedMessages realBoxes(boxes);
     setImagingFatalErrorHandler([](const QString &title, const QString &text) {

@@ -3,6 +3,7 @@
 #include "resources/AppStrings.h"
 
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
@@ -49,13 +50,34 @@ ArrowPadWidget::ArrowPadWidget(QWidget *parent) : QWidget(parent)
         const QPixmap pixmap(QLatin1String(kPadPictures[i].resource));
         picture->setPixmap(pixmap);
         picture->setFixedSize(pixmap.size());
+        picture->setAlignment(Qt::AlignCenter);
         // Presses go to the pad, in the pad's own coordinates.
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);
         padSize = padSize.expandedTo(pixmap.size());
         m_pictures[i] = picture;
     }
     setFixedSize(padSize);
+    setFocusPolicy(Qt::StrongFocus);
     SetArrowDirection(ArrowDirection::None);
+}
+
+void ArrowPadWidget::focusInEvent(QFocusEvent *event)
+{
+    showFocusFrame(true);
+    QWidget::focusInEvent(event);
+}
+
+void ArrowPadWidget::focusOutEvent(QFocusEvent *event)
+{
+    showFocusFrame(false);
+    QWidget::focusOutEvent(event);
+}
+
+void ArrowPadWidget::showFocusFrame(bool shown)
+{
+    // The pictures cover the whole pad, so they carry the frame that shows the focus.
+    for (QLabel *picture : m_pictures)
+        picture->setFrameShape(shown ? QFrame::Box : QFrame::NoFrame);
 }
 
 void ArrowPadWidget::SetArrowDirection(ArrowDirection direction)
@@ -80,6 +102,16 @@ const QLabel *ArrowPadWidget::shownPicture() const
 QSize ArrowPadWidget::sizeHint() const
 {
     return size();
+}
+
+void ArrowPadWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (const std::optional<ArrowDirection> arrow = arrowForKey(event->key())) {
+        Q_EMIT arrowKeyPressed(*arrow);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ArrowPadWidget::mousePressEvent(QMouseEvent *event)

@@ -42,12 +42,19 @@ public:
 
 Q_SIGNALS:
     void stepDue();
+    // A cursor key pressed while the pad has the focus.
+    void arrowKeyPressed(ArrowDirection direction);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showFocusFrame(bool shown);
+
     ArrowRepeat m_repeat;
     QTimer *tmrImg = nullptr;
     // Indexed by ArrowDirection: resting pad, then up, right, down, left pressed.

@@ -1,5 +1,7 @@
 #include "layout/PlacementSteps.h"
 
+#include <Qt>
+
 #include "common/Rounding.h"
 #include "layout/PosterFit.h"
 
@@ -57,6 +59,22 @@ std::optional<ArrowDirection> ArrowPadHit(double x, double y, double padWidth, d
     return fy >= kPadCentre ? ArrowDirection::Down : ArrowDirection::Up;
 }
 
+std::optional<ArrowDirection> arrowForKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return ArrowDirection::Up;
+    case Qt::Key_Right:
+        return ArrowDirection::Right;
+    case Qt::Key_Down:
+        return ArrowDirection::Down;
+    case Qt::Key_Left:
+        return ArrowDirection::Left;
+    default:
+        return std::nullopt;
+    }
+}
+
 int placementStepForTick(int ticks)
 {
     if (ticks <= 0)
@@ -99,6 +117,13 @@ bool ArrowRepeat::StepPlacement(LayoutState &state)
     }
     ++m_ticks;
     return placement != before;
+}
+
+bool ArrowRepeat::stepOnce(LayoutState &state, ArrowDirection direction)
+{
+    ArrowRepeat single;
+    single.SetArrowDirection(direction);
+    return single.StepPlacement(state);
 }
 
 GridDrag::Response GridDrag::mouseDown(const LayoutState &state, const CanvasGrid &grid, double x, double y,

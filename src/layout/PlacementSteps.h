@@ -15,6 +15,9 @@ enum class ArrowDirection { None = 0, Up = 1, Right = 2, Down = 3, Left = 4 };
 // pad without size.
 std::optional<ArrowDirection> ArrowPadHit(double x, double y, double padWidth, double padHeight);
 
+// The arrow a cursor key stands for; nothing for any other key.
+std::optional<ArrowDirection> arrowForKey(int key);
+
 // How far one tick moves the placement after the given number of earlier ticks: slowly at
 // first, faster the longer the arrow is held.
 int placementStepForTick(int ticks);
@@ -40,6 +43,10 @@ public:
     // never past 0 or 200. Returns true when the placement changed (the window then redraws);
     // a placement already at its limit stays and nothing needs redrawing.
     bool StepPlacement(LayoutState &state);
+
+    // A cursor key: one first-tick step towards the direction, as a short click on the pad
+    // makes. Returns true when the placement changed.
+    static bool stepOnce(LayoutState &state, ArrowDirection direction);
 
 private:
     ArrowDirection m_direction = ArrowDirection::None;

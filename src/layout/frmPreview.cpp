@@ -1,5 +1,6 @@
 #include "layout/frmPreview.h"
 
+#include "dialogs/KeyboardWidget.h"
 #include "common/Twips.h"
 #include "dialogs/MessageSeam.h"
 #include "layout/PosterFit.h"
@@ -29,6 +30,7 @@ frmPreview::frmPreview(QWidget *owner) : QWidget(owner, Qt::Window)
     cmdClose = new QPushButton(this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(*this, cmdClose);
 
     InitPreviewText();
     cmdClose->resize(cmdClose->sizeHint().expandedTo(QSize(kCloseButtonMinWidth, 0)));

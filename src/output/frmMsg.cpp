@@ -1,5 +1,6 @@
 #include "output/frmMsg.h"
 
+#include "dialogs/KeyboardWidget.h"
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "resources/SaveWindowStrings.h"
@@ -72,6 +73,7 @@ frmMsg::frmMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
     picProgressBar = named(new ProgressBarPicture(this), QStringLiteral("picProgressBar"));
     cmdCancel = named(new QPushButton(SaveWindowStrings::kCancelCaption, this), QStringLiteral("cmdCancel"));
     connect(cmdCancel, &QPushButton::clicked, this, &frmMsg::onCancelClicked);
+    closeOnEscape(*this, cmdCancel);
 
     tmrProgBar = new QTimer(this);
     tmrProgBar->setObjectName(QStringLiteral("tmrProgBar"));

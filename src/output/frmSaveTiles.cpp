@@ -1,5 +1,6 @@
 #include "output/frmSaveTiles.h"
 
+#include "dialogs/KeyboardWidget.h"
 #include "output/AssemblyAidsSettings.h"
 #include "output/AssemblyAidsWidget.h"
 #include "resources/PosterStrings.h"
@@ -167,6 +168,7 @@ void frmSaveTiles::buildControls()
     cmdSaveNow = named(new QPushButton(this), QStringLiteral("cmdSaveNow"));
     cmdSaveNow->setDefault(true);
     cmdClose = named(new QPushButton(this), QStringLiteral("cmdClose"));
+    closeOnEscape(*this, cmdClose);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label5);
     buttons->addStretch();

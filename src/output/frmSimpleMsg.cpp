@@ -1,5 +1,6 @@
 #include "output/frmSimpleMsg.h"
 
+#include "dialogs/KeyboardWidget.h"
 #include "dialogs/MessageSeam.h"
 
 #include "dialogs/ControlSetupWidget.h"
@@ -63,6 +64,7 @@ frmSimpleMsg::frmSimpleMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
     cmdOk = named(new QPushButton(SaveWindowStrings::kFinishedCaption, this), QStringLiteral("cmdOk"));
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &QWidget::close);
+    closeOnEscape(*this, cmdOk);
 
     auto *text = new QVBoxLayout;
     text->addWidget(lblTitle);

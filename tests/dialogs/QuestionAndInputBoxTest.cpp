@@ -1,4 +1,5 @@
 #include "support/ModalDriver.h"
+#include "common/AccessKeys.h"
 #include "dialogs/DialogTitleWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
 #include "resources/CalibrationStrings.h"
@@ -43,7 +44,7 @@ TEST(QuestionBox, ShowsTextTitleAndCaptions)
         shownText = control<QLabel>(box, QStringLiteral("lblMsg"))->text();
         shownTitle = box->windowTitle();
         for (const char *name : {"cmdYes", "cmdNo", "cmdCancel"})
-            captions << control<QPushButton>(box, QLatin1String(name))->text();
+            captions << withoutAccessKey(control<QPushButton>(box, QLatin1String(name))->text());
         box->close();
     });
     MessageBoxes().YesNoCancelBox(QStringLiteral("Delete it?"), QStringLiteral("Delete"));
@@ -114,8 +115,8 @@ TEST(InputBox, ShowsTitlePromptAndDefaultAndOkReturnsTheText)
         prompt = control<QLabel>(box, QStringLiteral("lblMsg"))->text();
         auto *edit = control<QLineEdit>(box, QStringLiteral("txtInval"));
         defaultText = edit->text();
-        okCaption = control<QPushButton>(box, QStringLiteral("OKButton"))->text();
-        cancelCaption = control<QPushButton>(box, QStringLiteral("CancelButton"))->text();
+        okCaption = withoutAccessKey(control<QPushButton>(box, QStringLiteral("OKButton"))->text());
+        cancelCaption = withoutAccessKey(control<QPushButton>(box, QStringLiteral("CancelButton"))->text());
         edit->setText(QStringLiteral("Photo printer"));
         control<QPushButton>(box, QStringLiteral("OKButton"))->click();
     });

@@ -1,4 +1,5 @@
 #include "output/frmSaveTiles.h"
+#include "common/AccessKeys.h"
 
 #include "browser/FolderListWidget.h"
 #include "imaging/ImageObjectFactory.h"
@@ -64,13 +65,13 @@ TEST_F(SaveDialogTest, CaptionsAndToolTips)
     EXPECT_EQ(control<QGroupBox>(dialog, "fraFileFormat")->title(), QStringLiteral("File Type"));
     EXPECT_EQ(control<QGroupBox>(dialog, "fraFileFormat")->toolTip(),
               QStringLiteral("Image file format that your poster tile images will be saved as"));
-    EXPECT_EQ(control<QRadioButton>(dialog, "opbBmp")->text(), QStringLiteral("Bitmap (.bmp)"));
-    EXPECT_EQ(control<QRadioButton>(dialog, "opbTif")->text(), QStringLiteral("Tiff (.tif)"));
-    EXPECT_EQ(control<QRadioButton>(dialog, "opbJpg")->text(), QStringLiteral("Jpeg (.jpg)"));
-    EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->text(), QStringLiteral("close"));
+    EXPECT_EQ(withoutAccessKey(control<QRadioButton>(dialog, "opbBmp")->text()), QStringLiteral("Bitmap (.bmp)"));
+    EXPECT_EQ(withoutAccessKey(control<QRadioButton>(dialog, "opbTif")->text()), QStringLiteral("Tiff (.tif)"));
+    EXPECT_EQ(withoutAccessKey(control<QRadioButton>(dialog, "opbJpg")->text()), QStringLiteral("Jpeg (.jpg)"));
+    EXPECT_EQ(withoutAccessKey(control<QPushButton>(dialog, "cmdClose")->text()), QStringLiteral("close"));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdClose")->toolTip(),
               QStringLiteral("Close this dialog without generating or saving your poster Tile images"));
-    EXPECT_EQ(control<QPushButton>(dialog, "cmdSaveNow")->text(), QStringLiteral("Save Images Now"));
+    EXPECT_EQ(withoutAccessKey(control<QPushButton>(dialog, "cmdSaveNow")->text()), QStringLiteral("Save Images Now"));
     EXPECT_EQ(control<QPushButton>(dialog, "cmdSaveNow")->toolTip(),
               QStringLiteral("Click here to generate and save your poster Tile images now"));
     EXPECT_EQ(control<QGroupBox>(dialog, "fraNewName")->title(), QStringLiteral("File Save Info"));

@@ -1,4 +1,5 @@
 #include "output/frmSimpleMsg.h"
+#include "common/AccessKeys.h"
 #include "resources/SaveWindowStrings.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedMessages.h"
@@ -38,7 +39,7 @@ TEST(frmSimpleMsg, ShowsTheTextsAndAPictureAndOpensTheFolderFromTheLink)
     EXPECT_EQ(control<QLabel>(window, "lblMsg")->text(),
               QStringLiteral("Your poster images were saved successfully and are now ready for you to print.  "
                              "They are located in the following folder:"));
-    EXPECT_EQ(control<QPushButton>(window, "cmdOk")->text(), QStringLiteral("Finished"));
+    EXPECT_EQ(withoutAccessKey(control<QPushButton>(window, "cmdOk")->text()), QStringLiteral("Finished"));
     EXPECT_FALSE(control<QLabel>(window, "imgCheck")->pixmap().isNull());
     EXPECT_EQ(window->folderLinkTarget(), folder);
     EXPECT_TRUE(control<QLabel>(window, "lnkFol")->text().contains(folder));

@@ -1,4 +1,5 @@
 #include "dialogs/DialogTitleWidget.h"
+#include "dialogs/KeyboardWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     DialogTitleRoom titleRoom;
     app.installEventFilter(&titleRoom);
+    AccessKeysOnShow accessKeys;
+    app.installEventFilter(&accessKeys);
     // The real boxes, as the program installs them; tests script their own over them.
     MessageBoxes boxes;
     const ScopedMessages realBoxes(boxes);
