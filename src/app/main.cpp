@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "common/NativeFiles.h"
+#include "common/Translations.h"
 #include "dialogs/DialogTitleWidget.h"
 #include "dialogs/KeyboardWidget.h"
 #include "dialogs/MessageBoxesWidget.h"
@@ -13,6 +14,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // Before any window is built, so that every caption reads in the user's language.
+    const Translations language;
     DialogTitleRoom titleRoom;
     app.installEventFilter(&titleRoom);
     AccessKeysOnShow accessKeys;

@@ -51,7 +51,7 @@ public:
             return;
         const QString value = m_parser.value(name);
         if (!read(value))
-            m_error = m_errors.value(name) + QStringLiteral(", not \"%1\"").arg(value);
+            m_error = m_errors.value(name) + CliStrings::kNotGivenValue.arg(value);
     }
     void setError(const QString &name, const QString &text) { m_errors.insert(name, text); }
     const QString &error() const { return m_error; }

@@ -1,5 +1,6 @@
 #include "cli/CommandLineRun.h"
 #include "common/NativeFiles.h"
+#include "common/Translations.h"
 #include "resources/CliStrings.h"
 
 #include <QGuiApplication>
@@ -29,6 +30,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(CliStrings::kProgramName);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILTERA_VERSION));
+    const Translations language;
 
     QTextStream out(stdout);
     QTextStream err(stderr);

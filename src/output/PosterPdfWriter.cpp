@@ -1,5 +1,7 @@
 #include "output/PosterPdfWriter.h"
 
+#include "resources/PosterStrings.h"
+
 #include "output/TileWriter.h"
 #include "imaging/ProgramPixels.h"
 
@@ -185,7 +187,7 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
             painter.SetFont(m_document->font);
             m_document->font->SetFontSize(PosterPages::kLabelPoints);
             const QString text = m_pages.sheetLabel(t) + QStringLiteral("   ")
-                + QStringLiteral("sheet %1 of %2").arg(t + 1).arg(m_pages.sheetCount());
+                + PosterStrings::sheetOfText(t + 1, m_pages.sheetCount());
             const double baseline = label->top() + (label->height() + PosterPages::kLabelPoints * 0.7) / 2;
             painter.DrawTextAligned(0, fromTop(size.height(), baseline), size.width(),
                                     PdfString(text.toLatin1().constData()), ePdfAlignment_Center);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TranslatableText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,148 +12,147 @@ inline const QString kAppTitle = QStringLiteral("Quiltera");
 inline const QString kVersionCaptionPrefix = QStringLiteral(" v");
 inline const QString kCompanyName = QStringLiteral("Vendrick Software, LLC");
 inline const QString kCopyrightPrefix = QStringLiteral("Copyright (C) 2024 ");
-inline const QString kAllRightsReserved = QStringLiteral(".  All rights reserved.");
+inline TranslatableText kAllRightsReserved{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", ".  All rights reserved.")};
 
 // Step labels
-inline const QString kStep1 = QStringLiteral("Step (1) - Select Image File");
-inline const QString kStep2 = QStringLiteral("Step (2) - Set Tile Print Size");
-inline const QString kStep3 = QStringLiteral("Step (3) - Adjust Tiles, View Results");
-inline const QString kStep4 = QStringLiteral("Step (4) - Click to Save Tile Image Files");
+inline TranslatableText kStep1{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Step (1) - Select Image File")};
+inline TranslatableText kStep2{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Step (2) - Set Tile Print Size")};
+inline TranslatableText kStep3{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Step (3) - Adjust Tiles, View Results")};
+inline TranslatableText kStep4{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Step (4) - Click to Save Tile Image Files")};
 inline const QString kStep4Arrow = QStringLiteral("-->");
 
 // Captions and tool tips of the main window's controls
-inline const QString kMyDocCaption = QStringLiteral("My Documents");
-inline const QString kMyDocTip = QStringLiteral("Navigate to My Documents folder");
-inline const QString kDesktopCaption = QStringLiteral("Desktop");
-inline const QString kDesktopTip = QStringLiteral("Navigate to Desktop folder");
-inline const QString kShowTilesCaption = QStringLiteral("Show Tiles");
-inline const QString kShowTilesTip = QStringLiteral("Show locations of poster tiles");
-inline const QString kRotateTilesCaption = QStringLiteral("Rotate");
-inline const QString kRotateTilesTip = QStringLiteral("Rotate Tiles 90 degrees");
-inline const QString kPreviewCaption = QStringLiteral("Preview");
-inline const QString kPreviewTip = QStringLiteral("View full screen preview of your poster");
-inline const QString kRotateImageTip = QStringLiteral("Rotate image 90, 180, or 270 degrees");
-inline const QString kPosterSizeFrame = QStringLiteral("Final Poster Size");
-inline const QString kMegaPixels = QStringLiteral("MegaPixels");
-inline const QString kMegaPixelsTip = QStringLiteral("Millions of pixels used in poster image");
-inline const QString kSize = QStringLiteral("Size");
-inline const QString kFinalSizeTip = QStringLiteral("Final size of your poster");
-inline const QString kResolution = QStringLiteral("Resolution");
-inline const QString kQuality = QStringLiteral("Quality");
-inline const QString kQualityTip = QStringLiteral("Estimated image quality of your poster");
-inline const QString kResolutionTip = QStringLiteral("Resolution of your final printed poster");
-inline const QString kTilePlacementFrame = QStringLiteral("Tile Placement");
-inline const QString kArrowTip = QStringLiteral("Adjust which part of your digital image to include in your poster");
-inline const QString kVertical = QStringLiteral("Vertical");
-inline const QString kHorizontal = QStringLiteral("Horizontal");
-inline const QString kLrValueTip = QStringLiteral("Horizontal centering of the poster Tiles");
-inline const QString kTbValueTip = QStringLiteral("Vertical centering of the poster Tiles");
-inline const QString kZoomAmountTip = QStringLiteral("Zoom amount");
-inline const QString kZoom = QStringLiteral("Zoom");
+inline TranslatableText kMyDocCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "My Documents")};
+inline TranslatableText kMyDocTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Navigate to My Documents folder")};
+inline TranslatableText kDesktopCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Desktop")};
+inline TranslatableText kDesktopTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Navigate to Desktop folder")};
+inline TranslatableText kShowTilesCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Show Tiles")};
+inline TranslatableText kShowTilesTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Show locations of poster tiles")};
+inline TranslatableText kRotateTilesCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate")};
+inline TranslatableText kRotateTilesTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate Tiles 90 degrees")};
+inline TranslatableText kPreviewCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Preview")};
+inline TranslatableText kPreviewTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "View full screen preview of your poster")};
+inline TranslatableText kRotateImageTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate image 90, 180, or 270 degrees")};
+inline TranslatableText kPosterSizeFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Final Poster Size")};
+inline TranslatableText kMegaPixels{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "MegaPixels")};
+inline TranslatableText kMegaPixelsTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Millions of pixels used in poster image")};
+inline TranslatableText kSize{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Size")};
+inline TranslatableText kFinalSizeTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Final size of your poster")};
+inline TranslatableText kResolution{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Resolution")};
+inline TranslatableText kQuality{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Quality")};
+inline TranslatableText kQualityTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Estimated image quality of your poster")};
+inline TranslatableText kResolutionTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Resolution of your final printed poster")};
+inline TranslatableText kTilePlacementFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Tile Placement")};
+inline TranslatableText kArrowTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Adjust which part of your digital image to include in your poster")};
+inline TranslatableText kVertical{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Vertical")};
+inline TranslatableText kHorizontal{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Horizontal")};
+inline TranslatableText kLrValueTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Horizontal centering of the poster Tiles")};
+inline TranslatableText kTbValueTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Vertical centering of the poster Tiles")};
+inline TranslatableText kZoomAmountTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Zoom amount")};
+inline TranslatableText kZoom{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Zoom")};
 inline const QString kZoomMin = QStringLiteral("0");
 inline const QString kZoomMax = QStringLiteral("4x");
-inline const QString kNumberTilesFrame = QStringLiteral("Number of Tiles");
-inline const QString kLockWhCaption = QStringLiteral("Lock tiles high = tiles wide");
-inline const QString kLockWhTip = QStringLiteral("Force number of tiles high to equal number of tiles wide");
-inline const QString kWide = QStringLiteral("Wide");
-inline const QString kHigh = QStringLiteral("High");
-inline const QString kTilesWideTip = QStringLiteral("Number of Tiles wide that poster will be");
-inline const QString kTilesHighTip = QStringLiteral("Number of Tiles high that poster will be");
-inline const QString kSaveNowCaption = QStringLiteral("Save Poster Tile Images");
-inline const QString kSaveNowTip = QStringLiteral("Generate and save poster tile images now");
-inline const QString kQuitCaption = QStringLiteral("Exit");
-inline const QString kQuitTip = QStringLiteral("Exit program");
-inline const QString kPrintInfoFrame = QStringLiteral("Print Size Per Tile");
-inline const QString kEditPaperTip = QStringLiteral("Edit paper/margins");
-inline const QString kPrinterClipsCaption = QStringLiteral("Adjust edges");
-inline const QString kPrinterClipsTip = QStringLiteral("Apply Edge Calibration compensation when generating poster images");
-inline const QString kConfigCaption = QStringLiteral("Edit");
-inline const QString kConfigTip = QStringLiteral("Edit Edge Calibration Profiles");
-inline const QString kCurBtmTip = QStringLiteral("Select active Edge Calibration Profile");
-inline const QString kUnits = QStringLiteral("Units");
-inline const QString kUnitsTip = QStringLiteral("Length units");
-inline const QString kTrimmed = QStringLiteral("Trimmed");
-inline const QString kTrimmedTip = QStringLiteral("Tile size after margins are trimmed off");
-inline const QString kPaperSizeTip = QStringLiteral("Full paper size");
-inline const QString kPaper = QStringLiteral("Paper");
-inline const QString kPaperTip = QStringLiteral("Paper size that poster tiles are being printed onto");
-inline const QString kCanvasTip = QStringLiteral("Currently selected image");
-inline const QString kFileTypeTip = QStringLiteral("File list filter");
-inline const QString kFilesTip = QStringLiteral("Filtered list of files in selected folder");
-inline const QString kDirTip = QStringLiteral("Select folder containing the image that you want to make a poster out of");
-inline const QString kDriveTip = QStringLiteral("Change the current drive");
+inline TranslatableText kNumberTilesFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Number of Tiles")};
+inline TranslatableText kLockWhCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Lock tiles high = tiles wide")};
+inline TranslatableText kLockWhTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Force number of tiles high to equal number of tiles wide")};
+inline TranslatableText kWide{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Wide")};
+inline TranslatableText kHigh{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "High")};
+inline TranslatableText kTilesWideTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Number of Tiles wide that poster will be")};
+inline TranslatableText kTilesHighTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Number of Tiles high that poster will be")};
+inline TranslatableText kSaveNowCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Save Poster Tile Images")};
+inline TranslatableText kSaveNowTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Generate and save poster tile images now")};
+inline TranslatableText kQuitCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Exit")};
+inline TranslatableText kQuitTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Exit program")};
+inline TranslatableText kPrintInfoFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Print Size Per Tile")};
+inline TranslatableText kEditPaperTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Edit paper/margins")};
+inline TranslatableText kPrinterClipsCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Adjust edges")};
+inline TranslatableText kPrinterClipsTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Apply Edge Calibration compensation when generating poster images")};
+inline TranslatableText kConfigCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Edit")};
+inline TranslatableText kConfigTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Edit Edge Calibration Profiles")};
+inline TranslatableText kCurBtmTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Select active Edge Calibration Profile")};
+inline TranslatableText kUnits{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Units")};
+inline TranslatableText kUnitsTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Length units")};
+inline TranslatableText kTrimmed{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Trimmed")};
+inline TranslatableText kTrimmedTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Tile size after margins are trimmed off")};
+inline TranslatableText kPaperSizeTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Full paper size")};
+inline TranslatableText kPaper{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Paper")};
+inline TranslatableText kPaperTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Paper size that poster tiles are being printed onto")};
+inline TranslatableText kCanvasTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Currently selected image")};
+inline TranslatableText kFileTypeTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "File list filter")};
+inline TranslatableText kFilesTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Filtered list of files in selected folder")};
+inline TranslatableText kDirTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Select folder containing the image that you want to make a poster out of")};
+inline TranslatableText kDriveTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Change the current drive")};
 inline const QString kNoValue = QStringLiteral("---");
 
 // Menus
-inline const QString kMenuFile = QStringLiteral("File");
-inline const QString kMenuExit = QStringLiteral("Exit");
-inline const QString kMenuTools = QStringLiteral("Tools");
-inline const QString kMenuPaperSize = QStringLiteral("Select Paper/Margins...");
-inline const QString kMenuEdgeClip = QStringLiteral("Edge Calibration...");
-inline const QString kMenuHelp = QStringLiteral("Help");
-inline const QString kMenuContent = QStringLiteral("Contents...");
-inline const QString kMenuAbout = QStringLiteral("About...");
+inline TranslatableText kMenuFile{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "File")};
+inline TranslatableText kMenuExit{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Exit")};
+inline TranslatableText kMenuTools{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Tools")};
+inline TranslatableText kMenuPaperSize{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Select Paper/Margins...")};
+inline TranslatableText kMenuEdgeClip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Edge Calibration...")};
+inline TranslatableText kMenuHelp{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Help")};
+inline TranslatableText kMenuContent{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Contents...")};
+inline TranslatableText kMenuAbout{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "About...")};
 
 // Image rotation list, indexes 0 to 3
-inline const QStringList kRotateItems = {
-    QStringLiteral("No Rotate"), QStringLiteral("CW Rotate"),
-    QStringLiteral("CCW Rotate"), QStringLiteral("180 Rotate")};
+inline TranslatableList kRotateItems{"AppStrings", {
+    QT_TRANSLATE_NOOP("AppStrings", "No Rotate"),
+    QT_TRANSLATE_NOOP("AppStrings", "CW Rotate"),
+    QT_TRANSLATE_NOOP("AppStrings", "CCW Rotate"),
+    QT_TRANSLATE_NOOP("AppStrings", "180 Rotate")}};
 
 // File list filter, indexes 0 to 4
-inline const QStringList kFileTypeItems = {
-    QStringLiteral("Image Files (*.jpg, *.tif, *.bmp)"), QStringLiteral("Jpeg Files Only (*.jpg)"),
-    QStringLiteral("Tiff Files Only (*.tif)"), QStringLiteral("BMP Files Only (*.bmp)"),
-    QStringLiteral("Show All Files (*.*)")};
+inline TranslatableList kFileTypeItems{"AppStrings", {
+    QT_TRANSLATE_NOOP("AppStrings", "Image Files (*.jpg, *.tif, *.bmp)"),
+    QT_TRANSLATE_NOOP("AppStrings", "Jpeg Files Only (*.jpg)"),
+    QT_TRANSLATE_NOOP("AppStrings", "Tiff Files Only (*.tif)"),
+    QT_TRANSLATE_NOOP("AppStrings", "BMP Files Only (*.bmp)"),
+    QT_TRANSLATE_NOOP("AppStrings", "Show All Files (*.*)")}};
 
 // Placement readout words
-inline const QString kFullWidth = QStringLiteral("full width");
-inline const QString kCenter = QStringLiteral("center");
-inline const QString kLeft = QStringLiteral("left");
-inline const QString kRight = QStringLiteral("right");
-inline const QString kUp = QStringLiteral("up");
-inline const QString kDown = QStringLiteral("down");
-inline const QString kFullHeight = QStringLiteral("full height");
+inline TranslatableText kFullWidth{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "full width")};
+inline TranslatableText kCenter{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "center")};
+inline TranslatableText kLeft{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "left")};
+inline TranslatableText kRight{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "right")};
+inline TranslatableText kUp{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "up")};
+inline TranslatableText kDown{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "down")};
+inline TranslatableText kFullHeight{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "full height")};
 
 // Messages
-inline const QString kEdgeIntroText = QStringLiteral(
-    "This option compensates for any edge clipping (cutting off of an image's left, right, top or "
+inline TranslatableText kEdgeIntroText{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "This option compensates for any edge clipping (cutting off of an image's left, right, top or "
     "bottom edges) that happens in your printer.  Edge Clipping primarily occurs with borderless "
     "printing.  Click on the Edit button to create or modify an Edge Calibration Profile for your "
     "printer.  The Edge Calibration Profile defines how much edge clipping your printer does (see "
-    "the help file for more information on this).");
-inline const QString kEdgeIntroTitle = QStringLiteral("Edge Calibration Introduction");
-inline const QString kInvalidDriveText = QStringLiteral("The drive you chose could not be accessed.");
-inline const QString kInvalidDriveTitle = QStringLiteral("Invalid Drive");
-inline const QString kNoDesktopText = QStringLiteral(
-    "Could not determine the location of the Desktop folder.  Please navigate there manually using "
-    "the folder listbox below here.");
-inline const QString kNoMyDocText = QStringLiteral(
-    "Could not determine the location of the My Documents folder.  Please navigate there manually "
-    "using the folder listbox below here.");
-inline const QString kProblemTitle = QStringLiteral("Problem");
-inline const QString kSmallImageTextStart = QStringLiteral(
-    "The image you selected is EXTREMELY small.  It has a height and/or width that is below the "
-    "minimum allowable size of ");
-inline const QString kSmallImageTextEnd = QStringLiteral(" pixels.  Please select a larger image.  ");
-inline const QString kSmallImageTitle = QStringLiteral("Invalid Image File Selected");
+    "the help file for more information on this).")};
+inline TranslatableText kEdgeIntroTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Edge Calibration Introduction")};
+inline TranslatableText kInvalidDriveText{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The drive you chose could not be accessed.")};
+inline TranslatableText kInvalidDriveTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Invalid Drive")};
+inline TranslatableText kNoDesktopText{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Could not determine the location of the Desktop folder.  Please navigate there manually using "
+    "the folder listbox below here.")};
+inline TranslatableText kNoMyDocText{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Could not determine the location of the My Documents folder.  Please navigate there manually "
+    "using the folder listbox below here.")};
+inline TranslatableText kProblemTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Problem")};
+inline TranslatableText kSmallImageTextStart{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The image you selected is EXTREMELY small.  It has a height and/or width that is below the "
+    "minimum allowable size of ")};
+inline TranslatableText kSmallImageTextEnd{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", " pixels.  Please select a larger image.  ")};
+inline TranslatableText kSmallImageTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Invalid Image File Selected")};
 
 // Help and about
 inline const QString kHelpFileName = QStringLiteral("quiltera.html");
-inline const QString kHelpMissingStart = QStringLiteral("The help file");
-inline const QString kHelpMissingEnd = QStringLiteral("is missing.  Please reinstall this software.");
-inline const QString kHelpMissingTitle = QStringLiteral("Can not find help file");
-inline const QString kHelpWindowTitle = QStringLiteral("Quiltera Help");
-inline const QString kAboutCaption = QStringLiteral("About Quiltera");
-inline const QString kSysInfoCaption = QStringLiteral("System Info");
+inline TranslatableText kHelpMissingStart{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The help file")};
+inline TranslatableText kHelpMissingEnd{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "is missing.  Please reinstall this software.")};
+inline TranslatableText kHelpMissingTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Can not find help file")};
+inline TranslatableText kHelpWindowTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Quiltera Help")};
+inline TranslatableText kAboutCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "About Quiltera")};
+inline TranslatableText kSysInfoCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "System Info")};
 inline const QString kEllipsis = QStringLiteral("...");
-inline const QString kAboutDescription = QStringLiteral(
-    "This application creates photo quality posters of any size/shape from your digital images.  It "
+inline TranslatableText kAboutDescription{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "This application creates photo quality posters of any size/shape from your digital images.  It "
     "includes Edge Calibration technology to measure and compensate for the characteristics of your "
-    "printer.");
-inline const QString kOk = QStringLiteral("OK");
-inline const QString kVersion = QStringLiteral("Version");
-inline const QString kWeb = QStringLiteral("Web:");
+    "printer.")};
+inline TranslatableText kOk{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "OK")};
+inline TranslatableText kVersion{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Version")};
+inline TranslatableText kWeb{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Web:")};
 inline const QString kWebAddress = QStringLiteral("https://quiltera.example.com/");
-inline const QString kSysInfoUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
+inline TranslatableText kSysInfoUnavailable{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "System Information Is Unavailable At This Time")};
 
 } // namespace AppStrings

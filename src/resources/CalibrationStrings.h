@@ -1,142 +1,124 @@
 #pragma once
 
+#include "common/TranslatableText.h"
+
 #include <QString>
 
 // Texts of the edge calibration dialog and of the printable test target.
 namespace CalibrationStrings {
 
 // The dialog's captions and tooltips
-inline const QString kFormCaption = QStringLiteral("Edge Calibration");
-inline const QString kTitle = QStringLiteral("Edge Calibration Profiles");
-inline const QString kProfilesTip = QStringLiteral("Edge Calibration Profiles");
-inline const QString kNewCaption = QStringLiteral("New");
-inline const QString kNewTip = QStringLiteral("Create a new Edge Calibration Profile");
-inline const QString kRenameCaption = QStringLiteral("Rename");
-inline const QString kRenameTip = QStringLiteral("Rename the currently selected Edge Calibration Profile");
-inline const QString kDelCaption = QStringLiteral("Del");
-inline const QString kDelTip = QStringLiteral("Delete the currently selected Edge Calibration Profile");
-inline const QString kCloseCaption = QStringLiteral("Close");
-inline const QString kCloseTip = QStringLiteral("Close the Edge Calibration dialog box");
-inline const QString kGenerateTestCaption = QStringLiteral("Create Edge Calibration Test Image");
-inline const QString kGenerateTestTip = QStringLiteral("Create Edge Calibration Test Image");
+inline TranslatableText kFormCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Edge Calibration")};
+inline TranslatableText kTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Edge Calibration Profiles")};
+inline TranslatableText kProfilesTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Edge Calibration Profiles")};
+inline TranslatableText kNewCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "New")};
+inline TranslatableText kNewTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Create a new Edge Calibration Profile")};
+inline TranslatableText kRenameCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Rename")};
+inline TranslatableText kRenameTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Rename the currently selected Edge Calibration Profile")};
+inline TranslatableText kDelCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Del")};
+inline TranslatableText kDelTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Delete the currently selected Edge Calibration Profile")};
+inline TranslatableText kCloseCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Close")};
+inline TranslatableText kCloseTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Close the Edge Calibration dialog box")};
+inline TranslatableText kGenerateTestCaption{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Create Edge Calibration Test Image")};
+inline TranslatableText kGenerateTestTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Create Edge Calibration Test Image")};
 
-inline const QString kTopEdgeTip = QStringLiteral(
-    "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the TOP edge of your test print");
-inline const QString kRightEdgeTip = QStringLiteral(
-    "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the RIGHT edge of your test print");
-inline const QString kBottomEdgeTip = QStringLiteral(
-    "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the BOTTOM edge of your test print");
-inline const QString kLeftEdgeTip = QStringLiteral(
-    "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the LEFT edge of your test print");
+inline TranslatableText kTopEdgeTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the TOP edge of your test print")};
+inline TranslatableText kRightEdgeTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the RIGHT edge of your test print")};
+inline TranslatableText kBottomEdgeTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the BOTTOM edge of your test print")};
+inline TranslatableText kLeftEdgeTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "For the selected Edge Calibration Profile, indicates how many of the four test lines are visible on the LEFT edge of your test print")};
 
-inline const QString kCutoffFrame = QStringLiteral("Amount the printer cuts of from the edges of images");
-inline const QString kCutoffFrameTip =
-    QStringLiteral("Edge Calibration information for the currently selected Edge Calibration Profile");
-inline const QString kTopEdgeTitle = QStringLiteral("Top Edge");
-inline const QString kRightEdgeTitle = QStringLiteral("Right Edge");
-inline const QString kBottomEdgeTitle = QStringLiteral("Bottom Edge:");
-inline const QString kLeftEdgeTitle = QStringLiteral("Left Edge:");
-inline const QString kInitialEdgeDesc = QStringLiteral("2/64 inches");
+inline TranslatableText kCutoffFrame{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Amount the printer cuts of from the edges of images")};
+inline TranslatableText kCutoffFrameTip{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Edge Calibration information for the currently selected Edge Calibration Profile")};
+inline TranslatableText kTopEdgeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Top Edge")};
+inline TranslatableText kRightEdgeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Right Edge")};
+inline TranslatableText kBottomEdgeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Bottom Edge:")};
+inline TranslatableText kLeftEdgeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Left Edge:")};
+inline TranslatableText kInitialEdgeDesc{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "2/64 inches")};
 
-inline const QString kStep1Title = QStringLiteral("Step (1) Create and print test image");
-inline const QString kStep1Desc = QStringLiteral(
-    "Click on button to create an Edge Calibration test image for the currently selected print size.  The test image will have 4 lines (1/16 inch wide each) around its border.  Print the test image.   ");
-inline const QString kStep1InchStripe = QStringLiteral("1/16 inch");
+inline TranslatableText kStep1Title{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Step (1) Create and print test image")};
+inline TranslatableText kStep1Desc{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Click on button to create an Edge Calibration test image for the currently selected print size.  The test image will have 4 lines (1/16 inch wide each) around its border.  Print the test image.   ")};
+inline TranslatableText kStep1InchStripe{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "1/16 inch")};
 inline const QString kStep1MillimetreStripe = QStringLiteral("1.59 mm");
-inline const QString kStep2Title = QStringLiteral("Step (2) Enter Edge Calibration Profile Information ");
-inline const QString kInstruction = QStringLiteral(
-    "Select how many of the 4 border lines are visible at each edge of your test print.  This 'Edge Calibration Profile' information is used by the software to compensate for any clipping that your printer does. ");
+inline TranslatableText kStep2Title{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Step (2) Enter Edge Calibration Profile Information ")};
+inline TranslatableText kInstruction{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Select how many of the 4 border lines are visible at each edge of your test print.  This 'Edge Calibration Profile' information is used by the software to compensate for any clipping that your printer does. ")};
 
 // Labels of the test print picture
-inline const QString kPictureTestPrint = QStringLiteral("Test Print");
-inline const QString kPictureTopLeft = QStringLiteral("Top Left");
-inline const QString kPictureCutoff = QStringLiteral("Amount the printer cuts off from each edge");
-inline const QString kPictureTopEdge = QStringLiteral("top edge:");
-inline const QString kPictureRightEdge = QStringLiteral("right edge:");
-inline const QString kPictureBottomEdge = QStringLiteral("bottom edge:");
-inline const QString kPictureLeftEdge = QStringLiteral("left edge:");
+inline TranslatableText kPictureTestPrint{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Test Print")};
+inline TranslatableText kPictureTopLeft{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Top Left")};
+inline TranslatableText kPictureCutoff{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Amount the printer cuts off from each edge")};
+inline TranslatableText kPictureTopEdge{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "top edge:")};
+inline TranslatableText kPictureRightEdge{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "right edge:")};
+inline TranslatableText kPictureBottomEdge{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "bottom edge:")};
+inline TranslatableText kPictureLeftEdge{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "left edge:")};
 
 // The edge lists and the edge descriptions
-inline const QString kSeeAllLines = QStringLiteral("See all 4 lines");
-inline const QString kSee = QStringLiteral("See");
-inline const QString kLines = QStringLiteral("lines");
-inline const QString kSeeNoLines = QStringLiteral("See no lines");
-inline const QString kNoneClipped = QStringLiteral("None of the image is clipped");
-inline const QString kPrinterCutsOff = QStringLiteral("Printer cuts off");
-inline const QString kOfImage = QStringLiteral("of image");
-inline const QString kInchesWord = QStringLiteral("inches");
-inline const QString kMillimetreWordSpaced = QStringLiteral("mm ");
+inline TranslatableText kSeeAllLines{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "See all 4 lines")};
+inline TranslatableText kSee{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "See")};
+inline TranslatableText kLines{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "lines")};
+inline TranslatableText kSeeNoLines{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "See no lines")};
+inline TranslatableText kNoneClipped{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "None of the image is clipped")};
+inline TranslatableText kPrinterCutsOff{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Printer cuts off")};
+inline TranslatableText kOfImage{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "of image")};
+inline TranslatableText kInchesWord{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "inches")};
+inline TranslatableText kMillimetreWordSpaced{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "mm ")};
 
 // New, Rename and Delete
-inline const QString kNewProfileTitle = QStringLiteral("Enter name for new configuration");
-inline const QString kRenameProfileTitle = QStringLiteral("Enter new name for this Edge Calibrtion Profile");
-inline const QString kProfileNamePrompt = QStringLiteral("New Configuration");
-inline const QString kDeleteQuestion =
-    QStringLiteral("Are you sure that you want to delete the currently selected Edge Calibration Profile");
-inline const QString kDeleteTitle = QStringLiteral("Delete Edge Calibration Profile");
-inline const QString kLastProfileMessage =
-    QStringLiteral("You must have at least one Edge Calibration Profile.  You can not delete your only one.");
-inline const QString kLastProfileTitle = QStringLiteral("Can not remove profile");
-inline const QString kProfileLimitMessage = QStringLiteral(
-    "You already have the largest number of Edge Calibration Profiles that can be stored.  Delete one before creating a new one.");
-inline const QString kProfileLimitTitle = QStringLiteral("Can not add profile");
+inline TranslatableText kNewProfileTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Enter name for new configuration")};
+inline TranslatableText kRenameProfileTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Enter new name for this Edge Calibrtion Profile")};
+inline TranslatableText kProfileNamePrompt{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "New Configuration")};
+inline TranslatableText kDeleteQuestion{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Are you sure that you want to delete the currently selected Edge Calibration Profile")};
+inline TranslatableText kDeleteTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Delete Edge Calibration Profile")};
+inline TranslatableText kLastProfileMessage{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "You must have at least one Edge Calibration Profile.  You can not delete your only one.")};
+inline TranslatableText kLastProfileTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Can not remove profile")};
+inline TranslatableText kProfileLimitMessage{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "You already have the largest number of Edge Calibration Profiles that can be stored.  Delete one before creating a new one.")};
+inline TranslatableText kProfileLimitTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Can not add profile")};
 
 // The test target announcement
-inline const QString kTestTargetTitle = QStringLiteral("Create Test Target");
-inline const QString kMillimetreWord = QStringLiteral("mm");
-inline const QString kInchWord = QStringLiteral("inch");
-inline const QString kMillimetreStripeWidth = QStringLiteral("1.6 mm");
-inline const QString kInchStripeWidth = QStringLiteral("1/16 inch");
-inline const QString kAnnounceStart = QStringLiteral("A ");
-inline const QString kHigh = QStringLiteral("high");
-inline const QString kWideImageCreated = QStringLiteral("wide test image will now be created");
-inline const QString kStripesAroundEdges = QStringLiteral(
-    "The target will have 4 colored stripes printed around each edge.  Each stripe is");
-inline const QString kWide = QStringLiteral("wide");
-inline const QString kPleaseDoFollowing = QStringLiteral(
-    "In order to to test how much your printer clips off of each edge, please do the following");
-inline const QString kSaveWhenPrompted = QStringLiteral("When prompted, save the image to your hard drive");
-inline const QString kPrintOnPrinter = QStringLiteral("Print the image on your printer");
-inline const QString kCountStripes = QStringLiteral(
-    "Count how many of the 4 colored stripes are visible on each edge of your print and input that information in the dialog box below here.");
-inline const QString kOkToContinue = QStringLiteral("Click OK to continue or cancel to quit");
+inline TranslatableText kTestTargetTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Create Test Target")};
+inline TranslatableText kMillimetreWord{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "mm")};
+inline TranslatableText kInchWord{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "inch")};
+inline TranslatableText kMillimetreStripeWidth{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "1.6 mm")};
+inline TranslatableText kInchStripeWidth{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "1/16 inch")};
+inline TranslatableText kAnnounceStart{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "A ")};
+inline TranslatableText kHigh{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "high")};
+inline TranslatableText kWideImageCreated{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "wide test image will now be created")};
+inline TranslatableText kStripesAroundEdges{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "The target will have 4 colored stripes printed around each edge.  Each stripe is")};
+inline TranslatableText kWide{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "wide")};
+inline TranslatableText kPleaseDoFollowing{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "In order to to test how much your printer clips off of each edge, please do the following")};
+inline TranslatableText kSaveWhenPrompted{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "When prompted, save the image to your hard drive")};
+inline TranslatableText kPrintOnPrinter{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Print the image on your printer")};
+inline TranslatableText kCountStripes{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Count how many of the 4 colored stripes are visible on each edge of your print and input that information in the dialog box below here.")};
+inline TranslatableText kOkToContinue{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Click OK to continue or cancel to quit")};
 
 // Building and saving the test target
-inline const QString kErrorTitle = QStringLiteral("Error");
+inline TranslatableText kErrorTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Error")};
 inline const QString kSuggestedFileName = QStringLiteral("Edge_Test_Image");
-inline const QString kCreationCanceled = QStringLiteral("Test Target Creation canceled");
-inline const QString kCanceledTitle = QStringLiteral("canceled");
-inline const QString kInvalidFileName =
-    QStringLiteral("Invalid image filename.  Must save image as bmp, tif or jpg file");
-inline const QString kInvalidFileTypeTitle = QStringLiteral("Invalid file type");
-inline const QString kReplaceFileStart = QStringLiteral("The file");
-inline const QString kReplaceFileEnd = QStringLiteral("already exists.  Do you want to replace it?");
-inline const QString kSaveError = QStringLiteral("Error occurred while saving image to disk");
-inline const QString kTargetText = QStringLiteral("Edge Test Print");
-inline const QString kTextError = QStringLiteral("Error adding text to edge test print");
+inline TranslatableText kCreationCanceled{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Test Target Creation canceled")};
+inline TranslatableText kCanceledTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "canceled")};
+inline TranslatableText kInvalidFileName{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Invalid image filename.  Must save image as bmp, tif or jpg file")};
+inline TranslatableText kInvalidFileTypeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Invalid file type")};
+inline TranslatableText kReplaceFileStart{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "The file")};
+inline TranslatableText kReplaceFileEnd{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "already exists.  Do you want to replace it?")};
+inline TranslatableText kSaveError{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Error occurred while saving image to disk")};
+inline TranslatableText kTargetText{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Edge Test Print")};
+inline TranslatableText kTextError{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Error adding text to edge test print")};
 
 // The message after a saved test target
-inline const QString kSavedTitle = QStringLiteral("Test Image Creation Completed");
-inline const QString kSavedStart = QStringLiteral("Image successfully saved to disk.");
-inline const QString kNextYouNeedTo = QStringLiteral("Next you need to");
-inline const QString kPrintThisImage = QStringLiteral("Print this image");
-inline const QString kSamePrinterSettings =
-    QStringLiteral("using the same printer, paper and printer settings that you");
-inline const QString kWhenPrintingPoster = QStringLiteral("will use when printing your poster images");
-inline const QString kCountVisibleStripes =
-    QStringLiteral("Count the number of visible stripes along each edge of the resulting test print.");
-inline const QString kSelectProfileToModify = QStringLiteral(
-    "Make sure that you currently have selected the Edge Calibration Profile which you would like to modify.");
-inline const QString kUseDropdowns = QStringLiteral(
-    "Using the four dropdown controls located below here, indicate how many stripes are visible at each edge of your print (this tells the software how much your printer clips off of each edge of your prints).");
+inline TranslatableText kSavedTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Test Image Creation Completed")};
+inline TranslatableText kSavedStart{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Image successfully saved to disk.")};
+inline TranslatableText kNextYouNeedTo{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Next you need to")};
+inline TranslatableText kPrintThisImage{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Print this image")};
+inline TranslatableText kSamePrinterSettings{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "using the same printer, paper and printer settings that you")};
+inline TranslatableText kWhenPrintingPoster{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "will use when printing your poster images")};
+inline TranslatableText kCountVisibleStripes{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Count the number of visible stripes along each edge of the resulting test print.")};
+inline TranslatableText kSelectProfileToModify{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Make sure that you currently have selected the Edge Calibration Profile which you would like to modify.")};
+inline TranslatableText kUseDropdowns{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Using the four dropdown controls located below here, indicate how many stripes are visible at each edge of your print (this tells the software how much your printer clips off of each edge of your prints).")};
 
 // An invalid tile print size
-inline const QString kInvalidSizeStart = QStringLiteral(
-    "The custom print size that you currently have entered in not valid.  The height and width must both be between");
-inline const QString kAnd = QStringLiteral("and");
-inline const QString kInvalidSizeInchesLong =
-    QStringLiteral("inches long.  Please enter valid values in the");
-inline const QString kSectionOfMainDialog = QStringLiteral("section of the main dialog");
-inline const QString kInvalidSizeTitle = QStringLiteral("Invalide print dimensions");
+inline TranslatableText kInvalidSizeStart{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "The custom print size that you currently have entered in not valid.  The height and width must both be between")};
+inline TranslatableText kAnd{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "and")};
+inline TranslatableText kInvalidSizeInchesLong{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "inches long.  Please enter valid values in the")};
+inline TranslatableText kSectionOfMainDialog{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "section of the main dialog")};
+inline TranslatableText kInvalidSizeTitle{"CalibrationStrings", QT_TRANSLATE_NOOP("CalibrationStrings", "Invalide print dimensions")};
 
 } // namespace CalibrationStrings

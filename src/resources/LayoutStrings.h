@@ -1,34 +1,35 @@
 #pragma once
 
+#include "common/TranslatableText.h"
+
 #include <QString>
 
 // Texts of the poster layout: the tile-size warning, the paper read-outs and the
 // "Final Poster Size" report.
 namespace LayoutStrings {
 
-inline const QString kInvalidTileSizeTitle = QStringLiteral("Invalid Tile Print Size Entered");
-inline const QString kInvalidTileSizeMessage = QStringLiteral(
-    "You have entered invalid print tile sizes.  The width and height need to be in the range of");
-inline const QString kRangeTo = QStringLiteral("to");
-inline const QString kInchesWord = QStringLiteral("inches");
-inline const QString kMillimetersWord = QStringLiteral("millimeters");
+inline TranslatableText kInvalidTileSizeTitle{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Invalid Tile Print Size Entered")};
+inline TranslatableText kInvalidTileSizeMessage{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "You have entered invalid print tile sizes.  The width and height need to be in the range of")};
+inline TranslatableText kRangeTo{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "to")};
+inline TranslatableText kInchesWord{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "inches")};
+inline TranslatableText kMillimetersWord{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "millimeters")};
 
 // Unit names beside the paper read-outs of the main window.
-inline const QString kInchesLabel = QStringLiteral("Inches");
-inline const QString kMillimetersLabel = QStringLiteral("Millimeters");
+inline TranslatableText kInchesLabel{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Inches")};
+inline TranslatableText kMillimetersLabel{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Millimeters")};
 
 inline const QString kSizeSeparator = QStringLiteral(" x ");
-inline const QString kCentimetresWord = QStringLiteral("cm");
+inline TranslatableText kCentimetresWord{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "cm")};
 inline const QString kDotsPerInch = QStringLiteral("dpi");
-inline const QString kDotsWord = QStringLiteral("dots");
+inline TranslatableText kDotsWord{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "dots")};
 inline const QString kPerSign = QStringLiteral("/");
 inline const QString kNotAvailable = QStringLiteral("---");
 
-inline const QString kQualityExcellent = QStringLiteral("Excellent");
-inline const QString kQualityVeryGood = QStringLiteral("Very Good");
-inline const QString kQualityGood = QStringLiteral("Good");
-inline const QString kQualityFair = QStringLiteral("Fair");
-inline const QString kQualityGoodFromDistance = QStringLiteral("Good from a distance");
-inline const QString kQualityFairFromDistance = QStringLiteral("Fair from a distance");
+inline TranslatableText kQualityExcellent{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Excellent")};
+inline TranslatableText kQualityVeryGood{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Very Good")};
+inline TranslatableText kQualityGood{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Good")};
+inline TranslatableText kQualityFair{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Fair")};
+inline TranslatableText kQualityGoodFromDistance{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Good from a distance")};
+inline TranslatableText kQualityFairFromDistance{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Fair from a distance")};
 
 } // namespace LayoutStrings

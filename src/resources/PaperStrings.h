@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TranslatableText.h"
+
 #include <QString>
 
 // Texts of the paper catalogue and the paper dialog.
@@ -24,22 +26,19 @@ inline const QString kPaperA3 = QStringLiteral("A3 - 297 x 420");
 inline const QString kPaperA2 = QStringLiteral("A2 - 420 x 594");
 
 // Unit words of the paper dialog.
-inline const QString kDialogUnitInches = QStringLiteral("Inches");
-inline const QString kDialogUnitMillimetres = QStringLiteral("mm");
+inline TranslatableText kDialogUnitInches{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Inches")};
+inline TranslatableText kDialogUnitMillimetres{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "mm")};
 
 // Checks of the typed paper size and margins.
-inline const QString kInvalidPaperWidthOrHeight = QStringLiteral("Invalid Paper Width or Height");
-inline const QString kPaperSizeBelowMinimum =
-    QStringLiteral("Invalid paper size - size too small.  Minimum size is");
-inline const QString kInvalidMarginValues = QStringLiteral("You entered invalid values for print margins.");
-inline const QString kNegativeMargin = QStringLiteral("Invalid margin value - can't be less than zero");
-inline const QString kLeftRightMarginsTooLarge =
-    QStringLiteral("Invalid Left / Right Margins.  Together they are larger than the paper width.");
-inline const QString kTopBottomMarginsTooLarge =
-    QStringLiteral("Invalid Top / Bottom Margins.  Together they are larger than the paper height.");
-inline const QString kPaperSizeTooSmall = QStringLiteral("Paper size too small");
-inline const QString kPaperSizeTooLarge = QStringLiteral("Paper size too large");
-inline const QString kTileTooSmall = QStringLiteral("Paper/Margins too small");
-inline const QString kTileTooLarge = QStringLiteral("Paper/Margins too large");
+inline TranslatableText kInvalidPaperWidthOrHeight{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Invalid Paper Width or Height")};
+inline TranslatableText kPaperSizeBelowMinimum{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Invalid paper size - size too small.  Minimum size is")};
+inline TranslatableText kInvalidMarginValues{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "You entered invalid values for print margins.")};
+inline TranslatableText kNegativeMargin{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Invalid margin value - can't be less than zero")};
+inline TranslatableText kLeftRightMarginsTooLarge{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Invalid Left / Right Margins.  Together they are larger than the paper width.")};
+inline TranslatableText kTopBottomMarginsTooLarge{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Invalid Top / Bottom Margins.  Together they are larger than the paper height.")};
+inline TranslatableText kPaperSizeTooSmall{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Paper size too small")};
+inline TranslatableText kPaperSizeTooLarge{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Paper size too large")};
+inline TranslatableText kTileTooSmall{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Paper/Margins too small")};
+inline TranslatableText kTileTooLarge{"PaperStrings", QT_TRANSLATE_NOOP("PaperStrings", "Paper/Margins too large")};
 
 } // namespace PaperStrings

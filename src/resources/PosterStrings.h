@@ -1,81 +1,84 @@
 #pragma once
 
+#include "common/TranslatableText.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 // Texts of the PDF poster, its assembly aids and printing.
 namespace PosterStrings {
 
-inline const QString kPdfChoice = QStringLiteral("PDF poster (one file, every sheet)");
+inline TranslatableText kPdfChoice{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "PDF poster (one file, every sheet)")};
 inline const QString kPdfFileSuffix = QStringLiteral("poster.pdf");
-inline const QString kInches = QStringLiteral("inches");
-inline const QString kMillimetres = QStringLiteral("mm");
+inline TranslatableText kInches{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "inches")};
+inline TranslatableText kMillimetres{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "mm")};
 
-inline const QString kGlueStripCaption = QStringLiteral("Glue strip");
-inline const QString kGlueLengthCaption = QStringLiteral("Strip width:");
-inline const QString kCutMarksCaption = QStringLiteral("Cut marks");
-inline const QString kLabelsCaption = QStringLiteral("Sheet labels");
-inline const QString kAssemblyPageCaption = QStringLiteral("Assembly page");
-inline const QString kAssemblyAidsFrame = QStringLiteral("PDF Assembly Aids");
+inline TranslatableText kGlueStripCaption{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Glue strip")};
+inline TranslatableText kGlueLengthCaption{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Strip width:")};
+inline TranslatableText kCutMarksCaption{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Cut marks")};
+inline TranslatableText kLabelsCaption{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sheet labels")};
+inline TranslatableText kAssemblyPageCaption{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Assembly page")};
+inline TranslatableText kAssemblyAidsFrame{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "PDF Assembly Aids")};
 
-inline const QString kAssemblyTitle = QStringLiteral("Poster assembly");
-inline const QString kPrintedSize = QStringLiteral("Printed size:");
-inline const QString kSheets = QStringLiteral("Sheets:");
-inline const QString kPaper = QStringLiteral("Paper:");
-inline const QString kMargins = QStringLiteral("Margins (top, right, bottom, left):");
-inline const QString kResolution = QStringLiteral("Resolution:");
-inline const QString kQuality = QStringLiteral("Quality:");
+inline TranslatableText kAssemblyTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Poster assembly")};
+inline TranslatableText kPrintedSize{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printed size:")};
+inline TranslatableText kSheets{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sheets:")};
+inline TranslatableText kPaper{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Paper:")};
+inline TranslatableText kMargins{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Margins (top, right, bottom, left):")};
+inline TranslatableText kResolution{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Resolution:")};
+inline TranslatableText kQuality{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Quality:")};
 
-inline const QString kPrintMenu = QStringLiteral("Print...");
-inline const QString kPrintingTitle = QStringLiteral("Printing");
-inline const QString kPrintingPages = QStringLiteral("Sending the poster's sheets to the printer...");
-inline const QString kPrintFailed = QStringLiteral("The poster could not be printed");
-inline const QString kPrinterClipsTitle = QStringLiteral("Printer Margins");
-inline const QString kNoDefaultPrinter = QStringLiteral("No default printer is set up");
+inline TranslatableText kPrintMenu{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Print...")};
+inline TranslatableText kPrintingTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printing")};
+inline TranslatableText kPrintingPages{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sending the poster's sheets to the printer...")};
+inline TranslatableText kPrintFailed{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "The poster could not be printed")};
+inline TranslatableText kPrinterClipsTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printer Margins")};
+inline TranslatableText kNoDefaultPrinter{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "No default printer is set up")};
 
 inline QString noSuchPrinterText(const QString &queue)
 {
-    return QStringLiteral("The printer \"%1\" does not exist").arg(queue);
+    return QCoreApplication::translate("PosterStrings", "The printer \"%1\" does not exist").arg(queue);
 }
 
 inline QString sentToPrinterText(const QString &queue, int job)
 {
-    return QStringLiteral("Sent to printer %1 as job %2").arg(queue).arg(job);
+    return QCoreApplication::translate("PosterStrings", "Sent to printer %1 as job %2").arg(queue).arg(job);
 }
 
 inline QString printerStoppedText(const QString &queue)
 {
-    return QStringLiteral("The printer \"%1\" is stopped").arg(queue);
+    return QCoreApplication::translate("PosterStrings", "The printer \"%1\" is stopped").arg(queue);
 }
 
 // "sheet 3 of 12"
 inline QString sheetOfText(int sheet, int count)
 {
-    return QStringLiteral("sheet %1 of %2").arg(sheet).arg(count);
+    return QCoreApplication::translate("PosterStrings", "sheet %1 of %2").arg(sheet).arg(count);
 }
 
 // "12 (4 across, 3 down)"
 inline QString sheetCountText(int across, int down)
 {
-    return QStringLiteral("%1 (%2 across, %3 down)").arg(across * down).arg(across).arg(down);
+    return QCoreApplication::translate("PosterStrings", "%1 (%2 across, %3 down)").arg(across * down).arg(across).arg(down);
 }
 
 inline QString glueStripTooWideText(bool rightMargin, const QString &largest, const QString &unit)
 {
-    return QStringLiteral("The glue strip does not fit in the %1 margin: it can be at most %2 %3 wide.")
-        .arg(rightMargin ? QStringLiteral("right") : QStringLiteral("bottom"), largest, unit);
+    return QCoreApplication::translate("PosterStrings", "The glue strip does not fit in the %1 margin: it can be at most %2 %3 wide.")
+        .arg(rightMargin ? QCoreApplication::translate("PosterStrings", "right") : QCoreApplication::translate("PosterStrings", "bottom"), largest, unit);
 }
 
 // The printer cannot print as close to an edge as a margin asks.
 inline QString printerClipsText(const QString &edges)
 {
-    return QStringLiteral("The chosen printer cannot print as close to the paper's edge as the margins ask: %1. "
+    return QCoreApplication::translate("PosterStrings", "The chosen printer cannot print as close to the paper's edge as the margins ask: %1. "
                           "Those parts of the sheets will not be printed.  Print anyway?")
         .arg(edges);
 }
 
 inline QString edgeShortfallText(const QString &edge, const QString &amount, const QString &unit)
 {
-    return QStringLiteral("%1 edge by %2 %3").arg(edge, amount, unit);
+    return QCoreApplication::translate("PosterStrings", "%1 edge by %2 %3").arg(edge, amount, unit);
 }
 
 } // namespace PosterStrings
