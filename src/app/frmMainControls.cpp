@@ -132,6 +132,8 @@ QWidget *frmMain::buildBrowserPanel()
     box->setContentsMargins(0, 0, 0, 0);
     lblStep1 = named(new QLabel(panel), "lblStep1");
     setBoldFont(lblStep1);
+    // The side columns have a fixed width; a long step text (as translated) wraps in them.
+    lblStep1->setWordWrap(true);
     box->addWidget(lblStep1);
 
     auto *shortcuts = new QHBoxLayout;
@@ -205,6 +207,7 @@ QWidget *frmMain::buildSettingsPanel()
     box->setContentsMargins(0, 0, 0, 0);
     Label7 = named(new QLabel(panel), "Label7");
     Label7->setFont(lblStep1->font());
+    Label7->setWordWrap(true);
     box->addWidget(Label7);
 
     fraPrintInfo = named(new QGroupBox(panel), "fraPrintInfo");

@@ -1,6 +1,14 @@
 #include "app/frmMainFixture.h"
 
+#include "common/AccessKeys.h"
+#include "common/Translations.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -26,6 +34,30 @@ QStringList controlsOutside(const QWidget &window, const QRect &visible)
     return outside;
 }
 
+// The labels, buttons and frames of the window whose text does not fit in them.
+QStringList textsCutOff(const QWidget &window)
+{
+    QStringList cut;
+    for (const QWidget *control : window.findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(&window))
+            continue;
+        const auto *label = qobject_cast<const QLabel *>(control);
+        const auto *button = qobject_cast<const QAbstractButton *>(control);
+        const auto *frame = qobject_cast<const QGroupBox *>(control);
+        bool fits = true;
+        if (label && !label->text().isEmpty())
+            fits = label->wordWrap() ? label->height() >= label->heightForWidth(label->width())
+                                     : label->width() >= label->minimumSizeHint().width();
+        else if (button && !button->text().isEmpty())
+            fits = button->width() >= button->sizeHint().width();
+        else if (frame)
+            fits = frame->width() >= frame->minimumSizeHint().width();
+        if (!fits)
+            cut << control->objectName();
+    }
+    return cut;
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, EveryControlFitsOnLaptopScreens)
@@ -40,6 +72,7 @@ TEST_F(MainWindowTest, EveryControlFitsOnLaptopScreens)
         EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible()) << screen.width();
         EXPECT_FALSE(scroller->verticalScrollBar()->isVisible()) << screen.width();
         EXPECT_EQ(controlsOutside(window, QRect(QPoint(), room)), QStringList()) << screen.width();
+        EXPECT_EQ(textsCutOff(window), QStringList()) << screen.width();
         EXPECT_GT(control<QWidget>("picCur")->width(), screen.width() / 3) << "the canvas takes the room left";
     }
 }
@@ -58,4 +91,20 @@ TEST_F(MainWindowTest, OnATinyScreenSaveAndExitCanBeScrolledTo)
         const QRect place(button->mapTo(scroller->viewport(), QPoint(0, 0)), button->size());
         EXPECT_TRUE(scroller->viewport()->rect().contains(place)) << name;
     }
+}
+
+TEST_F(MainWindowTest, InGermanTheWindowReadsGermanAndStillFits)
+{
+    const Translations german(QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(german.isTranslated());
+    frmMain &window = start();
+    const QSize room = roomFor(QSize(1280, 720));
+    window.resize(room);
+    QApplication::processEvents();
+    EXPECT_EQ(control<QLabel>("lblStep1")->text(), "Schritt (1) - Bilddatei wählen");
+    EXPECT_EQ(withoutAccessKey(window.menuBar()->actions().first()->text()), "Datei");
+    EXPECT_EQ(withoutAccessKey(control<QPushButton>("cmdSaveNow")->text()), "Kachelbilder speichern");
+    EXPECT_EQ(control<QComboBox>("cmbRotate")->itemText(0), "Nicht drehen");
+    EXPECT_EQ(controlsOutside(window, QRect(QPoint(), room)), QStringList());
+    EXPECT_EQ(textsCutOff(window), QStringList());
 }

@@ -29,6 +29,14 @@ CliRun runProgram(const QString &program, const QStringList &arguments, const QS
 
 } // namespace
 
+QProcessEnvironment englishEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LANGUAGE");
+    environment.insert("LC_ALL", "C.UTF-8");
+    return environment;
+}
+
 CliRun runCli(const QStringList &arguments, const QString &home, QProcessEnvironment environment)
 {
     return runProgram(QStringLiteral(QUILTERA_CLI_PATH), arguments, home, std::move(environment));
@@ -38,5 +46,5 @@ CliRun runCliFromShell(const QString &shellArguments, const QString &home)
 {
     return runProgram(QStringLiteral("/bin/sh"),
                       {QStringLiteral("-c"), QStringLiteral("exec '%1' %2").arg(QUILTERA_CLI_PATH, shellArguments)},
-                      home, QProcessEnvironment::systemEnvironment());
+                      home, englishEnvironment());
 }

@@ -13,11 +13,15 @@ struct CliRun
     QString err;
 };
 
+// This process's environment, set to speak English whatever the language of the person
+// running the tests: the tests compare what quiltera-cli says with the English texts.
+QProcessEnvironment englishEnvironment();
+
 // Runs the built quiltera-cli with the arguments, with its settings and profile files in
 // `home` (XDG_CONFIG_HOME and XDG_DATA_HOME below it), so no run sees another's files.
-// `environment` starts from this process's; tests may remove from it.
+// `environment` starts from englishEnvironment(); tests may change it.
 CliRun runCli(const QStringList &arguments, const QString &home,
-              QProcessEnvironment environment = QProcessEnvironment::systemEnvironment());
+              QProcessEnvironment environment = englishEnvironment());
 
 // Runs quiltera-cli through /bin/sh with the arguments written in shell syntax, so a test
 // can hand it bytes that are not UTF-8 ("$(printf 'caf\\351')").

@@ -317,7 +317,7 @@ TEST_F(CliTest, SavesIntoANewFolderAndRefusesAnExistingOneWithoutOverwrite)
 
 TEST_F(CliTest, RunsWithoutAnyDisplay)
 {
-    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment bare = englishEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
         bare.remove(name);
     const CliRun run = runCli({"--tiles", "2x2", "--out", dir.filePath("tiles"), photo}, home(), bare);
