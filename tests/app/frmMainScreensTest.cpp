@@ -1,5 +1,9 @@
 #include "app/frmMainFixture.h"
 
+#include "calibration/frmBtm.h"
+#include "paper/frmTileSize.h"
+#include "support/ModalDriver.h"
+
 #include "common/AccessKeys.h"
 #include "common/Translations.h"
 
@@ -8,6 +12,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -107,4 +112,31 @@ TEST_F(MainWindowTest, InGermanTheWindowReadsGermanAndStillFits)
     EXPECT_EQ(control<QComboBox>("cmbRotate")->itemText(0), "Nicht drehen");
     EXPECT_EQ(controlsOutside(window, QRect(QPoint(), room)), QStringList());
     EXPECT_EQ(textsCutOff(window), QStringList());
+}
+
+TEST_F(MainWindowTest, InGermanTheDialogsShowTheirWholeTexts)
+{
+    const Translations german(QLocale(QLocale::German, QLocale::Germany));
+    start();
+    QStringList paperCut, calibrationCut;
+    QString paperTitle, calibrationTitle;
+    const auto inspect = [](QWidget *dialog, QStringList &cut, QString &title) {
+        QApplication::processEvents();
+        cut = textsCutOff(*dialog);
+        title = dialog->windowTitle();
+    };
+    whenModalShown<frmTileSize>([&](frmTileSize *dialog) {
+        inspect(dialog, paperCut, paperTitle);
+        dialog->reject();
+    });
+    control<QToolButton>("cmdEditPaperSize")->click();
+    whenModalShown<frmBtm>([&](frmBtm *dialog) {
+        inspect(dialog, calibrationCut, calibrationTitle);
+        dialog->reject();
+    });
+    control<QPushButton>("cmdConfig")->click();
+    EXPECT_EQ(paperTitle, "Kacheldruckgröße festlegen");
+    EXPECT_EQ(paperCut, QStringList());
+    EXPECT_EQ(calibrationTitle, "Randkalibrierung");
+    EXPECT_EQ(calibrationCut, QStringList());
 }
