@@ -5,6 +5,7 @@
 #include "cli/PosterSetup.h"
 #include "cli/TerminalListener.h"
 #include "imaging/ImageFileRules.h"
+#include "imaging/ImageObjectFactory.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/SaveEntryCheck.h"
 #include "output/CupsPrinting.h"
@@ -119,23 +120,28 @@ int printReport(const CliOptions &options, const LayoutState &layout, QTextStrea
     return kExitSuccess;
 }
 
-// The picture the tiles are cut from: loaded whole, or still being decoded.
+// The picture the tiles are cut from: loaded whole, still being decoded whole (for a PDF
+// poster, whose pages need all of it), or decoded band by band as the tiles need it.
 struct SaveSource
 {
     const ImageObject &image;
     StreamingJpegDecoder *decoding = nullptr;
+    bool banded = false;
 };
 
-// An unturned JPEG that is to be cut into tiles is decoded while the first tiles are
-// written: a tile waits only for the rows it covers. Any file the streaming decoder does
-// not take goes the ordinary way, which also gives the message for one that cannot load.
-std::unique_ptr<StreamingJpegDecoder> startStreamedDecode(const CliOptions &options)
+// An unturned JPEG that is to be cut into tiles is decoded while the tiles are written:
+// band by band for tile files, so that the whole picture is never held, or whole for a PDF
+// poster, where a tile waits only for the rows it covers. Any file the streaming decoder
+// does not take goes the ordinary way, which also gives the message for one that cannot load.
+std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &options)
 {
     if (options.report || options.imageRotation.value_or(0) != 0
         || !ImageFileRules::hasCommandLineImageEnding(QFileInfo(options.imagePath).fileName()))
         return nullptr;
-    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::start(options.imagePath);
-    if (decoder && ImageFileRules::isBelowMinimumSize(decoder->image().Width(), decoder->image().Height()))
+    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(options.imagePath);
+    if (!decoder || ImageFileRules::isBelowMinimumSize(decoder->size().width(), decoder->size().height()))
+        return nullptr;
+    if (options.pdf && !decoder->decodeWhole())
         return nullptr;
     return decoder;
 }
@@ -182,7 +188,9 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     TerminalListener listener(err, options.overwrite, errIsTerminal);
     listener.announceFolder(!options.printQueue || options.outFolder);
     SaveRun run(request, listener);
-    if (StreamingJpegDecoder *decoder = source.decoding)
+    if (StreamingJpegDecoder *decoder = source.decoding; decoder && source.banded)
+        run.setBandedSource(decoder);
+    else if (decoder)
         run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRows(lastSourceRow + 1); });
     const SaveRunOutcome outcome = run.processSaveNow();
     if (outcome == SaveRunOutcome::SourceMissing && source.decoding)
@@ -247,10 +255,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return usageError(err, setup.usageError);
 
     // The decoder outlives the save run that reads its rows; its thread is joined here.
-    if (const std::unique_ptr<StreamingJpegDecoder> streamed = startStreamedDecode(options)) {
-        const ImageObject &image = streamed->image();
-        setImageSize(setup.layout, image.Width(), image.Height(), 0);
-        return saveTiles(options, setup.layout, {image, streamed.get()}, out, err, errIsTerminal);
+    if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options)) {
+        setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
+        if (options.pdf)
+            return saveTiles(options, setup.layout, {streamed->image(), streamed.get()}, out, err, errIsTerminal);
+        // The run reads the bands; the picture itself is never made.
+        const std::unique_ptr<ImageObject> noPixels = createImageObject();
+        return saveTiles(options, setup.layout, {*noPixels, streamed.get(), true}, out, err, errIsTerminal);
     }
 
     const int rotation = options.imageRotation.value_or(0);

@@ -9,10 +9,13 @@
 #include "imaging/ImageObjectFactory.h"
 #include "resources/ImagingStrings.h"
 
+#include <QColorSpace>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include <jpeglib.h>
 
@@ -89,11 +92,12 @@ bool readHeader(Codec &codec, const QByteArray &bytes)
     return codec.info.output_components == 4;
 }
 
+using RowPlace = uchar *(*)(void *context, int row);
 using RowsDone = bool (*)(void *context, int rowsDone);
 
-// Decodes every row into the image whose row y starts at firstRow + y * bytesPerLine,
-// reporting progress after each batch. False on a fatal error or when asked to stop.
-bool decodeRows(Codec &codec, uchar *firstRow, qsizetype bytesPerLine, RowsDone rowsDone, void *context)
+// Decodes every row into the place the context gives for it, reporting progress after each
+// batch. False on a fatal error, or when a place or the progress report asks it to stop.
+bool decodeRows(Codec &codec, RowPlace place, RowsDone rowsDone, void *context)
 {
     if (setjmp(codec.fatal))
         return false;
@@ -102,10 +106,19 @@ bool decodeRows(Codec &codec, uchar *firstRow, qsizetype bytesPerLine, RowsDone 
     while (codec.info.output_scanline < codec.info.output_height) {
         const JDIMENSION next = codec.info.output_scanline;
         const JDIMENSION batch = std::min<JDIMENSION>(kRowsPerBatch, codec.info.output_height - next);
-        for (JDIMENSION i = 0; i < batch; ++i)
-            rows[i] = firstRow + qsizetype(next + i) * bytesPerLine;
-        if (jpeg_read_scanlines(&codec.info, rows, batch) == 0)
-            return false;
+        for (JDIMENSION i = 0; i < batch; ++i) {
+            rows[i] = place(context, int(next + i));
+            if (!rows[i])
+                return false;
+        }
+        // Asked for one batch, libjpeg may return fewer rows: the rest are asked again.
+        JDIMENSION read = 0;
+        while (read < batch) {
+            const JDIMENSION got = jpeg_read_scanlines(&codec.info, rows + read, batch - read);
+            if (got == 0)
+                return false;
+            read += got;
+        }
         if (!rowsDone(context, int(codec.info.output_scanline)))
             return false;
     }
@@ -128,28 +141,30 @@ QByteArray colourProfileOf(Codec &codec)
     return profile;
 }
 
-// The resolution Qt reads from the JFIF header, in whole pixels per inch.
-void takeResolution(const jpeg_decompress_struct &info, ImageObject &image)
+// The resolution Qt reads from the JFIF header, in whole pixels per inch; 0 when not given.
+std::int32_t resolutionOf(const jpeg_decompress_struct &info, UINT16 density)
 {
-    const auto perInch = [&info](UINT16 density) -> std::int32_t {
-        if (info.density_unit == 1)
-            return density;
-        if (info.density_unit == 2)
-            return std::int32_t(density * kCentimetresPerInch + 0.5);
-        return 0;
-    };
-    // A density the program cannot hold keeps the default: tiles carry their own anyway.
-    if (const std::int32_t x = perInch(info.X_density); x > 0)
-        static_cast<void>(image.SetResolution(ImageObject::kHorizontalAxis, x));
-    if (const std::int32_t y = perInch(info.Y_density); y > 0)
-        static_cast<void>(image.SetResolution(ImageObject::kVerticalAxis, y));
+    if (info.density_unit == 1)
+        return density;
+    if (info.density_unit == 2)
+        return std::int32_t(density * kCentimetresPerInch + 0.5);
+    return 0;
+}
+
+// A density the program cannot hold keeps the default: tiles carry their own anyway.
+void takeResolution(const std::int32_t (&resolution)[2], ImageObject &image)
+{
+    if (resolution[0] > 0)
+        static_cast<void>(image.SetResolution(ImageObject::kHorizontalAxis, resolution[0]));
+    if (resolution[1] > 0)
+        static_cast<void>(image.SetResolution(ImageObject::kVerticalAxis, resolution[1]));
 }
 
 } // namespace
 
 StreamingJpegDecoder::StreamingJpegDecoder() : m_codec(std::make_unique<Codec>()) {}
 
-std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString &path)
+std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &path)
 {
     // Read whole before decoding starts, never mapped: a file that shrinks under the
     // reader only makes the read fail.
@@ -159,13 +174,12 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
     if (!content || !readImageInfo(*content, header) || header.format != QByteArrayLiteral("jpeg")
         || header.orientation != QImageIOHandler::TransformationNone)
         return nullptr;
+    const JpegStructure structure = inspectJpeg(*content);
+    if (!structure.complete || structure.scans > DecodeBudget::kMaxJpegScans)
+        return nullptr;
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
-    const JpegStructure structure = inspectJpeg(*content);
-    if (!structure.complete || !DecodeBudget::check(header, &structure))
-        return nullptr;
     decoder->m_bytes = std::move(*content);
-
     Codec &codec = *decoder->m_codec;
     if (!readHeader(codec, decoder->m_bytes))
         return nullptr;
@@ -173,36 +187,110 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
     const qint64 height = codec.info.output_height;
     if (width != header.width || height != header.height || !ImageLimits::isAllowedImageSize(width, height))
         return nullptr;
+    decoder->m_size = QSize(int(width), int(height));
+    decoder->m_header = header;
+    decoder->m_structure = structure;
+    decoder->m_resolution[0] = resolutionOf(codec.info, codec.info.X_density);
+    decoder->m_resolution[1] = resolutionOf(codec.info, codec.info.Y_density);
+    decoder->m_colourProfile = colourProfileOf(codec);
+    return decoder;
+}
 
-    decoder->m_image = createImageObject();
-    if (!decoder->m_image || !decoder->m_image->NewImage(std::int32_t(width), std::int32_t(height), 0))
+std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString &path)
+{
+    std::unique_ptr<StreamingJpegDecoder> decoder = open(path);
+    if (!decoder || !decoder->decodeWhole())
         return nullptr;
-    takeResolution(codec.info, *decoder->m_image);
-    decoder->m_image->SetColourProfile(colourProfileOf(codec));
+    return decoder;
+}
+
+bool StreamingJpegDecoder::decodeWhole()
+{
+    if (m_thread.joinable() || !DecodeBudget::check(m_header, &m_structure))
+        return false;
+    m_image = createImageObject();
+    if (!m_image || !m_image->NewImage(m_size.width(), m_size.height(), 0))
+        return false;
+    takeResolution(m_resolution, *m_image);
+    m_image->SetColourProfile(m_colourProfile);
     // Taken while no one else shares the pixels, so writing through it never makes Qt
     // copy them; every later copy of the image sees the rows as they arrive.
-    const PixelArrayView pixels = decoder->m_image->PixelArray();
-    decoder->m_firstRow = pixels.row(0);
-    decoder->m_bytesPerLine = pixels.bytesPerLine();
+    const PixelArrayView pixels = m_image->PixelArray();
+    m_firstRow = pixels.row(0);
+    m_bytesPerLine = pixels.bytesPerLine();
+    m_thread = std::thread([this] { decode(); });
+    return true;
+}
 
-    decoder->m_thread = std::thread([raw = decoder.get()] { raw->decode(); });
-    return decoder;
+bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands)
+{
+    if (m_thread.joinable() || bands.empty())
+        return false;
+    int tallest = 0;
+    for (std::size_t b = 0; b < bands.size(); ++b) {
+        const RowBand &band = bands[b];
+        // In order, and no row in more than two bands: a shared row is copied to one next band.
+        const bool inOrder = b == 0 || band.top > bands[b - 1].top;
+        const bool sharedOnce = b < 2 || band.top > bands[b - 2].bottom;
+        if (!inOrder || !sharedOnce || band.top > band.bottom || band.bottom >= m_size.height()) {
+            finishWithError(ImagingStrings::kInvalidImageSize);
+            return false;
+        }
+        tallest = std::max(tallest, band.bottom - band.top + 1);
+    }
+    const qint64 bufferBytes = qint64(m_size.width()) * std::min(tallest, m_size.height()) * 4;
+    if (const ImagingResult room = DecodeBudget::checkRoomFor(2 * bufferBytes); !room) {
+        finishWithError(room.errorText());
+        return false;
+    }
+    // The same pixel format, resolution and profile as the whole picture would have.
+    std::unique_ptr<ImageObject> shape = createImageObject();
+    if (!shape || !shape->NewImage(1, 1, 0))
+        return false;
+    takeResolution(m_resolution, *shape);
+    shape->SetColourProfile(m_colourProfile);
+    m_shape = shape->image();
+    for (QImage &buffer : m_buffers) {
+        buffer = QImage(m_size.width(), std::min<int>(tallest, m_size.height()), m_shape.format());
+        if (buffer.isNull()) {
+            finishWithError(ImagingStrings::kOutOfMemory);
+            return false;
+        }
+    }
+    m_scratchRow = QImage(m_size.width(), 1, m_shape.format());
+    m_readersLeft.clear();
+    for (const RowBand &band : bands)
+        m_readersLeft.push_back(band.readers);
+    m_bands = std::move(bands);
+    m_thread = std::thread([this] { decode(); });
+    return true;
 }
 
 StreamingJpegDecoder::~StreamingJpegDecoder()
 {
-    m_stopRequested = true;
+    {
+        // Under the lock, so that a decoding thread waiting for a band buffer sees it.
+        const std::lock_guard lock(m_mutex);
+        m_stopRequested = true;
+    }
+    m_rowsChanged.notify_all();
     if (m_thread.joinable())
         m_thread.join();
 }
 
 void StreamingJpegDecoder::decode()
 {
+    const RowPlace place = [](void *context, int row) {
+        return static_cast<StreamingJpegDecoder *>(context)->placeOfRow(row);
+    };
     const RowsDone report = [](void *context, int rowsDone) {
         return static_cast<StreamingJpegDecoder *>(context)->publishRows(rowsDone);
     };
-    if (decodeRows(*m_codec, m_firstRow, m_bytesPerLine, report, this))
+    if (decodeRows(*m_codec, place, report, this))
         return;
+    const bool everyBandDone = !m_bands.empty() && m_bandsDone == int(m_bands.size());
+    if (everyBandDone)
+        return; // the rows below the last band are not needed
     if (m_stopRequested)
         finishWithError(QString());
     else
@@ -210,14 +298,116 @@ void StreamingJpegDecoder::decode()
                         + QString::fromLocal8Bit(m_codec->message));
 }
 
+uchar *StreamingJpegDecoder::placeOfRow(int y)
+{
+    if (m_bands.empty())
+        return m_firstRow + qsizetype(y) * m_bytesPerLine;
+    if (m_bandFilling >= int(m_bands.size()))
+        return nullptr; // every band is in: decoding can stop
+    // A batch of rows may run past the band being filled: each row finds its own band.
+    int band = m_bandFilling;
+    while (band < int(m_bands.size()) && m_bands[std::size_t(band)].bottom < y)
+        ++band;
+    if (band >= int(m_bands.size()) || y < m_bands[std::size_t(band)].top)
+        return m_scratchRow.bits();
+    if (!acquireBuffer(band))
+        return nullptr;
+    return m_buffers[band % 2].scanLine(y - m_bands[std::size_t(band)].top);
+}
+
+bool StreamingJpegDecoder::acquireBuffer(int band)
+{
+    if (band <= m_bandAcquired)
+        return true;
+    // Band b + 2 takes the buffer of band b once every tile of band b is done with it.
+    if (band >= 2) {
+        std::unique_lock lock(m_mutex);
+        m_rowsChanged.wait(lock, [this, band] { return m_stopRequested || m_readersLeft[std::size_t(band - 2)] <= 0; });
+        if (m_stopRequested)
+            return false;
+    }
+    m_bandAcquired = band;
+    return true;
+}
+
 bool StreamingJpegDecoder::publishRows(int rowsDone)
 {
+    if (!m_bands.empty())
+        return bandedRowsDone(m_rowsDone, rowsDone);
     {
         const std::lock_guard lock(m_mutex);
         m_rowsDone = rowsDone;
     }
     m_rowsChanged.notify_all();
     return !m_stopRequested;
+}
+
+bool StreamingJpegDecoder::bandedRowsDone(int first, int end)
+{
+    // A row that two bands share went into the first one; the next one gets a copy.
+    const qsizetype rowBytes = m_scratchRow.bytesPerLine();
+    for (int y = first; y < end && m_bandFilling < int(m_bands.size()); ++y) {
+        const RowBand &filling = m_bands[std::size_t(m_bandFilling)];
+        if (y < filling.top)
+            continue;
+        const int next = m_bandFilling + 1;
+        if (next < int(m_bands.size()) && y >= m_bands[std::size_t(next)].top) {
+            const RowBand &following = m_bands[std::size_t(next)];
+            if (!acquireBuffer(next))
+                return false;
+            std::memcpy(m_buffers[next % 2].scanLine(y - following.top),
+                        m_buffers[m_bandFilling % 2].constScanLine(y - filling.top), size_t(rowBytes));
+        }
+        if (y == filling.bottom) {
+            {
+                const std::lock_guard lock(m_mutex);
+                m_bandsDone = ++m_bandFilling;
+            }
+            m_rowsChanged.notify_all();
+        }
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_rowsDone = end;
+    }
+    return !m_stopRequested && m_bandFilling < int(m_bands.size());
+}
+
+QImage StreamingJpegDecoder::waitForBand(int band)
+{
+    if (band < 0 || band >= int(m_bands.size()))
+        return QImage();
+    {
+        std::unique_lock lock(m_mutex);
+        m_rowsChanged.wait(lock, [this, band] { return m_failed || m_bandsDone > band; });
+        if (m_bandsDone <= band)
+            return QImage();
+    }
+    return bandView(band);
+}
+
+QImage StreamingJpegDecoder::bandView(int band) const
+{
+    const RowBand &rows = m_bands[std::size_t(band)];
+    const QImage &buffer = m_buffers[band % 2];
+    // Shares the buffer: the band's tiles are cut from it in place.
+    QImage view(buffer.constBits(), buffer.width(), rows.bottom - rows.top + 1, buffer.bytesPerLine(),
+                buffer.format());
+    view.setDotsPerMeterX(m_shape.dotsPerMeterX());
+    view.setDotsPerMeterY(m_shape.dotsPerMeterY());
+    view.setColorSpace(m_shape.colorSpace());
+    return view;
+}
+
+void StreamingJpegDecoder::releaseBand(int band)
+{
+    if (band < 0 || band >= int(m_bands.size()))
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_readersLeft[std::size_t(band)];
+    }
+    m_rowsChanged.notify_all();
 }
 
 void StreamingJpegDecoder::finishWithError(const QString &text)

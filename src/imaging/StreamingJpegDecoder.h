@@ -1,8 +1,12 @@
 #pragma once
 
+#include "imaging/ImageDataCompleteness.h"
+#include "imaging/ImageFileReader.h"
 #include "imaging/ImageObject.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <atomic>
@@ -10,11 +14,22 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
-// Decodes a baseline or progressive JPEG on a background thread, top row first, into an
-// image of the full size that exists from the start. A caller that needs only the upper
-// part of the picture can use it as soon as those rows are in, while the rest decodes:
-// the pixels come out exactly as decodeImageFile gives them.
+// Rows top to bottom (inclusive) of the picture that one row of tiles reads, and how many
+// tiles read them.
+struct RowBand
+{
+    int top = 0;
+    int bottom = 0;
+    int readers = 0;
+};
+
+// Decodes a baseline or progressive JPEG on a background thread, top row first, in one of
+// two ways: into an image of the full size that exists from the start, whose upper part a
+// caller can use as soon as those rows are in; or band by band, the rows of one row of
+// tiles at a time in two buffers used in turn, so that the whole picture is never held.
+// Either way the pixels come out exactly as decodeImageFile gives them.
 //
 // Only files the streaming decoder is sure to read the same way are taken: grey-scale,
 // YCbCr and RGB JPEGs that pass the same checks as decodeImageFile (readable, complete,
@@ -23,8 +38,20 @@
 class StreamingJpegDecoder
 {
 public:
-    // Starts decoding the file; nothing when it cannot be streamed.
+    // Reads the file and its header; nothing when it cannot be streamed. No pixel is
+    // decoded until decodeWhole or decodeBands is called, once.
+    static std::unique_ptr<StreamingJpegDecoder> open(const QString &path);
+    // open, then decodeWhole; nothing also when the whole picture would not fit in memory.
     static std::unique_ptr<StreamingJpegDecoder> start(const QString &path);
+
+    QSize size() const { return m_size; }
+
+    // Decodes into image(); false when its memory cannot be had.
+    bool decodeWhole();
+    // Decodes only the rows of the bands, given top to bottom, each into one of two
+    // buffers: band b + 2 waits until every reader of band b has released it. False when
+    // the bands do not lie within the picture in order or their buffers cannot be had.
+    bool decodeBands(std::vector<RowBand> bands);
 
     // Stops decoding early if it is still running and waits for the thread.
     ~StreamingJpegDecoder();
@@ -32,12 +59,20 @@ public:
     StreamingJpegDecoder(const StreamingJpegDecoder &) = delete;
     StreamingJpegDecoder &operator=(const StreamingJpegDecoder &) = delete;
 
-    // The picture being filled in. Rows below those waitForRows confirmed may still change.
+    // The picture being filled in by decodeWhole. Rows below those waitForRows confirmed
+    // may still change.
     const ImageObject &image() const { return *m_image; }
 
     // Blocks until the first rowCount rows are decoded. False when decoding failed before
     // reaching them; a count beyond the image waits for all of it.
     bool waitForRows(int rowCount);
+
+    // Blocks until band b is decoded; its rows as an image (row 0 is the band's top row)
+    // carrying the picture's resolution and colour profile, valid until the band is
+    // released. A null image when decoding failed before the band was complete.
+    QImage waitForBand(int band);
+    // One reader is done with the band; after the last, its buffer takes the next band.
+    void releaseBand(int band);
 
     // Why decoding failed; empty while it has not.
     QString errorText() const;
@@ -50,6 +85,20 @@ private:
     // Called by the decoding thread after each batch of rows; false asks it to stop.
     bool publishRows(int rowsDone);
     void finishWithError(const QString &text);
+    // Where the decoding thread puts picture row y: its place in the whole image, or in
+    // the buffer of the first band that holds it (waiting for that buffer to be free), or
+    // a scratch row for a row no tile reads.
+    uchar *placeOfRow(int y);
+    bool bandedRowsDone(int first, int end);
+    // Waits until the band's buffer is free for it; false when asked to stop meanwhile.
+    bool acquireBuffer(int band);
+    QImage bandView(int band) const;
+
+    QSize m_size;
+    ImageFileInfo m_header;
+    JpegStructure m_structure;
+    QByteArray m_colourProfile;
+    std::int32_t m_resolution[2] = {0, 0}; // horizontal, vertical, as read; 0 when not given
 
     QByteArray m_bytes; // the whole file
     std::unique_ptr<Codec> m_codec;
@@ -61,6 +110,16 @@ private:
     std::condition_variable m_rowsChanged;
     int m_rowsDone = 0;
     bool m_failed = false;
+
+    // Band decoding: the bands, their readers still to release them, and the two buffers.
+    std::vector<RowBand> m_bands;
+    std::vector<int> m_readersLeft;
+    int m_bandsDone = 0; // bands 0 to m_bandsDone - 1 are complete
+    int m_bandFilling = 0;  // the first band not yet complete
+    int m_bandAcquired = -1; // the last band whose buffer the decoding thread writes
+    QImage m_buffers[2];
+    QImage m_scratchRow;
+    QImage m_shape; // one pixel carrying the picture's resolution and colour profile
     QString m_errorText;
     std::atomic<bool> m_stopRequested{false};
     std::thread m_thread;

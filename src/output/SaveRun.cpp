@@ -55,6 +55,33 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
     return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size()};
 }
 
+// The rows each row of tiles reads, for a source decoded band by band, and the tiles'
+// rectangles within their band.
+struct TileBands
+{
+    std::vector<RowBand> bands;
+    std::vector<int> bandOfTile;
+    TileCoords cutsInBand;
+};
+
+TileBands bandsOf(const TileCoords &cuts)
+{
+    TileBands plan;
+    plan.cutsInBand = cuts;
+    for (int t = 0; t < cuts.count(); ++t) {
+        // Tiles run row by row, and the tiles of one row share their top and bottom.
+        const bool sameRow =
+            !plan.bands.empty() && plan.bands.back().top == cuts.top(t) && plan.bands.back().bottom == cuts.bottom(t);
+        if (!sameRow)
+            plan.bands.push_back({cuts.top(t), cuts.bottom(t), 0});
+        ++plan.bands.back().readers;
+        plan.bandOfTile.push_back(int(plan.bands.size()) - 1);
+        plan.cutsInBand.set(1, t, cuts.top(t) - plan.bands.back().top);
+        plan.cutsInBand.set(3, t, cuts.bottom(t) - plan.bands.back().top);
+    }
+    return plan;
+}
+
 } // namespace
 
 SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener, FileSystemAccess &fileSystem)
@@ -72,6 +99,11 @@ void SaveRun::setSourceRowsGate(SourceRowsGate gate)
     m_sourceRowsGate = std::move(gate);
 }
 
+void SaveRun::setBandedSource(StreamingJpegDecoder *decoder)
+{
+    m_bandedSource = decoder;
+}
+
 SaveRunOutcome SaveRun::processSaveNow()
 {
     // A snapshot that shares the pixels: should the window change its image while the run
@@ -83,7 +115,8 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (CalcTileCoord(m_request.layout, coords) <= 0)
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
     TileCoords cuts = coords;
-    if (!fitTilesToImage(cuts, source.width(), source.height()))
+    const QSize sourceSize = m_bandedSource ? m_bandedSource->size() : source.size();
+    if (!fitTilesToImage(cuts, sourceSize.width(), sourceSize.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     if (m_request.pdf) {
@@ -139,8 +172,24 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // Tiles are rendered and encoded on every core; the checks, writes, progress and
     // Cancel below stay on this thread in tile order. Leaving the loop early discards the
     // tiles prepared ahead and waits for the workers.
+    // Declared before the pipeline, whose workers read it until they are joined.
+    const TileBands plan = m_bandedSource ? bandsOf(cuts) : TileBands();
     std::optional<TilePipeline> pipeline;
-    if (fileType)
+    if (m_bandedSource && !m_bandedSource->decodeBands(plan.bands)) {
+        m_listener.closeProgress(ProgressClose::Now);
+        return SaveRunOutcome::SourceMissing;
+    }
+    if (fileType && m_bandedSource)
+        pipeline.emplace(count, [this, &plan, &run, &fileType](int t) {
+            const int band = plan.bandOfTile[std::size_t(t)];
+            const QImage rows = m_bandedSource->waitForBand(band);
+            if (rows.isNull())
+                return PreparedTile{RenderStatus::CutFailed, std::nullopt, true, {}};
+            PreparedTile tile = prepareTile(rows, plan.cutsInBand, t, *run, *fileType, {});
+            m_bandedSource->releaseBand(band);
+            return tile;
+        });
+    else if (fileType)
         pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
         });

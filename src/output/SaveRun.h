@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/ImageObject.h"
+#include "imaging/StreamingJpegDecoder.h"
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
 #include "output/AssemblyAids.h"
@@ -61,6 +62,12 @@ public:
     // since the caller that decodes knows why.
     void setSourceRowsGate(SourceRowsGate gate);
 
+    // For an unturned JPEG that is decoded band by band (never held whole): each tile is
+    // cut from the band of its row of tiles, which the run asks the decoder for. The
+    // request's source is then not read. Not for a PDF poster, whose pages need the whole
+    // picture. A band that never arrives ends the run as SourceMissing.
+    void setBandedSource(StreamingJpegDecoder *decoder);
+
     SaveRunOutcome processSaveNow();
 
 private:
@@ -84,4 +91,5 @@ private:
     SaveRunListener &m_listener;
     FileSystemAccess &m_fileSystem;
     SourceRowsGate m_sourceRowsGate;
+    StreamingJpegDecoder *m_bandedSource = nullptr;
 };

@@ -156,3 +156,49 @@ TEST(StreamedSave, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
     EXPECT_EQ(rowsAskedFor.count(99), 3u);
     EXPECT_GE(rowsAskedFor.count(199), 1u);
 }
+
+// A JPEG cut band by band gives, for every format and tile setting, the very files that
+// the same pixels loaded whole give (here from a lossless PNG copy of the decoded picture).
+TEST(StreamedSave, TilesCutBandByBandMatchThePictureLoadedWhole)
+{
+    TempDir dir;
+    const QString photo = writeJpegPhoto(dir, "photo.jpg", 900, 901, QColorSpace(QColorSpace::AdobeRgb));
+    QImage whole;
+    ASSERT_TRUE(decodeImageFile(photo, whole));
+    const QString lossless = dir.filePath("photo.png");
+    ASSERT_TRUE(whole.save(lossless, "png"));
+
+    const struct
+    {
+        const char *name;
+        QStringList options;
+    } cases[] = {
+        // Rows of tiles 129-257 and 257-385 share row 257, which both bands must hold.
+        {"jpg, rows sharing an edge row", {"--tiles", "2x7", "--margins", "0,0,0,0", "--format", "jpg"}},
+        {"jpg, rows with a row between them", {"--tiles", "4x3", "--format", "jpg"}},
+        {"tif, turned tiles", {"--tiles", "3x4", "--rotate-tiles", "--format", "tif"}},
+        {"bmp, compensated", {"--tiles", "2x5", "--adjust-edges", "Kodak photo lab default", "--format", "bmp"}},
+        {"jpg, zoomed and placed", {"--tiles", "5x2", "--zoom", "150", "--placement", "200,0", "--format", "jpg"}},
+        {"jpg, one tile", {"--tiles", "1x1", "--format", "jpg"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList written[2];
+        int i = 0;
+        for (const QString &source : {photo, lossless}) {
+            const QString out = dir.filePath(QStringLiteral("tiles-%1").arg(i));
+            QDir(out).removeRecursively();
+            const CliRun run = runCli(c.options + QStringList{"--custom-paper", "8x10", "--json", "--base", "t",
+                                                              "--out", out, source},
+                                      dir.filePath("home"));
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            for (const QJsonValue &file : QJsonDocument::fromJson(run.out.toUtf8()).object()["files"].toArray())
+                written[i] << file.toString();
+            ++i;
+        }
+        ASSERT_EQ(written[0].size(), written[1].size());
+        ASSERT_FALSE(written[0].isEmpty());
+        for (qsizetype t = 0; t < written[0].size(); ++t)
+            EXPECT_EQ(contentOf(written[0][t]), contentOf(written[1][t])) << t;
+    }
+}
