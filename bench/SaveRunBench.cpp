@@ -14,6 +14,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,36 +41,40 @@ public:
     void showCompleted(const QString &) override {}
 };
 
-// A 48-megapixel photo-like JPEG (8000 x 6000), made once per process.
-const QString &photoPath()
+// A photo-like JPEG of the size, made once per process and size: the 48-megapixel one
+// (8000 x 6000) of most benchmarks, a 192-megapixel one (16000 x 12000) for big posters.
+const QString &photoPath(int width = 8000, int height = 6000)
 {
     static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath("photo.jpg");
-        QImage image(8000, 6000, QImage::Format_RGB32);
-        QPainter painter(&image);
-        QLinearGradient gradient(0, 0, 8000, 6000);
-        gradient.setColorAt(0.0, QColor(20, 60, 160));
-        gradient.setColorAt(0.5, QColor(240, 200, 120));
-        gradient.setColorAt(1.0, QColor(30, 120, 40));
-        painter.fillRect(image.rect(), gradient);
-        for (int i = 0; i < 400; ++i)
-            painter.fillRect((i * 7919) % 7800, (i * 104729) % 5800, 200, 200, QColor::fromHsv(i % 360, 200, 220));
-        painter.end();
-        // Grain like a camera's, so the file codes as slowly as a real photograph would.
-        QRandomGenerator grain(48);
-        for (int y = 0; y < image.height(); ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const int noise = int(grain.bounded(17u)) - 8;
-                const QRgb pixel = row[x];
-                row[x] = qRgb(qBound(0, qRed(pixel) + noise, 255), qBound(0, qGreen(pixel) + noise, 255),
-                              qBound(0, qBlue(pixel) + noise, 255));
-            }
+    static std::map<std::pair<int, int>, QString> made;
+    QString &path = made[{width, height}];
+    if (!path.isEmpty())
+        return path;
+    path = dir.filePath(QStringLiteral("photo-%1x%2.jpg").arg(width).arg(height));
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, width, height);
+    gradient.setColorAt(0.0, QColor(20, 60, 160));
+    gradient.setColorAt(0.5, QColor(240, 200, 120));
+    gradient.setColorAt(1.0, QColor(30, 120, 40));
+    painter.fillRect(image.rect(), gradient);
+    const int patches = 400 * (width / 8000) * (height / 6000);
+    for (int i = 0; i < patches; ++i)
+        painter.fillRect((i * 7919) % (width - 200), (i * 104729) % (height - 200), 200, 200,
+                         QColor::fromHsv(i % 360, 200, 220));
+    painter.end();
+    // Grain like a camera's, so the file codes as slowly as a real photograph would.
+    QRandomGenerator grain(48);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int noise = int(grain.bounded(17u)) - 8;
+            const QRgb pixel = row[x];
+            row[x] = qRgb(qBound(0, qRed(pixel) + noise, 255), qBound(0, qGreen(pixel) + noise, 255),
+                          qBound(0, qBlue(pixel) + noise, 255));
         }
-        image.save(file, "jpeg", 90);
-        return file;
-    }();
+    }
+    image.save(path, "jpeg", 90);
     return path;
 }
 
@@ -157,13 +163,14 @@ ChildRun runProgram(const QString &program, const QStringList &arguments, const 
     return run;
 }
 
-void timeProgram(benchmark::State &state, const QString &program, const QStringList &arguments)
+void timeProgram(benchmark::State &state, const QString &program, const QStringList &arguments,
+                 QSize photoSize = QSize(8000, 6000))
 {
     if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
         state.SkipWithError("program not installed");
         return;
     }
-    const QString photo = photoPath();
+    const QString photo = photoPath(photoSize.width(), photoSize.height());
     long peak = 0;
     for (auto _ : state) {
         QTemporaryDir output;
@@ -202,6 +209,49 @@ void BM_ImageMagickCrop48MegapixelJpeg4x3(benchmark::State &state)
                 {"PHOTO", "-crop", "4x3@", "+repage", "t_%03d.jpg"});
 }
 BENCHMARK(BM_ImageMagickCrop48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The floor of any cut: one JPEG decodes on one core, and djpeg does nothing else.
+void BM_Djpeg48MegapixelJpeg(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("djpeg"), {"-outfile", "/dev/null", "PHOTO"});
+}
+BENCHMARK(BM_Djpeg48MegapixelJpeg)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// libvips making the same 2000-pixel tiles at quality 90.
+void BM_VipsDzsave48MegapixelJpeg4x3(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("vips"),
+                {"dzsave", "PHOTO", "tiles", "--tile-size", "2000", "--overlap", "0", "--depth", "one", "--suffix",
+                 ".jpg[Q=90]"});
+}
+BENCHMARK(BM_VipsDzsave48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+const QSize k192Megapixels(16000, 12000);
+
+// 8 x 6 tiles of 2000 x 2000 pixels from a 192-megapixel photo.
+void BM_QuilteraCli192MegapixelJpeg8x6(benchmark::State &state)
+{
+    timeProgram(state, QStringLiteral(QUILTERA_CLI_PATH),
+                {"--tiles", "8x6", "--custom-paper", "10x10", "--margins", "0,0,0,0", "--format", "jpg", "--out",
+                 "tiles", "PHOTO"},
+                k192Megapixels);
+}
+BENCHMARK(BM_QuilteraCli192MegapixelJpeg8x6)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_Djpeg192MegapixelJpeg(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("djpeg"), {"-outfile", "/dev/null", "PHOTO"}, k192Megapixels);
+}
+BENCHMARK(BM_Djpeg192MegapixelJpeg)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_VipsDzsave192MegapixelJpeg8x6(benchmark::State &state)
+{
+    timeProgram(state, QStandardPaths::findExecutable("vips"),
+                {"dzsave", "PHOTO", "tiles", "--tile-size", "2000", "--overlap", "0", "--depth", "one", "--suffix",
+                 ".jpg[Q=90]"},
+                k192Megapixels);
+}
+BENCHMARK(BM_VipsDzsave192MegapixelJpeg8x6)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 void BM_VipsCopy48MegapixelJpeg(benchmark::State &state)
 {

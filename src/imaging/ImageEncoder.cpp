@@ -1,6 +1,7 @@
 #include "imaging/ImageEncoder.h"
 
 #include "common/NativeFiles.h"
+#include "imaging/JpegRowEncoder.h"
 #include "resources/ImagingStrings.h"
 
 #include <QBuffer>
@@ -16,6 +17,16 @@ ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &b
 {
     if (image.isNull())
         return ImagingResult::failure(ImagingStrings::kNoImage);
+    // Tiles are 32-bit or 24-bit RGB: libjpeg-turbo reads their rows in place, where Qt's
+    // writer would convert each row first. The file is the same.
+    if (type == ImageFileType::Jpeg
+        && (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_RGB888)) {
+        std::optional<QByteArray> encoded = encodeJpegRows(image, kJpegQuality);
+        if (!encoded)
+            return ImagingResult::failure(ImagingStrings::kEncodeFailed);
+        bytes = std::move(*encoded);
+        return ImagingResult::success();
+    }
     QByteArray encoded;
     QBuffer device(&encoded);
     device.open(QIODevice::WriteOnly);

@@ -222,9 +222,10 @@ bool StreamingJpegDecoder::decodeWhole()
     return true;
 }
 
-bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands)
+bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands, QImage::Format pixels)
 {
-    if (m_thread.joinable() || bands.empty())
+    if (m_thread.joinable() || bands.empty()
+        || (pixels != QImage::Format_RGB32 && pixels != QImage::Format_RGB888))
         return false;
     int tallest = 0;
     for (std::size_t b = 0; b < bands.size(); ++b) {
@@ -238,7 +239,8 @@ bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands)
         }
         tallest = std::max(tallest, band.bottom - band.top + 1);
     }
-    const qint64 bufferBytes = qint64(m_size.width()) * std::min(tallest, m_size.height()) * 4;
+    const int bytesPerPixel = pixels == QImage::Format_RGB888 ? 3 : 4;
+    const qint64 bufferBytes = qint64(m_size.width()) * std::min(tallest, m_size.height()) * bytesPerPixel;
     if (const ImagingResult room = DecodeBudget::checkRoomFor(2 * bufferBytes); !room) {
         finishWithError(room.errorText());
         return false;
@@ -251,13 +253,15 @@ bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands)
     shape->SetColourProfile(m_colourProfile);
     m_shape = shape->image();
     for (QImage &buffer : m_buffers) {
-        buffer = QImage(m_size.width(), std::min<int>(tallest, m_size.height()), m_shape.format());
+        buffer = QImage(m_size.width(), std::min<int>(tallest, m_size.height()), pixels);
         if (buffer.isNull()) {
             finishWithError(ImagingStrings::kOutOfMemory);
             return false;
         }
     }
-    m_scratchRow = QImage(m_size.width(), 1, m_shape.format());
+    m_scratchRow = QImage(m_size.width(), 1, pixels);
+    if (pixels == QImage::Format_RGB888)
+        m_codec->info.out_color_space = JCS_RGB; // read by jpeg_start_decompress on the thread
     m_readersLeft.clear();
     for (const RowBand &band : bands)
         m_readersLeft.push_back(band.readers);

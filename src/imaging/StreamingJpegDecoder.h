@@ -49,9 +49,11 @@ public:
     // Decodes into image(); false when its memory cannot be had.
     bool decodeWhole();
     // Decodes only the rows of the bands, given top to bottom, each into one of two
-    // buffers: band b + 2 waits until every reader of band b has released it. False when
-    // the bands do not lie within the picture in order or their buffers cannot be had.
-    bool decodeBands(std::vector<RowBand> bands);
+    // buffers of the pixel format (32-bit RGB as image() has, or 24-bit RGB, the same
+    // colours in three quarters of the memory): band b + 2 waits until every reader of
+    // band b has released it. False, with the reason as errorText(), when the bands do not
+    // lie within the picture in order or their buffers cannot be had.
+    bool decodeBands(std::vector<RowBand> bands, QImage::Format pixels = QImage::Format_RGB32);
 
     // Stops decoding early if it is still running and waits for the thread.
     ~StreamingJpegDecoder();

@@ -175,7 +175,10 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // Declared before the pipeline, whose workers read it until they are joined.
     const TileBands plan = m_bandedSource ? bandsOf(cuts) : TileBands();
     std::optional<TilePipeline> pipeline;
-    if (m_bandedSource && !m_bandedSource->decodeBands(plan.bands)) {
+    // JPEG tiles cut as they are read 24-bit bands in place; turning and borders want 32-bit ones.
+    const bool threeBytes = fileType == ImageFileType::Jpeg && !run->rotated && !run->compensation;
+    if (m_bandedSource
+        && !m_bandedSource->decodeBands(plan.bands, threeBytes ? QImage::Format_RGB888 : QImage::Format_RGB32)) {
         m_listener.closeProgress(ProgressClose::Now);
         return SaveRunOutcome::SourceMissing;
     }
@@ -188,7 +191,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
             PreparedTile tile = prepareTile(rows, plan.cutsInBand, t, *run, *fileType, {});
             m_bandedSource->releaseBand(band);
             return tile;
-        });
+        }, std::max(1, TilePipeline::defaultWorkerCount() - 1)); // one core decodes
     else if (fileType)
         pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);

@@ -48,8 +48,8 @@ std::optional<QImage> resampledToMinimumDensity(const QImage &tile, double pixel
 // from copying the pixels when the resolution is stamped on the view.
 QImage viewOfSource(const QImage &source, int left, int top, int width, int height)
 {
-    const uchar *first = source.constScanLine(top) + qsizetype(left) * 4;
-    return QImage(const_cast<uchar *>(first), width, height, source.bytesPerLine(), QImage::Format_RGB32);
+    const uchar *first = source.constScanLine(top) + qsizetype(left) * (source.depth() / 8);
+    return QImage(const_cast<uchar *>(first), width, height, source.bytesPerLine(), source.format());
 }
 
 RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
@@ -63,7 +63,12 @@ RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, c
         || left + width > source.width() || top + height > source.height())
         return {RenderStatus::CutFailed, {}};
 
-    const bool sharesSource = mayShareSource && source.format() == QImage::Format_RGB32;
+    // A 24-bit source is read in place only for a tile that goes to the encoder as it is
+    // cut; turning and borders work on 32-bit pixels.
+    const bool untouched = !run.rotated && !run.compensation;
+    const bool sharesSource = mayShareSource
+                              && (source.format() == QImage::Format_RGB32
+                                  || (source.format() == QImage::Format_RGB888 && untouched));
     // copy() reads only the rectangle's part of each source scanline.
     QImage tile = sharesSource
                       ? viewOfSource(source, int(left), int(top), int(width), int(height))

@@ -42,7 +42,9 @@ enum class RenderStatus { Ok, CutFailed, CompensationFailed };
 struct RenderedTile
 {
     RenderStatus status = RenderStatus::CutFailed;
-    QImage image; // 32-bit RGB, stamped with the run's resolution; set when status is Ok
+    // 32-bit RGB (24-bit when read in place from a 24-bit source), stamped with the run's
+    // resolution; set when status is Ok.
+    QImage image;
 };
 
 // Tile t of the run: cut from the source's own scanlines (the source is never copied
@@ -51,8 +53,8 @@ struct RenderedTile
 RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run);
 
 // The same tile for encoding at once: a tile that is neither turned nor widened is not
-// copied out but reads the source's pixels in place, which saves a copy of every pixel
-// of the poster. Such a tile must not outlive the source, and nothing may draw on it.
+// copied out but reads the source's pixels in place (32-bit or 24-bit RGB), which saves a
+// copy of every pixel of the poster. Such a tile must not outlive the source, and nothing may draw on it.
 RenderedTile renderTileForEncoding(const QImage &source, const TileCoords &coords, int t,
                                    const TileRunValues &run);
 

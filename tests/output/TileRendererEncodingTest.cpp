@@ -58,9 +58,14 @@ TEST(TileForEncoding, TurnedWidenedOrOtherFormatTilesAreTheirOwn)
     EXPECT_EQ(tile.image.size(), QSize(5, 10));
     EXPECT_EQ(tile.image.pixel(0, 0), source.pixel(9, 0));
 
+    // A 24-bit source is read in place for a tile as cut, and copied to 32 bits to be turned.
     const QImage rgb888 = pattern(QImage::Format_RGB888);
-    const RenderedTile converted = renderTileForEncoding(rgb888, oneTile(1, 1, 10, 10), 0, plainRun());
+    const RenderedTile inPlace = renderTileForEncoding(rgb888, oneTile(1, 1, 10, 10), 0, plainRun());
+    ASSERT_EQ(inPlace.status, RenderStatus::Ok);
+    EXPECT_EQ(inPlace.image.format(), QImage::Format_RGB888);
+    EXPECT_EQ(inPlace.image.constBits(), rgb888.constScanLine(1) + 3);
+    const RenderedTile converted = renderTileForEncoding(rgb888, oneTile(1, 1, 10, 10), 0, turned);
     ASSERT_EQ(converted.status, RenderStatus::Ok);
     EXPECT_EQ(converted.image.format(), QImage::Format_RGB32);
-    EXPECT_EQ(converted.image.pixel(0, 0), rgb888.pixel(1, 1));
+    EXPECT_EQ(converted.image.pixel(0, 0), rgb888.pixel(10, 1));
 }
