@@ -7,12 +7,6 @@
 #include <QBuffer>
 #include <QImageWriter>
 
-namespace {
-
-constexpr int kJpegQuality = 90;
-
-} // namespace
-
 ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &bytes)
 {
     if (image.isNull())
@@ -21,7 +15,7 @@ ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &b
     // writer would convert each row first. The file is the same.
     if (type == ImageFileType::Jpeg
         && (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_RGB888)) {
-        std::optional<QByteArray> encoded = encodeJpegRows(image, kJpegQuality);
+        std::optional<QByteArray> encoded = encodeJpegRows(image, kJpegTileQuality);
         if (!encoded)
             return ImagingResult::failure(ImagingStrings::kEncodeFailed);
         bytes = std::move(*encoded);
@@ -32,7 +26,7 @@ ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &b
     device.open(QIODevice::WriteOnly);
     QImageWriter writer(&device, qtFormatName(type));
     if (type == ImageFileType::Jpeg)
-        writer.setQuality(kJpegQuality);
+        writer.setQuality(kJpegTileQuality);
     if (!writer.write(image))
         return ImagingResult::failure(ImagingStrings::kEncodeFailed + QStringLiteral(" - ") + writer.errorString());
     bytes = std::move(encoded);

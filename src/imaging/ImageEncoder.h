@@ -13,6 +13,8 @@
 // and 24-bit BMP.
 ImagingResult encodeImage(const QImage &image, ImageFileType type, QByteArray &bytes);
 
+inline constexpr int kJpegTileQuality = 90;
+
 // Makes bytes the whole content of the file at path, replacing any file of that name. The
 // bytes go to a temporary file that takes the name only once complete, so a failed write
 // (a full disk, say) never leaves a half-written file under the name.

@@ -18,8 +18,16 @@ constexpr J_COLOR_SPACE kRgb32Input = JCS_EXT_XRGB;
 
 constexpr double kMetresPerInch = 0.0254;
 
-// libjpeg's fatal errors jump back here; the function's locals are plain data.
-struct Compressor
+bool isRowFormat(QImage::Format format)
+{
+    return format == QImage::Format_RGB32 || format == QImage::Format_RGB888;
+}
+
+} // namespace
+
+// libjpeg's fatal errors jump back to the setjmp of the member function that called into
+// the library; those functions hold no object with a destructor.
+struct JpegRowCompressor::State
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
@@ -27,8 +35,9 @@ struct Compressor
     unsigned char *output = nullptr;
     unsigned long outputSize = 0;
     bool created = false;
+    bool failed = false;
 
-    ~Compressor()
+    ~State()
     {
         if (created)
             jpeg_destroy_compress(&info);
@@ -36,53 +45,85 @@ struct Compressor
     }
 };
 
+namespace {
+
 void onFatalError(j_common_ptr info)
 {
-    std::longjmp(static_cast<Compressor *>(info->client_data)->fatal, 1);
+    std::longjmp(static_cast<JpegRowCompressor::State *>(info->client_data)->fatal, 1);
 }
 
-bool compress(Compressor &c, const QImage &image, int quality, const QByteArray &profile)
+} // namespace
+
+JpegRowCompressor::JpegRowCompressor(int width, int height, QImage::Format format, int dotsPerMeterX,
+                                     int dotsPerMeterY, const QByteArray &profile, int quality)
+    : m_state(std::make_unique<State>())
 {
+    State &c = *m_state;
+    c.failed = width <= 0 || height <= 0 || !isRowFormat(format);
+    if (c.failed)
+        return;
     c.info.err = jpeg_std_error(&c.errors);
     c.errors.error_exit = onFatalError;
     c.info.client_data = &c;
-    if (setjmp(c.fatal))
-        return false;
+    if (setjmp(c.fatal)) {
+        c.failed = true;
+        return;
+    }
     jpeg_create_compress(&c.info);
     c.created = true;
     jpeg_mem_dest(&c.info, &c.output, &c.outputSize);
-    c.info.image_width = JDIMENSION(image.width());
-    c.info.image_height = JDIMENSION(image.height());
-    const bool rgb24 = image.format() == QImage::Format_RGB888;
+    c.info.image_width = JDIMENSION(width);
+    c.info.image_height = JDIMENSION(height);
+    const bool rgb24 = format == QImage::Format_RGB888;
     c.info.input_components = rgb24 ? 3 : 4;
     c.info.in_color_space = rgb24 ? JCS_RGB : kRgb32Input;
     jpeg_set_defaults(&c.info);
     // The resolution as Qt's writer stores it: whole dots per inch, at least 1.
     c.info.density_unit = 1;
-    c.info.X_density = UINT16(qMax(1, qRound(image.dotsPerMeterX() * kMetresPerInch)));
-    c.info.Y_density = UINT16(qMax(1, qRound(image.dotsPerMeterY() * kMetresPerInch)));
+    c.info.X_density = UINT16(qMax(1, qRound(dotsPerMeterX * kMetresPerInch)));
+    c.info.Y_density = UINT16(qMax(1, qRound(dotsPerMeterY * kMetresPerInch)));
     jpeg_set_quality(&c.info, quality, TRUE);
     jpeg_start_compress(&c.info, TRUE);
     if (!profile.isEmpty())
         jpeg_write_icc_profile(&c.info, reinterpret_cast<const JOCTET *>(profile.constData()),
                                unsigned(profile.size()));
-    while (c.info.next_scanline < c.info.image_height) {
-        // libjpeg only reads the row.
-        auto *row = const_cast<JSAMPROW>(image.constScanLine(int(c.info.next_scanline)));
-        jpeg_write_scanlines(&c.info, &row, 1);
-    }
-    jpeg_finish_compress(&c.info);
-    return true;
 }
 
-} // namespace
+JpegRowCompressor::~JpegRowCompressor() = default;
+
+void JpegRowCompressor::writeRows(const uchar *first, qsizetype bytesPerLine, int count)
+{
+    State &c = *m_state;
+    if (c.failed)
+        return;
+    if (setjmp(c.fatal)) {
+        c.failed = true;
+        return;
+    }
+    for (int i = 0; i < count && c.info.next_scanline < c.info.image_height; ++i) {
+        // libjpeg only reads the row.
+        auto *row = const_cast<JSAMPROW>(first + qsizetype(i) * bytesPerLine);
+        jpeg_write_scanlines(&c.info, &row, 1);
+    }
+}
+
+std::optional<QByteArray> JpegRowCompressor::finish()
+{
+    State &c = *m_state;
+    if (c.failed || c.info.next_scanline < c.info.image_height)
+        return std::nullopt;
+    if (setjmp(c.fatal))
+        return std::nullopt;
+    jpeg_finish_compress(&c.info);
+    return QByteArray(reinterpret_cast<const char *>(c.output), qsizetype(c.outputSize));
+}
 
 std::optional<QByteArray> encodeJpegRows(const QImage &image, int quality)
 {
-    if (image.isNull() || (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_RGB888))
+    if (image.isNull() || !isRowFormat(image.format()))
         return std::nullopt;
-    Compressor c;
-    if (!compress(c, image, quality, image.colorSpace().iccProfile()))
-        return std::nullopt;
-    return QByteArray(reinterpret_cast<const char *>(c.output), qsizetype(c.outputSize));
+    JpegRowCompressor compressor(image.width(), image.height(), image.format(), image.dotsPerMeterX(),
+                                 image.dotsPerMeterY(), image.colorSpace().iccProfile(), quality);
+    compressor.writeRows(image.constBits(), image.bytesPerLine(), image.height());
+    return compressor.finish();
 }

@@ -270,14 +270,19 @@ bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands, QImage::Forma
     return true;
 }
 
-StreamingJpegDecoder::~StreamingJpegDecoder()
+void StreamingJpegDecoder::requestStop()
 {
     {
-        // Under the lock, so that a decoding thread waiting for a band buffer sees it.
+        // Under the lock, so that a thread waiting for a band or its buffer sees it.
         const std::lock_guard lock(m_mutex);
         m_stopRequested = true;
     }
     m_rowsChanged.notify_all();
+}
+
+StreamingJpegDecoder::~StreamingJpegDecoder()
+{
+    requestStop();
     if (m_thread.joinable())
         m_thread.join();
 }
@@ -383,7 +388,7 @@ QImage StreamingJpegDecoder::waitForBand(int band)
         return QImage();
     {
         std::unique_lock lock(m_mutex);
-        m_rowsChanged.wait(lock, [this, band] { return m_failed || m_bandsDone > band; });
+        m_rowsChanged.wait(lock, [this, band] { return m_failed || m_stopRequested || m_bandsDone > band; });
         if (m_bandsDone <= band)
             return QImage();
     }

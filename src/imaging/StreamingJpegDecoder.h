@@ -76,6 +76,9 @@ public:
     // One reader is done with the band; after the last, its buffer takes the next band.
     void releaseBand(int band);
 
+    // Stops decoding: waiting readers get no more bands.
+    void requestStop();
+
     // Why decoding failed; empty while it has not.
     QString errorText() const;
 

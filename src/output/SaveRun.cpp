@@ -3,6 +3,7 @@
 #include "layout/TileSizeRules.h"
 #include "output/TilePipeline.h"
 #include "output/PosterPages.h"
+#include "output/RowFedJpegTiles.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "resources/OutputStrings.h"
@@ -172,17 +173,27 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // Tiles are rendered and encoded on every core; the checks, writes, progress and
     // Cancel below stay on this thread in tile order. Leaving the loop early discards the
     // tiles prepared ahead and waits for the workers.
-    // Declared before the pipeline, whose workers read it until they are joined.
+    // Declared before the pipeline, whose workers read them until they are joined.
     const TileBands plan = m_bandedSource ? bandsOf(cuts) : TileBands();
+    std::optional<RowFedJpegTiles> rowFed;
     std::optional<TilePipeline> pipeline;
-    // JPEG tiles cut as they are read 24-bit bands in place; turning and borders want 32-bit ones.
-    const bool threeBytes = fileType == ImageFileType::Jpeg && !run->rotated && !run->compensation;
-    if (m_bandedSource
-        && !m_bandedSource->decodeBands(plan.bands, threeBytes ? QImage::Format_RGB888 : QImage::Format_RGB32)) {
+    // One core decodes; the others cut and encode.
+    const int workers = std::max(1, TilePipeline::defaultWorkerCount() - 1);
+    // JPEG tiles cut as they are are encoded from the rows as they decode; the others are
+    // cut from the band of their row of tiles, 32-bit for turning and borders.
+    const bool rowFedJpeg = m_bandedSource && fileType == ImageFileType::Jpeg && !run->rotated && !run->compensation;
+    const bool started = !m_bandedSource
+                         || (rowFedJpeg ? m_bandedSource->decodeBands(RowFedJpegTiles::batchesFor(cuts, workers),
+                                                                      QImage::Format_RGB888)
+                                        : m_bandedSource->decodeBands(plan.bands, QImage::Format_RGB32));
+    if (!started) {
         m_listener.closeProgress(ProgressClose::Now);
         return SaveRunOutcome::SourceMissing;
     }
-    if (fileType && m_bandedSource)
+    if (rowFedJpeg) {
+        rowFed.emplace(*m_bandedSource, cuts, run->stampedResolution(), workers);
+        pipeline.emplace(count, [&rowFed](int t) { return rowFed->take(t); }, 1);
+    } else if (fileType && m_bandedSource)
         pipeline.emplace(count, [this, &plan, &run, &fileType](int t) {
             const int band = plan.bandOfTile[std::size_t(t)];
             const QImage rows = m_bandedSource->waitForBand(band);
@@ -191,7 +202,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
             PreparedTile tile = prepareTile(rows, plan.cutsInBand, t, *run, *fileType, {});
             m_bandedSource->releaseBand(band);
             return tile;
-        }, std::max(1, TilePipeline::defaultWorkerCount() - 1)); // one core decodes
+        }, workers);
     else if (fileType)
         pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);

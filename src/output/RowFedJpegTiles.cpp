@@ -1,0 +1,98 @@
+#include "output/RowFedJpegTiles.h"
+
+#include "imaging/ImageEncoder.h"
+#include "imaging/JpegRowEncoder.h"
+#include "output/TileRenderer.h"
+
+#include <QColorSpace>
+
+#include <algorithm>
+#include <memory>
+
+std::vector<RowBand> RowFedJpegTiles::batchesFor(const TileCoords &cuts, int workers)
+{
+    int lastRow = -1;
+    for (int t = 0; t < cuts.count(); ++t)
+        lastRow = std::max<int>(lastRow, cuts.bottom(t));
+    std::vector<RowBand> batches;
+    for (int top = 0; top <= lastRow; top += kRowsPerBatch)
+        batches.push_back({top, std::min(top + kRowsPerBatch - 1, lastRow), workers});
+    return batches;
+}
+
+RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution,
+                                 int workers)
+    : m_decoder(decoder)
+    , m_cuts(cuts)
+    , m_batchCount(int(batchesFor(cuts, workers).size()))
+    , m_workerCount(std::max(1, workers))
+{
+    for (int t = 0; t < cuts.count(); ++t) {
+        const bool rowStarts = t == 0 || cuts.top(t) != cuts.top(t - 1);
+        m_column.push_back(rowStarts ? 0 : m_column.back() + 1);
+    }
+    // The resolution exactly as a tile image carries it when stamped.
+    QImage stamped(1, 1, QImage::Format_RGB888);
+    stampResolution(stamped, resolution);
+    m_dotsPerMeter = stamped.dotsPerMeterX();
+    for (int w = 0; w < m_workerCount; ++w)
+        m_workers.emplace_back([this, w] { work(w); });
+}
+
+RowFedJpegTiles::~RowFedJpegTiles()
+{
+    m_decoder.requestStop();
+    for (std::thread &worker : m_workers)
+        worker.join();
+}
+
+void RowFedJpegTiles::work(int worker)
+{
+    std::map<int, std::unique_ptr<JpegRowCompressor>> open;
+    for (int b = 0; b < m_batchCount; ++b) {
+        const QImage rows = m_decoder.waitForBand(b);
+        if (rows.isNull()) {
+            const std::lock_guard lock(m_mutex);
+            m_rowsMissing = true;
+            m_tileDone.notify_all();
+            return;
+        }
+        const int first = b * kRowsPerBatch;
+        const int last = first + rows.height() - 1;
+        for (int t = 0; t < m_cuts.count(); ++t) {
+            const int top = m_cuts.top(t);
+            const int bottom = m_cuts.bottom(t);
+            if (m_column[std::size_t(t)] % m_workerCount != worker || bottom < first || top > last)
+                continue;
+            std::unique_ptr<JpegRowCompressor> &compressor = open[t];
+            const int left = m_cuts.left(t);
+            const int width = m_cuts.right(t) - left + 1;
+            if (!compressor)
+                compressor = std::make_unique<JpegRowCompressor>(width, bottom - top + 1, rows.format(), m_dotsPerMeter,
+                                                                 m_dotsPerMeter, rows.colorSpace().iccProfile(),
+                                                                 kJpegTileQuality);
+            const int from = std::max(first, top);
+            const int to = std::min(last, bottom);
+            compressor->writeRows(rows.constScanLine(from - first) + qsizetype(left) * (rows.depth() / 8),
+                                  rows.bytesPerLine(), to - from + 1);
+            if (to == bottom) {
+                PreparedTile tile{RenderStatus::Ok, compressor->finish(), false, QSize(width, bottom - top + 1)};
+                open.erase(t);
+                const std::lock_guard lock(m_mutex);
+                m_done[t] = std::move(tile);
+                m_tileDone.notify_all();
+            }
+        }
+        m_decoder.releaseBand(b);
+    }
+}
+
+PreparedTile RowFedJpegTiles::take(int t)
+{
+    std::unique_lock lock(m_mutex);
+    m_tileDone.wait(lock, [this, t] { return m_done.count(t) > 0 || m_rowsMissing; });
+    const auto found = m_done.find(t);
+    if (found == m_done.end())
+        return {RenderStatus::CutFailed, std::nullopt, true, {}};
+    return std::move(m_done.extract(found).mapped());
+}
