@@ -55,7 +55,7 @@ ImagingResult readFileContent(const QString &path, QByteArray &content)
     return ImagingResult::success();
 }
 
-ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info)
+ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info, SizeLimit limit = SizeLimit::PictureHeld)
 {
     reader.setAutoTransform(false);
     const QByteArray format = programFormatName(reader.format());
@@ -70,7 +70,7 @@ ImagingResult readHeader(QImageReader &reader, ImageFileInfo &info)
     if (!stored.isValid())
         return ImagingResult::failure(ImagingStrings::kDecodeFailed);
     const QSize size = info.orientation.testFlag(QImageIOHandler::TransformationRotate90) ? stored.transposed() : stored;
-    if (!ImageLimits::isAllowedImageSize(size.width(), size.height()))
+    if (limit == SizeLimit::PictureHeld && !ImageLimits::isAllowedImageSize(size.width(), size.height()))
         return ImagingResult::failure(ImagingStrings::kImageTooLarge);
     info.width = size.width();
     info.height = size.height();
@@ -107,13 +107,13 @@ void raiseDecoderAllocationLimit()
 
 } // namespace
 
-ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info)
+ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info, SizeLimit limit)
 {
     QByteArray data = content;
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device);
-    return readHeader(reader, info);
+    return readHeader(reader, info, limit);
 }
 
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)

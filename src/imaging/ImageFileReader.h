@@ -28,8 +28,13 @@ struct ImageFileInfo
 // empty or unreadable file, a file that is not a BMP, JPEG or TIFF image, and a size beyond
 // what the program can hold.
 ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info);
+// Whether a size beyond what the program can hold fails the header: it does unless the
+// picture is never held whole (cut band by band).
+enum class SizeLimit { PictureHeld, HeaderOnly };
+
 // The same for a file's content already in memory.
-ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info);
+ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info,
+                            SizeLimit limit = SizeLimit::PictureHeld);
 
 // Decodes a BMP, JPEG or TIFF file into the program's pixels (toProgramPixels): 32-bit RGB,
 // transparency laid over white, the file's RGB colour profile kept. The file's orientation

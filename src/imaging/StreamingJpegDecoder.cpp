@@ -171,7 +171,7 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &
     std::optional<QByteArray> content = readRegularFile(path, ImageLimits::kMaxFileBytes);
     ImageFileInfo header;
     // A turned or mirrored photo is decoded whole and then turned, on the ordinary path.
-    if (!content || !readImageInfo(*content, header) || header.format != QByteArrayLiteral("jpeg")
+    if (!content || !readImageInfo(*content, header, SizeLimit::HeaderOnly) || header.format != QByteArrayLiteral("jpeg")
         || header.orientation != QImageIOHandler::TransformationNone)
         return nullptr;
     const JpegStructure structure = inspectJpeg(*content);
@@ -185,7 +185,9 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &
         return nullptr;
     const qint64 width = codec.info.output_width;
     const qint64 height = codec.info.output_height;
-    if (width != header.width || height != header.height || !ImageLimits::isAllowedImageSize(width, height))
+    // The size limit is for holding the whole picture: decodeWhole applies it, while bands
+    // of a picture too large to hold are fine.
+    if (width != header.width || height != header.height || width <= 0 || height <= 0)
         return nullptr;
     decoder->m_size = QSize(int(width), int(height));
     decoder->m_header = header;
@@ -206,7 +208,8 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
 
 bool StreamingJpegDecoder::decodeWhole()
 {
-    if (m_thread.joinable() || !DecodeBudget::check(m_header, &m_structure))
+    if (m_thread.joinable() || !ImageLimits::isAllowedImageSize(m_size.width(), m_size.height())
+        || !DecodeBudget::check(m_header, &m_structure))
         return false;
     m_image = createImageObject();
     if (!m_image || !m_image->NewImage(m_size.width(), m_size.height(), 0))
@@ -241,7 +244,12 @@ bool StreamingJpegDecoder::decodeBands(std::vector<RowBand> bands, QImage::Forma
     }
     const int bytesPerPixel = pixels == QImage::Format_RGB888 ? 3 : 4;
     const qint64 bufferBytes = qint64(m_size.width()) * std::min(tallest, m_size.height()) * bytesPerPixel;
-    if (const ImagingResult room = DecodeBudget::checkRoomFor(2 * bufferBytes); !room) {
+    // A progressive or multi-scan JPEG keeps every coefficient of the picture in the
+    // decoder whatever is done with the rows: what the whole decode takes beyond its pixels.
+    const qint64 wholePixels = qint64(m_size.width()) * m_size.height() * 4;
+    const qint64 decoderBytes =
+        m_structure.progressive || m_structure.scans > 1 ? DecodeBudget::peakBytes(m_header, &m_structure) - wholePixels : 0;
+    if (const ImagingResult room = DecodeBudget::checkRoomFor(2 * bufferBytes + decoderBytes); !room) {
         finishWithError(room.errorText());
         return false;
     }
