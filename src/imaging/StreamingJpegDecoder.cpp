@@ -18,6 +18,7 @@
 #include <cstring>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 // libjpeg reports a fatal error by calling error_exit, which must not return: it jumps back
 // to the setjmp of the function that called into the library, whose locals are all plain
@@ -29,6 +30,9 @@ struct StreamingJpegDecoder::Codec
     std::jmp_buf fatal{};
     char message[JMSG_LENGTH_MAX] = {};
     bool created = false;
+    // Data that ends before the picture does is fatal rather than filled in grey: set for a
+    // picture too large to hold whole, which no other path would load.
+    bool endMustBeReal = false;
 
     ~Codec()
     {
@@ -62,11 +66,23 @@ void onFatalError(j_common_ptr info)
 // such files too, and the pixels must match it.
 void onMessage(j_common_ptr) {}
 
+// A header claiming a gigapixel over a few bytes of data would otherwise decode for
+// minutes into grey tiles.
+void onWarningOrTrace(j_common_ptr info, int level)
+{
+    auto *codec = reinterpret_cast<Codec *>(info->client_data);
+    if (level < 0 && codec->endMustBeReal && (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER)) {
+        std::snprintf(codec->message, sizeof codec->message, "%s", qPrintable(ImagingStrings::kIncompleteFile));
+        std::longjmp(codec->fatal, 1);
+    }
+}
+
 bool readHeader(Codec &codec, const QByteArray &bytes)
 {
     codec.info.err = jpeg_std_error(&codec.errors);
     codec.errors.error_exit = onFatalError;
     codec.errors.output_message = onMessage;
+    codec.errors.emit_message = onWarningOrTrace;
     codec.info.client_data = &codec;
     if (setjmp(codec.fatal))
         return false;
@@ -190,6 +206,7 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &
     if (width != header.width || height != header.height || width <= 0 || height <= 0)
         return nullptr;
     decoder->m_size = QSize(int(width), int(height));
+    codec.endMustBeReal = !ImageLimits::isAllowedImageSize(width, height);
     decoder->m_header = header;
     decoder->m_structure = structure;
     decoder->m_resolution[0] = resolutionOf(codec.info, codec.info.X_density);

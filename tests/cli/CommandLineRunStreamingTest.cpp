@@ -2,9 +2,11 @@
 
 #include "imaging/ImageFileReader.h"
 #include "output/SaveRun.h"
+#include "resources/ImagingStrings.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "support/LayoutTestStates.h"
+#include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -201,4 +203,18 @@ TEST(StreamedSave, TilesCutBandByBandMatchThePictureLoadedWhole)
         for (qsizetype t = 0; t < written[0].size(); ++t)
             EXPECT_EQ(contentOf(written[0][t]), contentOf(written[1][t])) << t;
     }
+}
+
+// A picture too large to hold is cut band by band, so its header alone cannot refuse it; a
+// few bytes of data under such a header are refused as soon as they run out, not decoded
+// for minutes into grey tiles.
+TEST(StreamedSave, AHugeHeaderOverLittleDataIsRefusedAtOnce)
+{
+    TempDir dir;
+    const QString forged = dir.write(
+        "forged.jpg", photo_files::withJpegFrameSize(contentOf(writeJpegPhoto(dir, "small.jpg", 64, 48)), 40000, 30000));
+    const CliRun run = runCli({"--tiles", "2x2", "--out", dir.filePath("tiles"), forged}, dir.filePath("home"));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(ImagingStrings::kIncompleteFile)) << run.err.toStdString();
+    EXPECT_TRUE(QDir(dir.filePath("tiles")).entryList(QDir::Files).isEmpty());
 }

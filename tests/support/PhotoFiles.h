@@ -9,9 +9,22 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <stdexcept>
 
 // Photo files as cameras and phones write them, made in memory.
 namespace photo_files {
+
+// Overwrites the frame size of the first baseline frame header of a JPEG, as a forged or
+// damaged file would claim it.
+inline QByteArray withJpegFrameSize(QByteArray jpeg, quint16 width, quint16 height)
+{
+    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    if (frame < 0)
+        throw std::runtime_error("no baseline frame header");
+    qToBigEndian(height, jpeg.data() + frame + 5);
+    qToBigEndian(width, jpeg.data() + frame + 7);
+    return jpeg;
+}
 
 // A minimal EXIF block (little-endian TIFF structure) holding only an orientation tag.
 inline QByteArray exifOrientationSegment(quint16 orientation)
