@@ -9,24 +9,32 @@
 #include <algorithm>
 #include <memory>
 
-std::vector<RowBand> RowFedJpegTiles::batchesFor(const TileCoords &cuts, int workers)
+namespace {
+
+// Every row down to the last tile's bottom, each batch read by every worker.
+std::vector<RowBand> batchesFor(const TileCoords &cuts, int workers)
 {
     int lastRow = -1;
     for (int t = 0; t < cuts.count(); ++t)
         lastRow = std::max<int>(lastRow, cuts.bottom(t));
     std::vector<RowBand> batches;
-    for (int top = 0; top <= lastRow; top += kRowsPerBatch)
-        batches.push_back({top, std::min(top + kRowsPerBatch - 1, lastRow), workers});
+    for (int top = 0; top <= lastRow; top += RowFedJpegTiles::kRowsPerBatch)
+        batches.push_back({top, std::min(top + RowFedJpegTiles::kRowsPerBatch - 1, lastRow), workers});
     return batches;
 }
+
+} // namespace
 
 RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution,
                                  int workers)
     : m_decoder(decoder)
     , m_cuts(cuts)
-    , m_batchCount(int(batchesFor(cuts, workers).size()))
     , m_workerCount(std::max(1, workers))
 {
+    const std::vector<RowBand> batches = batchesFor(cuts, m_workerCount);
+    if (!decoder.decodeBands(batches, QImage::Format_RGB888))
+        return;
+    m_batchCount = int(batches.size());
     for (int t = 0; t < cuts.count(); ++t) {
         const bool rowStarts = t == 0 || cuts.top(t) != cuts.top(t - 1);
         m_column.push_back(rowStarts ? 0 : m_column.back() + 1);

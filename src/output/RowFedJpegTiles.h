@@ -21,17 +21,16 @@ class RowFedJpegTiles
 public:
     static constexpr int kRowsPerBatch = 64;
 
-    // The batches the decoder is to decode: every row down to the last tile's bottom, each
-    // batch read by every worker.
-    static std::vector<RowBand> batchesFor(const TileCoords &cuts, int workers);
-
-    // Starts the workers on a decoder that decodes batchesFor(cuts, workers) in 24-bit
-    // rows. Each worker encodes the tiles of every other column (the workerCount-th ones).
+    // Starts the decoder on batches of 24-bit rows, every row down to the last tile's
+    // bottom, and the workers on them; each worker encodes every workers-th column of tiles.
     RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution, int workers);
     // Stops the decoder if it still runs and joins the workers.
     ~RowFedJpegTiles();
     RowFedJpegTiles(const RowFedJpegTiles &) = delete;
     RowFedJpegTiles &operator=(const RowFedJpegTiles &) = delete;
+
+    // False when the decoder refused the batches (its errorText says why); no worker runs.
+    bool started() const { return !m_workers.empty(); }
 
     // Waits for tile t's file; a tile whose rows never came is marked sourceMissing.
     PreparedTile take(int t);
@@ -41,8 +40,8 @@ private:
 
     StreamingJpegDecoder &m_decoder;
     const TileCoords m_cuts;
-    const int m_batchCount;
     const int m_workerCount;
+    int m_batchCount = 0;
     std::vector<int> m_column; // each tile's place in its row of tiles
     int m_dotsPerMeter = 0;
 

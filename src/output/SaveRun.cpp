@@ -3,7 +3,7 @@
 #include "layout/TileSizeRules.h"
 #include "output/TilePipeline.h"
 #include "output/PosterPages.h"
-#include "output/RowFedJpegTiles.h"
+#include "output/BandedTiles.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
 #include "resources/OutputStrings.h"
@@ -50,37 +50,7 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
 {
     if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
         return {RenderStatus::CutFailed, std::nullopt, true, {}};
-    const RenderedTile tile = renderTileForEncoding(source, coords, t, run);
-    if (tile.status != RenderStatus::Ok)
-        return {tile.status, std::nullopt, false, {}};
-    return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size()};
-}
-
-// The rows each row of tiles reads, for a source decoded band by band, and the tiles'
-// rectangles within their band.
-struct TileBands
-{
-    std::vector<RowBand> bands;
-    std::vector<int> bandOfTile;
-    TileCoords cutsInBand;
-};
-
-TileBands bandsOf(const TileCoords &cuts)
-{
-    TileBands plan;
-    plan.cutsInBand = cuts;
-    for (int t = 0; t < cuts.count(); ++t) {
-        // Tiles run row by row, and the tiles of one row share their top and bottom.
-        const bool sameRow =
-            !plan.bands.empty() && plan.bands.back().top == cuts.top(t) && plan.bands.back().bottom == cuts.bottom(t);
-        if (!sameRow)
-            plan.bands.push_back({cuts.top(t), cuts.bottom(t), 0});
-        ++plan.bands.back().readers;
-        plan.bandOfTile.push_back(int(plan.bands.size()) - 1);
-        plan.cutsInBand.set(1, t, cuts.top(t) - plan.bands.back().top);
-        plan.cutsInBand.set(3, t, cuts.bottom(t) - plan.bands.back().top);
-    }
-    return plan;
+    return prepareTileFrom(source, coords, t, run, fileType);
 }
 
 } // namespace
@@ -172,41 +142,22 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     const int count = coords.count();
     // Tiles are rendered and encoded on every core; the checks, writes, progress and
     // Cancel below stay on this thread in tile order. Leaving the loop early discards the
-    // tiles prepared ahead and waits for the workers.
-    // Declared before the pipeline, whose workers read them until they are joined.
-    const TileBands plan = m_bandedSource ? bandsOf(cuts) : TileBands();
-    std::optional<RowFedJpegTiles> rowFed;
+    // tiles prepared ahead and waits for the workers. The banded tiles are declared first:
+    // the pipeline's workers read them until they are joined.
+    std::optional<BandedTiles> banded;
     std::optional<TilePipeline> pipeline;
-    // One core decodes; the others cut and encode.
-    const int workers = std::max(1, TilePipeline::defaultWorkerCount() - 1);
-    // JPEG tiles cut as they are are encoded from the rows as they decode; the others are
-    // cut from the band of their row of tiles, 32-bit for turning and borders.
-    const bool rowFedJpeg = m_bandedSource && fileType == ImageFileType::Jpeg && !run->rotated && !run->compensation;
-    const bool started = !m_bandedSource
-                         || (rowFedJpeg ? m_bandedSource->decodeBands(RowFedJpegTiles::batchesFor(cuts, workers),
-                                                                      QImage::Format_RGB888)
-                                        : m_bandedSource->decodeBands(plan.bands, QImage::Format_RGB32));
-    if (!started) {
-        m_listener.closeProgress(ProgressClose::Now);
-        return SaveRunOutcome::SourceMissing;
-    }
-    if (rowFedJpeg) {
-        rowFed.emplace(*m_bandedSource, cuts, run->stampedResolution(), workers);
-        pipeline.emplace(count, [&rowFed](int t) { return rowFed->take(t); }, 1);
-    } else if (fileType && m_bandedSource)
-        pipeline.emplace(count, [this, &plan, &run, &fileType](int t) {
-            const int band = plan.bandOfTile[std::size_t(t)];
-            const QImage rows = m_bandedSource->waitForBand(band);
-            if (rows.isNull())
-                return PreparedTile{RenderStatus::CutFailed, std::nullopt, true, {}};
-            PreparedTile tile = prepareTile(rows, plan.cutsInBand, t, *run, *fileType, {});
-            m_bandedSource->releaseBand(band);
-            return tile;
-        }, workers);
-    else if (fileType)
+    if (fileType && m_bandedSource) {
+        banded.emplace(*m_bandedSource, cuts, *run, *fileType);
+        if (!banded->started()) {
+            m_listener.closeProgress(ProgressClose::Now);
+            return SaveRunOutcome::SourceMissing;
+        }
+        pipeline.emplace(count, [&banded](int t) { return banded->prepare(t); }, banded->pipelineWorkers());
+    } else if (fileType) {
         pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
         });
+    }
     for (int t = 0; t < count; ++t) {
         const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
                                                    m_request.baseFileName, m_request.fileTypeCode, t + 1);

@@ -1,7 +1,18 @@
 #include "output/TilePipeline.h"
 
+#include "output/TileWriter.h"
+
 #include <algorithm>
 #include <utility>
+
+PreparedTile prepareTileFrom(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
+                             ImageFileType fileType)
+{
+    const RenderedTile tile = renderTileForEncoding(source, coords, t, run);
+    if (tile.status != RenderStatus::Ok)
+        return {tile.status, std::nullopt, false, {}};
+    return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size()};
+}
 
 TilePipeline::TilePipeline(int tileCount, PrepareFunction prepare, int workerCount)
     : m_tileCount(std::max(tileCount, 0))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/ImageFileType.h"
 #include "output/TileRenderer.h"
 
 #include <QByteArray>
@@ -21,6 +22,11 @@ struct PreparedTile
     bool sourceMissing = false;        // the source rows the tile needs never arrived
     QSize size;                        // the rendered tile's pixels
 };
+
+// Tile t cut from source (in place where it can be), turned and widened as the run asks,
+// and encoded as fileType.
+PreparedTile prepareTileFrom(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
+                             ImageFileType fileType);
 
 // Renders and encodes tiles on worker threads ahead of a caller that takes them strictly
 // in tile order. At most twice as many tiles as there are workers are started beyond the
