@@ -1,9 +1,7 @@
 #include "app/frmMain.h"
 #include "common/NativeFiles.h"
 #include "common/Translations.h"
-#include "dialogs/DialogTitleWidget.h"
-#include "dialogs/KeyboardWidget.h"
-#include "dialogs/MessageBoxesWidget.h"
+#include "dialogs/ProgramWindowsWidget.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObjectFactory.h"
 
@@ -16,12 +14,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // Before any window is built, so that every caption reads in the user's language.
     const Translations language;
-    DialogTitleRoom titleRoom;
-    app.installEventFilter(&titleRoom);
-    AccessKeysOnShow accessKeys;
-    app.installEventFilter(&accessKeys);
-    MessageBoxes boxes;
-    const ScopedMessages realBoxes(boxes);
+    const ProgramWindows windows(app);
     setImagingFatalErrorHandler([](const QString &title, const QString &text) {
         messages().showMessage(text, title, MessageIcon::Critical);
         std::exit(EXIT_FAILURE);

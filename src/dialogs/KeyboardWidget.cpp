@@ -9,55 +9,58 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include <functional>
+#include <vector>
+
 namespace {
 
-// Sets the texts of the given items to their captions with access keys.
-template <typename Item>
-void markCaptions(const QList<Item *> &items)
+// Captions that share one set of access keys, and where each goes back to.
+class CaptionSet
 {
-    QStringList captions;
-    for (const Item *item : items)
-        captions << item->text();
-    const QStringList marked = withAccessKeys(captions);
-    for (qsizetype i = 0; i < items.size(); ++i)
-        items[i]->setText(marked[i]);
-}
+public:
+    template <typename Item>
+    void add(Item *item)
+    {
+        m_captions << item->text();
+        m_setters.push_back([item](const QString &text) { item->setText(text); });
+    }
+
+    void giveKeys() const
+    {
+        const QStringList marked = withAccessKeys(m_captions);
+        for (std::size_t i = 0; i < m_setters.size(); ++i)
+            m_setters[i](marked[qsizetype(i)]);
+    }
+
+private:
+    QStringList m_captions;
+    std::vector<std::function<void(const QString &)>> m_setters;
+};
 
 } // namespace
 
 void giveAccessKeys(QWidget &window)
 {
     // The menu bar's titles and the window's buttons share the Alt keys; each menu has its own.
-    QList<QAction *> titles;
+    CaptionSet windowKeys;
     for (QMenuBar *bar : window.findChildren<QMenuBar *>()) {
         for (QAction *title : bar->actions()) {
-            titles << title;
+            windowKeys.add(title);
             if (!title->menu())
                 continue;
-            QList<QAction *> items;
+            CaptionSet menuKeys;
             for (QAction *item : title->menu()->actions()) {
                 if (!item->isSeparator())
-                    items << item;
+                    menuKeys.add(item);
             }
-            markCaptions(items);
+            menuKeys.giveKeys();
         }
     }
-    QList<QAbstractButton *> buttons;
     for (QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         if (button->window() == &window && !button->text().isEmpty())
-            buttons << button;
+            windowKeys.add(button);
     }
-    // One list for both kinds, so that no button takes a menu's key.
-    QStringList captions;
-    for (const QAction *title : titles)
-        captions << title->text();
-    for (const QAbstractButton *button : buttons)
-        captions << button->text();
-    const QStringList marked = withAccessKeys(captions);
-    for (qsizetype i = 0; i < titles.size(); ++i)
-        titles[i]->setText(marked[i]);
-    for (qsizetype i = 0; i < buttons.size(); ++i)
-        buttons[i]->setText(marked[titles.size() + i]);
+    windowKeys.giveKeys();
 }
 
 void closeOnEscape(QWidget &window, QAbstractButton *closer)

@@ -1,6 +1,4 @@
-#include "dialogs/DialogTitleWidget.h"
-#include "dialogs/KeyboardWidget.h"
-#include "dialogs/MessageBoxesWidget.h"
+#include "dialogs/ProgramWindowsWidget.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -18,13 +16,8 @@ int main(int argc, char **argv)
     qputenv("HOME", (sandbox.path() + "/home").toUtf8());
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
-    DialogTitleRoom titleRoom;
-    app.installEventFilter(&titleRoom);
-    AccessKeysOnShow accessKeys;
-    app.installEventFilter(&accessKeys);
     // The real boxes, as the program installs them; tests script their own over them.
-    MessageBoxes boxes;
-    const ScopedMessages realBoxes(boxes);
+    const ProgramWindows windows(app);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
