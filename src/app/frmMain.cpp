@@ -751,15 +751,17 @@ void frmMain::cmbCurBtm_Click()
 
 void frmMain::tmrImg_Timer()
 {
-    if (imgArrow->StepPlacement(m_layout)) {
-        UpdatePlacementLabels();
-        RedrawCanvas();
-    }
+    showPlacementStep(imgArrow->StepPlacement(m_layout));
 }
 
 void frmMain::stepPlacementByKey(ArrowDirection direction)
 {
-    if (ArrowRepeat::stepOnce(m_layout, direction)) {
+    showPlacementStep(ArrowRepeat::stepOnce(m_layout, direction));
+}
+
+void frmMain::showPlacementStep(bool moved)
+{
+    if (moved) {
         UpdatePlacementLabels();
         RedrawCanvas();
     }

@@ -163,6 +163,8 @@ private:
     void tmrImg_Timer();
     // A cursor key on the canvas or the arrow pad moves the grid one step.
     void stepPlacementByKey(ArrowDirection direction);
+    // After a step of the arrow pad or a cursor key: the readout and the grid follow a move.
+    void showPlacementStep(bool moved);
     void picCur_MouseDown(const QPointF &position, Qt::MouseButton button);
     void picCur_MouseMove(const QPointF &position);
     void picCur_MouseUp(const QPointF &position, Qt::MouseButton button);
