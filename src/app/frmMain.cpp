@@ -543,6 +543,8 @@ void frmMain::ShowCanvasNotice(int kind)
 
 void frmMain::LoadSelectedImage()
 {
+    m_pendingLoad.reset();
+    m_pendingLoadCheck->stop();
     QListWidgetItem *selected = lstFiles->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
         picCur->clearPicture();
@@ -565,6 +567,8 @@ void frmMain::LoadSelectedImage()
     picCur->repaint();
 
     const int rotation = rotationForListIndex(cmbRotate->currentIndex());
+    if (startQuickLoad(path, rotation))
+        return;
     const LoadedSourceImage loaded = loadSourceImage(path, rotation);
     if (!loaded.ok()) {
         if (loaded.tooSmall)
@@ -586,8 +590,57 @@ void frmMain::LoadSelectedImage()
     SetPointerMode(0);
 }
 
+bool frmMain::startQuickLoad(const QString &path, int rotation)
+{
+    m_pendingLoad = QuickPictureLoad::start(path, rotation, picCur->canvasSize(), m_quickLoadFromPixels);
+    if (!m_pendingLoad)
+        return false;
+    // The previous picture is let go now rather than when the new one is complete.
+    if (const std::unique_ptr<ImageObject> nothing = createImageObject())
+        static_cast<void>(m_img->FromImage(*nothing));
+    m_sCurImgPath = path;
+    m_layout.lImgWidth = m_pendingLoad->size().width();
+    m_layout.lImgHeight = m_pendingLoad->size().height();
+    m_layout.iImgRotation = rotation;
+    FitImageToCanvas();
+    if (m_pendingLoad)
+        m_pendingLoadCheck->start();
+    SetPointerMode(0);
+    return true;
+}
+
+bool frmMain::completePendingLoad()
+{
+    m_pendingLoadCheck->stop();
+    const LoadedSourceImage loaded = m_pendingLoad->finish();
+    m_pendingLoad.reset();
+    // The canvas keeps the display copy made from the reduced picture until the next fit.
+    if (!loaded.ok() || !m_img->FromImage(*loaded.image)) {
+        loadFailed();
+        UpdateActionButtons();
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::waitForWholePicture()
+{
+    if (!m_pendingLoad)
+        return m_layout.bImgSelected;
+    SetPointerMode(3);
+    ShowCanvasNotice(4);
+    picCur->repaint();
+    const bool loaded = completePendingLoad();
+    if (loaded)
+        RedrawCanvas();
+    SetPointerMode(0);
+    return loaded;
+}
+
 void frmMain::loadFailed()
 {
+    m_pendingLoad.reset();
+    m_pendingLoadCheck->stop();
     ShowCanvasNotice(3);
     m_layout.bImgSelected = false;
     UpdateOutputSize();
@@ -599,7 +652,9 @@ void frmMain::FitImageToCanvas()
     const QSize room = picCur->canvasSize();
     const CanvasFit fit =
         fitImageToCanvas(m_layout.lImgWidth, m_layout.lImgHeight, room.width(), room.height());
-    if (!m_imgDisplay->FromImage(*m_img) || !m_imgDisplay->Resize(fit.width, fit.height)) {
+    const bool copied = m_pendingLoad ? bool(m_imgDisplay->FromPixelArray(m_pendingLoad->canvasPicture()))
+                                      : bool(m_imgDisplay->FromImage(*m_img));
+    if (!copied || !m_imgDisplay->Resize(fit.width, fit.height)) {
         loadFailed();
         return;
     }
@@ -686,6 +741,8 @@ void frmMain::chkRotateTiles_Click()
 void frmMain::cmbRotate_Click()
 {
     if (!m_layout.bImgSelected)
+        return;
+    if (!waitForWholePicture())
         return;
     switch (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex()))) {
     case ImageTurn::Unchanged:
@@ -804,6 +861,8 @@ void frmMain::applyDragResponse(const GridDrag::Response &response)
 void frmMain::cmdLargePreview_Click()
 {
     refreshLayoutInputs();
+    if (!waitForWholePicture())
+        return;
     SetPointerMode(3);
     frmPreview::open(this, m_layout, *m_img);
     SetPointerMode(0);
@@ -812,12 +871,16 @@ void frmMain::cmdLargePreview_Click()
 void frmMain::mnuPrint_Click()
 {
     refreshLayoutInputs();
+    if (!waitForWholePicture())
+        return;
     frmPrintPoster::printFromMainWindow(this, m_layout, *m_img, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()
 {
     refreshLayoutInputs();
+    if (!waitForWholePicture())
+        return;
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
     frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(), QFileInfo(m_sCurImgPath).fileName(), this,

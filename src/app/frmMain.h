@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DesktopFolders.h"
+#include "app/QuickPictureLoad.h"
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObject.h"
 #include "imaging/ImageObjectFactory.h"
@@ -70,6 +71,11 @@ public:
     void FitImageToCanvas();
     // Notice kinds: 1 pick a folder, 2 pick an image, 3 loading failed, 4 loading.
     void ShowCanvasNotice(int kind);
+    // JPEGs of at least this many pixels are shown at reduced size at once while the
+    // whole picture decodes in the background; tests lower it to use small pictures.
+    void setQuickLoadFromPixels(qint64 pixels) { m_quickLoadFromPixels = pixels; }
+    // True while a picture on the canvas is still decoding whole.
+    bool wholePictureLoading() const { return m_pendingLoad != nullptr; }
 
     // Image browser
     void RefreshFileList(bool doNotStore = false);
@@ -128,6 +134,14 @@ private:
     void loadProfiles();
     void selectProfile(int index);
     void createImageObjects();
+
+    // Image loading
+    bool startQuickLoad(const QString &path, int rotation);
+    // Takes the whole picture of the background load as the image, or fails the load.
+    bool completePendingLoad();
+    // What needs the whole picture (saving, printing, the preview, a turn) waits for it
+    // here, with the loading notice shown. False when there is no image after all.
+    bool waitForWholePicture();
 
     // Keeping the layout in step with the controls
     void refreshLayoutInputs();
@@ -200,6 +214,10 @@ private:
     std::unique_ptr<ImageObject> m_imgDisplay;
     std::unique_ptr<ImageObject> m_imgOverlay;
     std::unique_ptr<ImageObject> m_imgSpare;
+    // A picture shown at reduced size whose whole decode is still running; m_img is
+    // not yet its picture.
+    std::unique_ptr<QuickPictureLoad> m_pendingLoad;
+    qint64 m_quickLoadFromPixels = QuickPictureLoad::kFromPixels;
 
     QString m_sCurImgPath;
     QString m_sCurDrive;
@@ -290,6 +308,7 @@ private:
     QAction *mnuAbout = nullptr;
 
     QTimer *m_refitTimer = nullptr;
+    QTimer *m_pendingLoadCheck = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmHelp> m_help;
 };

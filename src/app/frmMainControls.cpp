@@ -60,6 +60,8 @@
 namespace {
 
 constexpr int kRefitDelayMs = 150;
+// How often the window looks whether a picture decoding in the background is complete.
+constexpr int kPendingLoadCheckMs = 10;
 constexpr int kListMinimumHeight = 90;
 constexpr QSize kPreferredWindowSize(1200, 760);
 // What a window manager typically takes for the title bar and the frame.
@@ -111,6 +113,8 @@ void frmMain::buildControls()
     m_refitTimer = new QTimer(this);
     m_refitTimer->setSingleShot(true);
     m_refitTimer->setInterval(kRefitDelayMs);
+    m_pendingLoadCheck = new QTimer(this);
+    m_pendingLoadCheck->setInterval(kPendingLoadCheckMs);
 }
 
 void frmMain::setStepTabOrder()
@@ -460,6 +464,11 @@ void frmMain::wireEvents()
     connect(m_refitTimer, &QTimer::timeout, this, [this] {
         if (m_layout.bImgSelected)
             FitImageToCanvas();
+    });
+
+    connect(m_pendingLoadCheck, &QTimer::timeout, this, [this] {
+        if (m_pendingLoad && m_pendingLoad->isFinished())
+            completePendingLoad();
     });
 
     connect(cmdLargePreview, &QPushButton::clicked, this, &frmMain::cmdLargePreview_Click);

@@ -52,9 +52,7 @@ bool isImageRotation(int degrees)
 
 } // namespace ImageFileRules
 
-namespace {
-
-LoadedSourceImage loadFailure(const QString &detail)
+LoadedSourceImage sourceLoadFailure(const QString &detail)
 {
     QString text = CliStrings::kImageNotLoaded;
     if (!detail.isEmpty())
@@ -62,28 +60,26 @@ LoadedSourceImage loadFailure(const QString &detail)
     return {nullptr, CliStrings::kImageNotLoadedTitle, text, false};
 }
 
-} // namespace
-
 LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, SourceRules rules)
 {
     using namespace ImageFileRules;
     const bool commandLine = rules == SourceRules::CommandLine;
     const QString name = QFileInfo(path).fileName();
     if (!(commandLine ? hasCommandLineImageEnding(name) : hasLoadableImageEnding(name)))
-        return loadFailure(commandLine ? CliStrings::kCommandLineUnloadableEnding : CliStrings::kUnloadableEnding);
+        return sourceLoadFailure(commandLine ? CliStrings::kCommandLineUnloadableEnding : CliStrings::kUnloadableEnding);
     if (!isImageRotation(rotationDegrees))
-        return loadFailure(QString());
+        return sourceLoadFailure(QString());
 
     std::unique_ptr<ImageObject> image = createImageObject();
     if (!image)
-        return loadFailure(QString());
+        return sourceLoadFailure(QString());
     if (const ImagingResult loaded =
             image->LoadFile(path, commandLine ? DecodeFormats::WithPngAndWebp : DecodeFormats::PosterFormats);
         !loaded)
-        return loadFailure(loaded.errorText());
+        return sourceLoadFailure(loaded.errorText());
     if (rotationDegrees != 0) {
         if (const ImagingResult turned = image->Rotate(float(rotationDegrees)); !turned)
-            return loadFailure(turned.errorText());
+            return sourceLoadFailure(turned.errorText());
     }
     if (isBelowMinimumSize(image->Width(), image->Height()))
         return {nullptr, AppStrings::kSmallImageTitle, smallImageMessage(), true};

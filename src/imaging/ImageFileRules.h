@@ -53,6 +53,9 @@ struct LoadedSourceImage
     bool ok() const { return image != nullptr; }
 };
 
+// A picture that could not be read or turned, with what went wrong (empty for nothing more).
+LoadedSourceImage sourceLoadFailure(const QString &detail);
+
 // Whose rules decide which files load: the image browser's, or the command line's wider ones.
 enum class SourceRules { Browser, CommandLine };
 

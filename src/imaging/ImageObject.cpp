@@ -211,6 +211,10 @@ QByteArray ImageObject::ColourProfile() const
 
 void ImageObject::SetColourProfile(const QByteArray &iccProfile)
 {
+    if (iccProfile.isEmpty()) {
+        m_image.setColorSpace(QColorSpace());
+        return;
+    }
     const QColorSpace profile = QColorSpace::fromIccProfile(iccProfile);
     m_image.setColorSpace(profile.isValid() && isRgbColourProfile(iccProfile) ? profile : QColorSpace());
 }

@@ -454,6 +454,39 @@ void StreamingJpegDecoder::finishWithError(const QString &text)
     m_rowsChanged.notify_all();
 }
 
+bool StreamingJpegDecoder::isFinished() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_failed || (m_image && m_rowsDone >= m_image->Height());
+}
+
+QImage StreamingJpegDecoder::reducedPicture(QSize atLeast) const
+{
+    Codec codec;
+    codec.endMustBeReal = m_codec->endMustBeReal;
+    if (!readHeader(codec, m_bytes))
+        return QImage();
+    constexpr int kEighths = 8;
+    const auto reducedSide = [](int side, int eighths) { return (qint64(side) * eighths + kEighths - 1) / kEighths; };
+    int eighths = 1;
+    while (eighths < kEighths
+           && (reducedSide(m_size.width(), eighths) < atLeast.width() || reducedSide(m_size.height(), eighths) < atLeast.height()))
+        ++eighths;
+    codec.info.scale_num = unsigned(eighths);
+    codec.info.scale_denom = kEighths;
+    if (setjmp(codec.fatal))
+        return QImage();
+    jpeg_calc_output_dimensions(&codec.info);
+    QImage picture(int(codec.info.output_width), int(codec.info.output_height), QImage::Format_RGB32);
+    if (picture.isNull())
+        return QImage();
+    const RowPlace place = [](void *context, int row) { return static_cast<QImage *>(context)->scanLine(row); };
+    const RowsDone carryOn = [](void *, int) { return true; };
+    if (!decodeRows(codec, place, carryOn, &picture))
+        return QImage();
+    return picture;
+}
+
 bool StreamingJpegDecoder::waitForRows(int rowCount)
 {
     const int needed = std::min(rowCount, m_image->Height());

@@ -65,6 +65,16 @@ public:
     // may still change.
     const ImageObject &image() const { return *m_image; }
 
+    // True once decodeWhole has decoded the last row or failed: waitForRows would not block.
+    bool isFinished() const;
+
+    // The picture decoded on the calling thread at the smallest of libjpeg's reduced sizes
+    // (n/8 of each side) that is still at least the given size both ways, or whole when
+    // none is, for showing: 32-bit RGB without resolution or colour profile. Quick because
+    // most of each block is never transformed; a null image when the data does not decode.
+    // Safe while the decoding thread runs: it reads the file's bytes only.
+    QImage reducedPicture(QSize atLeast) const;
+
     // Blocks until the first rowCount rows are decoded. False when decoding failed before
     // reaching them; a count beyond the image waits for all of it.
     bool waitForRows(int rowCount);

@@ -182,6 +182,33 @@ TEST(StreamingJpegDecoder, UndecodablePixelsFailTheWaitWithTheReason)
     EXPECT_FALSE(decoder->waitForRows(64));
     EXPECT_TRUE(decoder->errorText().startsWith(QStringLiteral("The image file could not be decoded - ")))
         << decoder->errorText().toStdString();
+    EXPECT_TRUE(decoder->isFinished());
+    EXPECT_TRUE(decoder->reducedPicture(QSize(8, 8)).isNull());
+}
+
+TEST(StreamingJpegDecoder, ReducedPicturesAreTheSmallestEighthsThatStillCoverTheSize)
+{
+    TempDir dir;
+    const QString path = dir.write("photo.jpg", encodeJpeg({"colour", 800, 600, 3, {2, 2}}));
+    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::start(path);
+    ASSERT_NE(decoder, nullptr);
+    const struct
+    {
+        QSize atLeast;
+        QSize reduced;
+    } cases[] = {
+        {{100, 75}, {100, 75}},   // an eighth
+        {{101, 20}, {200, 150}},  // a quarter: one pixel more than an eighth
+        {{500, 400}, {600, 450}}, // six eighths: five would be 25 rows short
+        {{900, 10}, {800, 600}},  // larger than the picture: whole
+    };
+    for (const auto &[atLeast, reduced] : cases) {
+        const QImage picture = decoder->reducedPicture(atLeast);
+        EXPECT_EQ(picture.size(), reduced) << atLeast.width() << " x " << atLeast.height();
+    }
+    ASSERT_TRUE(decoder->waitForRows(600));
+    EXPECT_TRUE(decoder->isFinished());
+    EXPECT_EQ(decoder->reducedPicture(QSize(800, 600)), decoder->image().image());
 }
 
 TEST(StreamingJpegDecoder, DestroyingItMidwayStopsTheThread)

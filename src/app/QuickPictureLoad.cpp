@@ -1,0 +1,55 @@
+#include "app/QuickPictureLoad.h"
+
+#include "app/ImageLoadRules.h"
+#include "imaging/ImageObjectFactory.h"
+
+#include <QFileInfo>
+#include <QTransform>
+
+std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, int rotationDegrees, QSize canvas,
+                                                          qint64 fromPixels)
+{
+    using namespace ImageFileRules;
+    if (!hasLoadableImageEnding(QFileInfo(path).fileName()) || !isImageRotation(rotationDegrees) || canvas.isEmpty())
+        return nullptr;
+    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(path);
+    if (!decoder)
+        return nullptr;
+    const QSize stored = decoder->size();
+    const bool sidesSwap = rotationDegrees % 180 != 0;
+    const QSize turned = sidesSwap ? stored.transposed() : stored;
+    if (qint64(stored.width()) * stored.height() < fromPixels || isBelowMinimumSize(turned.width(), turned.height())
+        || !decoder->decodeWhole())
+        return nullptr;
+
+    const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
+    const QSize shown(fit.width, fit.height);
+    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown);
+    if (rotationDegrees != 0 && !reduced.isNull())
+        reduced = reduced.transformed(QTransform().rotate(rotationDegrees));
+    if (!reduced.isNull() && reduced.format() != QImage::Format_RGB32)
+        reduced.convertTo(QImage::Format_RGB32);
+    if (reduced.isNull())
+        return nullptr;
+
+    std::unique_ptr<QuickPictureLoad> load(new QuickPictureLoad);
+    load->m_decoder = std::move(decoder);
+    load->m_rotation = rotationDegrees;
+    load->m_size = turned;
+    load->m_canvasPicture = std::move(reduced);
+    return load;
+}
+
+LoadedSourceImage QuickPictureLoad::finish()
+{
+    if (!m_decoder->waitForRows(m_decoder->size().height()))
+        return sourceLoadFailure(m_decoder->errorText());
+    std::unique_ptr<ImageObject> image = createImageObject();
+    if (!image || !image->FromImage(m_decoder->image()))
+        return sourceLoadFailure(QString());
+    if (m_rotation != 0) {
+        if (const ImagingResult turned = image->Rotate(float(m_rotation)); !turned)
+            return sourceLoadFailure(turned.errorText());
+    }
+    return {std::move(image), QString(), QString(), false};
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "imaging/ImageFileRules.h"
+#include "imaging/PixelArrayView.h"
+#include "imaging/StreamingJpegDecoder.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+// A big JPEG opened for the window in two steps: a picture decoded at reduced size, ready
+// for the canvas at once, while the whole picture decodes on the decoder's own thread.
+class QuickPictureLoad
+{
+public:
+    // Smaller pictures decode whole in a few tens of milliseconds: they load the ordinary way.
+    static constexpr qint64 kFromPixels = 4'000'000;
+
+    // Starts the load of a JPEG the streaming decoder takes, of at least fromPixels pixels
+    // and the minimum size, whose whole picture can be held; the reduced picture is made
+    // for a canvas of the given size. Nothing otherwise: the ordinary load then decides,
+    // and says why a file cannot be used.
+    static std::unique_ptr<QuickPictureLoad> start(const QString &path, int rotationDegrees, QSize canvas,
+                                                   qint64 fromPixels = kFromPixels);
+
+    // The whole picture's size after the turn.
+    QSize size() const { return m_size; }
+    // The reduced picture, turned as the whole one will be.
+    ConstPixelArrayView canvasPicture() const
+    {
+        return ConstPixelArrayView(m_canvasPicture.constBits(), m_canvasPicture.width(), m_canvasPicture.height(),
+                                   m_canvasPicture.bytesPerLine());
+    }
+
+    // True once the whole picture is decoded, or has failed to: finish would not wait.
+    bool isFinished() const { return m_decoder->isFinished(); }
+    // Waits for the whole picture and turns it: what the ordinary load would have given.
+    LoadedSourceImage finish();
+
+private:
+    QuickPictureLoad() = default;
+
+    std::unique_ptr<StreamingJpegDecoder> m_decoder;
+    int m_rotation = 0;
+    QSize m_size;
+    QImage m_canvasPicture;
+};
