@@ -52,6 +52,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -595,9 +596,13 @@ bool frmMain::startQuickLoad(const QString &path, int rotation)
     m_pendingLoad = QuickPictureLoad::start(path, rotation, picCur->canvasSize(), m_quickLoadFromPixels);
     if (!m_pendingLoad)
         return false;
-    // The previous picture is let go now rather than when the new one is complete.
-    if (const std::unique_ptr<ImageObject> nothing = createImageObject())
+    // The previous picture is let go now rather than when the new one is complete, on a
+    // pool thread: handing hundreds of megabytes back to the system takes tens of
+    // milliseconds.
+    if (const std::unique_ptr<ImageObject> nothing = createImageObject()) {
+        QThreadPool::globalInstance()->start([previous = m_img->image()]() mutable { previous = QImage(); });
         static_cast<void>(m_img->FromImage(*nothing));
+    }
     m_sCurImgPath = path;
     m_layout.lImgWidth = m_pendingLoad->size().width();
     m_layout.lImgHeight = m_pendingLoad->size().height();

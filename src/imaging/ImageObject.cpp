@@ -140,6 +140,17 @@ ImagingResult ImageObject::NewImage(std::int32_t width, std::int32_t height, std
     return ImagingResult::success();
 }
 
+ImagingResult ImageObject::NewImageToFill(std::int32_t width, std::int32_t height)
+{
+    if (!ImageLimits::isAllowedImageSize(width, height))
+        return ImagingResult::failure(ImagingStrings::kInvalidImageSize);
+    QImage unfilled(width, height, QImage::Format_RGB32);
+    if (unfilled.isNull())
+        return ImagingResult::failure(ImagingStrings::kOutOfMemory);
+    replaceKeepingResolution(std::move(unfilled));
+    return ImagingResult::success();
+}
+
 ImagingResult ImageObject::FromPixelArray(ConstPixelArrayView pixels)
 {
     if (pixels.isEmpty())

@@ -42,6 +42,9 @@ public:
     // either side changes them, so copying costs nothing up front.
     ImagingResult FromImage(const ImageObject &other);
     ImagingResult NewImage(std::int32_t width, std::int32_t height, std::uint32_t colour);
+    // An image of the size whose pixels are left as the memory holds them, for a writer
+    // that fills every row before any row is read: a big picture is then written once.
+    ImagingResult NewImageToFill(std::int32_t width, std::int32_t height);
     // Replaces the image by a copy of the pixels the view shows, which may be a region of
     // this or another image: cutting a tile copies only the tile.
     ImagingResult FromPixelArray(ConstPixelArrayView pixels);

@@ -229,7 +229,8 @@ bool StreamingJpegDecoder::decodeWhole()
         || !DecodeBudget::check(m_header, &m_structure))
         return false;
     m_image = createImageObject();
-    if (!m_image || !m_image->NewImage(m_size.width(), m_size.height(), 0))
+    // Every row is decoded before anyone reads it.
+    if (!m_image || !m_image->NewImageToFill(m_size.width(), m_size.height()))
         return false;
     takeResolution(m_resolution, *m_image);
     m_image->SetColourProfile(m_colourProfile);
