@@ -568,6 +568,8 @@ void frmMain::LoadSelectedImage()
     picCur->repaint();
 
     const int rotation = rotationForListIndex(cmbRotate->currentIndex());
+    // Taken before the file is read: a file changed while it is read no longer matches.
+    m_sourceFile = SourceFileStamp::of(path);
     if (startQuickLoad(path, rotation))
         return;
     const LoadedSourceImage loaded = loadSourceImage(path, rotation);
@@ -884,12 +886,17 @@ void frmMain::mnuPrint_Click()
 void frmMain::cmdSaveNow_Click()
 {
     refreshLayoutInputs();
-    if (!waitForWholePicture())
-        return;
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
-    frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(), QFileInfo(m_sCurImgPath).fileName(), this,
-                                     m_prefs);
+    frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(),
+                                                            QFileInfo(m_sCurImgPath).fileName(), this, m_prefs);
+    if (!dialog)
+        return;
+    // An unturned JPEG's tiles are cut band by band from its file, which needs neither
+    // the picture in memory nor a wait for it.
+    const bool unturnedJpeg =
+        m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
+    dialog->setSourceFile(unturnedJpeg ? m_sourceFile : std::nullopt, [this] { return waitForWholePicture(); });
 }
 
 void frmMain::OpenPaperDialog()

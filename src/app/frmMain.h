@@ -5,6 +5,7 @@
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObject.h"
 #include "imaging/ImageObjectFactory.h"
+#include "imaging/SourceFileStamp.h"
 #include "layout/CanvasOverlay.h"
 #include "layout/LayoutState.h"
 #include "layout/PlacementSteps.h"
@@ -218,6 +219,8 @@ private:
     // not yet its picture.
     std::unique_ptr<QuickPictureLoad> m_pendingLoad;
     qint64 m_quickLoadFromPixels = QuickPictureLoad::kFromPixels;
+    // The loaded picture's file as it was when read.
+    std::optional<SourceFileStamp> m_sourceFile;
 
     QString m_sCurImgPath;
     QString m_sCurDrive;

@@ -9,12 +9,16 @@
 #include "browser/FolderListWidget.h"
 #include "dialogs/MessageSeam.h"
 #include "dialogs/ControlSetupWidget.h"
+#include "imaging/ImageFileRules.h"
 #include "imaging/ImageFileType.h"
+#include "imaging/ImageObjectFactory.h"
+#include "imaging/StreamingJpegDecoder.h"
 #include "layout/LayoutState.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"
 #include "output/frmSaveRunWindows.h"
+#include "resources/CliStrings.h"
 #include "resources/SaveWindowStrings.h"
 
 #include <QApplication>
@@ -288,12 +292,30 @@ void frmSaveTiles::cmdSaveNow_Click()
     close();
 }
 
+void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture)
+{
+    m_unturnedJpeg = std::move(unturnedJpeg);
+    m_waitForWholePicture = std::move(waitForWholePicture);
+}
+
+std::unique_ptr<StreamingJpegDecoder> frmSaveTiles::bandedDecoder() const
+{
+    if (pdfPosterChosen() || !m_unturnedJpeg || !m_unturnedJpeg->stillMatches())
+        return nullptr;
+    return StreamingJpegDecoder::open(m_unturnedJpeg->path());
+}
+
 void frmSaveTiles::processSaveNow()
 {
+    const std::unique_ptr<StreamingJpegDecoder> banded = bandedDecoder();
+    if (!banded && m_waitForWholePicture && !m_waitForWholePicture())
+        return;
     m_saving = true;
     setEnabled(false);
     SaveRunWindows windows(parentWidget());
-    SaveRequest request{m_source,
+    // The run reads the bands; the picture in memory is not read.
+    const std::unique_ptr<ImageObject> noPixels = createImageObject();
+    SaveRequest request{banded ? *noPixels : m_source,
                         m_layout,
                         dirTilePath(),
                         txtNewFolderName->text(),
@@ -302,7 +324,12 @@ void frmSaveTiles::processSaveNow()
                         std::nullopt};
     if (pdfPosterChosen())
         request.pdf = PdfPosterChoice{fraAssemblyAids->aids(), m_sourceIsJpeg};
-    SaveRun(std::move(request), windows).processSaveNow();
+    SaveRun run(std::move(request), windows);
+    if (banded)
+        run.setBandedSource(banded.get());
+    if (run.processSaveNow() == SaveRunOutcome::SourceMissing && banded)
+        messages().showMessage(sourceLoadFailure(banded->errorText()).errorText, CliStrings::kImageNotLoadedTitle,
+                               MessageIcon::Critical);
     setEnabled(true);
     m_saving = false;
 }

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "imaging/SourceFileStamp.h"
 #include "prefs/PreferenceStore.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
 class AssemblyAidsWidget;
 class FolderListWidget;
 class ImageObject;
+class StreamingJpegDecoder;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -41,6 +47,12 @@ public:
 
     frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr,
                  const PreferenceStore &prefs = PreferenceStore());
+
+    // Where the tiles may come from besides the picture in memory: its file, when that is
+    // an unturned JPEG whose tiles can be cut band by band from it without waiting for or
+    // reading the picture in memory; and how to wait for the picture in memory, which may
+    // still be decoding, when the file cannot serve (a PDF poster, a file changed since).
+    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture);
 
     void UpdateSaveFolderLabel();
     // The drive list's change: the folder list moves to the drive; a drive that cannot be
@@ -88,12 +100,17 @@ private:
     void selectFileType(int fileTypeCode);
     void cmdSaveNow_Click();
     void processSaveNow();
+    // The decoder that gives the tiles' bands from the picture's file; nothing when the
+    // picture in memory is to be cut instead.
+    std::unique_ptr<StreamingJpegDecoder> bandedDecoder() const;
 
     PreferenceStore m_prefs;
     // A JPEG source makes a PDF of JPEG pictures at the tiles' quality.
     bool m_sourceIsJpeg = false;
     const LayoutState &m_layout;
     const ImageObject &m_source;
+    std::optional<SourceFileStamp> m_unturnedJpeg;
+    std::function<bool()> m_waitForWholePicture;
     QButtonGroup *m_formats = nullptr;
     QString sLastGoodDrive;
     bool m_saving = false;

@@ -1,8 +1,12 @@
 #include "frmMainFixture.h"
 
 #include "layout/frmPreview.h"
+#include "output/frmSaveTiles.h"
+#include "support/ModalDriver.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,8 +14,9 @@
 
 namespace {
 
-// Big JPEGs show a reduced picture at once; here every JPEG counts as big.
-class QuickLoadTest : public MainWindowTest
+// Big JPEGs show a reduced picture at once (here every JPEG counts as big), and the tiles
+// of an unturned JPEG are cut from its file.
+class BigPictureTest : public MainWindowTest
 {
 protected:
     frmMain &startOnPhoto()
@@ -33,10 +38,29 @@ protected:
         return window;
     }
 
+    QString photoPath() const { return QDir(m_images).filePath("photo.jpg"); }
+
+    // Saves the tiles through the dialog into a new folder; the tiles, read back.
+    QList<QImage> saveTiles(const QString &folder)
+    {
+        control<QPushButton>("cmdSaveNow")->click();
+        auto *dialog = m_window->findChild<frmSaveTiles *>();
+        if (!dialog)
+            return {};
+        ::control<QLineEdit>(dialog, "txtNewFolderName")->setText(folder);
+        ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed dialog
+        QList<QImage> tiles;
+        const QDir written(QDir(m_images).filePath(folder));
+        for (const QString &name : written.entryList(QDir::Files, QDir::Name))
+            tiles.append(QImage(written.filePath(name)));
+        return tiles;
+    }
+
     // What the ordinary load gives for the photo at the turn.
     QImage ordinaryLoad(int rotation) const
     {
-        const LoadedSourceImage loaded = loadSourceImage(QDir(m_images).filePath("photo.jpg"), rotation);
+        const LoadedSourceImage loaded = loadSourceImage(photoPath(), rotation);
         EXPECT_TRUE(loaded.ok());
         return loaded.ok() ? loaded.image->image() : QImage();
     }
@@ -44,7 +68,7 @@ protected:
 
 } // namespace
 
-TEST_F(QuickLoadTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
+TEST_F(BigPictureTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
 {
     for (const auto &[listIndex, rotation] : {std::pair{0, 0}, std::pair{1, 90}}) {
         SCOPED_TRACE(rotation);
@@ -66,7 +90,7 @@ TEST_F(QuickLoadTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
     }
 }
 
-TEST_F(QuickLoadTest, WhatNeedsTheWholePictureWaitsForIt)
+TEST_F(BigPictureTest, WhatNeedsTheWholePictureWaitsForIt)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -88,7 +112,7 @@ TEST_F(QuickLoadTest, WhatNeedsTheWholePictureWaitsForIt)
     EXPECT_EQ(window.img().image(), ordinaryLoad(180));
 }
 
-TEST_F(QuickLoadTest, AnotherPickDropsThePictureStillLoading)
+TEST_F(BigPictureTest, AnotherPickDropsThePictureStillLoading)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -98,4 +122,33 @@ TEST_F(QuickLoadTest, AnotherPickDropsThePictureStillLoading)
     QTest::qWait(50);
     EXPECT_EQ(window.img().Width(), 40);
     EXPECT_EQ(window.sCurImgPath(), QDir(m_images).filePath("small.bmp"));
+}
+
+TEST_F(BigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged)
+{
+    startOnPhoto();
+    pick("photo.jpg");
+    const QList<QImage> fromFile = saveTiles("first");
+    ASSERT_EQ(fromFile.size(), 4);
+
+    // Other pixels under the same size and time: the file is read again.
+    QFile file(photoPath());
+    const QDateTime modified = QFileInfo(file).lastModified();
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 40; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5a);
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_NE(saveTiles("second"), fromFile);
+
+    // Once the file has changed, the picture in memory is cut: the same tiles as the first.
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified.addSecs(60), QFileDevice::FileModificationTime));
+    file.close();
+    EXPECT_EQ(saveTiles("third"), fromFile);
 }
