@@ -431,6 +431,18 @@
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
+    <message>
+        <source>Picture Too Large</source>
+        <translation>Bild zu groß</translation>
+    </message>
+    <message>
+        <source>%1.  Its tiles can still be saved as image files: they are cut from the file band by band.  Turning the picture, the preview, printing and the PDF poster need all of it in memory.</source>
+        <translation>%1.  Seine Kacheln lassen sich trotzdem als Bilddateien speichern: Sie werden streifenweise aus der Datei geschnitten.  Zum Drehen des Bildes, für die Vorschau, den Druck und das PDF-Poster muss es ganz im Speicher liegen.</translation>
+    </message>
+    <message>
+        <source>The picture cannot be turned - %1.</source>
+        <translation>Das Bild kann nicht gedreht werden - %1.</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationStrings</name>

@@ -18,6 +18,14 @@ int rotationForListIndex(int index)
     }
 }
 
+int listIndexForRotation(int degrees)
+{
+    for (int index = 1; index <= 3; ++index)
+        if (rotationForListIndex(index) == degrees)
+            return index;
+    return 0;
+}
+
 CanvasFit fitImageToCanvas(std::int32_t imageWidth, std::int32_t imageHeight, int canvasWidth,
                            int canvasHeight)
 {

@@ -9,6 +9,8 @@
 // Clockwise angle of an entry of the image rotation list ("No Rotate", "CW Rotate",
 // "CCW Rotate", "180 Rotate"); indexes outside the list mean no turn.
 int rotationForListIndex(int index);
+// The list entry of a clockwise angle: the other way round; "No Rotate" for any other angle.
+int listIndexForRotation(int degrees);
 
 struct CanvasFit
 {

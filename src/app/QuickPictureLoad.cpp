@@ -18,8 +18,11 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     const QSize stored = decoder->size();
     const bool sidesSwap = rotationDegrees % 180 != 0;
     const QSize turned = sidesSwap ? stored.transposed() : stored;
-    if (qint64(stored.width()) * stored.height() < fromPixels || isBelowMinimumSize(turned.width(), turned.height())
-        || !decoder->decodeWhole())
+    if (qint64(stored.width()) * stored.height() < fromPixels || isBelowMinimumSize(turned.width(), turned.height()))
+        return nullptr;
+    // Only an unturned picture can be cut without holding it whole.
+    const ImagingResult room = decoder->wholePictureRoom();
+    if (room ? !decoder->decodeWhole() : rotationDegrees != 0)
         return nullptr;
 
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
@@ -33,7 +36,11 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
         return nullptr;
 
     std::unique_ptr<QuickPictureLoad> load(new QuickPictureLoad);
-    load->m_decoder = std::move(decoder);
+    // A picture too large to hold keeps nothing of its file: its tiles read it again.
+    if (room)
+        load->m_decoder = std::move(decoder);
+    else
+        load->m_tooLargeText = room.errorText();
     load->m_rotation = rotationDegrees;
     load->m_size = turned;
     load->m_canvasPicture = std::move(reduced);
@@ -42,6 +49,8 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
 
 LoadedSourceImage QuickPictureLoad::finish()
 {
+    if (!m_decoder)
+        return sourceLoadFailure(m_tooLargeText);
     if (!m_decoder->waitForRows(m_decoder->size().height()))
         return sourceLoadFailure(m_decoder->errorText());
     std::unique_ptr<ImageObject> image = createImageObject();

@@ -12,6 +12,8 @@
 
 // A big JPEG opened for the window in two steps: a picture decoded at reduced size, ready
 // for the canvas at once, while the whole picture decodes on the decoder's own thread.
+// An unturned JPEG too large to hold whole is opened too, with the reduced picture only:
+// its tiles can still be cut band by band from its file.
 class QuickPictureLoad
 {
 public:
@@ -19,9 +21,9 @@ public:
     static constexpr qint64 kFromPixels = 4'000'000;
 
     // Starts the load of a JPEG the streaming decoder takes, of at least fromPixels pixels
-    // and the minimum size, whose whole picture can be held; the reduced picture is made
-    // for a canvas of the given size. Nothing otherwise: the ordinary load then decides,
-    // and says why a file cannot be used.
+    // and the minimum size, whose whole picture can be held or which is not turned; the
+    // reduced picture is made for a canvas of the given size. Nothing otherwise: the
+    // ordinary load then decides, and says why a file cannot be used.
     static std::unique_ptr<QuickPictureLoad> start(const QString &path, int rotationDegrees, QSize canvas,
                                                    qint64 fromPixels = kFromPixels);
 
@@ -34,8 +36,13 @@ public:
                                    m_canvasPicture.bytesPerLine());
     }
 
+    // False for a picture too large to hold whole, which is never decoded whole.
+    bool decodesWhole() const { return m_decoder != nullptr; }
+    // Why the whole picture cannot be held; empty when it is decoding.
+    const QString &tooLargeText() const { return m_tooLargeText; }
+
     // True once the whole picture is decoded, or has failed to: finish would not wait.
-    bool isFinished() const { return m_decoder->isFinished(); }
+    bool isFinished() const { return !m_decoder || m_decoder->isFinished(); }
     // Waits for the whole picture and turns it: what the ordinary load would have given.
     LoadedSourceImage finish();
 
@@ -46,4 +53,5 @@ private:
     int m_rotation = 0;
     QSize m_size;
     QImage m_canvasPicture;
+    QString m_tooLargeText;
 };

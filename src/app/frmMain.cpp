@@ -15,6 +15,7 @@
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
 #include "dialogs/ControlSetupWidget.h"
+#include "imaging/DecodeBudget.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
@@ -544,7 +545,7 @@ void frmMain::ShowCanvasNotice(int kind)
 
 void frmMain::LoadSelectedImage()
 {
-    m_pendingLoad.reset();
+    m_quickLoad.reset();
     m_pendingLoadCheck->stop();
     QListWidgetItem *selected = lstFiles->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
@@ -595,8 +596,8 @@ void frmMain::LoadSelectedImage()
 
 bool frmMain::startQuickLoad(const QString &path, int rotation)
 {
-    m_pendingLoad = QuickPictureLoad::start(path, rotation, picCur->canvasSize(), m_quickLoadFromPixels);
-    if (!m_pendingLoad)
+    m_quickLoad = QuickPictureLoad::start(path, rotation, picCur->canvasSize(), m_quickLoadFromPixels);
+    if (!m_quickLoad)
         return false;
     // The previous picture is let go now rather than when the new one is complete, on a
     // pool thread: handing hundreds of megabytes back to the system takes tens of
@@ -606,11 +607,11 @@ bool frmMain::startQuickLoad(const QString &path, int rotation)
         static_cast<void>(m_img->FromImage(*nothing));
     }
     m_sCurImgPath = path;
-    m_layout.lImgWidth = m_pendingLoad->size().width();
-    m_layout.lImgHeight = m_pendingLoad->size().height();
+    m_layout.lImgWidth = m_quickLoad->size().width();
+    m_layout.lImgHeight = m_quickLoad->size().height();
     m_layout.iImgRotation = rotation;
     FitImageToCanvas();
-    if (m_pendingLoad)
+    if (wholePictureLoading())
         m_pendingLoadCheck->start();
     SetPointerMode(0);
     return true;
@@ -619,8 +620,8 @@ bool frmMain::startQuickLoad(const QString &path, int rotation)
 bool frmMain::completePendingLoad()
 {
     m_pendingLoadCheck->stop();
-    const LoadedSourceImage loaded = m_pendingLoad->finish();
-    m_pendingLoad.reset();
+    const LoadedSourceImage loaded = m_quickLoad->finish();
+    m_quickLoad.reset();
     // The canvas keeps the display copy made from the reduced picture until the next fit.
     if (!loaded.ok() || !m_img->FromImage(*loaded.image)) {
         loadFailed();
@@ -632,8 +633,13 @@ bool frmMain::completePendingLoad()
 
 bool frmMain::waitForWholePicture()
 {
-    if (!m_pendingLoad)
+    if (!m_quickLoad)
         return m_layout.bImgSelected;
+    if (!m_quickLoad->decodesWhole()) {
+        messages().showMessage(AppStrings::pictureTooLargeText(m_quickLoad->tooLargeText()),
+                               AppStrings::kPictureTooLargeTitle, MessageIcon::Exclamation);
+        return false;
+    }
     SetPointerMode(3);
     ShowCanvasNotice(4);
     picCur->repaint();
@@ -646,7 +652,7 @@ bool frmMain::waitForWholePicture()
 
 void frmMain::loadFailed()
 {
-    m_pendingLoad.reset();
+    m_quickLoad.reset();
     m_pendingLoadCheck->stop();
     ShowCanvasNotice(3);
     m_layout.bImgSelected = false;
@@ -659,7 +665,7 @@ void frmMain::FitImageToCanvas()
     const QSize room = picCur->canvasSize();
     const CanvasFit fit =
         fitImageToCanvas(m_layout.lImgWidth, m_layout.lImgHeight, room.width(), room.height());
-    const bool copied = m_pendingLoad ? bool(m_imgDisplay->FromPixelArray(m_pendingLoad->canvasPicture()))
+    const bool copied = m_quickLoad ? bool(m_imgDisplay->FromPixelArray(m_quickLoad->canvasPicture()))
                                       : bool(m_imgDisplay->FromImage(*m_img));
     if (!copied || !m_imgDisplay->Resize(fit.width, fit.height)) {
         loadFailed();
@@ -749,8 +755,22 @@ void frmMain::cmbRotate_Click()
 {
     if (!m_layout.bImgSelected)
         return;
-    if (!waitForWholePicture())
+    // A turn that cannot be made leaves the picture as it is and the list showing so.
+    const auto keepTurn = [this] {
+        const QSignalBlocker quiet(cmbRotate);
+        cmbRotate->setCurrentIndex(listIndexForRotation(m_layout.iImgRotation));
+    };
+    if (!waitForWholePicture()) {
+        keepTurn();
         return;
+    }
+    // The turned copy is made beside the picture: without room for it the picture stays.
+    if (const ImagingResult room = DecodeBudget::checkRoomFor(m_img->image().sizeInBytes()); !room) {
+        messages().showMessage(AppStrings::turnRefusedText(room.errorText()), AppStrings::kPictureTooLargeTitle,
+                               MessageIcon::Exclamation);
+        keepTurn();
+        return;
+    }
     switch (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex()))) {
     case ImageTurn::Unchanged:
         break;

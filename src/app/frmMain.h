@@ -76,7 +76,7 @@ public:
     // whole picture decodes in the background; tests lower it to use small pictures.
     void setQuickLoadFromPixels(qint64 pixels) { m_quickLoadFromPixels = pixels; }
     // True while a picture on the canvas is still decoding whole.
-    bool wholePictureLoading() const { return m_pendingLoad != nullptr; }
+    bool wholePictureLoading() const { return m_quickLoad && m_quickLoad->decodesWhole(); }
 
     // Image browser
     void RefreshFileList(bool doNotStore = false);
@@ -141,7 +141,8 @@ private:
     // Takes the whole picture of the background load as the image, or fails the load.
     bool completePendingLoad();
     // What needs the whole picture (saving, printing, the preview, a turn) waits for it
-    // here, with the loading notice shown. False when there is no image after all.
+    // here, with the loading notice shown. False when there is no image after all, or
+    // when the picture is too large to hold whole, which a message says.
     bool waitForWholePicture();
 
     // Keeping the layout in step with the controls
@@ -215,9 +216,9 @@ private:
     std::unique_ptr<ImageObject> m_imgDisplay;
     std::unique_ptr<ImageObject> m_imgOverlay;
     std::unique_ptr<ImageObject> m_imgSpare;
-    // A picture shown at reduced size whose whole decode is still running; m_img is
-    // not yet its picture.
-    std::unique_ptr<QuickPictureLoad> m_pendingLoad;
+    // A picture shown at reduced size whose whole decode is still running, or which is too
+    // large to hold whole; m_img is not its picture.
+    std::unique_ptr<QuickPictureLoad> m_quickLoad;
     qint64 m_quickLoadFromPixels = QuickPictureLoad::kFromPixels;
     // The loaded picture's file as it was when read.
     std::optional<SourceFileStamp> m_sourceFile;

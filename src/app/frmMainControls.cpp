@@ -467,7 +467,7 @@ void frmMain::wireEvents()
     });
 
     connect(m_pendingLoadCheck, &QTimer::timeout, this, [this] {
-        if (m_pendingLoad && m_pendingLoad->isFinished())
+        if (wholePictureLoading() && m_quickLoad->isFinished())
             completePendingLoad();
     });
 

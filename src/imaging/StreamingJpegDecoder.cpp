@@ -223,10 +223,16 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
     return decoder;
 }
 
+ImagingResult StreamingJpegDecoder::wholePictureRoom() const
+{
+    if (!ImageLimits::isAllowedImageSize(m_size.width(), m_size.height()))
+        return ImagingResult::failure(ImagingStrings::kImageTooLarge);
+    return DecodeBudget::check(m_header, &m_structure);
+}
+
 bool StreamingJpegDecoder::decodeWhole()
 {
-    if (m_thread.joinable() || !ImageLimits::isAllowedImageSize(m_size.width(), m_size.height())
-        || !DecodeBudget::check(m_header, &m_structure))
+    if (m_thread.joinable() || !wholePictureRoom())
         return false;
     m_image = createImageObject();
     // Every row is decoded before anyone reads it.

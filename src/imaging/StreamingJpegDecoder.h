@@ -46,6 +46,9 @@ public:
 
     QSize size() const { return m_size; }
 
+    // Whether the whole picture can be held: its size within the program's limit and its
+    // memory free now; the reason when not.
+    ImagingResult wholePictureRoom() const;
     // Decodes into image(); false when its memory cannot be had.
     bool decodeWhole();
     // Decodes only the rows of the bands, given top to bottom, each into one of two

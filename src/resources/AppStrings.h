@@ -2,6 +2,8 @@
 
 #include "common/TranslatableText.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <QStringList>
 
@@ -154,5 +156,19 @@ inline TranslatableText kVersion{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "
 inline TranslatableText kWeb{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Web:")};
 inline const QString kWebAddress = QStringLiteral("https://quiltera.example.com/");
 inline TranslatableText kSysInfoUnavailable{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "System Information Is Unavailable At This Time")};
+
+// A picture too large to hold in memory whole, or to turn.
+inline TranslatableText kPictureTooLargeTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Picture Too Large")};
+inline QString pictureTooLargeText(const QString &reason)
+{
+    return QCoreApplication::translate("AppStrings", "%1.  Its tiles can still be saved as image files: they are cut from "
+                                                     "the file band by band.  Turning the picture, the preview, printing "
+                                                     "and the PDF poster need all of it in memory.")
+        .arg(reason);
+}
+inline QString turnRefusedText(const QString &reason)
+{
+    return QCoreApplication::translate("AppStrings", "The picture cannot be turned - %1.").arg(reason);
+}
 
 } // namespace AppStrings

@@ -1,6 +1,8 @@
 #include "frmMainFixture.h"
 
+#include "common/AvailableMemory.h"
 #include "layout/frmPreview.h"
+#include "resources/AppStrings.h"
 #include "output/frmSaveTiles.h"
 #include "support/ModalDriver.h"
 
@@ -151,4 +153,39 @@ TEST_F(BigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged)
     ASSERT_TRUE(file.setFileTime(modified.addSecs(60), QFileDevice::FileModificationTime));
     file.close();
     EXPECT_EQ(saveTiles("third"), fromFile);
+}
+
+TEST_F(BigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewed)
+{
+    frmMain &window = startOnPhoto();
+    pick("photo.jpg");
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window.wholePictureLoading(); }));
+    const QList<QImage> fromWholePicture = saveTiles("whole");
+    auto *rotate = control<QComboBox>("cmbRotate");
+    const auto turnClockwise = [rotate] {
+        rotate->setCurrentIndex(1);
+        Q_EMIT rotate->activated(1);
+    };
+    {
+        const ScopedAvailableMemory smallMachine(64 * 1024);
+        turnClockwise(); // no room for the turned copy: the picture stays as it is
+        EXPECT_FALSE(window.img().IsEmpty());
+        pick("photo.jpg");
+    }
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_FALSE(window.wholePictureLoading());
+    EXPECT_TRUE(window.img().IsEmpty());
+    EXPECT_FALSE(window.imgDisplay().IsEmpty());
+
+    control<QPushButton>("cmdLargePreview")->click();
+    EXPECT_EQ(m_window->findChild<frmPreview *>(), nullptr);
+    turnClockwise();
+    EXPECT_EQ(rotate->currentIndex(), 0);
+    EXPECT_EQ(window.layout().iImgRotation, 0);
+    ASSERT_EQ(m_messages.shown().size(), 3);
+    for (const ShownDialog &shown : m_messages.shown())
+        EXPECT_EQ(shown.title, AppStrings::kPictureTooLargeTitle);
+
+    EXPECT_EQ(saveTiles("banded"), fromWholePicture);
+    EXPECT_TRUE(window.bImgSelected());
 }
