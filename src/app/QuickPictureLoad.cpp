@@ -22,7 +22,7 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
         return nullptr;
     // Only an unturned picture can be cut without holding it whole.
     const ImagingResult room = decoder->wholePictureRoom();
-    if (room ? !decoder->decodeWhole() : rotationDegrees != 0)
+    if (!room && rotationDegrees != 0)
         return nullptr;
 
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
@@ -35,12 +35,17 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     if (reduced.isNull())
         return nullptr;
 
+    // The whole decode starts once the reduced picture is made, which has every core to
+    // itself meanwhile. A picture too large to hold keeps nothing of its file: its tiles
+    // read it again.
     std::unique_ptr<QuickPictureLoad> load(new QuickPictureLoad);
-    // A picture too large to hold keeps nothing of its file: its tiles read it again.
-    if (room)
+    if (room) {
+        if (!decoder->decodeWhole())
+            return nullptr;
         load->m_decoder = std::move(decoder);
-    else
+    } else {
         load->m_tooLargeText = room.errorText();
+    }
     load->m_rotation = rotationDegrees;
     load->m_size = turned;
     load->m_canvasPicture = std::move(reduced);
