@@ -22,6 +22,8 @@ struct CodedBits
 {
     std::vector<std::uint8_t> bytes;
     std::uint64_t bitCount = 0;
+    // Where each restart interval after the first begins, in bytes.
+    std::vector<std::size_t> restarts;
 
     // The next 32 bits from the bit position, first bit highest.
     std::uint32_t peek(std::uint64_t position) const
@@ -33,9 +35,8 @@ struct CodedBits
     }
 };
 
-// The scan's data up to the marker that ends it; false at a restart marker, which this
-// reader does not take.
-bool unstuff(const std::uint8_t *data, std::size_t size, CodedBits &coded)
+// The scan's data up to the marker that ends it, noting where each restart marker was.
+void unstuff(const std::uint8_t *data, std::size_t size, CodedBits &coded)
 {
     coded.bytes.reserve(size + 8);
     for (std::size_t i = 0; i < size; ++i) {
@@ -54,13 +55,15 @@ bool unstuff(const std::uint8_t *data, std::size_t size, CodedBits &coded)
             i = next;
             continue;
         }
-        if (next < size && data[next] >= 0xD0 && data[next] <= 0xD7)
-            return false;
+        if (next < size && data[next] >= 0xD0 && data[next] <= 0xD7) {
+            coded.restarts.push_back(coded.bytes.size());
+            i = next;
+            continue;
+        }
         break;
     }
     coded.bitCount = std::uint64_t(coded.bytes.size()) * 8;
     coded.bytes.resize(coded.bytes.size() + 8, 0);
-    return true;
 }
 
 // A Huffman table: codes of up to kFastBits bits found by one look-up, longer ones by length.
@@ -309,9 +312,43 @@ std::optional<std::vector<std::int16_t>> joinRuns(const CodedBits &coded, const 
     return values;
 }
 
+// With restart intervals, every interval starts afresh at a known byte: the threads read
+// whole intervals each, and no place is guessed.
+std::optional<std::vector<std::int16_t>> readIntervals(const CodedBits &coded, const ScanShape &shape,
+                                                       qint64 unitsPerInterval, int threads)
+{
+    const qint64 intervals = (shape.units() + unitsPerInterval - 1) / unitsPerInterval;
+    if (qint64(coded.restarts.size()) < intervals - 1)
+        return std::nullopt;
+    const std::size_t perUnit = shape.blocks.size();
+    std::vector<std::int16_t> values(std::size_t(shape.units()) * perUnit);
+    std::vector<char> failed(std::size_t(threads), 0);
+    const auto read = [&](int t) {
+        for (qint64 i = intervals * t / threads; i < intervals * (t + 1) / threads; ++i) {
+            std::uint64_t position = i == 0 ? 0 : std::uint64_t(coded.restarts[std::size_t(i - 1)]) * 8;
+            std::array<int, 4> predictors{};
+            const qint64 end = std::min(shape.units(), (i + 1) * unitsPerInterval);
+            for (qint64 unit = i * unitsPerInterval; unit < end; ++unit)
+                if (!readUnit(coded, shape, position, predictors, values.data() + std::size_t(unit) * perUnit)) {
+                    failed[std::size_t(t)] = 1;
+                    return;
+                }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(read, t);
+    read(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    if (std::find(failed.begin(), failed.end(), 1) != failed.end())
+        return std::nullopt;
+    return values;
+}
+
 std::optional<ScanShape> scanShape(const jpeg_decompress_struct &header, std::array<HuffmanTable, 8> &tables)
 {
-    if (header.progressive_mode || header.arith_code || header.restart_interval != 0 || header.data_precision != 8
+    if (header.progressive_mode || header.arith_code || header.data_precision != 8
         || header.comps_in_scan != header.num_components || (header.num_components != 1 && header.num_components != 3))
         return std::nullopt;
     ScanShape shape;
@@ -431,11 +468,17 @@ QImage jpegDcPicture(const jpeg_decompress_struct &header, const QByteArray &fil
     if (data < begin || data > begin + file.size())
         return QImage();
     CodedBits coded;
-    if (!unstuff(data, std::size_t(begin + file.size() - data), coded))
-        return QImage();
+    unstuff(data, std::size_t(begin + file.size() - data), coded);
+    const int shares = std::clamp(threads, 1, 8);
+    if (header.restart_interval != 0) {
+        const std::optional<std::vector<std::int16_t>> values =
+            readIntervals(coded, *shape, qint64(header.restart_interval), shares);
+        return values ? pictureOf(header, *shape, *values) : QImage();
+    }
+    if (!coded.restarts.empty())
+        return QImage(); // restart markers that no interval announced
 
     // Each thread reads an equal share of the bits; the first share's start is the true one.
-    const int shares = std::clamp(threads, 1, 8);
     std::vector<std::uint64_t> from(std::size_t(shares) + 1);
     for (int s = 0; s <= shares; ++s)
         from[std::size_t(s)] = s == shares ? coded.bitCount : coded.bitCount / std::uint64_t(shares) * std::uint64_t(s) / 8 * 8;
