@@ -312,6 +312,18 @@ std::optional<std::vector<std::int16_t>> joinRuns(const CodedBits &coded, const 
     return values;
 }
 
+// Runs work(0) to work(threads - 1) at once, the first on the calling thread.
+template <typename Work>
+void onThreads(int threads, const Work &work)
+{
+    std::vector<std::thread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work, t);
+    work(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
 // With restart intervals, every interval starts afresh at a known byte: the threads read
 // whole intervals each, and no place is guessed.
 std::optional<std::vector<std::int16_t>> readIntervals(const CodedBits &coded, const ScanShape &shape,
@@ -335,12 +347,7 @@ std::optional<std::vector<std::int16_t>> readIntervals(const CodedBits &coded, c
                 }
         }
     };
-    std::vector<std::thread> helpers;
-    for (int t = 1; t < threads; ++t)
-        helpers.emplace_back(read, t);
-    read(0);
-    for (std::thread &helper : helpers)
-        helper.join();
+    onThreads(threads, read);
     if (std::find(failed.begin(), failed.end(), 1) != failed.end())
         return std::nullopt;
     return values;
@@ -487,12 +494,7 @@ QImage jpegDcPicture(const jpeg_decompress_struct &header, const QByteArray &fil
         runs[std::size_t(s)] = readUnits(coded, *shape, from[std::size_t(s)], from[std::size_t(s) + 1],
                                          shape->units(), s > 0);
     };
-    std::vector<std::thread> helpers;
-    for (int s = 1; s < shares; ++s)
-        helpers.emplace_back(read, s);
-    read(0);
-    for (std::thread &helper : helpers)
-        helper.join();
+    onThreads(shares, read);
 
     const std::optional<std::vector<std::int16_t>> values = joinRuns(coded, *shape, runs);
     if (!values)
