@@ -258,58 +258,66 @@ UnitRun readUnits(const CodedBits &coded, const ScanShape &shape, std::uint64_t 
     return run;
 }
 
+// Where the true reading stands: the units read so far, the bit it has reached and its
+// predictors there.
+struct TrueReading
+{
+    std::vector<std::int16_t> values;
+    std::uint64_t position = 0;
+    std::array<int, 4> predictors{};
+};
+
+// Takes a guessed run from its unit j on, which began where the true reading stands: the
+// guess read on from the same state, with predictors off by what the true ones had reached.
+void adoptGuess(TrueReading &reading, const UnitRun &guess, std::size_t j, const ScanShape &shape)
+{
+    const std::size_t perUnit = shape.blocks.size();
+    std::array<int, 4> before{}; // the guess's predictors before unit j
+    for (std::size_t b = 0; j > 0 && b < perUnit; ++b)
+        before[std::size_t(shape.blocks[b].component)] = guess.values[(j - 1) * perUnit + b];
+    std::array<int, 4> offset{};
+    for (std::size_t c = 0; c < std::size_t(shape.components); ++c)
+        offset[c] = reading.predictors[c] - before[c];
+    const qint64 unitsRead = qint64(reading.values.size() / perUnit);
+    const qint64 take = std::min<qint64>(guess.count() - qint64(j), shape.units() - unitsRead);
+    for (std::size_t i = j * perUnit; i < (j + std::size_t(take)) * perUnit; ++i)
+        reading.values.push_back(std::int16_t(guess.values[i] + offset[std::size_t(shape.blocks[i % perUnit].component)]));
+    for (std::size_t c = 0; c < std::size_t(shape.components); ++c)
+        reading.predictors[c] = std::int16_t(guess.predictors[c] + offset[c]);
+    reading.position = guess.end;
+}
+
 // The units of the whole picture, in order, joined from the runs: the first run is true, and
 // each later run is taken from the first unit at which the true reading meets it.
 std::optional<std::vector<std::int16_t>> joinRuns(const CodedBits &coded, const ScanShape &shape,
                                                   std::vector<UnitRun> &runs)
 {
     const std::size_t perUnit = shape.blocks.size();
-    std::vector<std::int16_t> values = std::move(runs[0].values);
-    std::uint64_t position = runs[0].end;
-    std::array<int, 4> predictors = runs[0].predictors;
+    TrueReading reading{std::move(runs[0].values), runs[0].end, runs[0].predictors};
+    const auto unitsRead = [&reading, perUnit] { return qint64(reading.values.size() / perUnit); };
     std::vector<std::int16_t> unit(perUnit);
-    const auto unitsRead = [&values, perUnit] { return qint64(values.size() / perUnit); };
-
     for (std::size_t r = 1; r <= runs.size(); ++r) {
         const UnitRun *guess = r < runs.size() ? &runs[r] : nullptr;
         std::size_t j = 0;
         while (unitsRead() < shape.units()) {
             if (guess) {
-                while (j < guess->starts.size() && guess->starts[j] < position)
+                while (j < guess->starts.size() && guess->starts[j] < reading.position)
                     ++j;
                 if (j == guess->starts.size())
                     break; // the guess never met the true reading: read on through it
-                if (guess->starts[j] == position) {
-                    // The guess read on from the same state; its predictors were off by what
-                    // the true ones had reached there.
-                    std::array<int, 4> before{};
-                    for (std::size_t b = 0; j > 0 && b < perUnit; ++b)
-                        before[std::size_t(shape.blocks[b].component)] = guess->values[(j - 1) * perUnit + b];
-                    std::array<int, 4> offset{};
-                    for (int c = 0; c < shape.components; ++c)
-                        offset[std::size_t(c)] = predictors[std::size_t(c)] - before[std::size_t(c)];
-                    const qint64 take = std::min<qint64>(guess->count() - qint64(j), shape.units() - unitsRead());
-                    for (qint64 u = 0; u < take; ++u)
-                        for (std::size_t b = 0; b < perUnit; ++b)
-                            values.push_back(std::int16_t(
-                                guess->values[(j + std::size_t(u)) * perUnit + b]
-                                + offset[std::size_t(shape.blocks[b].component)]));
-                    for (int c = 0; c < shape.components; ++c)
-                        predictors[std::size_t(c)] =
-                            std::int16_t(guess->predictors[std::size_t(c)] + offset[std::size_t(c)]);
-                    position = guess->end;
+                if (guess->starts[j] == reading.position) {
+                    adoptGuess(reading, *guess, j, shape);
                     break;
                 }
             }
-            if (!readUnit(coded, shape, position, predictors, unit.data()))
+            if (!readUnit(coded, shape, reading.position, reading.predictors, unit.data()))
                 return std::nullopt;
-            values.insert(values.end(), unit.begin(), unit.end());
+            reading.values.insert(reading.values.end(), unit.begin(), unit.end());
         }
     }
     if (unitsRead() < shape.units())
         return std::nullopt;
-    values.resize(std::size_t(shape.units()) * perUnit);
-    return values;
+    return std::move(reading.values);
 }
 
 // Runs work(0) to work(threads - 1) at once, the first on the calling thread.
@@ -375,6 +383,9 @@ std::optional<ScanShape> scanShape(const jpeg_decompress_struct &header, std::ar
             return std::nullopt;
         shape.wide[std::size_t(c)] = interleaved ? component->h_samp_factor : 1;
         shape.high[std::size_t(c)] = interleaved ? component->v_samp_factor : 1;
+        // A block of a smaller component covers whole pixels of the picture, or libjpeg decides.
+        if (interleaved && (maxWide % component->h_samp_factor != 0 || maxHigh % component->v_samp_factor != 0))
+            return std::nullopt;
         for (int b = 0; b < shape.wide[std::size_t(c)] * shape.high[std::size_t(c)]; ++b)
             shape.blocks.push_back({c, &dc, &ac});
     }
