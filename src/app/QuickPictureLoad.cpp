@@ -61,9 +61,5 @@ LoadedSourceImage QuickPictureLoad::finish()
     std::unique_ptr<ImageObject> image = createImageObject();
     if (!image || !image->FromImage(m_decoder->image()))
         return sourceLoadFailure(QString());
-    if (m_rotation != 0) {
-        if (const ImagingResult turned = image->Rotate(float(m_rotation)); !turned)
-            return sourceLoadFailure(turned.errorText());
-    }
-    return {std::move(image), QString(), QString(), false};
+    return decodedSource(std::move(image), m_rotation);
 }

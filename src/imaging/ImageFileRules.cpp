@@ -77,11 +77,16 @@ LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, Sour
             image->LoadFile(path, commandLine ? DecodeFormats::WithPngAndWebp : DecodeFormats::PosterFormats);
         !loaded)
         return sourceLoadFailure(loaded.errorText());
+    return decodedSource(std::move(image), rotationDegrees);
+}
+
+LoadedSourceImage decodedSource(std::unique_ptr<ImageObject> image, int rotationDegrees)
+{
     if (rotationDegrees != 0) {
         if (const ImagingResult turned = image->Rotate(float(rotationDegrees)); !turned)
             return sourceLoadFailure(turned.errorText());
     }
-    if (isBelowMinimumSize(image->Width(), image->Height()))
-        return {nullptr, AppStrings::kSmallImageTitle, smallImageMessage(), true};
+    if (ImageFileRules::isBelowMinimumSize(image->Width(), image->Height()))
+        return {nullptr, AppStrings::kSmallImageTitle, ImageFileRules::smallImageMessage(), true};
     return {std::move(image), QString(), QString(), false};
 }

@@ -53,6 +53,10 @@ struct LoadedSourceImage
     bool ok() const { return image != nullptr; }
 };
 
+// A decoded picture (not empty) made the poster's source: turned, then measured against the
+// minimum size.
+LoadedSourceImage decodedSource(std::unique_ptr<ImageObject> image, int rotationDegrees);
+
 // A picture that could not be read or turned, with what went wrong (empty for nothing more).
 LoadedSourceImage sourceLoadFailure(const QString &detail);
 
