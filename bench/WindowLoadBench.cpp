@@ -41,8 +41,10 @@ struct WindowOnPicture
         if (auto *folder = window->findChild<FolderListWidget *>("Dir1"))
             folder->setPath(file.absolutePath());
         files = window->findChild<QListWidget *>("lstFiles");
-        if (files && !files->findItems(file.fileName(), Qt::MatchExactly).isEmpty())
-            item = files->findItems(file.fileName(), Qt::MatchExactly).first();
+        const QList<QListWidgetItem *> listed =
+            files ? files->findItems(file.fileName(), Qt::MatchExactly) : QList<QListWidgetItem *>();
+        if (!listed.isEmpty())
+            item = listed.first();
         QCoreApplication::processEvents();
     }
 

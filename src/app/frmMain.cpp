@@ -545,8 +545,7 @@ void frmMain::ShowCanvasNotice(int kind)
 
 void frmMain::LoadSelectedImage()
 {
-    m_quickLoad.reset();
-    m_pendingLoadCheck->stop();
+    dropQuickLoad();
     QListWidgetItem *selected = lstFiles->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
         picCur->clearPicture();
@@ -617,11 +616,16 @@ bool frmMain::startQuickLoad(const QString &path, int rotation)
     return true;
 }
 
+void frmMain::dropQuickLoad()
+{
+    m_quickLoad.reset();
+    m_pendingLoadCheck->stop();
+}
+
 bool frmMain::completePendingLoad()
 {
-    m_pendingLoadCheck->stop();
     const LoadedSourceImage loaded = m_quickLoad->finish();
-    m_quickLoad.reset();
+    dropQuickLoad();
     // The canvas keeps the display copy made from the reduced picture until the next fit.
     if (!loaded.ok() || !m_img->FromImage(*loaded.image)) {
         loadFailed();
@@ -652,8 +656,7 @@ bool frmMain::waitForWholePicture()
 
 void frmMain::loadFailed()
 {
-    m_quickLoad.reset();
-    m_pendingLoadCheck->stop();
+    dropQuickLoad();
     ShowCanvasNotice(3);
     m_layout.bImgSelected = false;
     UpdateOutputSize();

@@ -138,6 +138,8 @@ private:
 
     // Image loading
     bool startQuickLoad(const QString &path, int rotation);
+    // Ends a background load, stopping its decode if it still runs.
+    void dropQuickLoad();
     // Takes the whole picture of the background load as the image, or fails the load.
     bool completePendingLoad();
     // What needs the whole picture (saving, printing, the preview, a turn) waits for it
