@@ -1214,6 +1214,10 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The text could not be drawn</source>
         <translation>Der Text konnte nicht gezeichnet werden</translation>
     </message>
+    <message>
+        <source>The image would take %1 MB of memory whole, more than the %2 MB the program holds</source>
+        <translation>Das Bild bräuchte ganz %1 MB Speicher, mehr als die %2 MB, die das Programm hält</translation>
+    </message>
 </context>
 <context>
     <name>LayoutStrings</name>

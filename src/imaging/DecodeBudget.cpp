@@ -1,6 +1,7 @@
 #include "imaging/DecodeBudget.h"
 
 #include "common/AvailableMemory.h"
+#include "imaging/ImageLimits.h"
 #include "resources/ImagingStrings.h"
 
 #include <algorithm>
@@ -67,6 +68,15 @@ ImagingResult checkRoomFor(qint64 bytes)
         return ImagingResult::failure(ImagingStrings::notEnoughMemoryText((bytes + kMegabyte - 1) / kMegabyte,
                                                                           *available / kMegabyte));
     return ImagingResult::success();
+}
+
+ImagingResult checkImageLimit(qint64 width, qint64 height)
+{
+    if (ImageLimits::isAllowedImageSize(width, height))
+        return ImagingResult::success();
+    const qint64 bytes = width * height * kBytesPerPixel;
+    return ImagingResult::failure(ImagingStrings::beyondImageLimitText((bytes + kMegabyte - 1) / kMegabyte,
+                                                                       ImageLimits::kMaxImageBytes / kMegabyte));
 }
 
 } // namespace DecodeBudget

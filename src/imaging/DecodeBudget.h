@@ -27,4 +27,8 @@ ImagingResult check(const ImageFileInfo &info, const JpegStructure *jpeg);
 // Fails when an extra bytes of memory are not available now.
 ImagingResult checkRoomFor(qint64 bytes);
 
+// Whether a picture of the size is within the most the program holds whole
+// (ImageLimits.h); the numbers when not.
+ImagingResult checkImageLimit(qint64 width, qint64 height);
+
 } // namespace DecodeBudget

@@ -227,8 +227,8 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::start(const QString 
 
 ImagingResult StreamingJpegDecoder::wholePictureRoom() const
 {
-    if (!ImageLimits::isAllowedImageSize(m_size.width(), m_size.height()))
-        return ImagingResult::failure(ImagingStrings::kImageTooLarge);
+    if (ImagingResult limit = DecodeBudget::checkImageLimit(m_size.width(), m_size.height()); !limit)
+        return limit;
     return DecodeBudget::check(m_header, &m_structure);
 }
 

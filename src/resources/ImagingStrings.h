@@ -29,6 +29,13 @@ inline QString notEnoughMemoryText(qint64 neededMegabytes, qint64 availableMegab
         .arg(neededMegabytes)
         .arg(availableMegabytes);
 }
+inline QString beyondImageLimitText(qint64 neededMegabytes, qint64 limitMegabytes)
+{
+    return QCoreApplication::translate("ImagingStrings", "The image would take %1 MB of memory whole, more than the %2 MB "
+                                                         "the program holds")
+        .arg(neededMegabytes)
+        .arg(limitMegabytes);
+}
 inline QString tooManyScansText(int scans, int maxScans)
 {
     return QCoreApplication::translate("ImagingStrings", "The JPEG file has %1 scans, more than the %2 any camera or program writes; it is "
