@@ -10,8 +10,10 @@
 
 namespace {
 
-// The indexes stand at fixed places after the tab: characters 1-2, 4-5, 7-8 and 10-11.
+// The indexes stand at fixed places after the tab: characters 1-2, 4-5, 7-8 and 10-11,
+// each followed by a comma.
 constexpr std::array<qsizetype, 4> kIndexOffsets{1, 4, 7, 10};
+constexpr qsizetype kIndexesLength = 12;
 
 } // namespace
 
@@ -38,6 +40,7 @@ ProfileLineParse ParseProfileLine(const QString &line)
             result.profile.trimIndex[edge] = static_cast<int>(whole);
     }
     result.outcome = allInRange ? ProfileLineParse::Outcome::Parsed : ProfileLineParse::Outcome::Skipped;
+    result.textLeftOver = !line.mid(tab + 1 + kIndexesLength).trimmed().isEmpty();
     return result;
 }
 

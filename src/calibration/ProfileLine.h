@@ -30,6 +30,9 @@ struct ProfileLineParse
     };
     Outcome outcome = Outcome::Skipped;
     EdgeProfile profile;
+    // Text after the profile's four indexes and comma other than blanks, such as the next
+    // profile when a line break was lost: the file holds more than the table takes.
+    bool textLeftOver = false;
 };
 
 // Parses one line without its line end.

@@ -86,7 +86,7 @@ int ProfileStore::ReadBorderPrefs()
         }
         if (line.outcome == ProfileLineParse::Outcome::Parsed)
             read.append(line.profile);
-        else
+        if (line.outcome != ProfileLineParse::Outcome::Parsed || line.textLeftOver)
             linesLeftOut = true;
     }
     if (read.isEmpty()) {

@@ -93,6 +93,17 @@ TEST(ProfileFile, ALineTheTableCannotTakeIsKeptInABackupBeforeTheRewriteDropsIt)
     EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), original);
 }
 
+TEST(ProfileFile, ALineThatHoldsMoreThanItsProfileIsKeptInABackup)
+{
+    TempDir dir;
+    const QByteArray glued = "mine\t01,02,03,04,theirs\t05,06,07,08,\r\n";
+    ProfileStore store(dir.write("printer_edge_config", glued));
+    EXPECT_EQ(store.initControls(), ProfileStore::kReadOk);
+    EXPECT_EQ(store.profileNames(), QStringList({"mine"}));
+    ASSERT_EQ(backupsBeside(store.filePath()), QStringList({"printer_edge_config.bak1"}));
+    EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), glued);
+}
+
 TEST(ProfileFile, ATooLongFileIsCutAt199ProfilesButKeptWholeInABackup)
 {
     TempDir dir;
