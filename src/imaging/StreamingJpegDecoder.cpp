@@ -110,12 +110,23 @@ bool readHeader(Codec &codec, const QByteArray &bytes)
     return codec.info.output_components == 4;
 }
 
-using RowPlace = uchar *(*)(void *context, int row);
-using RowsDone = bool (*)(void *context, int rowsDone);
+// Where decoded rows go, and what is told after each batch.
+class RowSink
+{
+public:
+    virtual ~RowSink() = default;
+    // Where row y goes; null stops decoding.
+    virtual uchar *place(int y) = 0;
+    // How many of the count rows from first may be decoded in one batch (at least one):
+    // a sink may end a batch early where placing a row would wait for rows of the batch.
+    virtual int rowsInBatch(int /*first*/, int count) { return count; }
+    // Called after each batch; false stops decoding.
+    virtual bool rowsDone(int /*rowsDone*/) { return true; }
+};
 
-// Decodes every row into the place the context gives for it, reporting progress after each
-// batch. False on a fatal error, or when a place or the progress report asks it to stop.
-bool decodeRows(Codec &codec, RowPlace place, RowsDone rowsDone, void *context)
+// Decodes every row into the places the sink gives, reporting progress after each batch.
+// False on a fatal error, or when the sink asks to stop.
+bool decodeRows(Codec &codec, RowSink &sink)
 {
     if (setjmp(codec.fatal))
         return false;
@@ -123,9 +134,10 @@ bool decodeRows(Codec &codec, RowPlace place, RowsDone rowsDone, void *context)
     JSAMPROW rows[kRowsPerBatch];
     while (codec.info.output_scanline < codec.info.output_height) {
         const JDIMENSION next = codec.info.output_scanline;
-        const JDIMENSION batch = std::min<JDIMENSION>(kRowsPerBatch, codec.info.output_height - next);
+        const int wanted = int(std::min<JDIMENSION>(kRowsPerBatch, codec.info.output_height - next));
+        const auto batch = JDIMENSION(std::clamp(sink.rowsInBatch(int(next), wanted), 1, wanted));
         for (JDIMENSION i = 0; i < batch; ++i) {
-            rows[i] = place(context, int(next + i));
+            rows[i] = sink.place(int(next + i));
             if (!rows[i])
                 return false;
         }
@@ -137,7 +149,7 @@ bool decodeRows(Codec &codec, RowPlace place, RowsDone rowsDone, void *context)
                 return false;
             read += got;
         }
-        if (!rowsDone(context, int(codec.info.output_scanline)))
+        if (!sink.rowsDone(int(codec.info.output_scanline)))
             return false;
     }
     jpeg_finish_decompress(&codec.info);
@@ -321,15 +333,23 @@ StreamingJpegDecoder::~StreamingJpegDecoder()
         m_thread.join();
 }
 
+// The decoding thread's view of the decoder.
+class StreamingJpegDecoder::DecoderSink : public RowSink
+{
+public:
+    explicit DecoderSink(StreamingJpegDecoder &decoder) : m_decoder(decoder) {}
+    uchar *place(int y) override { return m_decoder.placeOfRow(y); }
+    int rowsInBatch(int first, int count) override { return m_decoder.rowsWithoutWaiting(first, count); }
+    bool rowsDone(int rowsDone) override { return m_decoder.publishRows(rowsDone); }
+
+private:
+    StreamingJpegDecoder &m_decoder;
+};
+
 void StreamingJpegDecoder::decode()
 {
-    const RowPlace place = [](void *context, int row) {
-        return static_cast<StreamingJpegDecoder *>(context)->placeOfRow(row);
-    };
-    const RowsDone report = [](void *context, int rowsDone) {
-        return static_cast<StreamingJpegDecoder *>(context)->publishRows(rowsDone);
-    };
-    if (decodeRows(*m_codec, place, report, this))
+    DecoderSink sink(*this);
+    if (decodeRows(*m_codec, sink))
         return;
     const bool everyBandDone = !m_bands.empty() && m_bandsDone == int(m_bands.size());
     if (everyBandDone)
@@ -341,17 +361,41 @@ void StreamingJpegDecoder::decode()
                         + QString::fromLocal8Bit(m_codec->message));
 }
 
+int StreamingJpegDecoder::firstBandHolding(int y) const
+{
+    // A batch of rows may run past the band being filled: each row finds its own band.
+    int band = m_bandFilling;
+    while (band < int(m_bands.size()) && m_bands[std::size_t(band)].bottom < y)
+        ++band;
+    if (band >= int(m_bands.size()) || y < m_bands[std::size_t(band)].top)
+        return -1;
+    return band;
+}
+
+int StreamingJpegDecoder::rowsWithoutWaiting(int first, int count) const
+{
+    if (m_bands.empty())
+        return count;
+    // Band b + 2 may have to wait for band b's readers, and they get band b only after the
+    // batch that completes it: a batch that reached band b + 2 before band b is complete
+    // would wait for itself. Such a batch ends before its first row of band b + 2; the
+    // batch's first row never waits so, since every row above it is in.
+    for (int i = 1; i < count; ++i) {
+        const int band = firstBandHolding(first + i);
+        if (band > m_bandAcquired && band - 2 >= m_bandFilling)
+            return i;
+    }
+    return count;
+}
+
 uchar *StreamingJpegDecoder::placeOfRow(int y)
 {
     if (m_bands.empty())
         return m_firstRow + qsizetype(y) * m_bytesPerLine;
     if (m_bandFilling >= int(m_bands.size()))
         return nullptr; // every band is in: decoding can stop
-    // A batch of rows may run past the band being filled: each row finds its own band.
-    int band = m_bandFilling;
-    while (band < int(m_bands.size()) && m_bands[std::size_t(band)].bottom < y)
-        ++band;
-    if (band >= int(m_bands.size()) || y < m_bands[std::size_t(band)].top)
+    const int band = firstBandHolding(y);
+    if (band < 0)
         return m_scratchRow.bits();
     if (!acquireBuffer(band))
         return nullptr;
@@ -387,21 +431,24 @@ bool StreamingJpegDecoder::publishRows(int rowsDone)
 
 bool StreamingJpegDecoder::bandedRowsDone(int first, int end)
 {
-    // A row that two bands share went into the first one; the next one gets a copy.
     const qsizetype rowBytes = m_scratchRow.bytesPerLine();
-    for (int y = first; y < end && m_bandFilling < int(m_bands.size()); ++y) {
-        const RowBand &filling = m_bands[std::size_t(m_bandFilling)];
-        if (y < filling.top)
-            continue;
-        const int next = m_bandFilling + 1;
-        if (next < int(m_bands.size()) && y >= m_bands[std::size_t(next)].top) {
-            const RowBand &following = m_bands[std::size_t(next)];
-            if (!acquireBuffer(next))
-                return false;
-            std::memcpy(m_buffers[next % 2].scanLine(y - following.top),
-                        m_buffers[m_bandFilling % 2].constScanLine(y - filling.top), size_t(rowBytes));
-        }
-        if (y == filling.bottom) {
+    for (int y = first; y < end; ++y) {
+        // One row may end two bands at once (19-20 and 20-20 when tiles are tiny).
+        while (m_bandFilling < int(m_bands.size())) {
+            const RowBand &filling = m_bands[std::size_t(m_bandFilling)];
+            if (y < filling.top)
+                break;
+            // A row that two bands share went into the first one; the next one gets a copy.
+            const int next = m_bandFilling + 1;
+            if (next < int(m_bands.size()) && y >= m_bands[std::size_t(next)].top) {
+                const RowBand &following = m_bands[std::size_t(next)];
+                if (!acquireBuffer(next))
+                    return false;
+                std::memcpy(m_buffers[next % 2].scanLine(y - following.top),
+                            m_buffers[m_bandFilling % 2].constScanLine(y - filling.top), size_t(rowBytes));
+            }
+            if (y != filling.bottom)
+                break;
             {
                 const std::lock_guard lock(m_mutex);
                 m_bandsDone = ++m_bandFilling;
@@ -493,9 +540,13 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast) const
     QImage picture(int(codec.info.output_width), int(codec.info.output_height), QImage::Format_RGB32);
     if (picture.isNull())
         return QImage();
-    const RowPlace place = [](void *context, int row) { return static_cast<QImage *>(context)->scanLine(row); };
-    const RowsDone carryOn = [](void *, int) { return true; };
-    if (!decodeRows(codec, place, carryOn, &picture))
+    struct PictureSink : RowSink
+    {
+        QImage &picture;
+        explicit PictureSink(QImage &target) : picture(target) {}
+        uchar *place(int y) override { return picture.scanLine(y); }
+    } sink(picture);
+    if (!decodeRows(codec, sink))
         return QImage();
     return picture;
 }

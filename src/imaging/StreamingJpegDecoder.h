@@ -98,6 +98,8 @@ public:
     struct Codec; // libjpeg's state, kept out of this header
 
 private:
+    class DecoderSink; // the decoding thread's view of the decoder
+
     StreamingJpegDecoder();
     void decode();
     // Called by the decoding thread after each batch of rows; false asks it to stop.
@@ -107,6 +109,11 @@ private:
     // the buffer of the first band that holds it (waiting for that buffer to be free), or
     // a scratch row for a row no tile reads.
     uchar *placeOfRow(int y);
+    // The first band not yet complete that holds row y; -1 when no band does.
+    int firstBandHolding(int y) const;
+    // How many of the count rows from first the decoding thread may decode in one batch
+    // without waiting for a buffer that only the same batch's rows would free.
+    int rowsWithoutWaiting(int first, int count) const;
     bool bandedRowsDone(int first, int end);
     // Waits until the band's buffer is free for it; false when asked to stop meanwhile.
     bool acquireBuffer(int band);

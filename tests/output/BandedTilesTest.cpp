@@ -1,0 +1,124 @@
+#include "imaging/ImageFileRules.h"
+#include "imaging/StreamingJpegDecoder.h"
+#include "output/SaveRun.h"
+#include "support/LayoutTestStates.h"
+#include "support/SaveRunDoubles.h"
+#include "support/TempDir.h"
+#include "support/Watchdog.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <mutex>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// Keeps what is written in memory, so hundreds of runs leave nothing on disk.
+class MemoryFileSystem : public FileSystemAccess
+{
+public:
+    std::map<QString, QByteArray> files;
+
+    bool folderExists(const QString &) const override { return false; }
+    bool createFolder(const QString &) override { return true; }
+    std::optional<qint64> freeBytes(const QString &) const override { return qint64(1) << 40; }
+    bool writeFile(const QString &path, const QByteArray &bytes) override
+    {
+        files[path] = bytes;
+        return true;
+    }
+};
+
+QString writeDetailedJpeg(const TempDir &dir, int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x * 5 + y) % 256, (y * 3) % 256, (x ^ y) % 256));
+    const QString path = dir.filePath(QStringLiteral("photo_%1x%2.jpg").arg(width).arg(height));
+    EXPECT_TRUE(picture.save(path, "jpeg", 90));
+    return path;
+}
+
+struct RunResult
+{
+    SaveRunOutcome outcome;
+    std::map<QString, QByteArray> files;
+};
+
+RunResult save(const LayoutState &layout, const ImageObject &source, StreamingJpegDecoder *banded, int fileTypeCode)
+{
+    RecordingListener listener;
+    MemoryFileSystem disk;
+    SaveRun run(SaveRequest{source, layout, "/poster", "", "tile_", fileTypeCode, std::nullopt}, listener, disk);
+    run.setBandedSource(banded);
+    return {run.processSaveNow(), disk.files};
+}
+
+std::string describe(const LayoutState &layout, QSize image, int fileTypeCode)
+{
+    std::ostringstream text;
+    text << image.width() << "x" << image.height() << " image, " << layout.tilesWide() << "x" << layout.tilesHigh()
+         << " tiles of " << layout.dTileWidth << "x" << layout.dTileHeight << " in, zoom " << layout.zoom
+         << ", placement " << layout.iHPlacement << "," << layout.iVPlacement << ", rotated " << layout.bTileRotated
+         << ", trims " << layout.edgeTrimInches[0] * 64 << "," << layout.edgeTrimInches[1] * 64 << ","
+         << layout.edgeTrimInches[2] * 64 << "," << layout.edgeTrimInches[3] * 64 << " (on " << layout.compensation
+         << "), file type " << fileTypeCode;
+    return text.str();
+}
+
+} // namespace
+
+// Tiles cut band by band from the file are the tiles cut from the whole picture, and no
+// layout can leave the decoder and the tiles waiting for each other: tiny rows of tiles,
+// big trims, any zoom, placement, turn and format, each run under a watchdog.
+TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
+{
+    TempDir dir;
+    std::mt19937 random(2112);
+    const auto between = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const int fileTypes[] = {1, 3, 6};
+    int completed = 0;
+    constexpr int kPictures = 20;
+    constexpr int kLayoutsPerPicture = 25;
+    for (int p = 0; p < kPictures; ++p) {
+        const QSize size(between(24, 420), between(16, 340));
+        const QString photo = writeDetailedJpeg(dir, size.width(), size.height());
+        const LoadedSourceImage whole = loadSourceImage(photo, 0);
+        ASSERT_TRUE(whole.ok());
+        for (int l = 0; l < kLayoutsPerPicture; ++l) {
+            LayoutState layout = withImage(posterOf(between(1, 7), between(1, 7), between(20, 400) / 100.0,
+                                                    between(20, 400) / 100.0),
+                                           size.width(), size.height());
+            layout.dPaperWidth = layout.dTileWidth + 0.25;
+            layout.dPaperHeight = layout.dTileHeight + 0.25;
+            layout.zoom = between(0, 400);
+            layout.iHPlacement = between(0, 200);
+            layout.iVPlacement = between(0, 200);
+            layout.bTileRotated = between(0, 1) == 1;
+            layout.compensation = between(0, 2) > 0;
+            for (double &trim : layout.edgeTrimInches)
+                trim = between(0, 16) / 64.0;
+            const int fileType = fileTypes[between(0, 2)];
+            const std::string what = describe(layout, size, fileType);
+            SCOPED_TRACE(what);
+
+            const Watchdog watchdog(std::chrono::seconds(60), what);
+            const RunResult fromMemory = save(layout, *whole.image, nullptr, fileType);
+            std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(photo);
+            ASSERT_NE(decoder, nullptr);
+            const RunResult fromFile = save(layout, *whole.image, decoder.get(), fileType);
+            ASSERT_EQ(fromFile.outcome, fromMemory.outcome);
+            ASSERT_EQ(fromFile.files.size(), fromMemory.files.size());
+            for (const auto &[path, bytes] : fromMemory.files)
+                EXPECT_TRUE(fromFile.files.count(path) && fromFile.files.at(path) == bytes) << path.toStdString();
+            completed += fromMemory.outcome == SaveRunOutcome::Completed ? 1 : 0;
+        }
+    }
+    // Most random layouts are valid posters; the comparison above must have had tiles to compare.
+    EXPECT_GT(completed, kPictures * kLayoutsPerPicture / 2);
+}
