@@ -150,9 +150,18 @@ bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height
             || coords.left(t) >= width || coords.top(t) >= height)
             return false;
     }
+    // Moved back rather than cut, so that the tile keeps the size its rectangle gives it and
+    // prints as large as its neighbours; cut only when the image has no pixel to spare.
+    const auto fit = [&coords](int t, int first, int last, std::int32_t extent) {
+        if (coords.at(last, t) < extent)
+            return;
+        if (coords.at(first, t) > 0)
+            coords.set(first, t, coords.at(first, t) - 1);
+        coords.set(last, t, extent - 1);
+    };
     for (int t = 0; t < coords.count(); ++t) {
-        coords.set(2, t, std::min(coords.right(t), width - 1));
-        coords.set(3, t, std::min(coords.bottom(t), height - 1));
+        fit(t, 0, 2, width);
+        fit(t, 1, 3, height);
     }
     return true;
 }

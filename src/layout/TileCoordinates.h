@@ -50,7 +50,8 @@ int CalcTileCoord(const LayoutState &state, TileCoords &coords);
 
 // Makes the rectangles fit an image of width x height pixels. CalcTileCoord's rounding can
 // put the last column's right edge or the last row's bottom edge one pixel past the image;
-// such an edge is cut at the image's last column or row, so that tile comes out one pixel
-// narrower or shorter. Returns false, changing nothing, when a rectangle is empty or lies
-// further outside (a layout computed for another image size).
+// such a rectangle is moved back by that pixel, keeping its size (it then overlaps its
+// neighbour by one pixel, as rounding lets neighbours do anyway), and cut only where it
+// already starts at the image's edge. Returns false, changing nothing, when a rectangle is
+// empty or lies further outside (a layout computed for another image size).
 bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height);

@@ -10,6 +10,8 @@
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
 #include "support/PrintedJobs.h"
+#include "support/ReportedLayouts.h"
+#include "support/Watchdog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -360,6 +362,52 @@ TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromT
         ASSERT_EQ(written.size(), layout.lastTileNumber);
         const QImage lastTile(tiles.filePath(written.last()));
         EXPECT_EQ(lastTile.convertToFormat(QImage::Format_RGB32), picture.copy(layout.lastTile));
+        m_window.reset();
+    }
+}
+
+TEST_F(MainWindowWiringTest, ReportedLayoutsSaveEveryTileAtOneSize)
+{
+    for (const ReportedLayout &layout : reportedLayouts()) {
+        SCOPED_TRACE(layout.name);
+        const Watchdog watchdog(std::chrono::seconds(120), layout.name);
+        storeSettings({{"prefs_numTiles", layout.numTilesValue},
+                       {"paperRegLine", layout.paperRecord},
+                       {"prefs_edgeAdjust", "1_00"}});
+        m_scratch.write("printer_edge_config", layout.profileLine);
+        const QString name = layout.imageFileName();
+        writeImage(name, layout.image.width(), layout.image.height(), layout.imageFormat);
+        frmMain &window = start();
+        window.setQuickLoadFromPixels(1); // a JPEG's tiles are cut band by band from its file
+        openImagesFolder();
+        pick(name);
+        control<QScrollBar>("scrZoom")->setValue(layout.zoom);
+        control<QCheckBox>("chkRotateTiles")->setChecked(layout.rotateTiles);
+        if (layout.vPlacement != 100) {
+            auto *canvas = control<CanvasWidget>("picCur");
+            const CanvasGrid grid = window.grid();
+            const QPointF middle((grid.iGridLeft + grid.iGridRight) / 2, (grid.iGridTop + grid.iGridBottom) / 2);
+            const QPointF down(0, window.imgDisplay().Height());
+            Q_EMIT canvas->pressed(middle, Qt::LeftButton);
+            Q_EMIT canvas->moved(middle + down);
+            Q_EMIT canvas->released(middle + down, Qt::LeftButton);
+        }
+        ASSERT_EQ(window.layout().iVPlacement, layout.vPlacement);
+        ASSERT_TRUE(window.layout().compensation);
+
+        control<QPushButton>("cmdSaveNow")->click();
+        auto *dialog = m_window->findChild<frmSaveTiles *>();
+        ASSERT_NE(dialog, nullptr);
+        ::control<QRadioButton>(dialog, layout.format == "bmp" ? "opbBmp" : "opbJpg")->click();
+        ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+        EXPECT_TRUE(m_messages.shown().isEmpty());
+
+        const QDir tiles(QDir(m_images).filePath(::control<QLineEdit>(dialog, "txtNewFolderName")->text()));
+        const QStringList written = tiles.entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(written.size(), layout.tileCount);
+        const QSize first = QImage(tiles.filePath(written.first())).size();
+        for (const QString &file : written)
+            EXPECT_EQ(QImage(tiles.filePath(file)).size(), first) << file.toStdString();
         m_window.reset();
     }
 }

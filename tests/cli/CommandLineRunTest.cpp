@@ -4,6 +4,7 @@
 #include "support/EdgeOvershootLayouts.h"
 #include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
+#include "support/ReportedLayouts.h"
 #include "support/TempDir.h"
 
 #include <QColorSpace>
@@ -343,6 +344,30 @@ TEST_F(CliTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPi
         ASSERT_EQ(written.size(), layout.lastTileNumber);
         const QImage lastTile(QDir(out).filePath(written.last()));
         EXPECT_EQ(lastTile.convertToFormat(QImage::Format_RGB32), picture.copy(layout.lastTile));
+    }
+}
+
+TEST_F(CliTest, ReportedLayoutsSaveEveryTileAtOneSize)
+{
+    for (const ReportedLayout &layout : reportedLayouts()) {
+        SCOPED_TRACE(layout.name);
+        const QString source = writePicture(dir, layout.imageFileName(),
+                                            layout.image.width(), layout.image.height(), layout.imageFormat);
+        QDir().mkpath(home() + "/data/quiltera");
+        dir.write("home/data/quiltera/printer_edge_config", layout.profileLine);
+        const QString out = dir.filePath(QString::fromLatin1(layout.name) + "_tiles");
+        QStringList arguments{"--tiles", layout.tilesOption, "--zoom", QString::number(layout.zoom), "--placement",
+                              "100," + QString::number(layout.vPlacement), "--adjust-edges", "mine", "--format",
+                              layout.format, "--out", out, source};
+        if (layout.rotateTiles)
+            arguments << "--rotate-tiles";
+        const CliRun run = cli(arguments + layout.paperOptions);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QStringList written = QDir(out).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(written.size(), layout.tileCount);
+        const QSize first = QImage(QDir(out).filePath(written.first())).size();
+        for (const QString &name : written)
+            EXPECT_EQ(QImage(QDir(out).filePath(name)).size(), first) << name.toStdString();
     }
 }
 

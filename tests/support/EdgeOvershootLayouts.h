@@ -9,7 +9,7 @@
 #include <vector>
 
 // Layouts whose computed last column or row ends one pixel past the image: the report and
-// the Save button accept them, so they must save.
+// the Save button accept them, so they must save, each tile at its rectangle's size.
 struct EdgeOvershootLayout
 {
     const char *name;
@@ -28,9 +28,9 @@ inline std::vector<EdgeOvershootLayout> edgeOvershootLayouts()
 {
     return {
         {"LetterZoom2FlushRight", QSize(6000, 4000), "4x3", "w03h02", "|0|Letter 8.5\" x 11\"|8.5|11|.5|.5|.5|.5|.5|.5|.5|.5|",
-         {"--paper", "Letter 8.5\" x 11\""}, 2, 200, 12, QRect(5020, 2654, 980, 1307)},
+         {"--paper", "Letter 8.5\" x 11\""}, 2, 200, 12, QRect(5019, 2654, 981, 1307)},
         {"CustomPaperCentred", QSize(1002, 702), "4x4", "w03h03", "|0|Custom (inches)|2.505|1.755|0|0|0|0|0|0|0|0|",
-         {"--custom-paper", "2.505x1.755", "--margins", "0,0,0,0"}, 0, 100, 16, QRect(752, 526, 250, 175)},
+         {"--custom-paper", "2.505x1.755", "--margins", "0,0,0,0"}, 0, 100, 16, QRect(751, 526, 251, 175)},
     };
 }
 
