@@ -28,12 +28,6 @@ public:
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
     int get() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
 
 private:
     int m_fd;
@@ -74,25 +68,6 @@ int validSequenceLength(const unsigned char *bytes, qsizetype available)
     if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
         return 0;
     return length;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -175,60 +150,6 @@ std::optional<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
         done += got;
     }
     return bytes;
-}
-
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString &errorText)
-{
-    const QByteArray temporary = createTemporaryFileBeside(path);
-    if (temporary.isEmpty()) {
-        errorText = systemError();
-        return false;
-    }
-    Descriptor file(::open(temporary.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    const bool written = file.get() >= 0 && writeAll(file.get(), bytes);
-    if (!written)
-        errorText = systemError();
-    const bool closed = file.get() >= 0 && ::close(file.release()) == 0;
-    if (!written || !closed) {
-        if (written)
-            errorText = systemError();
-        removeTemporaryFile(temporary);
-        return false;
-    }
-    return commitTemporaryFile(temporary, path, errorText);
-}
-
-QByteArray createTemporaryFileBeside(const QString &path)
-{
-    const QByteArray target = encodeNativePath(path);
-    const qsizetype slash = target.lastIndexOf('/');
-    QByteArray temporary = target.left(slash + 1) + '.' + target.mid(slash + 1) + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return QByteArray();
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ::close(fd);
-    return temporary;
-}
-
-bool commitTemporaryFile(const QByteArray &temporary, const QString &path, QString &errorText)
-{
-    const Descriptor file(::open(temporary.constData(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0 || ::fsync(file.get()) != 0
-        || ::rename(temporary.constData(), encodeNativePath(path).constData()) != 0) {
-        errorText = systemError();
-        ::unlink(temporary.constData());
-        return false;
-    }
-    return true;
-}
-
-void removeTemporaryFile(const QByteArray &temporary)
-{
-    if (!temporary.isEmpty())
-        ::unlink(temporary.constData());
 }
 
 bool createNativeFolder(const QString &path)

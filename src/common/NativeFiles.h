@@ -36,19 +36,6 @@ NativeFileStatus nativeFileStatus(const QString &path);
 
 bool isRegularFile(const QString &path);
 
-// Makes bytes the whole content of the file at path, replacing any file of that name: the
-// bytes go to a new file beside it that takes the name only once complete and synced, so
-// a failed write (a full disk, say) never leaves a half-written file under the name. On
-// failure, errorText says why.
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString &errorText);
-
-// For a file that is written in pieces and must appear whole or not at all: a new empty
-// file beside path (its real bytes returned; empty on failure), which commitTemporaryFile
-// syncs and renames to path, and removeTemporaryFile deletes.
-QByteArray createTemporaryFileBeside(const QString &path);
-bool commitTemporaryFile(const QByteArray &temporary, const QString &path, QString &errorText);
-void removeTemporaryFile(const QByteArray &temporary);
-
 // Creates the last level of the path; its parent must exist.
 bool createNativeFolder(const QString &path);
 

@@ -1,6 +1,6 @@
 #include "imaging/ImageEncoder.h"
 
-#include "common/NativeFiles.h"
+#include "common/AtomicFile.h"
 #include "imaging/JpegRowEncoder.h"
 #include "resources/ImagingStrings.h"
 

@@ -1,5 +1,6 @@
 #include "output/FileSystemAccess.h"
 
+#include "common/AtomicFile.h"
 #include "common/NativeFiles.h"
 
 bool LocalFileSystem::folderExists(const QString &path) const

@@ -2,6 +2,7 @@
 
 #include "resources/PosterStrings.h"
 
+#include "output/AtomicPdfDevice.h"
 #include "output/TileWriter.h"
 #include "imaging/ProgramPixels.h"
 
@@ -11,10 +12,13 @@
 
 using namespace PoDoFo;
 
+// Declared in this order so that PoDoFo's document goes first, then the device it writes
+// to, then the file.
 struct PosterPdfWriter::Document
 {
-    explicit Document(const char *path) : file(path), document(&file) {}
-    PdfOutputDevice file;
+    Document() : device(file), document(&device) {}
+    AtomicFile file;
+    AtomicPdfDevice device;
     PdfStreamedDocument document;
     PdfFont *font = nullptr;
 };
@@ -63,10 +67,20 @@ bool PosterPdfWriter::fail(const QString &text)
     return false;
 }
 
-bool PosterPdfWriter::open(const QByteArray &nativePath)
+bool PosterPdfWriter::written()
+{
+    return !m_document->file.failed() || fail(m_document->file.errorText());
+}
+
+bool PosterPdfWriter::open(const QString &path)
 {
     try {
-        m_document = std::make_unique<Document>(nativePath.constData());
+        m_document = std::make_unique<Document>();
+        if (!m_document->file.open(path)) {
+            const QString reason = m_document->file.errorText();
+            m_document.reset();
+            return fail(reason);
+        }
         m_document->font = m_document->document.CreateFont("Helvetica", false, false, false,
                                                            PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
                                                            PdfFontCache::eFontCreationFlags_AutoSelectBase14, false);
@@ -152,7 +166,7 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
         for (qsizetype i = 1; i < facts.size(); ++i, y += kFactPoints * 1.5)
             painter.DrawText(margin, fromTop(size.height(), y), PdfString(facts.at(i).toLatin1().constData()));
         painter.FinishPage();
-        return true;
+        return written();
     } catch (const PdfError &error) {
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
     }
@@ -193,7 +207,7 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
                                     PdfString(text.toLatin1().constData()), ePdfAlignment_Center);
         }
         painter.FinishPage();
-        return true;
+        return written();
     } catch (const PdfError &error) {
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
     }
@@ -205,10 +219,23 @@ bool PosterPdfWriter::close()
         return fail(QStringLiteral("not open"));
     try {
         m_document->document.Close();
-        m_document.reset();
-        return true;
     } catch (const PdfError &error) {
-        m_document.reset();
+        discard();
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
     }
+    // Every byte PoDoFo gave is in the file, or the poster is not put in place.
+    const bool whole =
+        m_document->device.finish() && m_document->file.size() == qint64(m_document->device.GetLength());
+    if (!whole || !m_document->file.commit()) {
+        const QString reason = m_document->file.errorText();
+        discard();
+        return fail(reason);
+    }
+    m_document.reset();
+    return true;
+}
+
+void PosterPdfWriter::discard()
+{
+    m_document.reset();
 }

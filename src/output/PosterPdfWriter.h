@@ -32,15 +32,18 @@ public:
     PosterPdfWriter(const PosterPdfWriter &) = delete;
     PosterPdfWriter &operator=(const PosterPdfWriter &) = delete;
 
-    // Starts the file at the path's real bytes (a new file; the caller renames it into place).
-    bool open(const QByteArray &nativePath);
+    // Starts the poster that close puts at path; until then any file there stays as it is.
+    bool open(const QString &path);
     // The assembly page: the poster picture (with its grid) and what the poster prints as.
     // It becomes the first page whenever it is added.
     bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
     // Sheet t's page from its prepared tile, with strips of the neighbours cut from source.
     bool addSheet(int t, const Picture &tile, const QImage &source);
-    // Finishes the file; false when anything could not be written.
+    // Finishes the file and puts it at the path, replacing any file there; false, with
+    // nothing changed at the path, when any byte could not be written.
     bool close();
+    // Drops what was written: the path stays as it was.
+    void discard();
 
     // Why the last call failed.
     const QString &errorText() const { return m_error; }
@@ -49,6 +52,8 @@ public:
 
 private:
     bool fail(const QString &text);
+    // False, with the reason, once a write to the file has failed (a full disk, say).
+    bool written();
 
     const PosterPages &m_pages;
     bool m_jpegPictures;

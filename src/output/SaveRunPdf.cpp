@@ -75,16 +75,12 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
                              ProgressClose::OnNextTick);
 
     const QString path = folder + u'/' + m_request.baseFileName + PosterStrings::kPdfFileSuffix;
-    const QByteArray temporary = createTemporaryFileBeside(path);
     PosterPdfWriter writer(*pages, choice.jpegPictures, source.colorSpace().iccProfile());
-    if (temporary.isEmpty() || !writer.open(temporary)) {
-        removeTemporaryFile(temporary);
+    if (!writer.open(path))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-    }
-    // Whatever ends the run early leaves no partial poster behind.
+    // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
     const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
-        writer.close();
-        removeTemporaryFile(temporary);
+        writer.discard();
         return stopDuringRun(outcome, text, title, how);
     };
 
@@ -105,8 +101,7 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     for (int t = 0; t < count; ++t) {
         const PreparedTile tile = pipeline.take(t);
         if (tile.sourceMissing) {
-            writer.close();
-            removeTemporaryFile(temporary);
+            writer.discard();
             m_listener.closeProgress(ProgressClose::Now);
             return SaveRunOutcome::SourceMissing;
         }
@@ -129,11 +124,8 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
                                    assemblyFacts(m_request.layout)))
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-    QString reason;
-    if (!writer.close() || !commitTemporaryFile(temporary, path, reason)) {
-        removeTemporaryFile(temporary);
+    if (!writer.close())
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-    }
     m_listener.closeProgress(ProgressClose::Now);
     m_listener.showCompleted(folder);
     return SaveRunOutcome::Completed;
