@@ -25,6 +25,11 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     if (!room && rotationDegrees != 0)
         return nullptr;
 
+    // The whole decode runs on its own thread while the reduced picture is made here: each
+    // has a core. A picture too large to hold keeps nothing of its file: its tiles read it
+    // again.
+    if (room && !decoder->decodeWhole())
+        return nullptr;
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
     const QSize shown(fit.width, fit.height);
     QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown);
@@ -35,17 +40,11 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     if (reduced.isNull())
         return nullptr;
 
-    // The whole decode starts once the reduced picture is made, which has every core to
-    // itself meanwhile. A picture too large to hold keeps nothing of its file: its tiles
-    // read it again.
     std::unique_ptr<QuickPictureLoad> load(new QuickPictureLoad);
-    if (room) {
-        if (!decoder->decodeWhole())
-            return nullptr;
+    if (room)
         load->m_decoder = std::move(decoder);
-    } else {
+    else
         load->m_tooLargeText = room.errorText();
-    }
     load->m_rotation = rotationDegrees;
     load->m_size = turned;
     load->m_canvasPicture = std::move(reduced);

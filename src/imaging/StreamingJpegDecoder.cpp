@@ -7,11 +7,9 @@
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageLimits.h"
 #include "imaging/ImageObjectFactory.h"
-#include "imaging/JpegDcPicture.h"
 #include "resources/ImagingStrings.h"
 
 #include <QColorSpace>
-#include <QThread>
 
 #include <algorithm>
 #include <csetjmp>
@@ -528,10 +526,6 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast) const
     while (eighths < kEighths
            && (reducedSide(m_size.width(), eighths) < atLeast.width() || reducedSide(m_size.height(), eighths) < atLeast.height()))
         ++eighths;
-    // An eighth, the usual case for a big picture, is read on every core.
-    if (eighths == 1)
-        if (QImage picture = jpegDcPicture(codec.info, m_bytes, QThread::idealThreadCount()); !picture.isNull())
-            return picture;
     codec.info.scale_num = unsigned(eighths);
     codec.info.scale_denom = kEighths;
     if (setjmp(codec.fatal))

@@ -73,9 +73,9 @@ public:
 
     // The picture at the smallest of libjpeg's reduced sizes (n/8 of each side) that is
     // still at least the given size both ways, or whole when none is, for showing: 32-bit
-    // RGB without resolution or colour profile. An eighth is read on every core
-    // (JpegDcPicture.h), other sizes by libjpeg on the calling thread. A null image when the
-    // data does not decode. Safe while the decoding thread runs: it reads the file's bytes only.
+    // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
+    // null image when the data does not decode. Safe while the decoding thread runs: it
+    // reads the file's bytes only.
     QImage reducedPicture(QSize atLeast) const;
 
     // Blocks until the first rowCount rows are decoded. False when decoding failed before

@@ -1,7 +1,6 @@
 #include "imaging/StreamingJpegDecoder.h"
 
 #include "imaging/ImageFileReader.h"
-#include "imaging/JpegDcPicture.h"
 #include "support/PhotoFiles.h"
 #include "support/TempDir.h"
 
@@ -238,79 +237,4 @@ TEST(StreamingJpegDecoderOrientation, TurnedPhotosAreLeftToTheOrdinaryDecoder)
     const QImage picture = photo_files::quarters(32, 16);
     EXPECT_NE(StreamingJpegDecoder::start(dir.write("upright.jpg", photo_files::jpegWithOrientation(picture, 1))), nullptr);
     EXPECT_EQ(StreamingJpegDecoder::start(dir.write("turned.jpg", photo_files::jpegWithOrientation(picture, 6))), nullptr);
-}
-
-namespace {
-
-// The file's picture at an eighth, as libjpeg's own reduced decode gives it, or as the
-// block reader does on the given number of threads.
-QImage eighthPicture(const QByteArray &jpeg, int threads)
-{
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()));
-    jpeg_read_header(&info, TRUE);
-    QImage picture;
-    if (threads > 0) {
-        picture = jpegDcPicture(info, jpeg, threads);
-    } else {
-        info.scale_num = 1;
-        info.scale_denom = 8;
-        info.out_color_space = JCS_EXT_BGRX;
-        jpeg_start_decompress(&info);
-        picture = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
-        while (info.output_scanline < info.output_height) {
-            JSAMPROW row = picture.scanLine(int(info.output_scanline));
-            jpeg_read_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_decompress(&info);
-    }
-    jpeg_destroy_decompress(&info);
-    return picture;
-}
-
-// How far the brightness of two pictures differs on average. Colours are not compared:
-// libjpeg's eighth of a 4:2:0 file gives the colour detail within each 16 x 16 square,
-// which the block reader, taking one colour per square, does not.
-double meanBrightnessDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
-    return sum / (double(a.width()) * a.height());
-}
-
-} // namespace
-
-// Each thread but the first starts reading at a guessed place; whatever the guesses, the
-// picture is the same on any number of threads and close to libjpeg's own eighth.
-TEST(JpegDcPicture, IsTheSameOnAnyNumberOfThreadsAndCloseToLibjpegsEighth)
-{
-    const JpegKind kinds[] = {
-        {"4:2:0", 1203, 797, 3, {2, 2}, false, JCS_YCbCr, 0, 40},
-        {"4:2:2", 640, 481, 3, {2, 1}, false, JCS_YCbCr, 0, 40},
-        {"4:4:4", 517, 400, 3, {1, 1}, false, JCS_YCbCr, 0, 40},
-        {"grey", 800, 603, 1, {1, 1}, false, JCS_YCbCr, 0, 40},
-        {"stored as RGB", 400, 300, 3, {1, 1}, false, JCS_RGB, 0, 40},
-        {"restart markers", 700, 500, 3, {2, 2}, false, JCS_YCbCr, 0, 40, 1},
-    };
-    for (const JpegKind &kind : kinds) {
-        SCOPED_TRACE(kind.name);
-        const QByteArray jpeg = encodeJpeg(kind);
-        const QImage alone = eighthPicture(jpeg, 1);
-        ASSERT_FALSE(alone.isNull());
-        const QImage libjpeg = eighthPicture(jpeg, 0);
-        ASSERT_EQ(alone.size(), libjpeg.size());
-        EXPECT_LT(meanBrightnessDifference(alone, libjpeg), 3.0);
-        for (const int threads : {2, 3, 8})
-            EXPECT_EQ(eighthPicture(jpeg, threads), alone) << threads << " threads";
-    }
-}
-
-TEST(JpegDcPicture, LeavesProgressiveFilesToLibjpeg)
-{
-    EXPECT_TRUE(eighthPicture(encodeJpeg({"progressive", 320, 240, 3, {2, 2}, true}), 2).isNull());
 }
