@@ -32,7 +32,8 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
         return nullptr;
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
     const QSize shown(fit.width, fit.height);
-    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown);
+    PictureDamage damage;
+    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown, &damage);
     if (rotationDegrees != 0 && !reduced.isNull())
         reduced = reduced.transformed(QTransform().rotate(rotationDegrees));
     if (!reduced.isNull() && reduced.format() != QImage::Format_RGB32)
@@ -45,6 +46,7 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
         load->m_decoder = std::move(decoder);
     else
         load->m_tooLargeText = room.errorText();
+    load->m_damage = rotationDegrees != 0 ? damage.transformed(QTransform().rotate(rotationDegrees), stored) : damage;
     load->m_rotation = rotationDegrees;
     load->m_size = turned;
     load->m_canvasPicture = std::move(reduced);
@@ -60,5 +62,6 @@ LoadedSourceImage QuickPictureLoad::finish()
     std::unique_ptr<ImageObject> image = createImageObject();
     if (!image || !image->FromImage(m_decoder->image()))
         return sourceLoadFailure(QString());
+    image->SetDamage(m_decoder->damage());
     return decodedSource(std::move(image), m_rotation);
 }

@@ -36,6 +36,9 @@ public:
                                    m_canvasPicture.bytesPerLine());
     }
 
+    // Rows the file could not give, as the reduced picture found them, turned with it.
+    const PictureDamage &damage() const { return m_damage; }
+
     // False for a picture too large to hold whole, which is never decoded whole.
     bool decodesWhole() const { return m_decoder != nullptr; }
     // Why the whole picture cannot be held; empty when it is decoding.
@@ -54,4 +57,5 @@ private:
     QSize m_size;
     QImage m_canvasPicture;
     QString m_tooLargeText;
+    PictureDamage m_damage;
 };

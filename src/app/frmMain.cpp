@@ -29,6 +29,7 @@
 #include "paper/frmTileSize.h"
 #include "prefs/MainSettings.h"
 #include "resources/AppStrings.h"
+#include "resources/ImagingStrings.h"
 #include "resources/CanvasStrings.h"
 #include "resources/LayoutStrings.h"
 
@@ -591,6 +592,13 @@ void frmMain::LoadSelectedImage()
     m_layout.iImgRotation = rotation;
     FitImageToCanvas();
     SetPointerMode(0);
+    reportDamage(m_img->Damage());
+}
+
+void frmMain::reportDamage(const PictureDamage &damage)
+{
+    if (damage.found())
+        messages().showMessage(damage.text(), ImagingStrings::kDamagedImageTitle, MessageIcon::Exclamation);
 }
 
 bool frmMain::startQuickLoad(const QString &path, int rotation)
@@ -613,6 +621,8 @@ bool frmMain::startQuickLoad(const QString &path, int rotation)
     if (wholePictureLoading())
         m_pendingLoadCheck->start();
     SetPointerMode(0);
+    if (m_quickLoad) // a failed fit drops the load
+        reportDamage(m_quickLoad->damage());
     return true;
 }
 
@@ -919,7 +929,8 @@ void frmMain::cmdSaveNow_Click()
     // the picture in memory nor a wait for it.
     const bool unturnedJpeg =
         m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
-    dialog->setSourceFile(unturnedJpeg ? m_sourceFile : std::nullopt, [this] { return waitForWholePicture(); });
+    dialog->setSourceFile(unturnedJpeg ? m_sourceFile : std::nullopt, [this] { return waitForWholePicture(); },
+                          m_quickLoad ? m_quickLoad->damage() : m_img->Damage());
 }
 
 void frmMain::OpenPaperDialog()

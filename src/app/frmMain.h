@@ -164,6 +164,8 @@ private:
     // Image loading
     void lstFiles_Click();
     void loadFailed();
+    // Tells which rows the picked picture's file could not give, if any.
+    void reportDamage(const PictureDamage &damage);
 
     // Layout controls
     void cmbTilesWide_Click();

@@ -15,6 +15,7 @@
 #include "paper/PaperCatalogue.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/CliStrings.h"
+#include "resources/ImagingStrings.h"
 #include "resources/PosterStrings.h"
 #include "resources/LayoutStrings.h"
 
@@ -146,6 +147,14 @@ std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &optio
     return decoder;
 }
 
+// A picture with rows its file could not give is still cut where the tiles do not need
+// them, with a word of warning.
+void warnOfDamage(QTextStream &err, const PictureDamage &damage)
+{
+    if (damage.found())
+        printMessage(err, ImagingStrings::kDamagedImageTitle, damage.text());
+}
+
 int imageNotLoaded(QTextStream &err, const QString &detail)
 {
     return runFailed(err, CliStrings::kImageNotLoadedTitle,
@@ -191,7 +200,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     if (StreamingJpegDecoder *decoder = source.decoding; decoder && source.banded)
         run.setBandedSource(decoder);
     else if (decoder)
-        run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRows(lastSourceRow + 1); });
+        run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRowsToCut(lastSourceRow + 1); });
     const SaveRunOutcome outcome = run.processSaveNow();
     if (outcome == SaveRunOutcome::SourceMissing && source.decoding)
         return imageNotLoaded(err, source.decoding->errorText());
@@ -257,11 +266,15 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     // The decoder outlives the save run that reads its rows; its thread is joined here.
     if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
-        if (options.pdf)
-            return saveTiles(options, setup.layout, {streamed->image(), streamed.get()}, out, err, errIsTerminal);
-        // The run reads the bands; the picture itself is never made.
         const std::unique_ptr<ImageObject> noPixels = createImageObject();
-        return saveTiles(options, setup.layout, {*noPixels, streamed.get(), true}, out, err, errIsTerminal);
+        // A PDF poster waits for rows of the whole picture; tile files read bands, and the
+        // picture itself is never made.
+        const int exitCode = options.pdf
+            ? saveTiles(options, setup.layout, {streamed->image(), streamed.get()}, out, err, errIsTerminal)
+            : saveTiles(options, setup.layout, {*noPixels, streamed.get(), true}, out, err, errIsTerminal);
+        if (exitCode == kExitSuccess)
+            warnOfDamage(err, streamed->damage());
+        return exitCode;
     }
 
     const int rotation = options.imageRotation.value_or(0);
@@ -269,6 +282,10 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     if (!loaded.ok())
         return runFailed(err, loaded.errorTitle, loaded.errorText);
     setImageSize(setup.layout, loaded.image->Width(), loaded.image->Height(), rotation);
+    const PictureDamage &damage = loaded.image->Damage();
+    if (tilesNeedMissingRows(setup.layout, damage))
+        return imageNotLoaded(err, ImagingStrings::kIncompleteFile);
+    warnOfDamage(err, damage);
 
     if (options.report)
         return printReport(options, setup.layout, out, err);

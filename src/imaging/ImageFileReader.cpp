@@ -3,6 +3,7 @@
 #include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageLimits.h"
+#include "imaging/LibjpegDecoding.h"
 #include "imaging/ImageDataCompleteness.h"
 #include "imaging/ProgramPixels.h"
 #include "resources/ImagingStrings.h"
@@ -99,6 +100,18 @@ ImagingResult applyOrientation(QImage &image, QImageIOHandler::Transformations o
     return ImagingResult::success();
 }
 
+// The damage turned and mirrored as applyOrientation turns the picture.
+PictureDamage orientedDamage(const PictureDamage &damage, QSize stored, QImageIOHandler::Transformations orientation)
+{
+    using T = QImageIOHandler::Transformation;
+    const bool mirror = orientation.testFlag(T::TransformationMirror);
+    const bool flip = orientation.testFlag(T::TransformationFlip);
+    PictureDamage oriented = damage.transformed(QTransform::fromScale(mirror ? -1 : 1, flip ? -1 : 1), stored);
+    if (orientation.testFlag(T::TransformationRotate90))
+        oriented = oriented.transformed(QTransform().rotate(90), stored);
+    return oriented;
+}
+
 void raiseDecoderAllocationLimit()
 {
     static std::once_flag once;
@@ -124,7 +137,7 @@ ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
     return readImageInfo(content, info);
 }
 
-ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats formats)
+ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats formats, PictureDamage *damage)
 {
     QByteArray data;
     if (ImagingResult read = readFileContent(path, data); !read)
@@ -149,10 +162,19 @@ ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats 
     QImage decoded;
     if (!reader.read(&decoded) || decoded.isNull())
         return ImagingResult::failure(ImagingStrings::kDecodeFailed + QStringLiteral(" - ") + reader.errorString());
+    // Qt's decoder steps over missing or corrupt data without a word.
+    PictureDamage found;
+    if (jpeg) {
+        const JpegDataDamage stepped = findJpegDataDamage(data);
+        found = orientedDamage(PictureDamage::fromStoredRows(stepped.firstRow, stepped.dataRunsOut, decoded.size()),
+                               decoded.size(), info.orientation);
+    }
     if (ImagingResult turned = applyOrientation(decoded, info.orientation); !turned)
         return turned;
     if (ImagingResult pixels = toProgramPixels(decoded); !pixels)
         return pixels;
     image = std::move(decoded);
+    if (damage)
+        *damage = found;
     return ImagingResult::success();
 }

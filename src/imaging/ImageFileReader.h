@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/ImagingResult.h"
+#include "imaging/PictureDamage.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -41,5 +42,7 @@ ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info,
 // (EXIF or TIFF) is applied, so the picture stands as it was taken. On top of the failures
 // of readImageFileInfo, a JPEG or BMP file that ends early and pixel data that does not
 // decode fail. The header's size is checked before any pixel memory is taken.
+// A JPEG whose coded data is partly missing or corrupt decodes, with grey where the data
+// ran out; damage, when given, then says which rows (PictureDamage.h).
 ImagingResult decodeImageFile(const QString &path, QImage &image,
-                              DecodeFormats formats = DecodeFormats::PosterFormats);
+                              DecodeFormats formats = DecodeFormats::PosterFormats, PictureDamage *damage = nullptr);

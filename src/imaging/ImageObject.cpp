@@ -91,6 +91,7 @@ void ImageObject::replaceKeepingResolution(QImage next)
         next.setDotsPerMeterY(m_image.dotsPerMeterY());
     }
     m_image = std::move(next);
+    m_damage = PictureDamage();
 }
 
 ImagingResult ImageObject::SetResolution(int axis, std::int32_t pixelsPerInch)
@@ -119,15 +120,18 @@ std::int32_t ImageObject::Resolution(int axis) const
 ImagingResult ImageObject::LoadFile(const QString &path, DecodeFormats formats)
 {
     QImage decoded;
-    if (ImagingResult result = decodeImageFile(path, decoded, formats); !result)
+    PictureDamage damage;
+    if (ImagingResult result = decodeImageFile(path, decoded, formats, &damage); !result)
         return result;
     m_image = std::move(decoded);
+    m_damage = damage;
     return ImagingResult::success();
 }
 
 ImagingResult ImageObject::FromImage(const ImageObject &other)
 {
     m_image = other.m_image;
+    m_damage = other.m_damage;
     return ImagingResult::success();
 }
 
@@ -211,6 +215,7 @@ ImagingResult ImageObject::Rotate(float degrees)
     turned.setDotsPerMeterY(quarterTurn ? m_image.dotsPerMeterX() : m_image.dotsPerMeterY());
     // Qt's turn drops the colour profile, which must stay with the pixels.
     turned.setColorSpace(m_image.colorSpace());
+    m_damage = m_damage.transformed(QTransform().rotate(degrees), m_image.size());
     m_image = std::move(turned);
     return ImagingResult::success();
 }

@@ -71,6 +71,11 @@ public:
     // The image for display in a window.
     const QImage &image() const { return m_image; }
 
+    // Rows the loaded file could not give, turned with the picture; none once other pixels
+    // replace it.
+    const PictureDamage &Damage() const { return m_damage; }
+    void SetDamage(const PictureDamage &damage) { m_damage = damage; }
+
     // File type codes: 1 JPEG, 3 TIFF, 6 BMP (ImageFileType).
     ImagingResult SaveFile(const QString &path, int fileType) const;
     // The encoded file in memory; writeImageFile (ImageEncoder.h) writes exactly these bytes.
@@ -89,4 +94,5 @@ private:
     void replaceKeepingResolution(QImage next);
 
     QImage m_image;
+    PictureDamage m_damage;
 };

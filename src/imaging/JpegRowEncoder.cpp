@@ -4,7 +4,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -27,13 +26,16 @@ bool isRowFormat(QImage::Format format)
 
 // libjpeg's fatal errors jump back to the setjmp of the member function that called into
 // the library; those functions hold no object with a destructor.
+// The coded bytes go straight into a QByteArray of the compressor's own: libjpeg's memory
+// destination keeps the buffer it grows to itself until the compression finishes, so a
+// compressor dropped midway (a cancelled save) could neither free nor find it.
 struct JpegRowCompressor::State
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
+    jpeg_destination_mgr destination{};
     std::jmp_buf fatal{};
-    unsigned char *output = nullptr;
-    unsigned long outputSize = 0;
+    QByteArray output;
     bool created = false;
     bool failed = false;
 
@@ -41,15 +43,46 @@ struct JpegRowCompressor::State
     {
         if (created)
             jpeg_destroy_compress(&info);
-        std::free(output);
     }
 };
 
 namespace {
 
+constexpr qsizetype kFirstOutputBytes = 64 * 1024;
+
+JpegRowCompressor::State &stateOf(j_compress_ptr info)
+{
+    return *static_cast<JpegRowCompressor::State *>(info->client_data);
+}
+
 void onFatalError(j_common_ptr info)
 {
     std::longjmp(static_cast<JpegRowCompressor::State *>(info->client_data)->fatal, 1);
+}
+
+void startOutput(j_compress_ptr info)
+{
+    JpegRowCompressor::State &state = stateOf(info);
+    state.output.resize(kFirstOutputBytes);
+    state.destination.next_output_byte = reinterpret_cast<JOCTET *>(state.output.data());
+    state.destination.free_in_buffer = std::size_t(state.output.size());
+}
+
+// The output is full: it doubles, and libjpeg goes on where it stopped.
+boolean growOutput(j_compress_ptr info)
+{
+    JpegRowCompressor::State &state = stateOf(info);
+    const qsizetype used = state.output.size();
+    state.output.resize(used * 2);
+    state.destination.next_output_byte = reinterpret_cast<JOCTET *>(state.output.data()) + used;
+    state.destination.free_in_buffer = std::size_t(state.output.size() - used);
+    return TRUE;
+}
+
+void endOutput(j_compress_ptr info)
+{
+    JpegRowCompressor::State &state = stateOf(info);
+    state.output.resize(state.output.size() - qsizetype(state.destination.free_in_buffer));
 }
 
 } // namespace
@@ -71,7 +104,10 @@ JpegRowCompressor::JpegRowCompressor(int width, int height, QImage::Format forma
     }
     jpeg_create_compress(&c.info);
     c.created = true;
-    jpeg_mem_dest(&c.info, &c.output, &c.outputSize);
+    c.destination.init_destination = startOutput;
+    c.destination.empty_output_buffer = growOutput;
+    c.destination.term_destination = endOutput;
+    c.info.dest = &c.destination;
     c.info.image_width = JDIMENSION(width);
     c.info.image_height = JDIMENSION(height);
     const bool rgb24 = format == QImage::Format_RGB888;
@@ -115,7 +151,7 @@ std::optional<QByteArray> JpegRowCompressor::finish()
     if (setjmp(c.fatal))
         return std::nullopt;
     jpeg_finish_compress(&c.info);
-    return QByteArray(reinterpret_cast<const char *>(c.output), qsizetype(c.outputSize));
+    return std::move(c.output);
 }
 
 std::optional<QByteArray> encodeJpegRows(const QImage &image, int quality)

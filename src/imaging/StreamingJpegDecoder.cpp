@@ -7,6 +7,7 @@
 #include "imaging/ImageFileReader.h"
 #include "imaging/ImageLimits.h"
 #include "imaging/ImageObjectFactory.h"
+#include "imaging/LibjpegDecoding.h"
 #include "resources/ImagingStrings.h"
 
 #include <QColorSpace>
@@ -18,145 +19,12 @@
 #include <cstring>
 
 #include <jpeglib.h>
-#include <jerror.h>
-
-// libjpeg reports a fatal error by calling error_exit, which must not return: it jumps back
-// to the setjmp of the function that called into the library, whose locals are all plain
-// data so that the jump skips no destructor.
-struct StreamingJpegDecoder::Codec
-{
-    jpeg_decompress_struct info{};
-    jpeg_error_mgr errors{};
-    std::jmp_buf fatal{};
-    char message[JMSG_LENGTH_MAX] = {};
-    bool created = false;
-    // Data that ends before the picture does is fatal rather than filled in grey: set for a
-    // picture too large to hold whole, which no other path would load.
-    bool endMustBeReal = false;
-
-    ~Codec()
-    {
-        if (created)
-            jpeg_destroy_decompress(&info);
-    }
-};
 
 namespace {
 
-using Codec = StreamingJpegDecoder::Codec;
-
-// Rows are handed to libjpeg in batches of this many; a larger batch gives the library
-// more room for its own row groups but delays the rows published to waiting readers.
-constexpr int kRowsPerBatch = 16;
-
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-constexpr J_COLOR_SPACE kRgb32Output = JCS_EXT_BGRX;
-#else
-constexpr J_COLOR_SPACE kRgb32Output = JCS_EXT_XRGB;
-#endif
-
-void onFatalError(j_common_ptr info)
-{
-    auto *codec = reinterpret_cast<Codec *>(info->client_data);
-    (*info->err->format_message)(info, codec->message);
-    std::longjmp(codec->fatal, 1);
-}
-
-// Warnings (corrupt entropy data the library steps over) stay quiet: Qt's decoder accepts
-// such files too, and the pixels must match it.
-void onMessage(j_common_ptr) {}
-
-// A header claiming a gigapixel over a few bytes of data would otherwise decode for
-// minutes into grey tiles.
-void onWarningOrTrace(j_common_ptr info, int level)
-{
-    auto *codec = reinterpret_cast<Codec *>(info->client_data);
-    if (level < 0 && codec->endMustBeReal && (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER)) {
-        std::snprintf(codec->message, sizeof codec->message, "%s", qPrintable(ImagingStrings::kIncompleteFile));
-        std::longjmp(codec->fatal, 1);
-    }
-}
-
-bool readHeader(Codec &codec, const QByteArray &bytes)
-{
-    codec.info.err = jpeg_std_error(&codec.errors);
-    codec.errors.error_exit = onFatalError;
-    codec.errors.output_message = onMessage;
-    codec.errors.emit_message = onWarningOrTrace;
-    codec.info.client_data = &codec;
-    if (setjmp(codec.fatal))
-        return false;
-    jpeg_create_decompress(&codec.info);
-    codec.created = true;
-    jpeg_mem_src(&codec.info, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
-    // The colour profile travels in APP2 markers, which libjpeg drops unless asked to keep them.
-    jpeg_save_markers(&codec.info, JPEG_APP0 + 2, 0xFFFF);
-    if (jpeg_read_header(&codec.info, TRUE) != JPEG_HEADER_OK)
-        return false;
-    // CMYK and YCCK need Qt's own inversion rules: those files take the ordinary path.
-    const J_COLOR_SPACE space = codec.info.jpeg_color_space;
-    if (space != JCS_GRAYSCALE && space != JCS_YCbCr && space != JCS_RGB)
-        return false;
-    // The settings Qt's decoder uses at its default quality.
-    codec.info.out_color_space = kRgb32Output;
-    codec.info.dct_method = JDCT_ISLOW;
-    codec.info.do_fancy_upsampling = TRUE;
-    codec.info.scale_num = 1;
-    codec.info.scale_denom = 1;
-    jpeg_calc_output_dimensions(&codec.info);
-    return codec.info.output_components == 4;
-}
-
-// Where decoded rows go, and what is told after each batch.
-class RowSink
-{
-public:
-    virtual ~RowSink() = default;
-    // Where row y goes; null stops decoding.
-    virtual uchar *place(int y) = 0;
-    // How many of the count rows from first may be decoded in one batch (at least one):
-    // a sink may end a batch early where placing a row would wait for rows of the batch.
-    virtual int rowsInBatch(int /*first*/, int count) { return count; }
-    // Called after each batch; false stops decoding.
-    virtual bool rowsDone(int /*rowsDone*/) { return true; }
-};
-
-// Decodes every row into the places the sink gives, reporting progress after each batch.
-// False on a fatal error, or when the sink asks to stop.
-bool decodeRows(Codec &codec, RowSink &sink)
-{
-    if (setjmp(codec.fatal))
-        return false;
-    jpeg_start_decompress(&codec.info);
-    JSAMPROW rows[kRowsPerBatch];
-    while (codec.info.output_scanline < codec.info.output_height) {
-        const JDIMENSION next = codec.info.output_scanline;
-        const int wanted = int(std::min<JDIMENSION>(kRowsPerBatch, codec.info.output_height - next));
-        const auto batch = JDIMENSION(std::clamp(sink.rowsInBatch(int(next), wanted), 1, wanted));
-        for (JDIMENSION i = 0; i < batch; ++i) {
-            rows[i] = sink.place(int(next + i));
-            if (!rows[i])
-                return false;
-        }
-        // Asked for one batch, libjpeg may return fewer rows: the rest are asked again.
-        JDIMENSION read = 0;
-        while (read < batch) {
-            const JDIMENSION got = jpeg_read_scanlines(&codec.info, rows + read, batch - read);
-            if (got == 0)
-                return false;
-            read += got;
-        }
-        if (!sink.rowsDone(int(codec.info.output_scanline)))
-            return false;
-    }
-    jpeg_finish_decompress(&codec.info);
-    return true;
-}
-
 // The embedded colour profile, reassembled from its markers as Qt's decoder does; empty
 // when the file has none.
-QByteArray colourProfileOf(Codec &codec)
+QByteArray colourProfileOf(JpegCodec &codec)
 {
     if (setjmp(codec.fatal))
         return QByteArray();
@@ -190,7 +58,7 @@ void takeResolution(const std::int32_t (&resolution)[2], ImageObject &image)
 
 } // namespace
 
-StreamingJpegDecoder::StreamingJpegDecoder() : m_codec(std::make_unique<Codec>()) {}
+StreamingJpegDecoder::StreamingJpegDecoder() : m_codec(std::make_unique<JpegCodec>()) {}
 
 std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &path)
 {
@@ -208,8 +76,8 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
     decoder->m_bytes = std::move(*content);
-    Codec &codec = *decoder->m_codec;
-    if (!readHeader(codec, decoder->m_bytes))
+    JpegCodec &codec = *decoder->m_codec;
+    if (!readJpegHeader(codec, decoder->m_bytes) || !setProgramPixels(codec))
         return nullptr;
     const qint64 width = codec.info.output_width;
     const qint64 height = codec.info.output_height;
@@ -332,7 +200,7 @@ StreamingJpegDecoder::~StreamingJpegDecoder()
 }
 
 // The decoding thread's view of the decoder.
-class StreamingJpegDecoder::DecoderSink : public RowSink
+class StreamingJpegDecoder::DecoderSink : public JpegRowSink
 {
 public:
     explicit DecoderSink(StreamingJpegDecoder &decoder) : m_decoder(decoder) {}
@@ -347,13 +215,15 @@ private:
 void StreamingJpegDecoder::decode()
 {
     DecoderSink sink(*this);
-    if (decodeRows(*m_codec, sink))
+    if (decodeJpegRows(*m_codec, sink))
         return;
     const bool everyBandDone = !m_bands.empty() && m_bandsDone == int(m_bands.size());
     if (everyBandDone)
         return; // the rows below the last band are not needed
     if (m_stopRequested)
         finishWithError(QString());
+    else if (m_missingRowsNeeded)
+        finishWithError(ImagingStrings::kIncompleteFile);
     else
         finishWithError(ImagingStrings::kDecodeFailed + QStringLiteral(" - ")
                         + QString::fromLocal8Bit(m_codec->message));
@@ -417,6 +287,10 @@ bool StreamingJpegDecoder::acquireBuffer(int band)
 
 bool StreamingJpegDecoder::publishRows(int rowsDone)
 {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_damage = PictureDamage::fromStoredRows(m_codec->damage.firstRow, m_codec->damage.dataRunsOut, m_size);
+    }
     if (!m_bands.empty())
         return bandedRowsDone(m_rowsDone, rowsDone);
     {
@@ -447,6 +321,11 @@ bool StreamingJpegDecoder::bandedRowsDone(int first, int end)
             }
             if (y != filling.bottom)
                 break;
+            // Grey rows past the end of the data must not become tiles.
+            if (m_damage.missingWithin(QRect(0, filling.top, m_size.width(), filling.bottom - filling.top + 1))) {
+                m_missingRowsNeeded = true;
+                return false;
+            }
             {
                 const std::lock_guard lock(m_mutex);
                 m_bandsDone = ++m_bandFilling;
@@ -514,35 +393,38 @@ bool StreamingJpegDecoder::isFinished() const
     return m_failed || (m_image && m_rowsDone >= m_image->Height());
 }
 
-QImage StreamingJpegDecoder::reducedPicture(QSize atLeast) const
+QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage) const
 {
-    Codec codec;
-    codec.endMustBeReal = m_codec->endMustBeReal;
-    if (!readHeader(codec, m_bytes))
-        return QImage();
     constexpr int kEighths = 8;
     const auto reducedSide = [](int side, int eighths) { return (qint64(side) * eighths + kEighths - 1) / kEighths; };
     int eighths = 1;
     while (eighths < kEighths
            && (reducedSide(m_size.width(), eighths) < atLeast.width() || reducedSide(m_size.height(), eighths) < atLeast.height()))
         ++eighths;
-    codec.info.scale_num = unsigned(eighths);
-    codec.info.scale_denom = kEighths;
-    if (setjmp(codec.fatal))
+    JpegCodec codec;
+    codec.endMustBeReal = m_codec->endMustBeReal;
+    if (!readJpegHeader(codec, m_bytes) || !setProgramPixels(codec, eighths))
         return QImage();
-    jpeg_calc_output_dimensions(&codec.info);
     QImage picture(int(codec.info.output_width), int(codec.info.output_height), QImage::Format_RGB32);
     if (picture.isNull())
         return QImage();
-    struct PictureSink : RowSink
+    struct PictureSink : JpegRowSink
     {
         QImage &picture;
         explicit PictureSink(QImage &target) : picture(target) {}
         uchar *place(int y) override { return picture.scanLine(y); }
     } sink(picture);
-    if (!decodeRows(codec, sink))
+    if (!decodeJpegRows(codec, sink))
         return QImage();
+    if (damage)
+        *damage = PictureDamage::fromStoredRows(codec.damage.firstRow, codec.damage.dataRunsOut, m_size);
     return picture;
+}
+
+PictureDamage StreamingJpegDecoder::damage() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_damage;
 }
 
 bool StreamingJpegDecoder::waitForRows(int rowCount)
@@ -551,6 +433,19 @@ bool StreamingJpegDecoder::waitForRows(int rowCount)
     std::unique_lock lock(m_mutex);
     m_rowsChanged.wait(lock, [this, needed] { return m_failed || m_rowsDone >= needed; });
     return m_rowsDone >= needed;
+}
+
+bool StreamingJpegDecoder::waitForRowsToCut(int rowCount)
+{
+    if (!waitForRows(rowCount))
+        return false;
+    // Rows past the end of the file's data are there, but grey: not for tiles.
+    const std::lock_guard lock(m_mutex);
+    if (!m_damage.missingWithin(QRect(0, 0, m_size.width(), rowCount)))
+        return true;
+    if (m_errorText.isEmpty())
+        m_errorText = ImagingStrings::kIncompleteFile;
+    return false;
 }
 
 QString StreamingJpegDecoder::errorText() const

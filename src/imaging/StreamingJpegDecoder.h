@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+struct JpegCodec; // libjpeg's state, kept out of this header
+
 // Rows top to bottom (inclusive) of the picture that one row of tiles reads, and how many
 // tiles read them.
 struct RowBand
@@ -76,11 +78,18 @@ public:
     // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
     // null image when the data does not decode. Safe while the decoding thread runs: it
     // reads the file's bytes only.
-    QImage reducedPicture(QSize atLeast) const;
+    QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr) const;
+
+    // The rows decoded so far that the file could not give. Bands that need rows past the
+    // point where the data runs out are not delivered: decoding fails with the reason.
+    PictureDamage damage() const;
 
     // Blocks until the first rowCount rows are decoded. False when decoding failed before
     // reaching them; a count beyond the image waits for all of it.
     bool waitForRows(int rowCount);
+    // The same for rows that tiles are cut from: false also when any of them lies past the
+    // end of the file's data, which errorText then says.
+    bool waitForRowsToCut(int rowCount);
 
     // Blocks until band b is decoded; its rows as an image (row 0 is the band's top row)
     // carrying the picture's resolution and colour profile, valid until the band is
@@ -95,7 +104,6 @@ public:
     // Why decoding failed; empty while it has not.
     QString errorText() const;
 
-    struct Codec; // libjpeg's state, kept out of this header
 
 private:
     class DecoderSink; // the decoding thread's view of the decoder
@@ -126,7 +134,7 @@ private:
     std::int32_t m_resolution[2] = {0, 0}; // horizontal, vertical, as read; 0 when not given
 
     QByteArray m_bytes; // the whole file
-    std::unique_ptr<Codec> m_codec;
+    std::unique_ptr<JpegCodec> m_codec;
     std::unique_ptr<ImageObject> m_image;
     uchar *m_firstRow = nullptr;
     qsizetype m_bytesPerLine = 0;
@@ -135,6 +143,7 @@ private:
     std::condition_variable m_rowsChanged;
     int m_rowsDone = 0;
     bool m_failed = false;
+    PictureDamage m_damage;
 
     // Band decoding: the bands, their readers still to release them, and the two buffers.
     std::vector<RowBand> m_bands;
@@ -142,6 +151,7 @@ private:
     int m_bandsDone = 0; // bands 0 to m_bandsDone - 1 are complete
     int m_bandFilling = 0;  // the first band not yet complete
     int m_bandAcquired = -1; // the last band whose buffer the decoding thread writes
+    bool m_missingRowsNeeded = false; // a band reached past the end of the file's data
     QImage m_buffers[2];
     QImage m_scratchRow;
     QImage m_shape; // one pixel carrying the picture's resolution and colour profile

@@ -18,3 +18,18 @@ SaveEntry checkSaveEntry(const LayoutState &layout, const QString &imageFileName
 
     return suggestSaveNames(imageFileName);
 }
+
+bool tilesNeedMissingRows(const TileCoords &cuts, const PictureDamage &damage)
+{
+    for (int t = 0; t < cuts.count(); ++t)
+        if (damage.missingWithin(QRect(QPoint(cuts.left(t), cuts.top(t)), QPoint(cuts.right(t), cuts.bottom(t)))))
+            return true;
+    return false;
+}
+
+bool tilesNeedMissingRows(const LayoutState &layout, const PictureDamage &damage)
+{
+    TileCoords cuts;
+    return damage.dataRunsOut && CalcTileCoord(layout, cuts) > 0
+        && fitTilesToImage(cuts, layout.lImgWidth, layout.lImgHeight) && tilesNeedMissingRows(cuts, damage);
+}

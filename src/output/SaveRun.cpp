@@ -1,11 +1,14 @@
 #include "output/SaveRun.h"
 
+#include "imaging/ImageFileRules.h"
 #include "layout/TileSizeRules.h"
+#include "output/SaveEntryCheck.h"
 #include "output/TilePipeline.h"
 #include "output/PosterPages.h"
 #include "output/BandedTiles.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
+#include "resources/ImagingStrings.h"
 #include "resources/OutputStrings.h"
 
 #include <utility>
@@ -90,6 +93,11 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (!fitTilesToImage(cuts, sourceSize.width(), sourceSize.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
+    // Grey rows past the end of the file's data must not be printed as the picture.
+    if (tilesNeedMissingRows(cuts, m_request.source.Damage())) {
+        const LoadedSourceImage refusal = sourceLoadFailure(ImagingStrings::kIncompleteFile);
+        return stopBeforeProgress(refusal.errorText, refusal.errorTitle);
+    }
     if (m_request.pdf) {
         const QString misfit =
             glueStripMisfit(m_request.pdf->aids, m_request.layout.units, paperMargins(m_request.layout));

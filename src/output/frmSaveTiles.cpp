@@ -292,9 +292,11 @@ void frmSaveTiles::cmdSaveNow_Click()
     close();
 }
 
-void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture)
+void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture,
+                                 const PictureDamage &damage)
 {
     m_unturnedJpeg = std::move(unturnedJpeg);
+    m_fileDamage = damage;
     m_waitForWholePicture = std::move(waitForWholePicture);
 }
 
@@ -315,6 +317,8 @@ void frmSaveTiles::processSaveNow()
     SaveRunWindows windows(parentWidget());
     // The run reads the bands; the picture in memory is not read.
     const std::unique_ptr<ImageObject> noPixels = createImageObject();
+    if (noPixels)
+        noPixels->SetDamage(m_fileDamage);
     SaveRequest request{banded ? *noPixels : m_source,
                         m_layout,
                         dirTilePath(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/PictureDamage.h"
 #include "imaging/SourceFileStamp.h"
 #include "prefs/PreferenceStore.h"
 
@@ -51,8 +52,11 @@ public:
     // Where the tiles may come from besides the picture in memory: its file, when that is
     // an unturned JPEG whose tiles can be cut band by band from it without waiting for or
     // reading the picture in memory; and how to wait for the picture in memory, which may
-    // still be decoding, when the file cannot serve (a PDF poster, a file changed since).
-    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture);
+    // still be decoding, when the file cannot serve (a PDF poster, a file changed since);
+    // and the rows the file could not give, as its load found them, so that a poster
+    // needing them is refused before any tile is cut from the file.
+    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture,
+                       const PictureDamage &damage);
 
     void UpdateSaveFolderLabel();
     // The drive list's change: the folder list moves to the drive; a drive that cannot be
@@ -110,6 +114,7 @@ private:
     const LayoutState &m_layout;
     const ImageObject &m_source;
     std::optional<SourceFileStamp> m_unturnedJpeg;
+    PictureDamage m_fileDamage;
     std::function<bool()> m_waitForWholePicture;
     QButtonGroup *m_formats = nullptr;
     QString sLastGoodDrive;

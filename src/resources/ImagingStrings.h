@@ -55,6 +55,18 @@ inline TranslatableText kUnknownFileType{"ImagingStrings", QT_TRANSLATE_NOOP("Im
 inline TranslatableText kEncodeFailed{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image could not be encoded")};
 inline TranslatableText kWriteFailed{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image file could not be written")};
 
+// A picture whose file is partly missing or corrupt: the rows, counted from 1 as the file
+// stores them, that could not be read.
+inline TranslatableText kDamagedImageTitle{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Damaged Image")};
+inline QString damagedRowsText(int firstRow, int lastRow)
+{
+    return QCoreApplication::translate("ImagingStrings",
+                                       "The image file is damaged: its rows %1 to %2 could not be read and show grey or "
+                                       "wrong colours.  Tiles that need those rows will print them so.")
+        .arg(firstRow)
+        .arg(lastRow);
+}
+
 inline TranslatableText kInvalidPointSize{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Invalid text size")};
 inline TranslatableText kTextDrawFailed{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The text could not be drawn")};
 

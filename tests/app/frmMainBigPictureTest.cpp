@@ -5,6 +5,8 @@
 #include "resources/AppStrings.h"
 #include "output/frmSaveTiles.h"
 #include "support/ModalDriver.h"
+#include "support/PhotoFiles.h"
+#include "resources/ImagingStrings.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -188,4 +191,40 @@ TEST_F(BigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewe
 
     EXPECT_EQ(saveTiles("banded"), fromWholePicture);
     EXPECT_TRUE(window.bImgSelected());
+}
+
+// A photo whose data runs out partway, loaded whole or shown reduced first: picking it says
+// which rows could not be read, a poster reaching them is refused as an incomplete file is,
+// and one above them is cut.
+TEST_F(BigPictureTest, ADamagedPhotoIsNamedWhenPickedAndCutOnlyWhereItsRowsAreSound)
+{
+    const QByteArray jpeg = photo_files::encoded(photo_files::detailedPicture(800, 600), "jpeg");
+    QFile file(QDir(m_images).filePath("damaged.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(photo_files::jpegWithDataCut(jpeg, 0.6));
+    file.close();
+    for (const qint64 quickFrom : {qint64(1), QuickPictureLoad::kFromPixels}) {
+        SCOPED_TRACE(quickFrom);
+        frmMain &window = start();
+        window.setQuickLoadFromPixels(quickFrom);
+        openImagesFolder();
+        pick("damaged.jpg");
+        ASSERT_EQ(m_messages.shown().size(), 1);
+        EXPECT_EQ(m_messages.last().title, ImagingStrings::kDamagedImageTitle);
+        EXPECT_TRUE(m_messages.last().text.contains(QStringLiteral(" to 600 "))) << m_messages.last().text.toStdString();
+
+        m_messages.clearShown();
+        EXPECT_TRUE(saveTiles(QStringLiteral("whole%1").arg(quickFrom)).isEmpty());
+        ASSERT_FALSE(m_messages.shown().isEmpty());
+        EXPECT_TRUE(m_messages.last().text.endsWith(ImagingStrings::kIncompleteFile)) << m_messages.last().text.toStdString();
+
+        m_messages.clearShown();
+        control<QScrollBar>("scrZoom")->setValue(100);
+        for (int step = 0; step < 200 && window.layout().iVPlacement > 0; ++step)
+            QTest::keyClick(control<QWidget>("picCur"), Qt::Key_Up);
+        ASSERT_EQ(window.layout().iVPlacement, 0);
+        EXPECT_EQ(saveTiles(QStringLiteral("top%1").arg(quickFrom)).size(), 4);
+        EXPECT_TRUE(m_messages.shown().isEmpty());
+        m_window.reset();
+    }
 }

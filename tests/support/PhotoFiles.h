@@ -63,6 +63,24 @@ inline QByteArray jpegWithOrientation(const QImage &image, quint16 orientation)
     return jpeg;
 }
 
+// A camera JPEG whose coded data ends early but which still ends with its end marker, as a
+// card pulled out mid-write leaves it: only the given share of the file is kept. libjpeg
+// then warns of a premature end of the data segment and fills the rest in grey.
+inline QByteArray jpegWithDataCut(const QByteArray &jpeg, double keptShare)
+{
+    return jpeg.left(qsizetype(jpeg.size() * keptShare)) + QByteArray("\xFF\xD9", 2);
+}
+
+// Fine detail everywhere, so the JPEG's data is spread over all of its rows.
+inline QImage detailedPicture(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            picture.setPixel(x, y, qRgb((x * 3 + y) % 256, (y * 5) % 256, (x ^ y) % 256));
+    return picture;
+}
+
 inline const QColor kTopLeft = Qt::red;
 inline const QColor kTopRight = Qt::green;
 inline const QColor kBottomLeft = Qt::blue;
