@@ -1218,6 +1218,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The image would take %1 MB of memory whole, more than the %2 MB the program holds</source>
         <translation>Das Bild bräuchte ganz %1 MB Speicher, mehr als die %2 MB, die das Programm hält</translation>
     </message>
+    <message>
+        <source>Damaged Image</source>
+        <translation>Beschädigtes Bild</translation>
+    </message>
+    <message>
+        <source>The image file is damaged: its rows %1 to %2 could not be read and show grey or wrong colours.  Tiles that need those rows will print them so.</source>
+        <translation>Die Bilddatei ist beschädigt: Ihre Zeilen %1 bis %2 konnten nicht gelesen werden und erscheinen grau oder in falschen Farben.  Kacheln, die diese Zeilen brauchen, werden sie so drucken.</translation>
+    </message>
 </context>
 <context>
     <name>LayoutStrings</name>
