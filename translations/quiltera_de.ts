@@ -1223,8 +1223,16 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <translation>Beschädigtes Bild</translation>
     </message>
     <message>
-        <source>The image file is damaged: its rows %1 to %2 could not be read and show grey or wrong colours.  Tiles that need those rows will print them so.</source>
-        <translation>Die Bilddatei ist beschädigt: Ihre Zeilen %1 bis %2 konnten nicht gelesen werden und erscheinen grau oder in falschen Farben.  Kacheln, die diese Zeilen brauchen, werden sie so drucken.</translation>
+        <source>The image file is damaged: its rows %1 to %2 could not be read and show grey or wrong colours.</source>
+        <translation>Die Bilddatei ist beschädigt: Ihre Zeilen %1 bis %2 konnten nicht gelesen werden und erscheinen grau oder in falschen Farben.</translation>
+    </message>
+    <message>
+        <source>Tiles can only be saved where the grid does not reach those rows.</source>
+        <translation>Kacheln lassen sich nur speichern, wo das Raster diese Zeilen nicht erreicht.</translation>
+    </message>
+    <message>
+        <source>Tiles that need those rows will print them so.</source>
+        <translation>Kacheln, die diese Zeilen brauchen, werden sie so drucken.</translation>
     </message>
 </context>
 <context>

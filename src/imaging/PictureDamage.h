@@ -41,7 +41,7 @@ struct PictureDamage
     }
 
     // What to tell the person who picked the picture.
-    QString text() const { return ImagingStrings::damagedRowsText(firstStoredRow + 1, storedRows); }
+    QString text() const { return ImagingStrings::damagedRowsText(firstStoredRow + 1, storedRows, dataRunsOut); }
 
     // Whether the rectangle of the picture needs rows its file could not give at all.
     bool missingWithin(const QRect &rectangle) const { return dataRunsOut && area.intersects(rectangle); }

@@ -58,13 +58,14 @@ inline TranslatableText kWriteFailed{"ImagingStrings", QT_TRANSLATE_NOOP("Imagin
 // A picture whose file is partly missing or corrupt: the rows, counted from 1 as the file
 // stores them, that could not be read.
 inline TranslatableText kDamagedImageTitle{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Damaged Image")};
-inline QString damagedRowsText(int firstRow, int lastRow)
+inline QString damagedRowsText(int firstRow, int lastRow, bool dataRunsOut)
 {
-    return QCoreApplication::translate("ImagingStrings",
-                                       "The image file is damaged: its rows %1 to %2 could not be read and show grey or "
-                                       "wrong colours.  Tiles that need those rows will print them so.")
-        .arg(firstRow)
-        .arg(lastRow);
+    const QString rows = QCoreApplication::translate(
+        "ImagingStrings", "The image file is damaged: its rows %1 to %2 could not be read and show grey or wrong colours.");
+    const QString consequence = dataRunsOut
+        ? QCoreApplication::translate("ImagingStrings", "Tiles can only be saved where the grid does not reach those rows.")
+        : QCoreApplication::translate("ImagingStrings", "Tiles that need those rows will print them so.");
+    return rows.arg(firstRow).arg(lastRow) + QStringLiteral("  ") + consequence;
 }
 
 inline TranslatableText kInvalidPointSize{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Invalid text size")};
