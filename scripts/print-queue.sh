@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes a real CUPS print queue for the printing tests: the CUPS server with the cups-pdf
-# virtual printer, which writes every job as a PDF into the user's ~/PDF folder. Prints
-# the queue's name.
+# virtual printer, which writes every job as a PDF into the user's ~/PDF folder, and a
+# second one beside it named QUEUETwoSidedTwoUp whose defaults would reshape a poster.
+# Prints the first queue's name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 queue=QuilteraPDF
@@ -19,6 +20,15 @@ fi
 if ! lpstat -p "$queue" >/dev/null 2>&1; then
   "${sudo_cmd[@]}" lpadmin -p "$queue" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 fi
-"${sudo_cmd[@]}" cupsenable "$queue"
-"${sudo_cmd[@]}" cupsaccept "$queue"
+# A second queue whose defaults would reshape a poster, as office printers' often do:
+# two-sided, two pages per sheet, turned to landscape. Jobs must override them.
+hostile=${queue}TwoSidedTwoUp
+if ! lpstat -p "$hostile" >/dev/null 2>&1; then
+  "${sudo_cmd[@]}" lpadmin -p "$hostile" -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd \
+    -o sides-default=two-sided-long-edge -o number-up-default=2 -o orientation-requested-default=4 2>/dev/null
+fi
+for name in "$queue" "$hostile"; do
+  "${sudo_cmd[@]}" cupsenable "$name"
+  "${sudo_cmd[@]}" cupsaccept "$name"
+done
 echo "$queue"

@@ -5,6 +5,8 @@
 
 #include <cups/cups.h>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr const char *kStoppedState = "5";
@@ -20,6 +22,22 @@ QString cupsMediaOption(const QSizeF &pagePoints)
 {
     return QStringLiteral("Custom.%1x%2")
         .arg(QString::number(pagePoints.width(), 'f', 2), QString::number(pagePoints.height(), 'f', 2));
+}
+
+QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter)
+{
+    QList<QPair<QByteArray, QByteArray>> options{
+        {"media", cupsMediaOption(pagePoints).toUtf8()},
+        {"sides", "one-sided"},
+        {"number-up", "1"},
+        // Portrait leaves each page as the PDF lays it out, landscape sheets included.
+        {"orientation-requested", "3"},
+        {"print-scaling", "none"},
+        {"fit-to-page", "false"},
+    };
+    if (colourPrinter)
+        options.append(qMakePair(QByteArray("print-color-mode"), QByteArray("color")));
+    return options;
 }
 
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
@@ -46,6 +64,8 @@ PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, cons
     const char *stateMessage =
         cupsGetOption("printer-state-message", destination->num_options, destination->options);
     const bool stopped = state != nullptr && qstrcmp(state, kStoppedState) == 0;
+    const char *type = cupsGetOption("printer-type", destination->num_options, destination->options);
+    const bool colourPrinter = type != nullptr && (std::strtoul(type, nullptr, 10) & CUPS_PRINTER_COLOR) != 0;
     cupsFreeDests(1, destination);
     if (stopped) {
         result.errorText = PosterStrings::printerStoppedText(result.queue)
@@ -56,9 +76,8 @@ PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, cons
 
     cups_option_t *options = nullptr;
     int count = 0;
-    count = cupsAddOption("media", cupsMediaOption(pagePoints).toUtf8().constData(), count, &options);
-    count = cupsAddOption("print-scaling", "none", count, &options);
-    count = cupsAddOption("fit-to-page", "false", count, &options);
+    for (const auto &[option, value] : posterJobOptions(pagePoints, colourPrinter))
+        count = cupsAddOption(option.constData(), value.constData(), count, &options);
     result.jobId = cupsPrintFile(name.constData(), encodeNativePath(pdfPath).constData(), title.toUtf8().constData(),
                                  count, options);
     cupsFreeOptions(count, options);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QSizeF>
 #include <QString>
 
@@ -20,3 +23,8 @@ PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, cons
 
 // The CUPS media option for a page of that size in points ("Custom.612x792").
 QString cupsMediaOption(const QSizeF &pagePoints);
+
+// Every job option a poster needs, whatever the queue's own defaults (two-sided, several
+// pages per sheet, turned, scaled to fit): the sheet's media, one side, one page per
+// sheet, the page as it stands, no scaling, and colour on a colour printer.
+QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter);

@@ -475,15 +475,20 @@ TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
     print->trigger();
     EXPECT_EQ(m_messages.last().kind, ShownDialog::Kind::File);
 
-    m_messages.queueQuestionAnswer(kAnswerYes); // should the queue clip an edge
-    m_messages.queuePrinter(queue);
-    print->trigger();
-    EXPECT_TRUE(m_messages.last().text.startsWith("Sent to printer " + queue)) << m_messages.last().text.toStdString();
-    const QString printed = printed_jobs::printedPdf("printme_");
-    ASSERT_FALSE(printed.isEmpty());
-    const QList<QSizeF> pages = poppler::pageBoxes(printed);
-    EXPECT_EQ(pages.size(), 5); // the assembly page and the default 2 x 2 sheets
-    for (const QSizeF &page : pages)
-        EXPECT_EQ(page, QSizeF(432, 288)) << "the built-in 6 x 4 inch photo paper, landscape as stored";
-    QFile::remove(printed);
+    // A queue whose defaults are two-sided, two pages per sheet and landscape prints the
+    // poster as the plain one does.
+    for (const QString &chosen : {queue, printed_jobs::hostilePrintQueue()}) {
+        SCOPED_TRACE(chosen.toStdString());
+        m_messages.queueQuestionAnswer(kAnswerYes); // should the queue clip an edge
+        m_messages.queuePrinter(chosen);
+        print->trigger();
+        EXPECT_TRUE(m_messages.last().text.startsWith("Sent to printer " + chosen)) << m_messages.last().text.toStdString();
+        const QString printed = printed_jobs::printedPdf("printme_");
+        ASSERT_FALSE(printed.isEmpty());
+        const QList<QSizeF> pages = poppler::pageBoxes(printed);
+        EXPECT_EQ(pages.size(), 5); // the assembly page and the default 2 x 2 sheets
+        for (const QSizeF &page : pages)
+            EXPECT_EQ(page, QSizeF(432, 288)) << "the built-in 6 x 4 inch photo paper, landscape as stored";
+        QFile::remove(printed);
+    }
 }

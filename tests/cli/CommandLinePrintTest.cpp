@@ -12,6 +12,8 @@
 
 
 
+// On a plain queue and on one whose defaults are two-sided, two pages per sheet and
+// landscape alike, every sheet arrives as a page of its own at the paper's size.
 TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
 {
     if (printed_jobs::printQueue().isEmpty())
@@ -19,21 +21,24 @@ TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
     TempDir dir;
     QImage picture(800, 800, QImage::Format_RGB32);
     picture.fill(Qt::darkMagenta);
-    const QString base = "print" + QUuid::createUuid().toString(QUuid::Id128).left(8) + "_";
     const QString source = dir.filePath("poster.bmp");
     ASSERT_TRUE(picture.save(source, "BMP"));
 
-    const CliRun run = runCli({"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\"", "--base", base, "--print",
-                               printed_jobs::printQueue(), source},
-                              dir.filePath("home"));
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QString printed = printed_jobs::printedPdf(base);
-    ASSERT_FALSE(printed.isEmpty()) << "the queue wrote no PDF";
-    const QList<QSizeF> pages = poppler::pageBoxes(printed);
-    EXPECT_EQ(pages.size(), 5); // the assembly page and four sheets
-    for (const QSizeF &page : pages)
-        EXPECT_EQ(page, QSizeF(612, 792));
-    QFile::remove(printed);
+    for (const QString &queue : {printed_jobs::printQueue(), printed_jobs::hostilePrintQueue()}) {
+        SCOPED_TRACE(queue.toStdString());
+        const QString base = "print" + QUuid::createUuid().toString(QUuid::Id128).left(8) + "_";
+        const CliRun run = runCli({"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\"", "--base", base, "--print-queue",
+                                   queue, "--print", source},
+                                  dir.filePath("home"));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString printed = printed_jobs::printedPdf(base);
+        ASSERT_FALSE(printed.isEmpty()) << "the queue wrote no PDF";
+        const QList<QSizeF> pages = poppler::pageBoxes(printed);
+        EXPECT_EQ(pages.size(), 5); // the assembly page and four sheets
+        for (const QSizeF &page : pages)
+            EXPECT_EQ(page, QSizeF(612, 792));
+        QFile::remove(printed);
+    }
 }
 
 TEST(CommandLinePrint, AMissingQueueIsNamedWithTheReasonCupsGives)

@@ -18,6 +18,12 @@ inline QString printQueue()
     return qEnvironmentVariable("QUILTERA_TEST_PRINT_QUEUE");
 }
 
+// The queue beside it whose defaults are two-sided, two pages per sheet and landscape.
+inline QString hostilePrintQueue()
+{
+    return printQueue().isEmpty() ? QString() : printQueue() + QStringLiteral("TwoSidedTwoUp");
+}
+
 inline QString printedPdf(const QString &title)
 {
     const QDir folder(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_dir) + "/PDF");
