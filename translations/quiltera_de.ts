@@ -905,14 +905,6 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <translation>PDF: Breite des Klebestreifens in der Einheit des Papiers (vorgegeben 10 mm oder 0,4 Zoll, oder der Rand, wenn kleiner); 0 für keinen.</translation>
     </message>
     <message>
-        <source>Print the PDF poster at 100 percent on a CUPS queue: --print for the default queue, --print QUEUE or --print=QUEUE for another. Implies --format pdf.</source>
-        <translation>Das PDF-Poster zu 100 Prozent auf einer CUPS-Warteschlange drucken: --print für die Standardwarteschlange, --print WARTESCHLANGE oder --print=WARTESCHLANGE für eine andere. Setzt --format pdf voraus.</translation>
-    </message>
-    <message>
-        <source>The CUPS queue --print sends to.</source>
-        <translation>Die CUPS-Warteschlange, an die --print sendet.</translation>
-    </message>
-    <message>
         <source>PDF: no cut marks.</source>
         <translation>PDF: keine Schnittmarken.</translation>
     </message>
@@ -1079,6 +1071,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>, not &quot;%1&quot;</source>
         <translation>, nicht &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Print the PDF poster at 100 percent on the default CUPS queue, or on the one --print-queue names (--print=QUEUE says both at once). Implies --format pdf.</source>
+        <translation>Das PDF-Poster zu 100 Prozent auf der Standard-CUPS-Warteschlange drucken oder auf der, die --print-queue nennt (--print=WARTESCHLANGE sagt beides zugleich). Setzt --format pdf voraus.</translation>
+    </message>
+    <message>
+        <source>The CUPS queue to print on; implies --print.</source>
+        <translation>Die CUPS-Warteschlange, auf der gedruckt wird; setzt --print voraus.</translation>
     </message>
 </context>
 <context>

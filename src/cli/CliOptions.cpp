@@ -183,21 +183,16 @@ void readValues(OptionReader &reader, CliOptions &options)
     });
 }
 
-// "--print" takes an optional queue, which QCommandLineParser cannot say: "--print=QUEUE",
-// and "--print QUEUE" when more than the picture follows, become "--print-queue QUEUE".
+// "--print=QUEUE" names the queue as "--print-queue QUEUE" does. "--print" alone takes no
+// value: a queue name after it would be taken for a picture, or the picture for a queue.
 QStringList withPrintQueueSpelledOut(const QStringList &arguments)
 {
     QStringList spelled;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument.startsWith(QLatin1String("--print="))) {
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1String("--print=")))
             spelled << QStringLiteral("--print") << QStringLiteral("--print-queue") << argument.mid(8);
-        } else if (argument == QLatin1String("--print") && i + 2 < arguments.size()
-                   && !arguments.at(i + 1).startsWith(u'-')) {
-            spelled << argument << QStringLiteral("--print-queue") << arguments.at(++i);
-        } else {
+        else
             spelled << argument;
-        }
     }
     return spelled;
 }

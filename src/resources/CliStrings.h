@@ -32,9 +32,9 @@ inline TranslatableText kFormatHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings"
                    "of every sheet with assembly aids.")};
 inline TranslatableText kGlueStripHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: width of the glue strip in the paper's unit (default 10 mm or 0.4 inch, or the margin "
                    "when smaller); 0 for none.")};
-inline TranslatableText kPrintHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Print the PDF poster at 100 percent on a CUPS queue: --print for the default queue, "
-                   "--print QUEUE or --print=QUEUE for another. Implies --format pdf.")};
-inline TranslatableText kPrintQueueHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The CUPS queue --print sends to.")};
+inline TranslatableText kPrintHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Print the PDF poster at 100 percent on the default CUPS queue, or on the one "
+                   "--print-queue names (--print=QUEUE says both at once). Implies --format pdf.")};
+inline TranslatableText kPrintQueueHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The CUPS queue to print on; implies --print.")};
 inline TranslatableText kNoCutMarksHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no cut marks.")};
 inline TranslatableText kNoLabelsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no sheet labels.")};
 inline TranslatableText kNoAssemblyPageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no assembly page.")};

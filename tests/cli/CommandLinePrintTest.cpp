@@ -41,15 +41,31 @@ TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
     }
 }
 
-TEST(CommandLinePrint, AMissingQueueIsNamedWithTheReasonCupsGives)
+// --print takes no value wherever it stands; --print-queue and --print=QUEUE name the queue.
+TEST(CommandLinePrint, TheQueueIsNamedByPrintQueueOrPrintEqualsAndAMissingOneWithTheReasonCupsGives)
 {
     TempDir dir;
     QImage picture(400, 400, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     const QString source = dir.filePath("poster.bmp");
     ASSERT_TRUE(picture.save(source, "BMP"));
-    const CliRun run = runCli({"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\"", "--print=NoSuchQueue", source},
-                              dir.filePath("home"));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains("The printer \"NoSuchQueue\" does not exist - ")) << run.err.toStdString();
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        const char *says;
+    } cases[] = {
+        {{"--print=NoSuchQueue", source}, 1, "The printer \"NoSuchQueue\" does not exist - "},
+        {{"--print-queue", "NoSuchQueue", source}, 1, "The printer \"NoSuchQueue\" does not exist - "},
+        {{"--print", "--print-queue", "NoSuchQueue", source}, 1, "The printer \"NoSuchQueue\" does not exist - "},
+        {{source, "--print", "NoSuchQueue"}, 2, "Only one IMAGE"},
+        {{"--print", "NoSuchQueue", source}, 2, "Only one IMAGE"},
+    };
+    for (const auto &[arguments, exitCode, says] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliRun run =
+            runCli(QStringList{"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\""} + arguments, dir.filePath("home"));
+        EXPECT_EQ(run.exitCode, exitCode);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(says))) << run.err.toStdString();
+    }
 }
