@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes a real CUPS print queue for the printing tests: the CUPS server with the cups-pdf
 # virtual printer, which writes every job as a PDF into the user's ~/PDF folder, and a
-# second one beside it named QUEUETwoSidedTwoUp whose defaults would reshape a poster.
-# Prints the first queue's name.
+# queues beside it: QUEUETwoSidedTwoUp, whose defaults would reshape a poster, and
+# QUEUEJammed and QUEUERefusing, stopped and rejecting jobs. Prints the first queue's name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 queue=QuilteraPDF
@@ -31,4 +31,11 @@ for name in "$queue" "$hostile"; do
   "${sudo_cmd[@]}" cupsenable "$name"
   "${sudo_cmd[@]}" cupsaccept "$name"
 done
+# Two queues that cannot take a job, each with the reason a person would read.
+for name in "${queue}Jammed" "${queue}Refusing"; do
+  lpstat -p "$name" >/dev/null 2>&1 || "${sudo_cmd[@]}" lpadmin -p "$name" -E -v cups-pdf:/ \
+    -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd 2>/dev/null
+done
+"${sudo_cmd[@]}" cupsdisable -r "paper jam" "${queue}Jammed"
+"${sudo_cmd[@]}" cupsreject -r "out of toner" "${queue}Refusing"
 echo "$queue"

@@ -1765,6 +1765,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>%1 edge by %2 %3</source>
         <translation>%1 Rand um %2 %3</translation>
     </message>
+    <message>
+        <source>The print service (CUPS) does not answer: is it running?</source>
+        <translation>Der Druckdienst (CUPS) antwortet nicht: Läuft er?</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not accept jobs</source>
+        <translation>Der Drucker &quot;%1&quot; nimmt keine Aufträge an</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>

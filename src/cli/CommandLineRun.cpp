@@ -184,6 +184,11 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     const PosterReportResult report = makePosterReport(layout);
     if (!report.report)
         return runFailed(err, report.errorTitle, report.errorText);
+    // A printer that cannot take the poster is named before the poster is made.
+    if (options.printQueue) {
+        if (const PrintJobResult queue = checkPrintQueue(*options.printQueue); !queue.errorText.isEmpty())
+            return runFailed(err, PosterStrings::kPrintingTitle, queue.errorText);
+    }
 
     SaveRequest request{source.image,
                         layout,

@@ -5,15 +5,116 @@
 
 #include <cups/cups.h>
 
-#include <cstdlib>
+#include <memory>
+#include <optional>
 
 namespace {
 
-constexpr const char *kStoppedState = "5";
+// A scheduler that does not answer within these bounds is taken as not answering at all:
+// printing never freezes the window or the command line for minutes.
+constexpr int kConnectMilliseconds = 5000;
+constexpr double kReplySeconds = 15.0;
 
 QString cupsReason()
 {
     return QString::fromUtf8(cupsLastErrorString());
+}
+
+struct ConnectionClose
+{
+    void operator()(http_t *http) const { httpClose(http); }
+};
+using Connection = std::unique_ptr<http_t, ConnectionClose>;
+
+// Set when a call was ended for want of an answer; CUPS itself then reports no error.
+thread_local bool schedulerSilent = false;
+
+// A wait past the reply bound ends the call.
+int giveUpWaiting(http_t *, void *)
+{
+    schedulerSilent = true;
+    return 0;
+}
+
+Connection connectToScheduler()
+{
+    schedulerSilent = false;
+    Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                 kConnectMilliseconds, nullptr));
+    if (http)
+        httpSetTimeout(http.get(), kReplySeconds, giveUpWaiting, nullptr);
+    return http;
+}
+
+bool schedulerDidNotAnswer()
+{
+    const ipp_status_t status = cupsLastError();
+    return schedulerSilent || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+}
+
+// What the scheduler says of a queue: whether it can take a poster now, and whether it
+// prints in colour. The connection stays open for the job.
+struct QueueState
+{
+    Connection http;
+    QByteArray name;
+    bool colour = false;
+};
+
+std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult &result)
+{
+    QueueState state;
+    state.http = connectToScheduler();
+    if (!state.http) {
+        result.errorText = PosterStrings::kPrintServiceSilent;
+        return std::nullopt;
+    }
+    state.name = queue.toUtf8();
+    if (state.name.isEmpty()) {
+        const char *fallback = cupsGetDefault2(state.http.get());
+        if (fallback == nullptr) {
+            result.errorText = schedulerDidNotAnswer() ? QString(PosterStrings::kPrintServiceSilent)
+                                                       : PosterStrings::kNoDefaultPrinter + QStringLiteral(" - ") + cupsReason();
+            return std::nullopt;
+        }
+        state.name = fallback;
+    }
+    result.queue = QString::fromUtf8(state.name);
+
+    // Asked on this connection alone: cupsGetNamedDest would look further afield on
+    // connections of its own, which wait a minute each for a scheduler that does not answer.
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                     state.name.constData());
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char *const kWanted[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs",
+                                          "printer-type"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, kWanted);
+    ipp_t *response = cupsDoRequest(state.http.get(), request, "/");
+    if (response == nullptr || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
+        ippDelete(response);
+        result.errorText = schedulerDidNotAnswer()
+            ? QString(PosterStrings::kPrintServiceSilent)
+            : PosterStrings::noSuchPrinterText(result.queue) + QStringLiteral(" - ") + cupsReason();
+        return std::nullopt;
+    }
+    ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+    const char *messageText = message != nullptr ? ippGetString(message, 0, nullptr) : nullptr;
+    const QString reason =
+        messageText != nullptr && *messageText ? QStringLiteral(" - ") + QString::fromUtf8(messageText) : QString();
+    ipp_attribute_t *printerState = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t *accepting = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    ipp_attribute_t *type = ippFindAttribute(response, "printer-type", IPP_TAG_ENUM);
+    state.colour = type != nullptr && (ippGetInteger(type, 0) & CUPS_PRINTER_COLOR) != 0;
+    if (printerState != nullptr && ippGetInteger(printerState, 0) == IPP_PSTATE_STOPPED)
+        result.errorText = PosterStrings::printerStoppedText(result.queue) + reason;
+    else if (accepting != nullptr && !ippGetBoolean(accepting, 0))
+        result.errorText = PosterStrings::printerRefusesJobsText(result.queue) + reason;
+    ippDelete(response);
+    if (!result.errorText.isEmpty())
+        return std::nullopt;
+    return state;
 }
 
 } // namespace
@@ -40,46 +141,26 @@ QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, 
     return options;
 }
 
+PrintJobResult checkPrintQueue(const QString &queue)
+{
+    PrintJobResult result;
+    static_cast<void>(queueReadyToPrint(queue, result));
+    return result;
+}
+
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
                               const QString &title)
 {
     PrintJobResult result;
-    QByteArray name = queue.toUtf8();
-    if (name.isEmpty()) {
-        const char *fallback = cupsGetDefault();
-        if (fallback == nullptr) {
-            result.errorText = PosterStrings::kNoDefaultPrinter + QStringLiteral(" - ") + cupsReason();
-            return result;
-        }
-        name = fallback;
-    }
-    result.queue = QString::fromUtf8(name);
-
-    cups_dest_t *destination = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    if (destination == nullptr) {
-        result.errorText = PosterStrings::noSuchPrinterText(result.queue) + QStringLiteral(" - ") + cupsReason();
+    const std::optional<QueueState> state = queueReadyToPrint(queue, result);
+    if (!state)
         return result;
-    }
-    const char *state = cupsGetOption("printer-state", destination->num_options, destination->options);
-    const char *stateMessage =
-        cupsGetOption("printer-state-message", destination->num_options, destination->options);
-    const bool stopped = state != nullptr && qstrcmp(state, kStoppedState) == 0;
-    const char *type = cupsGetOption("printer-type", destination->num_options, destination->options);
-    const bool colourPrinter = type != nullptr && (std::strtoul(type, nullptr, 10) & CUPS_PRINTER_COLOR) != 0;
-    cupsFreeDests(1, destination);
-    if (stopped) {
-        result.errorText = PosterStrings::printerStoppedText(result.queue)
-            + (stateMessage != nullptr && *stateMessage ? QStringLiteral(" - ") + QString::fromUtf8(stateMessage)
-                                                        : QString());
-        return result;
-    }
-
     cups_option_t *options = nullptr;
     int count = 0;
-    for (const auto &[option, value] : posterJobOptions(pagePoints, colourPrinter))
+    for (const auto &[option, value] : posterJobOptions(pagePoints, state->colour))
         count = cupsAddOption(option.constData(), value.constData(), count, &options);
-    result.jobId = cupsPrintFile(name.constData(), encodeNativePath(pdfPath).constData(), title.toUtf8().constData(),
-                                 count, options);
+    result.jobId = cupsPrintFile2(state->http.get(), state->name.constData(), encodeNativePath(pdfPath).constData(),
+                                  title.toUtf8().constData(), count, options);
     cupsFreeOptions(count, options);
     if (result.jobId <= 0) {
         result.jobId = 0;

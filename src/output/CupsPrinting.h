@@ -17,6 +17,13 @@ struct PrintJobResult
     bool ok() const { return jobId > 0; }
 };
 
+// Whether the queue can take a poster now: the print service answers, the queue exists,
+// accepts jobs and is not stopped (with the reason CUPS gives). Asked before the poster is
+// made, so that a misspelt or jammed printer is named at once. The result's queue is set,
+// its job is 0; errorText is empty when the queue is ready. queue empty means the default
+// queue. Every call to CUPS ends within seconds, whether the scheduler answers or not.
+PrintJobResult checkPrintQueue(const QString &queue);
+
 // queue empty means the default queue. The title names the job in the queue.
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
                               const QString &title);

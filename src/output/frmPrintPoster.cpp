@@ -111,6 +111,13 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
     choosePaper(printer, layout);
     if (!messages().choosePrinter(printer, owner))
         return;
+    // A printer that cannot take the poster is named before the poster is made.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (const PrintJobResult queue = toFile ? PrintJobResult{} : checkPrintQueue(printer.printerName());
+        !queue.errorText.isEmpty()) {
+        messages().showMessage(queue.errorText, PosterStrings::kPrintingTitle, MessageIcon::Critical);
+        return;
+    }
     const QStringList clipped = edgesThePrinterClips(printer, layout);
     if (!clipped.isEmpty()
         && messages().YesNoCancelBox(PosterStrings::printerClipsText(clipped.join(QStringLiteral(", "))),

@@ -33,6 +33,7 @@ inline TranslatableText kPrintingTitle{"PosterStrings", QT_TRANSLATE_NOOP("Poste
 inline TranslatableText kPrintingPages{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sending the poster's sheets to the printer...")};
 inline TranslatableText kPrintFailed{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "The poster could not be printed")};
 inline TranslatableText kPrinterClipsTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printer Margins")};
+inline TranslatableText kPrintServiceSilent{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "The print service (CUPS) does not answer: is it running?")};
 inline TranslatableText kNoDefaultPrinter{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "No default printer is set up")};
 
 inline QString noSuchPrinterText(const QString &queue)
@@ -43,6 +44,11 @@ inline QString noSuchPrinterText(const QString &queue)
 inline QString sentToPrinterText(const QString &queue, int job)
 {
     return QCoreApplication::translate("PosterStrings", "Sent to printer %1 as job %2").arg(queue).arg(job);
+}
+
+inline QString printerRefusesJobsText(const QString &queue)
+{
+    return QCoreApplication::translate("PosterStrings", "The printer \"%1\" does not accept jobs").arg(queue);
 }
 
 inline QString printerStoppedText(const QString &queue)

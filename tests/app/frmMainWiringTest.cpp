@@ -491,4 +491,9 @@ TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
             EXPECT_EQ(page, QSizeF(432, 288)) << "the built-in 6 x 4 inch photo paper, landscape as stored";
         QFile::remove(printed);
     }
+
+    // A jammed printer is named with its reason before any of the poster is made.
+    m_messages.queuePrinter(queue + "Jammed");
+    print->trigger();
+    EXPECT_EQ(m_messages.last().text, PosterStrings::printerStoppedText(queue + "Jammed") + " - paper jam");
 }

@@ -1,5 +1,6 @@
 #include "cli/CliProcess.h"
 
+#include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
 #include "support/PrintedJobs.h"
 #include "support/TempDir.h"
@@ -9,6 +10,11 @@
 #include <QUuid>
 
 #include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 
 
@@ -68,4 +74,52 @@ TEST(CommandLinePrint, TheQueueIsNamedByPrintQueueOrPrintEqualsAndAMissingOneWit
         EXPECT_EQ(run.exitCode, exitCode);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(says))) << run.err.toStdString();
     }
+}
+
+// A queue that cannot take the poster is named, with the reason CUPS gives, before any
+// of the poster is made; a scheduler that does not answer is named as such within seconds.
+TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
+{
+    if (printed_jobs::printQueue().isEmpty())
+        GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
+    TempDir dir;
+    QImage picture(400, 400, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString source = dir.filePath("poster.bmp");
+    ASSERT_TRUE(picture.save(source, "BMP"));
+    // Takes connections but never answers them, as a hung scheduler does.
+    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(silent, 8), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    const QString queue = printed_jobs::printQueue();
+    const struct
+    {
+        QString queue;
+        QString server;
+        QString says;
+    } cases[] = {
+        {queue + "Jammed", {}, "The printer \"" + queue + "Jammed\" is stopped - paper jam"},
+        {queue + "Refusing", {}, "The printer \"" + queue + "Refusing\" does not accept jobs - out of toner"},
+        {"NoSuchQueue", {}, "The printer \"NoSuchQueue\" does not exist - "},
+        {queue, "127.0.0.1:" + QString::number(ntohs(address.sin_port)), PosterStrings::kPrintServiceSilent},
+    };
+    int run = 0;
+    for (const auto &[name, server, says] : cases) {
+        SCOPED_TRACE(name.toStdString());
+        QProcessEnvironment environment = englishEnvironment();
+        if (!server.isEmpty())
+            environment.insert("CUPS_SERVER", server);
+        const QString out = dir.filePath(QString::number(++run));
+        const CliRun result =
+            runCli({"--tiles", "2x2", "--print-queue", name, "--out", out, source}, dir.filePath("home"), environment);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
+        EXPECT_FALSE(QDir(out).exists()) << "the poster was made before the queue was asked";
+    }
+    ::close(silent);
 }
