@@ -18,6 +18,20 @@
 
 
 
+namespace {
+
+// A flat square picture to print.
+QString writePoster(const TempDir &dir, int side)
+{
+    QImage picture(side, side, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString path = dir.filePath("poster.bmp");
+    EXPECT_TRUE(picture.save(path, "BMP"));
+    return path;
+}
+
+} // namespace
+
 // On a plain queue and on one whose defaults are two-sided, two pages per sheet and
 // landscape alike, every sheet arrives as a page of its own at the paper's size.
 TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
@@ -25,10 +39,7 @@ TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
     if (printed_jobs::printQueue().isEmpty())
         GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
     TempDir dir;
-    QImage picture(800, 800, QImage::Format_RGB32);
-    picture.fill(Qt::darkMagenta);
-    const QString source = dir.filePath("poster.bmp");
-    ASSERT_TRUE(picture.save(source, "BMP"));
+    const QString source = writePoster(dir, 800);
 
     for (const QString &queue : {printed_jobs::printQueue(), printed_jobs::hostilePrintQueue()}) {
         SCOPED_TRACE(queue.toStdString());
@@ -51,10 +62,7 @@ TEST(CommandLinePrint, APosterPrintedOnACupsQueueArrivesAsItsPagesAtFullSize)
 TEST(CommandLinePrint, TheQueueIsNamedByPrintQueueOrPrintEqualsAndAMissingOneWithTheReasonCupsGives)
 {
     TempDir dir;
-    QImage picture(400, 400, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    const QString source = dir.filePath("poster.bmp");
-    ASSERT_TRUE(picture.save(source, "BMP"));
+    const QString source = writePoster(dir, 400);
     const struct
     {
         QStringList arguments;
@@ -83,10 +91,7 @@ TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
     if (printed_jobs::printQueue().isEmpty())
         GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
     TempDir dir;
-    QImage picture(400, 400, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    const QString source = dir.filePath("poster.bmp");
-    ASSERT_TRUE(picture.save(source, "BMP"));
+    const QString source = writePoster(dir, 400);
     // Takes connections but never answers them, as a hung scheduler does.
     const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
