@@ -1080,6 +1080,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The CUPS queue to print on; implies --print.</source>
         <translation>Die CUPS-Warteschlange, auf der gedruckt wird; setzt --print voraus.</translation>
     </message>
+    <message>
+        <source>Print even where the printer cannot print as close to the paper&apos;s edge as the margins ask.</source>
+        <translation>Auch dort drucken, wo der Drucker nicht so nah an den Papierrand drucken kann, wie die Ränder verlangen.</translation>
+    </message>
+    <message>
+        <source>The printer cannot print as close to the paper&apos;s edge as the margins ask: %1. Those parts of the sheets would not be printed; --allow-clipping prints anyway.</source>
+        <translation>Der Drucker kann nicht so nah an den Papierrand drucken, wie die Ränder verlangen: %1. Diese Teile der Blätter würden nicht gedruckt; --allow-clipping druckt trotzdem.</translation>
+    </message>
 </context>
 <context>
     <name>DialogStrings</name>
@@ -1772,6 +1780,18 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs</source>
         <translation>Der Drucker &quot;%1&quot; nimmt keine Aufträge an</translation>
+    </message>
+    <message>
+        <source>The printer cannot print as close to the paper&apos;s edge as the margins ask: %1. Those parts of the sheets will not be printed.</source>
+        <translation>Der Drucker kann nicht so nah an den Papierrand drucken, wie die Ränder verlangen: %1. Diese Teile der Blätter werden nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>oberen</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>linken</translation>
     </message>
 </context>
 <context>

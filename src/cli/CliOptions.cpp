@@ -88,6 +88,7 @@ const OptionSpec kSpecs[] = {
     {"no-cut-marks", CliStrings::kNoCutMarksHelp, kNone, kNone},
     {"print", CliStrings::kPrintHelp, kNone, kNone},
     {"print-queue", CliStrings::kPrintQueueHelp, CliStrings::kNameValue, kNone},
+    {"allow-clipping", CliStrings::kAllowClippingHelp, kNone, kNone},
     {"no-labels", CliStrings::kNoLabelsHelp, kNone, kNone},
     {"no-assembly-page", CliStrings::kNoAssemblyPageHelp, kNone, kNone},
     {"out", CliStrings::kOutHelp, CliStrings::kDirValue, CliStrings::kEmptyOut},
@@ -225,6 +226,7 @@ CliParseResult parseCommandLine(const QStringList &arguments)
     options.noCutMarks = parser.isSet("no-cut-marks");
     options.noLabels = parser.isSet("no-labels");
     options.noAssemblyPage = parser.isSet("no-assembly-page");
+    options.allowClipping = parser.isSet("allow-clipping");
     if (parser.isSet("print") || parser.isSet("print-queue")) {
         options.printQueue = parser.value("print-queue");
         options.pdf = true;

@@ -35,8 +35,11 @@ struct CliOptions
     bool noCutMarks = false;
     bool noLabels = false;
     bool noAssemblyPage = false;
-    // --print [QUEUE]: send the PDF poster to this CUPS queue; empty for the default queue.
+    // --print, --print-queue QUEUE: send the PDF poster to this CUPS queue; empty for the
+    // default queue.
     std::optional<QString> printQueue;
+    // --allow-clipping: print even where the printer cannot reach the poster's margins.
+    bool allowClipping = false;
     std::optional<QString> outFolder;
     std::optional<QString> baseName;
     bool overwrite = false;

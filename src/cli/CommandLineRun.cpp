@@ -10,6 +10,7 @@
 #include "output/SaveEntryCheck.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
+#include "output/PrinterMargins.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"
 #include "paper/PaperCatalogue.h"
@@ -186,8 +187,15 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
         return runFailed(err, report.errorTitle, report.errorText);
     // A printer that cannot take the poster is named before the poster is made.
     if (options.printQueue) {
-        if (const PrintJobResult queue = checkPrintQueue(*options.printQueue); !queue.errorText.isEmpty())
+        const PrintJobResult queue = checkPrintQueue(*options.printQueue);
+        if (!queue.errorText.isEmpty())
             return runFailed(err, PosterStrings::kPrintingTitle, queue.errorText);
+        const QStringList clipped = edgesClippedByPrinter(queue.leastMarginsPoints, layout);
+        const QString edges = clipped.join(QStringLiteral(", "));
+        if (!clipped.isEmpty() && !options.allowClipping)
+            return runFailed(err, PosterStrings::kPrinterClipsTitle, CliStrings::printerClipsRefusedText(edges));
+        if (!clipped.isEmpty())
+            printMessage(err, PosterStrings::kPrinterClipsTitle, PosterStrings::printerClipsNoticeText(edges));
     }
 
     SaveRequest request{source.image,

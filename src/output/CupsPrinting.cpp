@@ -5,6 +5,8 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -52,6 +54,20 @@ bool schedulerDidNotAnswer()
     return schedulerSilent || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
 }
 
+// The least of the margins a printer supports at an edge, given in hundredths of a
+// millimetre; 0 when it does not say.
+double leastMarginPoints(ipp_t *response, const char *attribute)
+{
+    constexpr double kPointsPerHundredthMillimetre = 72.0 / 2540.0;
+    ipp_attribute_t *margins = ippFindAttribute(response, attribute, IPP_TAG_INTEGER);
+    if (margins == nullptr || ippGetCount(margins) == 0)
+        return 0.0;
+    int least = ippGetInteger(margins, 0);
+    for (int i = 1; i < ippGetCount(margins); ++i)
+        least = std::min(least, ippGetInteger(margins, i));
+    return std::max(least, 0) * kPointsPerHundredthMillimetre;
+}
+
 // What the scheduler says of a queue: whether it can take a poster now, and whether it
 // prints in colour. The connection stays open for the job.
 struct QueueState
@@ -89,8 +105,10 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
     ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char *const kWanted[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs",
-                                          "printer-type"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, kWanted);
+                                          "printer-type", "media-top-margin-supported", "media-right-margin-supported",
+                                          "media-bottom-margin-supported", "media-left-margin-supported"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)), nullptr,
+                  kWanted);
     ipp_t *response = cupsDoRequest(state.http.get(), request, "/");
     if (response == nullptr || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
         ippDelete(response);
@@ -107,6 +125,10 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
     ipp_attribute_t *accepting = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     ipp_attribute_t *type = ippFindAttribute(response, "printer-type", IPP_TAG_ENUM);
     state.colour = type != nullptr && (ippGetInteger(type, 0) & CUPS_PRINTER_COLOR) != 0;
+    result.leastMarginsPoints = QMarginsF(leastMarginPoints(response, "media-left-margin-supported"),
+                                          leastMarginPoints(response, "media-top-margin-supported"),
+                                          leastMarginPoints(response, "media-right-margin-supported"),
+                                          leastMarginPoints(response, "media-bottom-margin-supported"));
     if (printerState != nullptr && ippGetInteger(printerState, 0) == IPP_PSTATE_STOPPED)
         result.errorText = PosterStrings::printerStoppedText(result.queue) + reason;
     else if (accepting != nullptr && !ippGetBoolean(accepting, 0))

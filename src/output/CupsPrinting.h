@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMarginsF>
 #include <QPair>
 #include <QSizeF>
 #include <QString>
@@ -13,6 +14,7 @@ struct PrintJobResult
     int jobId = 0;       // CUPS's job number, 0 when nothing was sent
     QString queue;       // the queue the job went to
     QString errorText;   // why nothing was sent; empty on success
+    QMarginsF leastMarginsPoints; // how close to each paper edge the queue prints, as it says
 
     bool ok() const { return jobId > 0; }
 };

@@ -1,10 +1,10 @@
 #include "output/frmPrintPoster.h"
 
-#include "common/NumberFormat.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObject.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
+#include "output/PrinterMargins.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/AssemblyAidsSettings.h"
@@ -30,9 +30,6 @@ public:
     void showCompleted(const QString &) override {}
 };
 
-constexpr double kPointsPerInch = 72.0;
-// Differences below this are the printer's rounding, not clipping.
-constexpr double kToleratedPoints = 0.5;
 
 void choosePaper(QPrinter &printer, const LayoutState &layout)
 {
@@ -73,30 +70,7 @@ QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &lay
 {
     QPageLayout pageLayout = printer.pageLayout();
     pageLayout.setUnits(QPageLayout::Point);
-    const QMarginsF least = pageLayout.minimumMargins();
-    const MarginArray margins = paperMargins(layout);
-    const double pointsPerUnit = layout.units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
-    const QString unit = layout.units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
-    const struct
-    {
-        const char *name;
-        double printer;
-        double poster;
-    } edges[] = {
-        {"top", least.top(), margins[kTopEdge]},
-        {"right", least.right(), margins[kRightEdge]},
-        {"bottom", least.bottom(), margins[kBottomEdge]},
-        {"left", least.left(), margins[kLeftEdge]},
-    };
-    QStringList clipped;
-    for (const auto &edge : edges) {
-        const double shortfall = edge.printer - edge.poster * pointsPerUnit;
-        if (shortfall > kToleratedPoints)
-            clipped.append(PosterStrings::edgeShortfallText(QString::fromLatin1(edge.name),
-                                                            formatMask(shortfall / pointsPerUnit, QStringLiteral("##0.00")),
-                                                            unit));
-    }
-    return clipped;
+    return edgesClippedByPrinter(pageLayout.minimumMargins(), layout);
 }
 
 void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,

@@ -2,6 +2,7 @@
 
 #include "common/TranslatableText.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Texts of the command-line front: its help, what it says about wrong options and the
@@ -37,6 +38,14 @@ inline TranslatableText kPrintHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings",
 inline TranslatableText kPrintQueueHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The CUPS queue to print on; implies --print.")};
 inline TranslatableText kNoCutMarksHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no cut marks.")};
 inline TranslatableText kNoLabelsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no sheet labels.")};
+inline TranslatableText kAllowClippingHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Print even where the printer cannot print as close to the paper's edge as the "
+                   "margins ask.")};
+inline QString printerClipsRefusedText(const QString &edges)
+{
+    return QCoreApplication::translate("CliStrings", "The printer cannot print as close to the paper's edge as the margins ask: %1. "
+                                       "Those parts of the sheets would not be printed; --allow-clipping prints anyway.")
+        .arg(edges);
+}
 inline TranslatableText kNoAssemblyPageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no assembly page.")};
 inline const QString kLengthValue = QStringLiteral("LENGTH");
 inline TranslatableText kBadGlueStrip{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--glue-strip needs a length of 0 or more")};

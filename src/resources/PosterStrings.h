@@ -74,6 +74,14 @@ inline QString glueStripTooWideText(bool rightMargin, const QString &largest, co
         .arg(rightMargin ? QCoreApplication::translate("PosterStrings", "right") : QCoreApplication::translate("PosterStrings", "bottom"), largest, unit);
 }
 
+// Printed all the same: what will be missing.
+inline QString printerClipsNoticeText(const QString &edges)
+{
+    return QCoreApplication::translate("PosterStrings", "The printer cannot print as close to the paper's edge as the margins ask: %1. "
+                                       "Those parts of the sheets will not be printed.")
+        .arg(edges);
+}
+
 // The printer cannot print as close to an edge as a margin asks.
 inline QString printerClipsText(const QString &edges)
 {
@@ -81,6 +89,12 @@ inline QString printerClipsText(const QString &edges)
                           "Those parts of the sheets will not be printed.  Print anyway?")
         .arg(edges);
 }
+
+// The paper's edges as the printer margin warning names them.
+inline TranslatableText kTopEdge{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "top")};
+inline TranslatableText kRightEdge{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "right")};
+inline TranslatableText kBottomEdge{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "bottom")};
+inline TranslatableText kLeftEdge{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "left")};
 
 inline QString edgeShortfallText(const QString &edge, const QString &amount, const QString &unit)
 {

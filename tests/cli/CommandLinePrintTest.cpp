@@ -128,3 +128,27 @@ TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
     }
     ::close(silent);
 }
+
+// A printer that cannot reach the poster's margins is named with each edge and amount,
+// and prints only with --allow-clipping, which still says what will be missing.
+TEST(CommandLinePrint, MarginsThePrinterCannotReachAreNamedAndPrintedOnlyWhenAllowed)
+{
+    if (printed_jobs::printQueue().isEmpty())
+        GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
+    TempDir dir;
+    const QString source = writePoster(dir, 400);
+    const QString edges = "top edge by 0.15 inches, bottom edge by 0.15 inches, left edge by 0.15 inches";
+    for (const bool allowed : {false, true}) {
+        SCOPED_TRACE(allowed);
+        const QString base = "margins" + QUuid::createUuid().toString(QUuid::Id128).left(8) + "_";
+        QStringList arguments{"--tiles", "2x2", "--paper", "Letter 8.5\" x 11\"", "--margins", "0.1,0.3,0.1,0.1",
+                              "--base", base, "--print-queue", printed_jobs::printQueue() + "Margins", source};
+        if (allowed)
+            arguments.prepend("--allow-clipping");
+        const CliRun run = runCli(arguments, dir.filePath("home"));
+        EXPECT_EQ(run.exitCode, allowed ? 0 : 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(edges)) << run.err.toStdString();
+        if (allowed)
+            QFile::remove(printed_jobs::printedPdf(base));
+    }
+}
