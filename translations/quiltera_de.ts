@@ -1906,5 +1906,17 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <translation>Es wurde kein Programm gefunden, das den Ordner öffnet.  Die Kacheln liegen in:
 </translation>
     </message>
+    <message>
+        <source>Base Filename:</source>
+        <translation>Grundname der Dateien:</translation>
+    </message>
+    <message>
+        <source>New Folder Name:</source>
+        <translation>Name des neuen Ordners:</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Vorgabe</translation>
+    </message>
 </context>
 </TS>

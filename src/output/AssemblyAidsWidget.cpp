@@ -1,5 +1,7 @@
 #include "output/AssemblyAidsWidget.h"
 
+#include "resources/SaveWindowStrings.h"
+
 #include "common/NumberFormat.h"
 #include "dialogs/ControlSetupWidget.h"
 #include "resources/PosterStrings.h"
@@ -15,7 +17,7 @@ AssemblyAidsWidget::AssemblyAidsWidget(QWidget *parent) : QGroupBox(PosterString
     setObjectName(QStringLiteral("fraAssemblyAids"));
     chkGlueStrip = named(new QCheckBox(PosterStrings::kGlueStripCaption, this), QStringLiteral("chkGlueStrip"));
     txtGlueStrip = named(new QLineEdit(this), QStringLiteral("txtGlueStrip"));
-    txtGlueStrip->setPlaceholderText(QStringLiteral("default"));
+    txtGlueStrip->setPlaceholderText(SaveWindowStrings::kGlueStripDefault);
     txtGlueStrip->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     lblGlueUnits = named(new QLabel(this), QStringLiteral("lblGlueUnits"));
     chkCutMarks = named(new QCheckBox(PosterStrings::kCutMarksCaption, this), QStringLiteral("chkCutMarks"));

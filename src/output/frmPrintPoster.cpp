@@ -31,7 +31,8 @@ public:
 };
 
 
-void choosePaper(QPrinter &printer, const LayoutState &layout)
+// The print dialog offers the poster's own file name for printing to a file.
+void choosePaper(QPrinter &printer, const LayoutState &layout, const QString &posterFileName)
 {
     const QSizeF points = paperSizePoints(layout);
     const bool landscape = points.width() > points.height();
@@ -40,7 +41,7 @@ void choosePaper(QPrinter &printer, const LayoutState &layout)
     printer.setPageSize(QPageSize(portrait, QPageSize::Point, layout.sPaperName, QPageSize::ExactMatch));
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    printer.setDocName(layout.sPaperName);
+    printer.setDocName(posterFileName);
 }
 
 // Sends the finished PDF where the print dialog pointed: a CUPS queue, or a file.
@@ -82,7 +83,7 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    choosePaper(printer, layout);
+    choosePaper(printer, layout, entry.suggestion->baseFileName + PosterStrings::kPdfFileSuffix);
     if (!messages().choosePrinter(printer, owner))
         return;
     // A printer that cannot take the poster is named before the poster is made.

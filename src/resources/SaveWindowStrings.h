@@ -23,8 +23,10 @@ inline TranslatableText kSaveNowTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("Save
 inline TranslatableText kNewNameFrame{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "File Save Info")};
 inline TranslatableText kBaseFileNameTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Base name that will be used to name your poster tile image files")};
 inline TranslatableText kNewFolderNameTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Name of the new folder to be created to hold your poster tile images")};
-inline const QString kBaseFileNameLabel = QStringLiteral("Base Filename") + QStringLiteral(":");
-inline const QString kNewFolderNameLabel = QStringLiteral("New Folder Name") + QStringLiteral(":");
+inline TranslatableText kBaseFileNameLabel{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Base Filename:")};
+inline TranslatableText kNewFolderNameLabel{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "New Folder Name:")};
+// What the glue strip's width field shows while it is empty.
+inline TranslatableText kGlueStripDefault{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "default")};
 inline TranslatableText kFolderListTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Select folder where you want the new subfolder to be created which will contain your "
     "poster tile images")};
 inline TranslatableText kDriveListTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Select current drive")};
