@@ -123,14 +123,16 @@ QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &pictu
         const QImage strip = neighbourStrip(t, true, pixels, source);
         if (!strip.isNull()) {
             const QRectF rect(picture.right(), picture.top(), std::min(m_glueStrip, roomRight), picture.height());
-            strips.append({rect, strip, QLineF(rect.topLeft(), rect.bottomLeft())});
+            const QPointF inward(kLineWidthPoints / 2, 0.0);
+            strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
         }
     }
     if (roomBelow > 0.0) {
         const QImage strip = neighbourStrip(t, false, pixels, source);
         if (!strip.isNull()) {
             const QRectF rect(picture.left(), picture.bottom(), picture.width(), std::min(m_glueStrip, roomBelow));
-            strips.append({rect, strip, QLineF(rect.topLeft(), rect.topRight())});
+            const QPointF inward(0.0, kLineWidthPoints / 2);
+            strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
         }
     }
     return strips;

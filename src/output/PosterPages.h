@@ -51,7 +51,9 @@ public:
     {
         QRectF rect;
         QImage picture;
-        QLineF boundary; // the thin line where the neighbour's picture will start
+        // The dashed line along which the neighbour's picture will start, drawn on the
+        // strip beside the sheet's own picture, which no aid touches.
+        QLineF boundary;
     };
     // The strips sheet t carries: one in the right margin when it has a right neighbour on
     // the page, one in the bottom margin when it has one below.
@@ -65,6 +67,8 @@ public:
     QString sheetLabel(int t) const;
 
     static constexpr double kLabelPoints = 7.0;
+    // The width of every line drawn: cut marks and the glue strip's boundary.
+    static constexpr double kLineWidthPoints = 0.5;
 
 private:
     PosterPages() = default;

@@ -25,7 +25,6 @@ struct PosterPdfWriter::Document
 
 namespace {
 
-constexpr double kLineWidth = 0.5;
 constexpr double kTitlePoints = 16.0;
 constexpr double kFactPoints = 10.0;
 
@@ -81,6 +80,9 @@ bool PosterPdfWriter::open(const QString &path)
             m_document.reset();
             return fail(reason);
         }
+        // Printed from a viewer, a page scaled to fit would no longer join its neighbours.
+        PdfName noScaling("None");
+        m_document->document.SetPrintScaling(noScaling);
         m_document->font = m_document->document.CreateFont("Helvetica", false, false, false,
                                                            PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
                                                            PdfFontCache::eFontCreationFlags_AutoSelectBase14, false);
@@ -188,7 +190,7 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
         for (const PosterPages::GlueStrip &strip : strips)
             drawPicture(m_document->document, painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
                         size.height(), m_colourProfile);
-        painter.SetStrokeWidth(kLineWidth);
+        painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
         painter.SetStrokingColor(0.0, 0.0, 0.0);
         for (const QLineF &mark : m_pages.cutMarks(picture))
             drawLine(painter, mark, size.height());

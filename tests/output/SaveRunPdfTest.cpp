@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +73,9 @@ TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
         PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
         ASSERT_EQ(run.outcome, SaveRunOutcome::Completed) << run.listener.lastText.toStdString();
 
+        QFile written(run.pdf);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains("/ViewerPreferences<</PrintScaling/None>>")) << "viewers are asked not to scale it";
         const QList<QSizeF> boxes = poppler::pageBoxes(run.pdf);
         ASSERT_EQ(boxes.size(), 7); // the assembly page and six sheets
         for (const QSizeF &box : boxes) {

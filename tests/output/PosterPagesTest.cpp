@@ -1,0 +1,51 @@
+#include "layout/TileSizeRules.h"
+#include "output/PosterPages.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+// No aid touches a sheet's picture: every cut mark and glue strip boundary, at its full
+// line width, lies outside it, so no hairline shows at a seam.
+TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
+{
+    LayoutState layout;
+    layout.tilesWideIndex = 2;
+    layout.tilesHighIndex = 1;
+    layout.units = Units::Millimetres;
+    layout.dPaperWidth = 210;
+    layout.dPaperHeight = 297;
+    layout.dTileWidth = 186;
+    layout.dTileHeight = 273;
+    layout.sPaperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
+    layout.bImgSelected = true;
+    layout.lImgWidth = 1200;
+    layout.lImgHeight = 1100;
+    TileCoords cuts;
+    ASSERT_GT(CalcTileCoord(layout, cuts), 0);
+    const std::optional<TileRunValues> run = PrepareTileRun(layout, cuts);
+    ASSERT_TRUE(run);
+    const std::optional<PosterPages> pages = PosterPages::create(layout, cuts, *run, AssemblyAids{});
+    ASSERT_TRUE(pages);
+    QImage source(1200, 1100, QImage::Format_RGB32);
+    source.fill(Qt::darkGreen);
+    constexpr double kHalfLine = PosterPages::kLineWidthPoints / 2;
+    int strips = 0;
+    for (int t = 0; t < pages->sheetCount(); ++t) {
+        SCOPED_TRACE(t);
+        const QSize tile(cuts.right(t) - cuts.left(t) + 1, cuts.bottom(t) - cuts.top(t) + 1);
+        const QRectF picture = pages->pictureRect(tile);
+        QList<QLineF> lines = pages->cutMarks(picture);
+        for (const PosterPages::GlueStrip &strip : pages->glueStrips(t, picture, source)) {
+            lines.append(strip.boundary);
+            ++strips;
+        }
+        for (const QLineF &line : lines) {
+            const QRectF stroke =
+                QRectF(line.p1(), line.p2()).normalized().adjusted(-kHalfLine, -kHalfLine, kHalfLine, kHalfLine);
+            EXPECT_TRUE(stroke.intersected(picture).isEmpty())
+                << line.x1() << "," << line.y1() << " to " << line.x2() << "," << line.y2();
+        }
+    }
+    EXPECT_EQ(strips, 4 + 3); // right of the first two columns, below the top row
+}
