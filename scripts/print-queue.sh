@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 queue=QuilteraPDF
 
-scripts/install-packages.sh cups cups-client printer-driver-cups-pdf >&2
+scripts/install-packages.sh cups cups-client cups-ipp-utils printer-driver-cups-pdf >&2
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 # lpstat -r exits 0 whether or not the scheduler runs; only its words tell.

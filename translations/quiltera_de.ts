@@ -1088,6 +1088,22 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The printer cannot print as close to the paper&apos;s edge as the margins ask: %1. Those parts of the sheets would not be printed; --allow-clipping prints anyway.</source>
         <translation>Der Drucker kann nicht so nah an den Papierrand drucken, wie die Ränder verlangen: %1. Diese Teile der Blätter würden nicht gedruckt; --allow-clipping druckt trotzdem.</translation>
     </message>
+    <message>
+        <source>PDF and printing: only these sheets, by label, number or range (A2,B1 or 3-4), without the assembly page, to make or print again.</source>
+        <translation>PDF und Druck: nur diese Blätter, nach Bezeichnung, Nummer oder Bereich (A2,B1 oder 3-4), ohne Montageseite, um sie erneut zu erstellen oder zu drucken.</translation>
+    </message>
+    <message>
+        <source>Printing: this many copies of every sheet, 1 to 99.</source>
+        <translation>Druck: so viele Exemplare jedes Blatts, 1 bis 99.</translation>
+    </message>
+    <message>
+        <source>--copies needs a whole number from 1 to 99</source>
+        <translation>--copies braucht eine ganze Zahl von 1 bis 99</translation>
+    </message>
+    <message>
+        <source>--sheets names a sheet this poster does not have, or is not a list such as A2,B1 or 3-4</source>
+        <translation>--sheets nennt ein Blatt, das dieses Poster nicht hat, oder ist keine Liste wie A2,B1 oder 3-4</translation>
+    </message>
 </context>
 <context>
     <name>DialogStrings</name>

@@ -89,6 +89,8 @@ const OptionSpec kSpecs[] = {
     {"print", CliStrings::kPrintHelp, kNone, kNone},
     {"print-queue", CliStrings::kPrintQueueHelp, CliStrings::kNameValue, kNone},
     {"allow-clipping", CliStrings::kAllowClippingHelp, kNone, kNone},
+    {"sheets", CliStrings::kSheetsHelp, CliStrings::kListValue, kNone},
+    {"copies", CliStrings::kCopiesHelp, CliStrings::kCountValue, CliStrings::kBadCopies},
     {"no-labels", CliStrings::kNoLabelsHelp, kNone, kNone},
     {"no-assembly-page", CliStrings::kNoAssemblyPageHelp, kNone, kNone},
     {"out", CliStrings::kOutHelp, CliStrings::kDirValue, CliStrings::kEmptyOut},
@@ -173,6 +175,15 @@ void readValues(OptionReader &reader, CliOptions &options)
     reader.ifSet("glue-strip", [&](const QString &value) {
         options.glueStrip = parseDecimalText(value);
         return options.glueStrip && *options.glueStrip >= 0.0;
+    });
+    reader.ifSet("sheets", [&](const QString &value) {
+        options.sheets = value;
+        return true;
+    });
+    reader.ifSet("copies", [&](const QString &value) {
+        bool number = false;
+        options.copies = value.toInt(&number);
+        return number && options.copies >= 1 && options.copies <= kMaxCopies;
     });
     reader.ifSet("out", [&](const QString &value) {
         options.outFolder = value;

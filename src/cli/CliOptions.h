@@ -11,6 +11,8 @@
 
 // What the command line asks for. Every value is optional: one not given keeps what the
 // window would start with.
+inline constexpr int kMaxCopies = 99;
+
 struct CliOptions
 {
     QString imagePath;
@@ -40,6 +42,11 @@ struct CliOptions
     std::optional<QString> printQueue;
     // --allow-clipping: print even where the printer cannot reach the poster's margins.
     bool allowClipping = false;
+    // --sheets LIST: only these sheets of the PDF poster (SheetSelection.h), to make or
+    // print again; checked against the poster once its layout is known.
+    std::optional<QString> sheets;
+    // --copies N: copies of every printed sheet.
+    int copies = 1;
     std::optional<QString> outFolder;
     std::optional<QString> baseName;
     bool overwrite = false;

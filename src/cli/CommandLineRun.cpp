@@ -12,6 +12,7 @@
 #include "output/PosterPages.h"
 #include "output/PrinterMargins.h"
 #include "output/SaveRun.h"
+#include "output/SheetSelection.h"
 #include "output/TileNaming.h"
 #include "paper/PaperCatalogue.h"
 #include "prefs/PreferenceStore.h"
@@ -98,9 +99,11 @@ QStringList writtenFiles(const SaveRequest &request, int tileCount)
     return files;
 }
 
-PdfPosterChoice pdfChoiceOf(const CliOptions &options, bool jpegSource)
+PdfPosterChoice pdfChoiceOf(const CliOptions &options, const LayoutState &layout, bool jpegSource)
 {
     PdfPosterChoice choice;
+    if (options.sheets)
+        choice.sheets = parseSheetList(*options.sheets, layout.tilesWide(), layout.tilesHigh()).value_or(QList<int>());
     choice.jpegPictures = jpegSource;
     choice.aids.glueStrip = !options.glueStrip || *options.glueStrip > 0.0;
     choice.aids.glueStripLength = options.glueStrip;
@@ -206,7 +209,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
                         int(options.format.value_or(entry.suggestion->fileType)),
                         std::nullopt};
     if (options.pdf)
-        request.pdf = pdfChoiceOf(options, entry.suggestion->fileType == ImageFileType::Jpeg);
+        request.pdf = pdfChoiceOf(options, layout, entry.suggestion->fileType == ImageFileType::Jpeg);
     TerminalListener listener(err, options.overwrite, errIsTerminal);
     listener.announceFolder(!options.printQueue || options.outFolder);
     SaveRun run(request, listener);
@@ -224,12 +227,14 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     // A poster only printed leaves no file behind to list.
     const bool keepsFiles = !options.printQueue || options.outFolder;
     QJsonObject json = reportJson(*report.report, keepsFiles ? std::optional<QStringList>(files) : std::nullopt);
-    if (request.pdf)
-        json.insert(QStringLiteral("pages"),
-                    report.report->coords.count() + (request.pdf->aids.assemblyPage ? 1 : 0));
+    if (request.pdf) {
+        const bool everySheet = request.pdf->sheets.isEmpty();
+        json.insert(QStringLiteral("pages"), everySheet ? report.report->coords.count() + (request.pdf->aids.assemblyPage ? 1 : 0)
+                                                        : int(request.pdf->sheets.size()));
+    }
     if (options.printQueue) {
         const PrintJobResult job = printPosterPdf(files.first(), *options.printQueue, paperSizePoints(layout),
-                                                  QFileInfo(files.first()).fileName());
+                                                  QFileInfo(files.first()).fileName(), PrintChoices{options.copies, {}});
         if (!job.ok())
             return runFailed(err, PosterStrings::kPrintingTitle, job.errorText);
         json.insert(QStringLiteral("printQueue"), job.queue);
@@ -275,6 +280,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     PosterSetup setup = buildPosterSetup(options, start);
     if (!setup.usageError.isEmpty())
         return usageError(err, setup.usageError);
+    if (options.sheets && !parseSheetList(*options.sheets, setup.layout.tilesWide(), setup.layout.tilesHigh()))
+        return usageError(err, CliStrings::kBadSheets);
 
     // The decoder outlives the save run that reads its rows; its thread is joined here.
     if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options)) {

@@ -1,6 +1,7 @@
 #include "output/CupsPrinting.h"
 
 #include "common/NativeFiles.h"
+#include "output/SheetSelection.h"
 #include "resources/PosterStrings.h"
 
 #include <cups/cups.h>
@@ -147,7 +148,8 @@ QString cupsMediaOption(const QSizeF &pagePoints)
         .arg(QString::number(pagePoints.width(), 'f', 2), QString::number(pagePoints.height(), 'f', 2));
 }
 
-QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter)
+QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter,
+                                                      const PrintChoices &choices)
 {
     QList<QPair<QByteArray, QByteArray>> options{
         {"media", cupsMediaOption(pagePoints).toUtf8()},
@@ -160,6 +162,10 @@ QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, 
     };
     if (colourPrinter)
         options.append(qMakePair(QByteArray("print-color-mode"), QByteArray("color")));
+    if (choices.copies > 1)
+        options.append(qMakePair(QByteArray("copies"), QByteArray::number(choices.copies)));
+    if (!choices.pages.isEmpty())
+        options.append(qMakePair(QByteArray("page-ranges"), cupsPageRanges(choices.pages).toUtf8()));
     return options;
 }
 
@@ -171,7 +177,7 @@ PrintJobResult checkPrintQueue(const QString &queue)
 }
 
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
-                              const QString &title)
+                              const QString &title, const PrintChoices &choices)
 {
     PrintJobResult result;
     const std::optional<QueueState> state = queueReadyToPrint(queue, result);
@@ -179,7 +185,7 @@ PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, cons
         return result;
     cups_option_t *options = nullptr;
     int count = 0;
-    for (const auto &[option, value] : posterJobOptions(pagePoints, state->colour))
+    for (const auto &[option, value] : posterJobOptions(pagePoints, state->colour, choices))
         count = cupsAddOption(option.constData(), value.constData(), count, &options);
     result.jobId = cupsPrintFile2(state->http.get(), state->name.constData(), encodeNativePath(pdfPath).constData(),
                                   title.toUtf8().constData(), count, options);

@@ -19,6 +19,13 @@ struct PrintJobResult
     bool ok() const { return jobId > 0; }
 };
 
+// What the person chose to print of the poster's PDF.
+struct PrintChoices
+{
+    int copies = 1;
+    QList<int> pages; // pages of the PDF from 1, in order; empty for all
+};
+
 // Whether the queue can take a poster now: the print service answers, the queue exists,
 // accepts jobs and is not stopped (with the reason CUPS gives). Asked before the poster is
 // made, so that a misspelt or jammed printer is named at once. The result's queue is set,
@@ -28,12 +35,15 @@ PrintJobResult checkPrintQueue(const QString &queue);
 
 // queue empty means the default queue. The title names the job in the queue.
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
-                              const QString &title);
+                              const QString &title, const PrintChoices &choices = {});
 
 // The CUPS media option for a page of that size in points ("Custom.612x792").
 QString cupsMediaOption(const QSizeF &pagePoints);
 
+
 // Every job option a poster needs, whatever the queue's own defaults (two-sided, several
 // pages per sheet, turned, scaled to fit): the sheet's media, one side, one page per
 // sheet, the page as it stands, no scaling, and colour on a colour printer.
-QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter);
+// With the copies and pages chosen.
+QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, bool colourPrinter,
+                                                      const PrintChoices &choices = {});

@@ -20,6 +20,9 @@ struct PdfPosterChoice
     AssemblyAids aids;
     // Pictures JPEG-encoded at the tiles' quality (for a JPEG source); lossless otherwise.
     bool jpegPictures = false;
+    // Only these sheets (indexes, 0 for A1, in order), to make again what was spoiled, and
+    // then no assembly page; empty for every sheet.
+    QList<int> sheets;
 };
 
 // What one save run writes: the layout as it is when "Save Images Now" is pressed, the

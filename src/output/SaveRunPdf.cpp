@@ -86,11 +86,16 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
 
     // Tiles are rendered and encoded on every core ahead of the page being written; pages
     // go into the file in order on this thread, where progress and Cancel are handled.
-    const int count = cuts.count();
+    QList<int> sheets = choice.sheets;
+    if (sheets.isEmpty())
+        for (int t = 0; t < cuts.count(); ++t)
+            sheets.append(t);
+    const int count = int(sheets.size());
     const int wide = pages->layout().tilesWide();
-    TilePipeline pipeline(count, [&](int t) -> PreparedTile {
+    TilePipeline pipeline(count, [&](int made) -> PreparedTile {
+        const int t = sheets[made];
         // A sheet's glue strips reach into the row of tiles below.
-        if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(count - 1, t + wide))))
+        if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(cuts.count() - 1, t + wide))))
             return {RenderStatus::CutFailed, std::nullopt, true, {}};
         const RenderedTile tile = renderTileForEncoding(source, cuts, t, *run);
         if (tile.status != RenderStatus::Ok)
@@ -98,8 +103,9 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
         return {RenderStatus::Ok, std::move(picture.data), false, picture.size};
     });
-    for (int t = 0; t < count; ++t) {
-        const PreparedTile tile = pipeline.take(t);
+    for (int made = 0; made < count; ++made) {
+        const int t = sheets[made];
+        const PreparedTile tile = pipeline.take(made);
         if (tile.sourceMissing) {
             writer.discard();
             m_listener.closeProgress(ProgressClose::Now);
@@ -116,11 +122,11 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
             return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
         if (m_listener.cancelRequested())
             return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
-        m_listener.setProgress(double(t + 1) / double(count));
+        m_listener.setProgress(double(made + 1) / double(count));
     }
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
-    if (choice.aids.assemblyPage
+    if (choice.aids.assemblyPage && choice.sheets.isEmpty()
         && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
                                    assemblyFacts(m_request.layout)))
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);

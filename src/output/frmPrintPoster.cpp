@@ -53,8 +53,13 @@ void deliver(const QPrinter &printer, const QString &pdf, const LayoutState &lay
             messages().showMessage(PosterStrings::kPrintFailed, PosterStrings::kPrintingTitle, MessageIcon::Critical);
         return;
     }
+    // The dialog's pages are the PDF's: the assembly page first, then the sheets in order.
+    PrintChoices choices{printer.copyCount(), {}};
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
+        for (int page = printer.fromPage(); page <= std::max(printer.fromPage(), printer.toPage()); ++page)
+            choices.pages.append(page);
     const PrintJobResult job =
-        printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName());
+        printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName(), choices);
     if (!job.ok()) {
         messages().showMessage(job.errorText, PosterStrings::kPrintingTitle, MessageIcon::Critical);
         return;

@@ -46,6 +46,13 @@ inline QString printerClipsRefusedText(const QString &edges)
                                        "Those parts of the sheets would not be printed; --allow-clipping prints anyway.")
         .arg(edges);
 }
+inline TranslatableText kSheetsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF and printing: only these sheets, by label, number or range (A2,B1 or 3-4), "
+                   "without the assembly page, to make or print again.")};
+inline TranslatableText kCopiesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Printing: this many copies of every sheet, 1 to 99.")};
+inline TranslatableText kBadCopies{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--copies needs a whole number from 1 to 99")};
+inline TranslatableText kBadSheets{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--sheets names a sheet this poster does not have, or is not a list such as A2,B1 or 3-4")};
+inline const QString kListValue = QStringLiteral("LIST");
+inline const QString kCountValue = QStringLiteral("N");
 inline TranslatableText kNoAssemblyPageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no assembly page.")};
 inline const QString kLengthValue = QStringLiteral("LENGTH");
 inline TranslatableText kBadGlueStrip{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--glue-strip needs a length of 0 or more")};

@@ -492,6 +492,15 @@ TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
         QFile::remove(printed);
     }
 
+    // The dialog's page range and copies apply: page 3 is sheet A2, after the assembly page.
+    m_messages.queueQuestionAnswer(kAnswerYes);
+    m_messages.queuePrinter(ScriptedMessages::PrinterChoice{queue, 2, 3, 3});
+    print->trigger();
+    const QString printedAgain = printed_jobs::printedPdf("printme_");
+    EXPECT_EQ(poppler::pageBoxes(printedAgain).size(), 1);
+    EXPECT_EQ(printed_jobs::jobCopies(printed_jobs::jobNumberIn(m_messages.last().text)), 2);
+    QFile::remove(printedAgain);
+
     // A jammed printer is named with its reason before any of the poster is made.
     m_messages.queuePrinter(queue + "Jammed");
     print->trigger();

@@ -152,3 +152,31 @@ TEST(CommandLinePrint, MarginsThePrinterCannotReachAreNamedAndPrintedOnlyWhenAll
             QFile::remove(printed_jobs::printedPdf(base));
     }
 }
+
+// One spoiled sheet is made or printed again by its label or number, without the
+// assembly page, in as many copies as asked.
+TEST(CommandLinePrint, ChosenSheetsAreMadeAndPrintedAgainInTheCopiesAsked)
+{
+    TempDir dir;
+    const QString source = writePoster(dir, 600);
+    const QStringList poster{"--tiles", "3x2", "--paper", "Letter 8.5\" x 11\""};
+    const CliRun made =
+        runCli(poster + QStringList{"--format", "pdf", "--sheets", "B1,A2", "--out", dir.filePath("again"), source},
+               dir.filePath("home"));
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_EQ(poppler::pageBoxes(QDir(dir.filePath("again")).filePath("poster_poster.pdf")).size(), 2);
+    EXPECT_EQ(runCli(poster + QStringList{"--format", "pdf", "--sheets", "C1", source}, dir.filePath("home")).exitCode, 2);
+    EXPECT_EQ(runCli(poster + QStringList{"--copies", "0", source}, dir.filePath("home")).exitCode, 2);
+
+    if (printed_jobs::printQueue().isEmpty())
+        GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
+    const QString base = "again" + QUuid::createUuid().toString(QUuid::Id128).left(8) + "_";
+    const CliRun printed = runCli(poster + QStringList{"--sheets", "2", "--copies", "2", "--base", base, "--print-queue",
+                                                        printed_jobs::printQueue(), source},
+                                  dir.filePath("home"));
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    const QString pdf = printed_jobs::printedPdf(base);
+    EXPECT_EQ(poppler::pageBoxes(pdf).size(), 1);
+    EXPECT_EQ(printed_jobs::jobCopies(printed_jobs::jobNumberIn(printed.out)), 2);
+    QFile::remove(pdf);
+}

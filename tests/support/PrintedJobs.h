@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <pwd.h>
@@ -22,6 +24,22 @@ inline QString printQueue()
 inline QString hostilePrintQueue()
 {
     return printQueue().isEmpty() ? QString() : printQueue() + QStringLiteral("TwoSidedTwoUp");
+}
+
+// The copies the scheduler recorded for a job, as ipptool reads them; 0 when unknown.
+inline int jobCopies(int job)
+{
+    QProcess ipptool;
+    ipptool.start("ipptool", {"-tv", QStringLiteral("ipp://localhost/jobs/%1").arg(job), "get-job-attributes.test"});
+    ipptool.waitForFinished(30000);
+    const QRegularExpression copies(QStringLiteral("copies \\(integer\\) = (\\d+)"));
+    return copies.match(QString::fromUtf8(ipptool.readAllStandardOutput())).captured(1).toInt();
+}
+
+// The job number in "Sent to printer QUEUE as job N"; 0 when there is none.
+inline int jobNumberIn(const QString &text)
+{
+    return QRegularExpression(QStringLiteral("as job (\\d+)")).match(text).captured(1).toInt();
 }
 
 inline QString printedPdf(const QString &title)

@@ -91,9 +91,14 @@ QString ScriptedMessages::showFileDialog(const FileDialogRequest &request)
 bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *)
 {
     record(ShownDialog::Kind::File, QString(), QStringLiteral("Print"));
-    const QString name = m_printers.isEmpty() ? QString() : m_printers.dequeue();
-    if (name.isEmpty())
+    const PrinterChoice choice = m_printers.isEmpty() ? PrinterChoice{} : m_printers.dequeue();
+    if (choice.name.isEmpty())
         return false;
-    printer.setPrinterName(name);
+    printer.setPrinterName(choice.name);
+    printer.setCopyCount(choice.copies);
+    if (choice.fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(choice.fromPage, choice.toPage);
+    }
     return true;
 }

@@ -52,9 +52,18 @@ public:
     InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                   const QString &defaultText) override;
     QString showFileDialog(const FileDialogRequest &request) override;
-    // Chooses the queued printer name (an empty name cancels); records a File box.
+    // Chooses the queued printer (an empty name cancels), with the copies and the page
+    // range (from and to, 0 for all pages) the person set; records a File box.
     bool choosePrinter(QPrinter &printer, QWidget *owner) override;
-    void queuePrinter(const QString &name) { m_printers.enqueue(name); }
+    struct PrinterChoice
+    {
+        QString name;
+        int copies = 1;
+        int fromPage = 0;
+        int toPage = 0;
+    };
+    void queuePrinter(const QString &name) { m_printers.enqueue({name}); }
+    void queuePrinter(const PrinterChoice &choice) { m_printers.enqueue(choice); }
 
 private:
     // Appends a box of the kind to what was shown; the caller adds what else it carries.
@@ -65,6 +74,6 @@ private:
     bool m_okCancelAnswer = false;
     QQueue<InputBoxAnswer> m_inputAnswers;
     QQueue<QString> m_filePaths;
-    QQueue<QString> m_printers;
+    QQueue<PrinterChoice> m_printers;
     ScopedMessages m_installation;
 };
