@@ -1809,6 +1809,22 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>left</source>
         <translation>linken</translation>
     </message>
+    <message>
+        <source>1. Print at actual size (100 %), one-sided.</source>
+        <translation>1. In tatsächlicher Größe (100 %) und einseitig drucken.</translation>
+    </message>
+    <message>
+        <source>2. Trim each sheet along its cut marks.</source>
+        <translation>2. Jedes Blatt entlang seiner Schnittmarken zuschneiden.</translation>
+    </message>
+    <message>
+        <source>3. Glue each sheet over its neighbour&apos;s strip, up to the dashed line,</source>
+        <translation>3. Jedes Blatt bis zur gestrichelten Linie über den Streifen seines Nachbarn kleben,</translation>
+    </message>
+    <message>
+        <source>    in the order of the labels: A1, A2, ..., then B1, B2, ...</source>
+        <translation>    in der Reihenfolge der Bezeichnungen: A1, A2, ..., dann B1, B2, ...</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>

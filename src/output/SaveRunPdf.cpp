@@ -50,6 +50,11 @@ QStringList assemblyFacts(const LayoutState &layout)
         PosterStrings::kMargins + ' ' + margins.join(QStringLiteral(", ")) + ' ' + unitName(layout.units),
         PosterStrings::kResolution + ' ' + (report ? report->resolution : QString()),
         PosterStrings::kQuality + ' ' + (report ? report->quality : QString()),
+        QString(),
+        PosterStrings::kHowToPrint,
+        PosterStrings::kHowToTrim,
+        PosterStrings::kHowToGlue,
+        PosterStrings::kHowToOrder,
     };
 }
 

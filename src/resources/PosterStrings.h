@@ -26,6 +26,11 @@ inline TranslatableText kSheets{"PosterStrings", QT_TRANSLATE_NOOP("PosterString
 inline TranslatableText kPaper{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Paper:")};
 inline TranslatableText kMargins{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Margins (top, right, bottom, left):")};
 inline TranslatableText kResolution{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Resolution:")};
+// How to put the poster together, in the order it is done, on the assembly page.
+inline TranslatableText kHowToPrint{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "1. Print at actual size (100 %), one-sided.")};
+inline TranslatableText kHowToTrim{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "2. Trim each sheet along its cut marks.")};
+inline TranslatableText kHowToGlue{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "3. Glue each sheet over its neighbour's strip, up to the dashed line,")};
+inline TranslatableText kHowToOrder{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "    in the order of the labels: A1, A2, ..., then B1, B2, ...")};
 inline TranslatableText kQuality{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Quality:")};
 
 inline TranslatableText kPrintMenu{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Print...")};

@@ -76,6 +76,11 @@ TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
         QFile written(run.pdf);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));
         EXPECT_TRUE(written.readAll().contains("/ViewerPreferences<</PrintScaling/None>>")) << "viewers are asked not to scale it";
+        // The assembly page says how to print, trim and glue.
+        const QString assembly = poppler::pageText(run.pdf, 1).simplified();
+        for (const QString &step : QStringList{PosterStrings::kHowToPrint, PosterStrings::kHowToTrim,
+                                               PosterStrings::kHowToGlue, PosterStrings::kHowToOrder})
+            EXPECT_TRUE(assembly.contains(step.simplified())) << assembly.toStdString();
         const QList<QSizeF> boxes = poppler::pageBoxes(run.pdf);
         ASSERT_EQ(boxes.size(), 7); // the assembly page and six sheets
         for (const QSizeF &box : boxes) {

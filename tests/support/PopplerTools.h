@@ -20,6 +20,12 @@ inline QString run(const QString &program, const QStringList &arguments)
 }
 
 // Every page's media box size in points, in page order.
+// The text of one page, as pdftotext reads it.
+inline QString pageText(const QString &pdf, int page)
+{
+    return run("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+}
+
 inline QList<QSizeF> pageBoxes(const QString &pdf)
 {
     const QString info = run("pdfinfo", {"-box", "-f", "1", "-l", "9999", pdf});
