@@ -1814,16 +1814,20 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <translation>1. In tatsächlicher Größe (100 %) und einseitig drucken.</translation>
     </message>
     <message>
-        <source>2. Trim each sheet along its cut marks.</source>
-        <translation>2. Jedes Blatt entlang seiner Schnittmarken zuschneiden.</translation>
-    </message>
-    <message>
         <source>3. Glue each sheet over its neighbour&apos;s strip, up to the dashed line,</source>
         <translation>3. Jedes Blatt bis zur gestrichelten Linie über den Streifen seines Nachbarn kleben,</translation>
     </message>
     <message>
         <source>    in the order of the labels: A1, A2, ..., then B1, B2, ...</source>
         <translation>    in der Reihenfolge der Bezeichnungen: A1, A2, ..., dann B1, B2, ...</translation>
+    </message>
+    <message>
+        <source>This line must measure %1</source>
+        <translation>Diese Linie muss %1 messen</translation>
+    </message>
+    <message>
+        <source>2. Check the line on a sheet against a ruler, then trim each sheet along its cut marks.</source>
+        <translation>2. Die Linie auf einem Blatt mit einem Lineal prüfen, dann jedes Blatt entlang seiner Schnittmarken zuschneiden.</translation>
     </message>
 </context>
 <context>

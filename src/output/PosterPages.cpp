@@ -2,6 +2,7 @@
 
 #include "common/Units.h"
 #include "paper/PaperRecord.h"
+#include "resources/PosterStrings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -175,6 +176,29 @@ std::optional<QRectF> PosterPages::labelRect(const QRectF &picture, const QList<
     if (m_pageSize.height() - below >= kRoom)
         return QRectF(0.0, below, m_pageSize.width(), m_pageSize.height() - below);
     return std::nullopt;
+}
+
+std::optional<PosterPages::ScaleBar> PosterPages::scaleBar(const QRectF &picture, const QList<GlueStrip> &strips,
+                                                           const std::optional<QRectF> &label) const
+{
+    // The words are estimated at Helvetica's widest average, so that they never run into
+    // the cut mark at the picture's right edge.
+    constexpr double kCharacterWidth = kLabelPoints * 0.6;
+    constexpr double kRoom = kLabelPoints * 2.5;
+    double below = picture.bottom();
+    for (const GlueStrip &strip : strips)
+        below = std::max(below, strip.rect.bottom());
+    if (m_pageSize.height() - below < kRoom || (label && label->top() >= below))
+        return std::nullopt;
+    const bool inches = m_layout.units == Units::Inches;
+    const double length = inches ? 2.0 * kPointsPerInch : 50.0 * pointsPerUnit(Units::Millimetres);
+    const QString text = PosterStrings::scaleBarText(inches ? QStringLiteral("2 in") : QStringLiteral("50 mm"));
+    const double left = picture.left() + kMarkGap * 2;
+    const double textLeft = left + length + kMarkGap;
+    if (textLeft + text.size() * kCharacterWidth > picture.right() - kMarkGap * 2)
+        return std::nullopt;
+    const double y = below + kRoom / 2;
+    return ScaleBar{QLineF(left, y, left + length, y), QPointF(textLeft, y + kLabelPoints * 0.35), text};
 }
 
 QString PosterPages::sheetLabel(int t) const

@@ -63,6 +63,19 @@ public:
     // Where sheet t's label goes, or nothing when no margin has room.
     std::optional<QRectF> labelRect(const QRectF &picture, const QList<GlueStrip> &strips) const;
 
+    // A bar of a round length (50 mm, or 2 inches for a poster measured in inches) and the
+    // words saying what it must measure, so that a person can check on the first sheet
+    // printed that the printer did not scale the page. It lies in the bottom margin, below
+    // any glue strip and off the cut marks, where that has room and the label is not there.
+    struct ScaleBar
+    {
+        QLineF bar;
+        QPointF textBaseline; // where the words begin
+        QString text;
+    };
+    std::optional<ScaleBar> scaleBar(const QRectF &picture, const QList<GlueStrip> &strips,
+                                     const std::optional<QRectF> &label) const;
+
     // "A1": the row letter (A to Y) and the column number of sheet t.
     QString sheetLabel(int t) const;
 

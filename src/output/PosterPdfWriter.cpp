@@ -199,7 +199,18 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
             drawLine(painter, strip.boundary, size.height());
         painter.SetStrokeStyle(ePdfStrokeStyle_Solid);
 
-        if (const std::optional<QRectF> label = m_pages.labelRect(picture, strips)) {
+        const std::optional<QRectF> label = m_pages.labelRect(picture, strips);
+        if (const std::optional<PosterPages::ScaleBar> scale = m_pages.scaleBar(picture, strips, label)) {
+            drawLine(painter, scale->bar, size.height());
+            constexpr double kTick = 3.0;
+            for (const QPointF &end : {scale->bar.p1(), scale->bar.p2()})
+                drawLine(painter, QLineF(end.x(), end.y() - kTick, end.x(), end.y() + kTick), size.height());
+            painter.SetFont(m_document->font);
+            m_document->font->SetFontSize(PosterPages::kLabelPoints);
+            painter.DrawText(scale->textBaseline.x(), fromTop(size.height(), scale->textBaseline.y()),
+                             PdfString(scale->text.toLatin1().constData()));
+        }
+        if (label) {
             painter.SetFont(m_document->font);
             m_document->font->SetFontSize(PosterPages::kLabelPoints);
             const QString text = m_pages.sheetLabel(t) + QStringLiteral("   ")

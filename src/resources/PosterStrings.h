@@ -26,9 +26,15 @@ inline TranslatableText kSheets{"PosterStrings", QT_TRANSLATE_NOOP("PosterString
 inline TranslatableText kPaper{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Paper:")};
 inline TranslatableText kMargins{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Margins (top, right, bottom, left):")};
 inline TranslatableText kResolution{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Resolution:")};
+// Beside the scale bar on each sheet: the length it has when the page printed unscaled.
+inline QString scaleBarText(const QString &length)
+{
+    return QCoreApplication::translate("PosterStrings", "This line must measure %1").arg(length);
+}
+
 // How to put the poster together, in the order it is done, on the assembly page.
 inline TranslatableText kHowToPrint{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "1. Print at actual size (100 %), one-sided.")};
-inline TranslatableText kHowToTrim{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "2. Trim each sheet along its cut marks.")};
+inline TranslatableText kHowToTrim{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "2. Check the line on a sheet against a ruler, then trim each sheet along its cut marks.")};
 inline TranslatableText kHowToGlue{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "3. Glue each sheet over its neighbour's strip, up to the dashed line,")};
 inline TranslatableText kHowToOrder{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "    in the order of the labels: A1, A2, ..., then B1, B2, ...")};
 inline TranslatableText kQuality{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Quality:")};

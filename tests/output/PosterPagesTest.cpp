@@ -1,12 +1,13 @@
 #include "layout/TileSizeRules.h"
 #include "output/PosterPages.h"
+#include "resources/PosterStrings.h"
 
 #include <QImage>
 
 #include <gtest/gtest.h>
 
-// No aid touches a sheet's picture: every cut mark and glue strip boundary, at its full
-// line width, lies outside it, so no hairline shows at a seam.
+// No aid touches a sheet's picture: every cut mark, glue strip boundary and scale bar, at
+// its full line width, lies outside it, so no hairline shows at a seam.
 TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
 {
     LayoutState layout;
@@ -39,6 +40,16 @@ TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
         for (const PosterPages::GlueStrip &strip : pages->glueStrips(t, picture, source)) {
             lines.append(strip.boundary);
             ++strips;
+        }
+        // A 50 mm line below the picture and its strips wherever the bottom margin has room:
+        // the lower row here, whose sheets carry no strip there.
+        const std::optional<PosterPages::ScaleBar> scale =
+            pages->scaleBar(picture, pages->glueStrips(t, picture, source), pages->labelRect(picture, {}));
+        ASSERT_EQ(scale.has_value(), t >= 3);
+        if (scale) {
+            EXPECT_NEAR(scale->bar.length(), 50 / 25.4 * 72, 1e-9);
+            EXPECT_EQ(scale->text, PosterStrings::scaleBarText("50 mm"));
+            lines.append(scale->bar);
         }
         for (const QLineF &line : lines) {
             const QRectF stroke =
