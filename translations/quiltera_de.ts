@@ -1829,6 +1829,22 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>2. Check the line on a sheet against a ruler, then trim each sheet along its cut marks.</source>
         <translation>2. Die Linie auf einem Blatt mit einem Lineal prüfen, dann jedes Blatt entlang seiner Schnittmarken zuschneiden.</translation>
     </message>
+    <message>
+        <source>No glue strips: they need a right and a bottom margin.</source>
+        <translation>Keine Klebestreifen: Sie brauchen einen rechten und einen unteren Rand.</translation>
+    </message>
+    <message>
+        <source>No cut marks: they need a margin wider than %1 %2.</source>
+        <translation>Keine Schnittmarken: Sie brauchen einen Rand, der breiter ist als %1 %2.</translation>
+    </message>
+    <message>
+        <source>No sheet labels: they need a top or bottom margin of %1 %2.</source>
+        <translation>Keine Blattbezeichnungen: Sie brauchen einen oberen oder unteren Rand von %1 %2.</translation>
+    </message>
+    <message>
+        <source>Assembly aids</source>
+        <translation>Montagehilfen</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>

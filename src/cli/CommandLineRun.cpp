@@ -208,8 +208,12 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
                         options.baseName.value_or(entry.suggestion->baseFileName),
                         int(options.format.value_or(entry.suggestion->fileType)),
                         std::nullopt};
-    if (options.pdf)
+    if (options.pdf) {
         request.pdf = pdfChoiceOf(options, layout, entry.suggestion->fileType == ImageFileType::Jpeg);
+        // The margins may leave no room for an aid asked for: the poster is made without it.
+        for (const QString &note : aidsWithoutRoom(request.pdf->aids, layout.units, paperMargins(layout)))
+            printMessage(err, PosterStrings::kAidsTitle, note);
+    }
     TerminalListener listener(err, options.overwrite, errIsTerminal);
     listener.announceFolder(!options.printQueue || options.outFolder);
     SaveRun run(request, listener);

@@ -36,3 +36,41 @@ QString glueStripMisfit(const AssemblyAids &aids, Units units, const MarginArray
                                                 units == Units::Inches ? PosterStrings::kInches
                                                                        : PosterStrings::kMillimetres);
 }
+
+namespace {
+
+double pointsPerUnit(Units units)
+{
+    return units == Units::Inches ? 72.0 : 72.0 / kMillimetresPerInch;
+}
+
+QString unitText(Units units)
+{
+    return units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
+}
+
+} // namespace
+
+AidsRoom roomForAids(Units units, const MarginArray &margins)
+{
+    const double scale = pointsPerUnit(units);
+    const double widest = *std::max_element(margins.begin(), margins.end());
+    return {roomForStrip(margins) > 0.0, widest * scale > AssemblyAids::kCutMarkGapPoints,
+            std::max(margins[kTopEdge], margins[kBottomEdge]) * scale >= AssemblyAids::kLabelRoomPoints};
+}
+
+QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins)
+{
+    const AidsRoom room = roomForAids(units, margins);
+    const double scale = pointsPerUnit(units);
+    const QString mask = units == Units::Inches ? QStringLiteral("##0.00") : QStringLiteral("##0.0");
+    const auto amount = [scale, &mask](double points) { return formatMask(points / scale, mask); };
+    QStringList missing;
+    if (aids.glueStrip && !room.glueStrip)
+        missing.append(PosterStrings::kGlueStripsNeedRoom);
+    if (aids.cutMarks && !room.cutMarks)
+        missing.append(PosterStrings::cutMarksNeedRoomText(amount(AssemblyAids::kCutMarkGapPoints), unitText(units)));
+    if (aids.labels && !room.labels)
+        missing.append(PosterStrings::labelsNeedRoomText(amount(AssemblyAids::kLabelRoomPoints), unitText(units)));
+    return missing;
+}

@@ -4,6 +4,7 @@
 #include "paper/PaperCatalogue.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,7 +26,24 @@ struct AssemblyAids
 
     static constexpr double kDefaultGlueInches = 0.4;
     static constexpr double kDefaultGlueMillimetres = 10.0;
+    // Points between the picture and a cut mark: a margin must be wider to hold one.
+    static constexpr double kCutMarkGapPoints = 3.0;
+    // The height of a sheet label's line and a half, which its margin must have.
+    static constexpr double kLabelRoomPoints = 10.5;
 };
+
+// Which aids the margins have room for, whether asked for or not.
+struct AidsRoom
+{
+    bool glueStrip = true; // a right and a bottom margin
+    bool cutMarks = true;  // a margin wider than the cut mark's gap
+    bool labels = true;    // a top or bottom margin as high as a label's line
+};
+AidsRoom roomForAids(Units units, const MarginArray &margins);
+
+// For each aid asked for that the margins leave no room for, what margin it needs, in the
+// paper's unit; empty when every aid asked for is drawn.
+QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins);
 
 // The glue strip width a poster uses, in the paper's unit: the one asked for, or the
 // default, or the margin that holds the strip when that is smaller. Zero without a strip.

@@ -36,6 +36,10 @@ AssemblyAidsWidget::AssemblyAidsWidget(QWidget *parent) : QGroupBox(PosterString
     column->addWidget(chkCutMarks);
     column->addWidget(chkLabels);
     column->addWidget(chkAssemblyPage);
+    lblWithoutRoom = named(new QLabel(this), QStringLiteral("lblWithoutRoom"));
+    lblWithoutRoom->setWordWrap(true);
+    lblWithoutRoom->setVisible(false);
+    column->addWidget(lblWithoutRoom);
 
     for (QCheckBox *box : {chkGlueStrip, chkCutMarks, chkLabels, chkAssemblyPage})
         connect(box, &QCheckBox::toggled, this, &AssemblyAidsWidget::changed);
@@ -49,6 +53,7 @@ void AssemblyAidsWidget::setAids(const AssemblyAids &aids, Units units)
     const QSignalBlocker quietCut(chkCutMarks);
     const QSignalBlocker quietLabels(chkLabels);
     const QSignalBlocker quietPage(chkAssemblyPage);
+    m_chosen = aids;
     chkGlueStrip->setChecked(aids.glueStrip);
     txtGlueStrip->setEnabled(aids.glueStrip);
     txtGlueStrip->setText(aids.glueStripLength ? basicNumberText(*aids.glueStripLength) : QString());
@@ -58,15 +63,39 @@ void AssemblyAidsWidget::setAids(const AssemblyAids &aids, Units units)
     chkAssemblyPage->setChecked(aids.assemblyPage);
 }
 
+void AssemblyAidsWidget::setRoom(const AidsRoom &room, const QStringList &notes)
+{
+    m_chosen = aids();
+    m_room = room;
+    const QSignalBlocker quietGlue(chkGlueStrip);
+    const QSignalBlocker quietCut(chkCutMarks);
+    const QSignalBlocker quietLabels(chkLabels);
+    const struct
+    {
+        QCheckBox *box;
+        bool room;
+        bool chosen;
+    } shown[] = {{chkGlueStrip, room.glueStrip, m_chosen.glueStrip},
+                 {chkCutMarks, room.cutMarks, m_chosen.cutMarks},
+                 {chkLabels, room.labels, m_chosen.labels}};
+    for (const auto &[box, hasRoom, chosen] : shown) {
+        box->setEnabled(hasRoom);
+        box->setChecked(hasRoom && chosen);
+    }
+    txtGlueStrip->setEnabled(room.glueStrip && m_chosen.glueStrip);
+    lblWithoutRoom->setText(notes.join(u'\n'));
+    lblWithoutRoom->setVisible(!notes.isEmpty());
+}
+
 AssemblyAids AssemblyAidsWidget::aids() const
 {
     AssemblyAids aids;
-    aids.glueStrip = chkGlueStrip->isChecked();
+    aids.glueStrip = m_room.glueStrip ? chkGlueStrip->isChecked() : m_chosen.glueStrip;
     const std::optional<double> length = parseDecimalText(txtGlueStrip->text().trimmed());
     if (length && *length >= 0.0)
         aids.glueStripLength = length;
-    aids.cutMarks = chkCutMarks->isChecked();
-    aids.labels = chkLabels->isChecked();
+    aids.cutMarks = m_room.cutMarks ? chkCutMarks->isChecked() : m_chosen.cutMarks;
+    aids.labels = m_room.labels ? chkLabels->isChecked() : m_chosen.labels;
     aids.assemblyPage = chkAssemblyPage->isChecked();
     return aids;
 }

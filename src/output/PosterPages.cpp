@@ -10,7 +10,7 @@
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
-constexpr double kMarkGap = 3.0;     // points between the picture and a cut mark
+constexpr double kMarkGap = AssemblyAids::kCutMarkGapPoints;
 constexpr double kMarkLength = 18.0; // a quarter inch
 
 double pointsPerUnit(Units units)
@@ -167,7 +167,7 @@ std::optional<QRectF> PosterPages::labelRect(const QRectF &picture, const QList<
 {
     if (!m_aids.labels)
         return std::nullopt;
-    constexpr double kRoom = kLabelPoints * 1.5;
+    constexpr double kRoom = AssemblyAids::kLabelRoomPoints;
     if (picture.top() >= kRoom)
         return QRectF(0.0, 0.0, m_pageSize.width(), picture.top());
     double below = picture.bottom();

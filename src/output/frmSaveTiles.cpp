@@ -1,5 +1,7 @@
 #include "output/frmSaveTiles.h"
 
+#include "output/PosterPages.h"
+
 #include "dialogs/KeyboardWidget.h"
 #include "output/AssemblyAidsSettings.h"
 #include "output/AssemblyAidsWidget.h"
@@ -102,7 +104,10 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmSaveTiles::cmdSaveNow_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     // The assembly aids show while the PDF poster is chosen and are stored as they change.
-    fraAssemblyAids->setAids(readAssemblyAids(m_prefs), m_layout.units);
+    const AssemblyAids stored = readAssemblyAids(m_prefs);
+    fraAssemblyAids->setAids(stored, m_layout.units);
+    const MarginArray margins = paperMargins(m_layout);
+    fraAssemblyAids->setRoom(roomForAids(m_layout.units, margins), aidsWithoutRoom(stored, m_layout.units, margins));
     fraAssemblyAids->setVisible(false);
     connect(opbPdf, &QRadioButton::toggled, fraAssemblyAids, &QWidget::setVisible);
     connect(fraAssemblyAids, &AssemblyAidsWidget::changed, this,

@@ -26,6 +26,18 @@ inline TranslatableText kSheets{"PosterStrings", QT_TRANSLATE_NOOP("PosterString
 inline TranslatableText kPaper{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Paper:")};
 inline TranslatableText kMargins{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Margins (top, right, bottom, left):")};
 inline TranslatableText kResolution{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Resolution:")};
+// Aids the margins leave no room for, and what they need.
+inline TranslatableText kGlueStripsNeedRoom{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "No glue strips: they need a right and a bottom margin.")};
+inline QString cutMarksNeedRoomText(const QString &amount, const QString &unit)
+{
+    return QCoreApplication::translate("PosterStrings", "No cut marks: they need a margin wider than %1 %2.").arg(amount, unit);
+}
+inline QString labelsNeedRoomText(const QString &amount, const QString &unit)
+{
+    return QCoreApplication::translate("PosterStrings", "No sheet labels: they need a top or bottom margin of %1 %2.").arg(amount, unit);
+}
+inline TranslatableText kAidsTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Assembly aids")};
+
 // Beside the scale bar on each sheet: the length it has when the page printed unscaled.
 inline QString scaleBarText(const QString &length)
 {

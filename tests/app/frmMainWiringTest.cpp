@@ -455,7 +455,10 @@ TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItReme
     auto *again = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(::control<QCheckBox>(again, "chkAssemblyPage")->isChecked());
-    EXPECT_TRUE(::control<QCheckBox>(again, "chkLabels")->isChecked());
+    // The labels stay chosen; their box is ticked where this poster's margins hold them.
+    EXPECT_TRUE(readAssemblyAids(prefs()).labels);
+    auto *labels = ::control<QCheckBox>(again, "chkLabels");
+    EXPECT_EQ(labels->isChecked(), labels->isEnabled());
 }
 
 TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)

@@ -6,12 +6,14 @@
 #include "layout/LayoutState.h"
 #include "output/frmMsg.h"
 #include "output/frmSimpleMsg.h"
+#include "resources/PosterStrings.h"
 #include "support/LayoutTestStates.h"
 #include "support/ScriptedMessages.h"
 #include "support/TempDir.h"
 #include "support/ModalDriver.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -266,4 +269,24 @@ TEST_F(SaveDialogTest, CancelDuringTheThirdTileKeepsTheFirstThree)
     EXPECT_EQ(shown.last().title, QStringLiteral("Canceled"));
     EXPECT_FALSE(dialog);
     EXPECT_EQ(completionWindow(), nullptr);
+}
+
+// On borderless paper the PDF poster's aids that cannot be drawn show unticked and locked,
+// with what margin each needs; the stored choice is kept for paper that has margins.
+TEST_F(SaveDialogTest, AidsTheMarginsHaveNoRoomForShowUntickedWithTheMarginTheyNeed)
+{
+    layout.sPaperRegLine = "|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|";
+    QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
+    ASSERT_TRUE(dialog);
+    control<QRadioButton>(dialog, "opbPdf")->click();
+    for (const char *name : {"chkGlueStrip", "chkCutMarks", "chkLabels"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(control<QCheckBox>(dialog, name)->isEnabled());
+        EXPECT_FALSE(control<QCheckBox>(dialog, name)->isChecked());
+    }
+    EXPECT_TRUE(control<QCheckBox>(dialog, "chkAssemblyPage")->isChecked());
+    const QString notes = control<QLabel>(dialog, "lblWithoutRoom")->text();
+    EXPECT_TRUE(notes.contains(PosterStrings::kGlueStripsNeedRoom)) << notes.toStdString();
+    EXPECT_TRUE(control<QLabel>(dialog, "lblWithoutRoom")->isVisible());
+    dialog->close();
 }
