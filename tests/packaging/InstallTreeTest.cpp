@@ -51,6 +51,18 @@ TEST_F(InstallTree, HoldsBothProgramsTheManualIconsAndValidDesktopMetadata)
                                  "share/icons/hicolor/256x256/apps/quiltera.png"})
         EXPECT_TRUE(QFileInfo(file(relative)).isFile()) << relative;
 
+    // Every picture the manual shows is installed beside it.
+    QFile manual(file("share/quiltera/quiltera.html"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(manual.readAll());
+    const QRegularExpression picture(QStringLiteral("<img src=\"([^\"]+)\""));
+    int pictures = 0;
+    for (const QRegularExpressionMatch &found : picture.globalMatch(html)) {
+        EXPECT_TRUE(QFileInfo(file("share/quiltera/" + found.captured(1))).isFile()) << found.captured(1).toStdString();
+        ++pictures;
+    }
+    EXPECT_GT(pictures, 0);
+
     const QString desktop = file("share/applications/com.quilterasoftware.Quiltera.desktop");
     const Ran entry = run("desktop-file-validate", {desktop});
     EXPECT_EQ(entry.exitCode, 0) << entry.output.toStdString();
