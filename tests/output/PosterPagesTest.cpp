@@ -1,6 +1,7 @@
 #include "layout/TileSizeRules.h"
 #include "output/PosterPages.h"
 #include "resources/PosterStrings.h"
+#include "support/LayoutTestStates.h"
 
 #include <QImage>
 
@@ -10,18 +11,7 @@
 // its full line width, lies outside it, so no hairline shows at a seam.
 TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
 {
-    LayoutState layout;
-    layout.tilesWideIndex = 2;
-    layout.tilesHighIndex = 1;
-    layout.units = Units::Millimetres;
-    layout.dPaperWidth = 210;
-    layout.dPaperHeight = 297;
-    layout.dTileWidth = 186;
-    layout.dTileHeight = 273;
-    layout.sPaperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
-    layout.bImgSelected = true;
-    layout.lImgWidth = 1200;
-    layout.lImgHeight = 1100;
+    const LayoutState layout = a4Poster(1200, 1100);
     TileCoords cuts;
     ASSERT_GT(CalcTileCoord(layout, cuts), 0);
     const std::optional<TileRunValues> run = PrepareTileRun(layout, cuts);

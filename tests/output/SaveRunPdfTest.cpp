@@ -3,6 +3,7 @@
 #include "imaging/ImageObjectFactory.h"
 #include "output/TileRenderer.h"
 #include "resources/PosterStrings.h"
+#include "support/LayoutTestStates.h"
 #include "support/PopplerTools.h"
 #include "support/SaveRunDoubles.h"
 #include "support/TempDir.h"
@@ -16,27 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// 3 x 2 tiles of A4 with 12 mm margins (186 x 273 mm of picture each) over a 1200 x 1100
-// picture: a page box of 595.28 x 841.89 points, which a writer rounding to whole points
-// would miss.
-LayoutState a4Poster(int width, int height)
-{
-    LayoutState layout;
-    layout.tilesWideIndex = 2;
-    layout.tilesHighIndex = 1;
-    layout.units = Units::Millimetres;
-    layout.dPaperWidth = 210;
-    layout.dPaperHeight = 297;
-    layout.dTileWidth = 186;
-    layout.dTileHeight = 273;
-    layout.sPaperName = "A4 - 210 x 297";
-    layout.sPaperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
-    layout.bImgSelected = true;
-    layout.lImgWidth = width;
-    layout.lImgHeight = height;
-    return layout;
-}
 
 struct PdfRun
 {

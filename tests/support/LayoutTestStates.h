@@ -29,3 +29,16 @@ inline LayoutState layout3x2()
 {
     return withImage(posterOf(3, 2, 1.0, 1.25), 300, 200);
 }
+
+// 3 x 2 tiles of A4 with 12 mm margins (186 x 273 mm of picture each): a page box of
+// 595.28 x 841.89 points, which a writer rounding to whole points would miss.
+inline LayoutState a4Poster(int width, int height)
+{
+    LayoutState layout = withImage(posterOf(3, 2, 186, 273), width, height);
+    layout.units = Units::Millimetres;
+    layout.dPaperWidth = 210;
+    layout.dPaperHeight = 297;
+    layout.sPaperName = "A4 - 210 x 297";
+    layout.sPaperRegLine = "|1|A4 - 210 x 297|210|297|12|12|12|12|12|12|12|12|";
+    return layout;
+}
