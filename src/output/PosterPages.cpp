@@ -13,6 +13,15 @@ constexpr double kPointsPerInch = 72.0;
 constexpr double kMarkGap = AssemblyAids::kCutMarkGapPoints;
 constexpr double kMarkLength = 18.0; // a quarter inch
 
+// Where the bottom margin's free room begins: below the picture and its glue strip.
+double bottomOfPictureAndStrips(const QRectF &picture, const QList<PosterPages::GlueStrip> &strips)
+{
+    double below = picture.bottom();
+    for (const PosterPages::GlueStrip &strip : strips)
+        below = std::max(below, strip.rect.bottom());
+    return below;
+}
+
 double pointsPerUnit(Units units)
 {
     return units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
@@ -170,9 +179,7 @@ std::optional<QRectF> PosterPages::labelRect(const QRectF &picture, const QList<
     constexpr double kRoom = AssemblyAids::kLabelRoomPoints;
     if (picture.top() >= kRoom)
         return QRectF(0.0, 0.0, m_pageSize.width(), picture.top());
-    double below = picture.bottom();
-    for (const GlueStrip &strip : strips)
-        below = std::max(below, strip.rect.bottom());
+    const double below = bottomOfPictureAndStrips(picture, strips);
     if (m_pageSize.height() - below >= kRoom)
         return QRectF(0.0, below, m_pageSize.width(), m_pageSize.height() - below);
     return std::nullopt;
@@ -185,9 +192,7 @@ std::optional<PosterPages::ScaleBar> PosterPages::scaleBar(const QRectF &picture
     // the cut mark at the picture's right edge.
     constexpr double kCharacterWidth = kLabelPoints * 0.6;
     constexpr double kRoom = kLabelPoints * 2.5;
-    double below = picture.bottom();
-    for (const GlueStrip &strip : strips)
-        below = std::max(below, strip.rect.bottom());
+    const double below = bottomOfPictureAndStrips(picture, strips);
     if (m_pageSize.height() - below < kRoom || (label && label->top() >= below))
         return std::nullopt;
     const bool inches = m_layout.units == Units::Inches;
