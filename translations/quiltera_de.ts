@@ -1104,6 +1104,10 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>--sheets names a sheet this poster does not have, or is not a list such as A2,B1 or 3-4</source>
         <translation>--sheets nennt ein Blatt, das dieses Poster nicht hat, oder ist keine Liste wie A2,B1 oder 3-4</translation>
     </message>
+    <message>
+        <source>--sheets goes with --format pdf or --print</source>
+        <translation>--sheets gehört zu --format pdf oder --print</translation>
+    </message>
 </context>
 <context>
     <name>DialogStrings</name>

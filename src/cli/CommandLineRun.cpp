@@ -284,6 +284,9 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     PosterSetup setup = buildPosterSetup(options, start);
     if (!setup.usageError.isEmpty())
         return usageError(err, setup.usageError);
+    // Tile files are cut whole: only a PDF poster or a print is made of chosen sheets.
+    if (options.sheets && !options.pdf)
+        return usageError(err, CliStrings::kSheetsNeedPdf);
     if (options.sheets && !parseSheetList(*options.sheets, setup.layout.tilesWide(), setup.layout.tilesHigh()))
         return usageError(err, CliStrings::kBadSheets);
 

@@ -50,6 +50,7 @@ inline TranslatableText kSheetsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings"
                    "without the assembly page, to make or print again.")};
 inline TranslatableText kCopiesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Printing: this many copies of every sheet, 1 to 99.")};
 inline TranslatableText kBadCopies{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--copies needs a whole number from 1 to 99")};
+inline TranslatableText kSheetsNeedPdf{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--sheets goes with --format pdf or --print")};
 inline TranslatableText kBadSheets{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--sheets names a sheet this poster does not have, or is not a list such as A2,B1 or 3-4")};
 inline const QString kListValue = QStringLiteral("LIST");
 inline const QString kCountValue = QStringLiteral("N");

@@ -167,6 +167,7 @@ TEST(CommandLinePrint, ChosenSheetsAreMadeAndPrintedAgainInTheCopiesAsked)
     EXPECT_EQ(poppler::pageBoxes(QDir(dir.filePath("again")).filePath("poster_poster.pdf")).size(), 2);
     EXPECT_EQ(runCli(poster + QStringList{"--format", "pdf", "--sheets", "C1", source}, dir.filePath("home")).exitCode, 2);
     EXPECT_EQ(runCli(poster + QStringList{"--copies", "0", source}, dir.filePath("home")).exitCode, 2);
+    EXPECT_EQ(runCli(poster + QStringList{"--format", "jpg", "--sheets", "A1", source}, dir.filePath("home")).exitCode, 2);
 
     if (printed_jobs::printQueue().isEmpty())
         GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
