@@ -85,6 +85,9 @@ void AssemblyAidsWidget::setRoom(const AidsRoom &room, const QStringList &notes)
     txtGlueStrip->setEnabled(room.glueStrip && m_chosen.glueStrip);
     lblWithoutRoom->setText(notes.join(u'\n'));
     lblWithoutRoom->setVisible(!notes.isEmpty());
+    // A wrapped label does not ask its layout for the height of its lines: each note is
+    // given room for the two lines it takes in the frame's width.
+    lblWithoutRoom->setMinimumHeight(lblWithoutRoom->fontMetrics().lineSpacing() * 2 * int(notes.size()));
 }
 
 AssemblyAids AssemblyAidsWidget::aids() const
