@@ -86,7 +86,8 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
     constexpr int kPictures = 20;
     constexpr int kLayoutsPerPicture = 25;
     for (int p = 0; p < kPictures; ++p) {
-        const QSize size(between(24, 420), between(16, 340));
+        // The smallest picture the program takes is 25 pixels each way.
+        const QSize size(between(25, 420), between(25, 340));
         const QString photo = writeDetailedJpeg(dir, size.width(), size.height());
         const LoadedSourceImage whole = loadSourceImage(photo, 0);
         ASSERT_TRUE(whole.ok());
