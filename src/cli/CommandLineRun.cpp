@@ -211,7 +211,8 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     if (options.pdf) {
         request.pdf = pdfChoiceOf(options, layout, entry.suggestion->fileType == ImageFileType::Jpeg);
         // The margins may leave no room for an aid asked for: the poster is made without it.
-        for (const QString &note : aidsWithoutRoom(request.pdf->aids, layout.units, paperMargins(layout)))
+        for (const QString &note : aidsWithoutRoom(request.pdf->aids, layout.units, paperMargins(layout),
+                                                     compensationBorders(layout)))
             printMessage(err, PosterStrings::kAidsTitle, note);
     }
     TerminalListener listener(err, options.overwrite, errIsTerminal);

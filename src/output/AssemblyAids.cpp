@@ -51,26 +51,37 @@ QString unitText(Units units)
 
 } // namespace
 
-AidsRoom roomForAids(Units units, const MarginArray &margins)
+AidsRoom roomForAids(Units units, const MarginArray &margins, const MarginArray &borders)
 {
     const double scale = pointsPerUnit(units);
-    const double widest = *std::max_element(margins.begin(), margins.end());
-    return {roomForStrip(margins) > 0.0, widest * scale > AssemblyAids::kCutMarkGapPoints,
-            std::max(margins[kTopEdge], margins[kBottomEdge]) * scale >= AssemblyAids::kLabelRoomPoints};
+    MarginArray free{};
+    for (size_t edge = 0; edge < 4; ++edge)
+        free[edge] = (margins[edge] - borders[edge]) * scale;
+    const double widest = *std::max_element(free.begin(), free.end());
+    return {roomForStrip(margins) > 0.0, widest > AssemblyAids::kCutMarkGapPoints,
+            std::max(free[kTopEdge], free[kBottomEdge]) >= AssemblyAids::kLabelRoomPoints};
 }
 
-QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins)
+QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins,
+                            const MarginArray &borders)
 {
-    const AidsRoom room = roomForAids(units, margins);
+    const AidsRoom room = roomForAids(units, margins, borders);
     const double scale = pointsPerUnit(units);
     const QString mask = units == Units::Inches ? QStringLiteral("##0.00") : QStringLiteral("##0.0");
-    const auto amount = [scale, &mask](double points) { return formatMask(points / scale, mask); };
+    // A margin needs the aid's room beyond the compensation border it holds.
+    const auto amount = [scale, &mask](double points, double border) {
+        return formatMask(points / scale + border, mask);
+    };
+    const double leastBorder = *std::min_element(borders.begin(), borders.end());
+    const double leastEndBorder = std::min(borders[kTopEdge], borders[kBottomEdge]);
     QStringList missing;
     if (aids.glueStrip && !room.glueStrip)
         missing.append(PosterStrings::kGlueStripsNeedRoom);
     if (aids.cutMarks && !room.cutMarks)
-        missing.append(PosterStrings::cutMarksNeedRoomText(amount(AssemblyAids::kCutMarkGapPoints), unitText(units)));
+        missing.append(PosterStrings::cutMarksNeedRoomText(amount(AssemblyAids::kCutMarkGapPoints, leastBorder),
+                                                           unitText(units)));
     if (aids.labels && !room.labels)
-        missing.append(PosterStrings::labelsNeedRoomText(amount(AssemblyAids::kLabelRoomPoints), unitText(units)));
+        missing.append(PosterStrings::labelsNeedRoomText(amount(AssemblyAids::kLabelRoomPoints, leastEndBorder),
+                                                         unitText(units)));
     return missing;
 }

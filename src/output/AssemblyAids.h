@@ -32,18 +32,21 @@ struct AssemblyAids
     static constexpr double kLabelRoomPoints = 10.5;
 };
 
-// Which aids the margins have room for, whether asked for or not.
+// Which aids the margins have room for, whether asked for or not. The borders are the widths
+// of the edge compensation borders that reach into each margin (zero without compensation):
+// no cut mark or label may lie on them, while a glue strip covers them.
 struct AidsRoom
 {
     bool glueStrip = true; // a right and a bottom margin
     bool cutMarks = true;  // a margin wider than the cut mark's gap
     bool labels = true;    // a top or bottom margin as high as a label's line
 };
-AidsRoom roomForAids(Units units, const MarginArray &margins);
+AidsRoom roomForAids(Units units, const MarginArray &margins, const MarginArray &borders = {});
 
 // For each aid asked for that the margins leave no room for, what margin it needs, in the
 // paper's unit; empty when every aid asked for is drawn.
-QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins);
+QStringList aidsWithoutRoom(const AssemblyAids &aids, Units units, const MarginArray &margins,
+                            const MarginArray &borders = {});
 
 // The glue strip width a poster uses, in the paper's unit: the one asked for, or the
 // default, or the margin that holds the strip when that is smaller. Zero without a strip.

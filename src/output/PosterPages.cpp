@@ -45,6 +45,17 @@ QSizeF paperSizePoints(const LayoutState &layout)
     return QSizeF(layout.dPaperWidth * scale, layout.dPaperHeight * scale);
 }
 
+MarginArray compensationBorders(const LayoutState &layout)
+{
+    MarginArray borders{};
+    if (!layout.compensation)
+        return borders;
+    const double perInch = layout.units == Units::Inches ? 1.0 : kMillimetresPerInch;
+    for (size_t edge = 0; edge < 4; ++edge)
+        borders[edge] = layout.edgeTrimInches[edge] * perInch;
+    return borders;
+}
+
 std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const TileCoords &cuts,
                                                const TileRunValues &run, const AssemblyAids &aids)
 {
@@ -61,6 +72,7 @@ std::optional<PosterPages> PosterPages::create(const LayoutState &layout, const 
     for (size_t edge = 0; edge < 4; ++edge)
         pages.m_margins[edge] = margins[edge] * scale;
     pages.m_glueStrip = glueStripLength(aids, layout.units, margins) * scale;
+    pages.m_room = roomForAids(layout.units, margins, compensationBorders(layout));
     return pages;
 }
 
@@ -69,22 +81,26 @@ double PosterPages::picturePixelsPerInch() const
     return m_run.resamplesTiles() ? TileRunValues::kMinCompensationPixelsPerInch : m_run.pixelsPerInch;
 }
 
+double PosterPages::borderPoints(int edge) const
+{
+    if (!m_run.compensation)
+        return 0.0;
+    // The borders are whole pixels: floor(pixels per inch x trim), as the renderer makes them.
+    const double ppi = picturePixelsPerInch();
+    return std::floor(ppi * m_run.trims[size_t(edge)]) * kPointsPerInch / ppi;
+}
+
 QRectF PosterPages::pictureRect(const QSize &tile) const
 {
     const double pointsPerPixel = kPointsPerInch / picturePixelsPerInch();
-    return QRectF(m_margins[kLeftEdge], m_margins[kTopEdge], tile.width() * pointsPerPixel,
-                  tile.height() * pointsPerPixel);
+    return QRectF(m_margins[kLeftEdge] - borderPoints(kLeftEdge), m_margins[kTopEdge] - borderPoints(kTopEdge),
+                  tile.width() * pointsPerPixel, tile.height() * pointsPerPixel);
 }
 
 QRectF PosterPages::ownPixelsRect(const QSize &tile) const
 {
-    const QRectF picture = pictureRect(tile);
-    if (!m_run.compensation)
-        return picture;
-    // The borders are whole pixels: floor(pixels per inch x trim), as the renderer makes them.
-    const double ppi = picturePixelsPerInch();
-    const auto border = [&](int edge) { return std::floor(ppi * m_run.trims[size_t(edge)]) * kPointsPerInch / ppi; };
-    return picture.adjusted(border(kLeftEdge), border(kTopEdge), -border(kRightEdge), -border(kBottomEdge));
+    return pictureRect(tile).adjusted(borderPoints(kLeftEdge), borderPoints(kTopEdge), -borderPoints(kRightEdge),
+                                      -borderPoints(kBottomEdge));
 }
 
 QImage PosterPages::neighbourStrip(int t, bool right, int pixels, const QImage &source) const
@@ -121,18 +137,18 @@ QImage PosterPages::neighbourStrip(int t, bool right, int pixels, const QImage &
     return m_run.rotated ? RotateTileImage(cut) : cut;
 }
 
-QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &picture, const QImage &source) const
+QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &ownPixels, const QImage &source) const
 {
     QList<GlueStrip> strips;
     if (m_glueStrip <= 0.0)
         return strips;
     const int pixels = std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch)));
-    const double roomRight = m_pageSize.width() - picture.right();
-    const double roomBelow = m_pageSize.height() - picture.bottom();
+    const double roomRight = m_pageSize.width() - ownPixels.right();
+    const double roomBelow = m_pageSize.height() - ownPixels.bottom();
     if (roomRight > 0.0) {
         const QImage strip = neighbourStrip(t, true, pixels, source);
         if (!strip.isNull()) {
-            const QRectF rect(picture.right(), picture.top(), std::min(m_glueStrip, roomRight), picture.height());
+            const QRectF rect(ownPixels.right(), ownPixels.top(), std::min(m_glueStrip, roomRight), ownPixels.height());
             const QPointF inward(kLineWidthPoints / 2, 0.0);
             strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
         }
@@ -140,7 +156,7 @@ QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &pictu
     if (roomBelow > 0.0) {
         const QImage strip = neighbourStrip(t, false, pixels, source);
         if (!strip.isNull()) {
-            const QRectF rect(picture.left(), picture.bottom(), picture.width(), std::min(m_glueStrip, roomBelow));
+            const QRectF rect(ownPixels.left(), ownPixels.bottom(), ownPixels.width(), std::min(m_glueStrip, roomBelow));
             const QPointF inward(0.0, kLineWidthPoints / 2);
             strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
         }
@@ -148,22 +164,22 @@ QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &pictu
     return strips;
 }
 
-QList<QLineF> PosterPages::cutMarks(const QRectF &picture) const
+QList<QLineF> PosterPages::cutMarks(const QRectF &ownPixels, const QRectF &picture) const
 {
     QList<QLineF> marks;
-    if (!m_aids.cutMarks)
+    if (!m_aids.cutMarks || !m_room.cutMarks)
         return marks;
     const double above = picture.top() - kMarkGap;
     const double below = picture.bottom() + kMarkGap;
     const double leftOf = picture.left() - kMarkGap;
     const double rightOf = picture.right() + kMarkGap;
-    for (const double x : {picture.left(), picture.right()}) {
+    for (const double x : {ownPixels.left(), ownPixels.right()}) {
         if (above > 0.0)
             marks.append(QLineF(x, above, x, std::max(0.0, above - kMarkLength)));
         if (below < m_pageSize.height())
             marks.append(QLineF(x, below, x, std::min(m_pageSize.height(), below + kMarkLength)));
     }
-    for (const double y : {picture.top(), picture.bottom()}) {
+    for (const double y : {ownPixels.top(), ownPixels.bottom()}) {
         if (leftOf > 0.0)
             marks.append(QLineF(leftOf, y, std::max(0.0, leftOf - kMarkLength), y));
         if (rightOf < m_pageSize.width())
@@ -174,7 +190,7 @@ QList<QLineF> PosterPages::cutMarks(const QRectF &picture) const
 
 std::optional<QRectF> PosterPages::labelRect(const QRectF &picture, const QList<GlueStrip> &strips) const
 {
-    if (!m_aids.labels)
+    if (!m_aids.labels || !m_room.labels)
         return std::nullopt;
     constexpr double kRoom = AssemblyAids::kLabelRoomPoints;
     if (picture.top() >= kRoom)

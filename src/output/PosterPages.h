@@ -16,14 +16,21 @@
 
 // The poster as pages of paper: an optional assembly page, then one page per sheet, each
 // exactly the size of the paper in its unit (landscape papers stay landscape). A sheet's
-// page shows exactly the tile the save run would write, placed at the margins' corner at
-// the tile's print resolution, with the assembly aids in the margins around it. Every
-// measure is in points (1/72 inch) from the paper's top-left corner.
+// page shows exactly the tile the save run would write, at the tile's print resolution,
+// with its own pixels starting at the margins' corner as without compensation, and any
+// compensation borders reaching outward into the margins. A glue strip covers the border on
+// its side, so that the neighbour's pixels, not repeated edge pixels, meet the seam; the
+// other aids lie outside the borders. Every measure is in points (1/72 inch) from the
+// paper's top-left corner.
 // The current margins of the layout's paper (top, right, bottom, left) in its unit.
 MarginArray paperMargins(const LayoutState &layout);
 
 // The paper of the layout in points, as its pages are.
 QSizeF paperSizePoints(const LayoutState &layout);
+
+// The most the compensation borders reach into each margin, in the paper's unit: the
+// profile's trims when compensation is on, else zero.
+MarginArray compensationBorders(const LayoutState &layout);
 
 class PosterPages
 {
@@ -43,7 +50,7 @@ public:
     double picturePixelsPerInch() const;
     // Where a rendered tile lies on its page, compensation borders included.
     QRectF pictureRect(const QSize &tile) const;
-    // The part of it that holds the tile's own pixels.
+    // The part of it that holds the tile's own pixels: the part that joins the poster.
     QRectF ownPixelsRect(const QSize &tile) const;
 
     // A glue strip: where it lies on sheet t's page and the neighbour's pixels it shows.
@@ -55,11 +62,12 @@ public:
         // strip beside the sheet's own picture, which no aid touches.
         QLineF boundary;
     };
-    // The strips sheet t carries: one in the right margin when it has a right neighbour on
-    // the page, one in the bottom margin when it has one below.
-    QList<GlueStrip> glueStrips(int t, const QRectF &picture, const QImage &source) const;
-    // Short marks in the margins along every edge of the picture.
-    QList<QLineF> cutMarks(const QRectF &picture) const;
+    // The strips sheet t carries beside its own pixels: one in the right margin when it has
+    // a right neighbour on the page, one in the bottom margin when it has one below.
+    QList<GlueStrip> glueStrips(int t, const QRectF &ownPixels, const QImage &source) const;
+    // Short marks in the margins, outside the whole picture, along every edge of its own
+    // pixels.
+    QList<QLineF> cutMarks(const QRectF &ownPixels, const QRectF &picture) const;
     // Where sheet t's label goes, or nothing when no margin has room.
     std::optional<QRectF> labelRect(const QRectF &picture, const QList<GlueStrip> &strips) const;
 
@@ -87,6 +95,7 @@ private:
     PosterPages() = default;
 
     QImage neighbourStrip(int t, bool right, int pixels, const QImage &source) const;
+    double borderPoints(int edge) const;
 
     LayoutState m_layout;
     TileCoords m_cuts;
@@ -95,4 +104,5 @@ private:
     QSizeF m_pageSize;
     MarginArray m_margins{}; // points
     double m_glueStrip = 0.0; // points
+    AidsRoom m_room;
 };

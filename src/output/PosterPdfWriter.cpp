@@ -184,15 +184,16 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
         PdfPainter painter;
         painter.SetPage(page);
         const QRectF picture = m_pages.pictureRect(tile.size);
+        const QRectF ownPixels = m_pages.ownPixelsRect(tile.size);
         drawPicture(m_document->document, painter, tile, picture, size.height(), m_colourProfile);
 
-        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(t, picture, source);
+        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(t, ownPixels, source);
         for (const PosterPages::GlueStrip &strip : strips)
             drawPicture(m_document->document, painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
                         size.height(), m_colourProfile);
         painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
         painter.SetStrokingColor(0.0, 0.0, 0.0);
-        for (const QLineF &mark : m_pages.cutMarks(picture))
+        for (const QLineF &mark : m_pages.cutMarks(ownPixels, picture))
             drawLine(painter, mark, size.height());
         painter.SetStrokeStyle(ePdfStrokeStyle_Dash);
         for (const PosterPages::GlueStrip &strip : strips)

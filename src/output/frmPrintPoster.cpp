@@ -109,7 +109,7 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
     SaveRequest request{source, layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
                         int(entry.suggestion->fileType),
                         PdfPosterChoice{readAssemblyAids(prefs),
-                                        entry.suggestion->fileType == ImageFileType::Jpeg}};
+                                        entry.suggestion->fileType == ImageFileType::Jpeg, {}}};
     PrintRunWindows windows(owner);
     if (SaveRun(request, windows).processSaveNow() != SaveRunOutcome::Completed)
         return;

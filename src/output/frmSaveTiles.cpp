@@ -107,7 +107,9 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
     const AssemblyAids stored = readAssemblyAids(m_prefs);
     fraAssemblyAids->setAids(stored, m_layout.units);
     const MarginArray margins = paperMargins(m_layout);
-    fraAssemblyAids->setRoom(roomForAids(m_layout.units, margins), aidsWithoutRoom(stored, m_layout.units, margins));
+    const MarginArray borders = compensationBorders(m_layout);
+    fraAssemblyAids->setRoom(roomForAids(m_layout.units, margins, borders),
+                             aidsWithoutRoom(stored, m_layout.units, margins, borders));
     fraAssemblyAids->setVisible(false);
     connect(opbPdf, &QRadioButton::toggled, fraAssemblyAids, &QWidget::setVisible);
     connect(fraAssemblyAids, &AssemblyAidsWidget::changed, this,
@@ -332,7 +334,7 @@ void frmSaveTiles::processSaveNow()
                         selectedFileTypeCode(),
                         std::nullopt};
     if (pdfPosterChosen())
-        request.pdf = PdfPosterChoice{fraAssemblyAids->aids(), m_sourceIsJpeg};
+        request.pdf = PdfPosterChoice{fraAssemblyAids->aids(), m_sourceIsJpeg, {}};
     SaveRun run(std::move(request), windows);
     if (banded)
         run.setBandedSource(banded.get());

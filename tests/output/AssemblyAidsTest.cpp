@@ -19,6 +19,7 @@ TEST(AssemblyAids, AidsWithoutRoomNameTheMarginTheyNeed)
         Units units;
         MarginArray margins; // top, right, bottom, left
         QStringList missing;
+        MarginArray borders = {};
     } cases[] = {
         {"borderless", all, Units::Millimetres, {0, 0, 0, 0}, {PosterStrings::kGlueStripsNeedRoom, noCutMarksMm, noLabelsMm}},
         {"borderless, labels off", noLabels, Units::Millimetres, {0, 0, 0, 0}, {PosterStrings::kGlueStripsNeedRoom, noCutMarksMm}},
@@ -28,9 +29,14 @@ TEST(AssemblyAids, AidsWithoutRoomNameTheMarginTheyNeed)
         {"inches", all, Units::Inches, {0.02, 0, 0.02, 0},
          {PosterStrings::kGlueStripsNeedRoom, PosterStrings::cutMarksNeedRoomText("0.04", PosterStrings::kInches),
           PosterStrings::labelsNeedRoomText("0.15", PosterStrings::kInches)}},
+        // Compensation borders take their margins' room from labels and marks, not from the
+        // glue strip, which covers the border it lies on.
+        {"3 mm margins with 2 mm borders", all, Units::Millimetres, {3, 3, 3, 3},
+         {PosterStrings::cutMarksNeedRoomText("3.1", PosterStrings::kMillimetres),
+          PosterStrings::labelsNeedRoomText("5.7", PosterStrings::kMillimetres)}, {2, 2, 2, 2}},
     };
-    for (const auto &[name, aids, units, margins, missing] : cases) {
+    for (const auto &[name, aids, units, margins, missing, borders] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(aidsWithoutRoom(aids, units, margins), missing);
+        EXPECT_EQ(aidsWithoutRoom(aids, units, margins, borders), missing);
     }
 }

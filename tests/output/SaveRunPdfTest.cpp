@@ -1,6 +1,7 @@
 #include "output/SaveRun.h"
 
 #include "imaging/ImageObjectFactory.h"
+#include "output/PosterPages.h"
 #include "output/TileRenderer.h"
 #include "resources/PosterStrings.h"
 #include "support/LayoutTestStates.h"
@@ -29,7 +30,7 @@ PdfRun savePdf(const ImageObject &source, const LayoutState &layout, const Assem
                ScriptedFileSystem &disk)
 {
     PdfRun result{SaveRunOutcome::Failed, QDir(dir.filePath("poster")).filePath("p_poster.pdf"), {}};
-    SaveRequest request{source, layout, dir.path(), "poster", "p_", 6, PdfPosterChoice{aids, false}};
+    SaveRequest request{source, layout, dir.path(), "poster", "p_", 6, PdfPosterChoice{aids, false, {}}};
     SaveRun run(request, result.listener, disk);
     result.outcome = run.processSaveNow();
     return result;
@@ -101,6 +102,65 @@ TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
             EXPECT_EQ(strip, source->image().copy(coords.left(1), coords.top(1), strip.width(),
                                                   coords.bottom(1) - coords.top(1) + 1));
         }
+    }
+}
+
+// Put together as the assembly page says, the poster runs on across a seam without a break,
+// a smear or a shift: on the page of A1, its own pixels print at the tile's resolution from
+// the margins' corner and its glue strip goes on with A2's first columns from the very edge,
+// where A2, trimmed along its cut marks, is laid. Compensation borders only reach outward.
+TEST(PdfPoster, AssembledSeamRunsOnWithoutABreakWithOrWithoutCompensation)
+{
+    const std::unique_ptr<ImageObject> source = test_images::makePatternImage(2400, 2200);
+    for (const bool compensated : {false, true}) {
+        SCOPED_TRACE(compensated ? "compensated" : "plain");
+        TempDir dir;
+        LayoutState layout = a4Poster(2400, 2200);
+        layout.compensation = compensated;
+        layout.edgeTrimInches = {8 / 64.0, 8 / 64.0, 8 / 64.0, 8 / 64.0};
+        ScriptedFileSystem disk;
+        const PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
+        ASSERT_EQ(run.outcome, SaveRunOutcome::Completed);
+
+        TileCoords cuts;
+        ASSERT_EQ(CalcTileCoord(layout, cuts), 6);
+        const TileRunValues values = *PrepareTileRun(layout, cuts);
+        const std::optional<PosterPages> pages = PosterPages::create(layout, cuts, values, AssemblyAids{});
+        const QRectF own = pages->ownPixelsRect(RenderTile(source->image(), cuts, 0, values).image.size());
+        EXPECT_NEAR(own.left(), 12 / 25.4 * 72, 1e-9);
+        EXPECT_NEAR(own.top(), 12 / 25.4 * 72, 1e-9);
+        EXPECT_NEAR(own.width(), (cuts.right(0) - cuts.left(0) + 1) / values.pixelsPerInch * 72, 1e-9);
+
+        constexpr int kDpi = 300;
+        const QImage page = poppler::renderedPage(run.pdf, 2, kDpi, dir.path());
+        const double glue = 10 / 25.4 * 72;
+        const int y = int(own.center().y() * kDpi / 72);
+        const int row = cuts.top(0) + int(((y + 0.5) * 72 / kDpi - own.top()) / 72 * values.pixelsPerInch);
+        int checked = 0;
+        for (int x = 0; x < page.width(); ++x) {
+            // Points from the seam, at the middle of the drawn pixel; a pixel's width off
+            // either edge of the picture is left alone.
+            const double fromSeam = (x + 0.5) * 72 / kDpi - own.right();
+            const double edge = 72.0 / kDpi;
+            int column;
+            if (fromSeam < -edge && fromSeam > own.left() - own.right() + edge)
+                column = cuts.right(0) + int(std::floor(fromSeam / 72 * values.pixelsPerInch)) + 1;
+            else if (fromSeam > PosterPages::kLineWidthPoints + edge && fromSeam < glue - edge) // past the dashed line
+                column = cuts.left(1) + int(std::floor(fromSeam / 72 * values.pixelsPerInch));
+            else
+                continue;
+            // A drawn pixel may blend with its neighbour where the two meet; the pattern's
+            // red starts again after 255, where blending says nothing.
+            if ((column & 0xFF) == 0xFF || (column & 0xFF) == 0)
+                continue;
+            const auto near = [](int drawn, int expected) { return std::abs((drawn - expected + 384) % 256 - 128) <= 1; };
+            const QRgb drawn = page.pixel(x, y);
+            ASSERT_TRUE(near(qRed(drawn), column & 0xFF) && near(qGreen(drawn), row & 0xFF))
+                << "at " << fromSeam << " pt from the seam, column " << column << " row " << row << " drew "
+                << qRed(drawn) << "," << qGreen(drawn);
+            ++checked;
+        }
+        EXPECT_GT(checked, 2000);
     }
 }
 

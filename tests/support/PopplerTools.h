@@ -72,4 +72,13 @@ inline QImage firstImageOfPage(const QString &pdf, int page, const QString &fold
     return QImage(prefix + "-000.png");
 }
 
+// One page drawn by poppler at the given resolution, as a viewer or printer would draw it.
+inline QImage renderedPage(const QString &pdf, int page, int dotsPerInch, const QString &folder)
+{
+    const QString prefix = QDir(folder).filePath("page" + QString::number(page));
+    run("pdftoppm", {"-png", "-singlefile", "-r", QString::number(dotsPerInch), "-f", QString::number(page), "-l",
+                     QString::number(page), pdf, prefix});
+    return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace poppler
