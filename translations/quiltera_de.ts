@@ -1849,6 +1849,30 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>Assembly aids</source>
         <translation>Montagehilfen</translation>
     </message>
+    <message>
+        <source>Sheets</source>
+        <translation>Blätter</translation>
+    </message>
+    <message>
+        <source>Each sheet of the poster is one page. To print a sheet again, print only its page.</source>
+        <translation>Jedes Blatt des Posters ist eine Seite. Um ein Blatt noch einmal zu drucken, drucken Sie nur seine Seite.</translation>
+    </message>
+    <message>
+        <source>Page 1: how to assemble the poster</source>
+        <translation>Seite 1: wie das Poster zusammengesetzt wird</translation>
+    </message>
+    <message>
+        <source>%1 to %2: pages %3 to %4</source>
+        <translation>%1 bis %2: Seiten %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1: page %2</source>
+        <translation>%1: Seite %2</translation>
+    </message>
+    <message>
+        <source>Each sheet of the poster must be printed on a page of its own, on one side of the paper.  Choose 1 page per sheet and no two-sided (duplex) printing in the print dialog.</source>
+        <translation>Jedes Blatt des Posters muss auf eine eigene Seite gedruckt werden, auf eine Seite des Papiers.  Wählen Sie im Druckdialog 1 Seite pro Blatt und keinen beidseitigen (Duplex-)Druck.</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>

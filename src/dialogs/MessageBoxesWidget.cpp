@@ -4,8 +4,12 @@
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"
 
+#include "resources/PosterStrings.h"
+
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScrollArea>
 
 namespace {
 
@@ -64,8 +68,20 @@ QString MessageBoxes::showFileDialog(const FileDialogRequest &request)
     return runFileChooser(request);
 }
 
-bool MessageBoxes::choosePrinter(QPrinter &printer, QWidget *owner)
+bool MessageBoxes::choosePrinter(QPrinter &printer, QWidget *owner, const QString &pageGuide)
 {
     QPrintDialog dialog(&printer, owner);
+    // The dialog shows each extra tab under the tab widget's window title.
+    auto *guide = new QScrollArea;
+    guide->setObjectName(QStringLiteral("pageGuide"));
+    guide->setWindowTitle(PosterStrings::kPageGuideTab);
+    auto *text = new QLabel(pageGuide);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    text->setMargin(8);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    guide->setWidgetResizable(true);
+    guide->setWidget(text);
+    dialog.setOptionTabs({guide});
     return dialog.exec() == QDialog::Accepted;
 }

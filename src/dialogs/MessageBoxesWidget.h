@@ -14,5 +14,5 @@ public:
     InputBoxAnswer customInputBox(const QString &title, const QString &prompt,
                                   const QString &defaultText) override;
     QString showFileDialog(const FileDialogRequest &request) override;
-    bool choosePrinter(QPrinter &printer, QWidget *owner) override;
+    bool choosePrinter(QPrinter &printer, QWidget *owner, const QString &pageGuide) override;
 };

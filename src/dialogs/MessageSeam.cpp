@@ -21,7 +21,7 @@ public:
     bool OkCancelBox(const QString &, const QString &) override { return false; }
     InputBoxAnswer customInputBox(const QString &, const QString &, const QString &) override { return {}; }
     QString showFileDialog(const FileDialogRequest &) override { return QString(); }
-    bool choosePrinter(QPrinter &, QWidget *) override { return false; }
+    bool choosePrinter(QPrinter &, QWidget *, const QString &) override { return false; }
 };
 
 } // namespace

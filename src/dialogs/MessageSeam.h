@@ -69,9 +69,9 @@ public:
                                           const QString &defaultText) = 0;
     // The chosen full path, or an empty text when the chooser was cancelled.
     virtual QString showFileDialog(const FileDialogRequest &request) = 0;
-    // The system print dialog over the printer (chosen printer, paper, copies); true when
-    // the person chose to print.
-    virtual bool choosePrinter(QPrinter &printer, QWidget *owner) = 0;
+    // The system print dialog over the printer (chosen printer, paper, copies), with a tab
+    // that says which page is which sheet; true when the person chose to print.
+    virtual bool choosePrinter(QPrinter &printer, QWidget *owner, const QString &pageGuide) = 0;
 };
 
 // The implementation in use: the one installed last by a live ScopedMessages. The

@@ -4,6 +4,7 @@
 #include "imaging/ImageObject.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
+#include "output/PrintDialogChoices.h"
 #include "output/PrinterMargins.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
@@ -41,6 +42,7 @@ void choosePaper(QPrinter &printer, const LayoutState &layout, const QString &po
     printer.setPageSize(QPageSize(portrait, QPageSize::Point, layout.sPaperName, QPageSize::ExactMatch));
     printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    printer.setDuplex(QPrinter::DuplexNone);
     printer.setDocName(posterFileName);
 }
 
@@ -89,8 +91,17 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
     }
     QPrinter printer(QPrinter::HighResolution);
     choosePaper(printer, layout, entry.suggestion->baseFileName + PosterStrings::kPdfFileSuffix);
-    if (!messages().choosePrinter(printer, owner))
+    const bool assemblyPage = readAssemblyAids(prefs).assemblyPage;
+    if (!messages().choosePrinter(printer, owner, printPageGuide(layout.tilesWide(), layout.tilesHigh(), assemblyPage)))
         return;
+    // Our job asks for one page per sheet, one-sided, whatever the dialog says; a person
+    // who chose otherwise is told rather than overruled.
+    if (const QString refusal = printChoicesThatBreakThePoster(
+            printer.printEngine()->property(kCupsOptionsProperty).toStringList(), printer.duplex() != QPrinter::DuplexNone);
+        !refusal.isEmpty()) {
+        messages().showMessage(refusal, PosterStrings::kPrintingTitle, MessageIcon::Critical);
+        return;
+    }
     // A printer that cannot take the poster is named before the poster is made.
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
     if (const PrintJobResult queue = toFile ? PrintJobResult{} : checkPrintQueue(printer.printerName());

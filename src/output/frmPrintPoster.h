@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrintEngine>
 #include <QString>
 
 class ImageObject;
@@ -13,6 +14,10 @@ struct LayoutState;
 // poster made with its progress window and Cancel between sheets, and sent to the chosen
 // printer at 100 percent (or written where Qt's "print to file" asks).
 namespace frmPrintPoster {
+
+// The print engine property under which Qt's print dialog leaves the CUPS options it
+// chose (names and values in turn), among them "number-up" for its pages per sheet.
+inline constexpr auto kCupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 // Checks the layout as "Save Poster Tile Images" does, with the same messages. The
 // assembly aids are those the save dialog stored in prefs.

@@ -79,6 +79,20 @@ inline QString printerStoppedText(const QString &queue)
     return QCoreApplication::translate("PosterStrings", "The printer \"%1\" is stopped").arg(queue);
 }
 
+// Beside the print dialog's page range: which page is which sheet.
+inline TranslatableText kPageGuideTab{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sheets")};
+inline TranslatableText kPageGuideIntro{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Each sheet of the poster is one page. To print a sheet again, print only its page.")};
+inline TranslatableText kAssemblyPageIsFirst{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Page 1: how to assemble the poster")};
+inline QString rowOfSheetsText(const QString &first, const QString &last, int firstPage, int lastPage)
+{
+    return QCoreApplication::translate("PosterStrings", "%1 to %2: pages %3 to %4").arg(first, last).arg(firstPage).arg(lastPage);
+}
+inline QString sheetIsPageText(const QString &label, int page)
+{
+    return QCoreApplication::translate("PosterStrings", "%1: page %2").arg(label).arg(page);
+}
+inline TranslatableText kOnePagePerSheetOneSided{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Each sheet of the poster must be printed on a page of its own, on one side of the paper.  Choose 1 page per sheet and no two-sided (duplex) printing in the print dialog.")};
+
 // "sheet 3 of 12"
 inline QString sheetOfText(int sheet, int count)
 {

@@ -6,6 +6,7 @@
 #include "layout/frmPreview.h"
 #include "output/frmSaveTiles.h"
 #include "output/AssemblyAidsSettings.h"
+#include "output/PrintDialogChoices.h"
 #include "support/EdgeOvershootLayouts.h"
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
@@ -477,6 +478,16 @@ TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
     m_messages.queuePrinter(QString()); // the dialog cancelled
     print->trigger();
     EXPECT_EQ(m_messages.last().kind, ShownDialog::Kind::File);
+    EXPECT_EQ(m_messages.last().text, printPageGuide(2, 2, true));
+
+    // Two pages on a sheet or two-sided printing chosen in the dialog are refused.
+    for (const ScriptedMessages::PrinterChoice &breaking :
+         {ScriptedMessages::PrinterChoice{queue, 1, 0, 0, 2, false}, ScriptedMessages::PrinterChoice{queue, 1, 0, 0, 1, true}}) {
+        SCOPED_TRACE(breaking.twoSided ? "two-sided" : "two pages per sheet");
+        m_messages.queuePrinter(breaking);
+        print->trigger();
+        EXPECT_EQ(m_messages.last().text.toStdString(), PosterStrings::kOnePagePerSheetOneSided.toStdString());
+    }
 
     // A queue whose defaults are two-sided, two pages per sheet and landscape prints the
     // poster as the plain one does.

@@ -1,5 +1,7 @@
 #include "support/ScriptedMessages.h"
 
+#include "output/frmPrintPoster.h"
+
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -88,9 +90,9 @@ QString ScriptedMessages::showFileDialog(const FileDialogRequest &request)
     return m_filePaths.isEmpty() ? QString() : m_filePaths.dequeue();
 }
 
-bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *)
+bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *, const QString &pageGuide)
 {
-    record(ShownDialog::Kind::File, QString(), QStringLiteral("Print"));
+    record(ShownDialog::Kind::File, pageGuide, QStringLiteral("Print"));
     const PrinterChoice choice = m_printers.isEmpty() ? PrinterChoice{} : m_printers.dequeue();
     if (choice.name.isEmpty())
         return false;
@@ -100,5 +102,10 @@ bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *)
         printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(choice.fromPage, choice.toPage);
     }
+    // As the dialog's "Pages per sheet" and "Duplex Printing" leave them.
+    printer.printEngine()->setProperty(
+        frmPrintPoster::kCupsOptionsProperty,
+        QStringList{QStringLiteral("number-up"), QString::number(choice.pagesPerSheet), QStringLiteral("sides"),
+                    choice.twoSided ? QStringLiteral("two-sided-long-edge") : QStringLiteral("one-sided")});
     return true;
 }

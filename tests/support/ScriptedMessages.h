@@ -54,13 +54,15 @@ public:
     QString showFileDialog(const FileDialogRequest &request) override;
     // Chooses the queued printer (an empty name cancels), with the copies and the page
     // range (from and to, 0 for all pages) the person set; records a File box.
-    bool choosePrinter(QPrinter &printer, QWidget *owner) override;
+    bool choosePrinter(QPrinter &printer, QWidget *owner, const QString &pageGuide) override;
     struct PrinterChoice
     {
         QString name;
         int copies = 1;
         int fromPage = 0;
         int toPage = 0;
+        int pagesPerSheet = 1;
+        bool twoSided = false;
     };
     void queuePrinter(const QString &name) { m_printers.enqueue({name}); }
     void queuePrinter(const PrinterChoice &choice) { m_printers.enqueue(choice); }
