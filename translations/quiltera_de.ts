@@ -1873,6 +1873,18 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>Each sheet of the poster must be printed on a page of its own, on one side of the paper.  Choose 1 page per sheet and no two-sided (duplex) printing in the print dialog.</source>
         <translation>Jedes Blatt des Posters muss auf eine eigene Seite gedruckt werden, auf eine Seite des Papiers.  Wählen Sie im Druckdialog 1 Seite pro Blatt und keinen beidseitigen (Duplex-)Druck.</translation>
     </message>
+    <message>
+        <source>Asking the printer whether it can print...</source>
+        <translation>Der Drucker wird gefragt, ob er drucken kann...</translation>
+    </message>
+    <message>
+        <source>Sending the poster to the printer...</source>
+        <translation>Das Poster wird an den Drucker gesendet...</translation>
+    </message>
+    <message>
+        <source>Printing was cancelled: nothing was sent to the printer</source>
+        <translation>Das Drucken wurde abgebrochen: nichts wurde an den Drucker gesendet</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>

@@ -1,8 +1,10 @@
 #include "output/CupsPrinting.h"
 
-#include "common/NativeFiles.h"
 #include "output/SheetSelection.h"
 #include "resources/PosterStrings.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
 
 #include <cups/cups.h>
 
@@ -16,7 +18,11 @@ namespace {
 // A scheduler that does not answer within these bounds is taken as not answering at all:
 // printing never freezes the window or the command line for minutes.
 constexpr int kConnectMilliseconds = 5000;
-constexpr double kReplySeconds = 15.0;
+constexpr qint64 kReplyMilliseconds = 15000;
+// How often a wait for the scheduler looks whether the person cancelled.
+constexpr double kCancelCheckSeconds = 0.25;
+// The PDF goes to the scheduler in pieces of this size, with a look at cancel between.
+constexpr qint64 kChunkBytes = 256 * 1024;
 
 QString cupsReason()
 {
@@ -27,32 +33,70 @@ struct ConnectionClose
 {
     void operator()(http_t *http) const { httpClose(http); }
 };
-using Connection = std::unique_ptr<http_t, ConnectionClose>;
 
-// Set when a call was ended for want of an answer; CUPS itself then reports no error.
-thread_local bool schedulerSilent = false;
-
-// A wait past the reply bound ends the call.
-int giveUpWaiting(http_t *, void *)
+// How a connection's waits end: within the reply bound, or earlier when cancelled.
+struct SchedulerWait
 {
-    schedulerSilent = true;
-    return 0;
+    const std::atomic<bool> *cancel = nullptr;
+    QDeadlineTimer deadline;
+    bool silent = false;
+    bool cancelled = false;
+
+    void expectAnswer() { deadline.setRemainingTime(kReplyMilliseconds); }
+    bool cancelRequested() const { return cancel != nullptr && cancel->load(); }
+};
+
+// CUPS asks, every quarter second of a wait, whether to go on waiting.
+int keepWaiting(http_t *, void *data)
+{
+    auto *wait = static_cast<SchedulerWait *>(data);
+    wait->cancelled = wait->cancelRequested();
+    wait->silent = !wait->cancelled && wait->deadline.hasExpired();
+    return wait->cancelled || wait->silent ? 0 : 1;
 }
 
-Connection connectToScheduler()
+struct SchedulerConnection
 {
-    schedulerSilent = false;
-    Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                 kConnectMilliseconds, nullptr));
-    if (http)
-        httpSetTimeout(http.get(), kReplySeconds, giveUpWaiting, nullptr);
-    return http;
+    std::unique_ptr<http_t, ConnectionClose> http;
+    std::unique_ptr<SchedulerWait> wait; // where the connection's wait callback looks
+};
+
+SchedulerConnection connectToScheduler(const std::atomic<bool> *cancel)
+{
+    SchedulerConnection connection{nullptr, std::make_unique<SchedulerWait>()};
+    connection.wait->cancel = cancel;
+    connection.wait->expectAnswer();
+    connection.http.reset(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                       kConnectMilliseconds, nullptr));
+    if (connection.http)
+        httpSetTimeout(connection.http.get(), kCancelCheckSeconds, keepWaiting, connection.wait.get());
+    return connection;
 }
 
-bool schedulerDidNotAnswer()
+// Why a call got no answer: the person cancelled, or the scheduler is silent; empty when
+// the scheduler answered.
+QString unanswered(const SchedulerWait &wait)
 {
-    const ipp_status_t status = cupsLastError();
-    return schedulerSilent || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    if (wait.cancelled || wait.cancelRequested())
+        return PosterStrings::kPrintCancelled;
+    if (wait.silent || cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return PosterStrings::kPrintServiceSilent;
+    return QString();
+}
+
+QString sendingFailed(const SchedulerWait &wait)
+{
+    const QString why = unanswered(wait);
+    return why.isEmpty() ? PosterStrings::kPrintFailed + QStringLiteral(" - ") + cupsReason() : why;
+}
+
+// Takes a job that did not get its whole PDF off the queue, on a connection of its own:
+// the job's own connection may be cut mid-request.
+void withdrawJob(const QByteArray &queue, int job)
+{
+    const SchedulerConnection connection = connectToScheduler(nullptr);
+    if (connection.http)
+        cupsCancelJob2(connection.http.get(), queue.constData(), job, 0);
 }
 
 // The least of the margins a printer supports at an edge, given in hundredths of a
@@ -73,25 +117,28 @@ double leastMarginPoints(ipp_t *response, const char *attribute)
 // prints in colour. The connection stays open for the job.
 struct QueueState
 {
-    Connection http;
+    SchedulerConnection connection;
     QByteArray name;
     bool colour = false;
 };
 
-std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult &result)
+std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult &result,
+                                            const std::atomic<bool> *cancel)
 {
     QueueState state;
-    state.http = connectToScheduler();
-    if (!state.http) {
-        result.errorText = PosterStrings::kPrintServiceSilent;
+    state.connection = connectToScheduler(cancel);
+    SchedulerWait &wait = *state.connection.wait;
+    if (!state.connection.http || wait.cancelRequested()) {
+        result.errorText = wait.cancelRequested() ? PosterStrings::kPrintCancelled : PosterStrings::kPrintServiceSilent;
         return std::nullopt;
     }
+    http_t *http = state.connection.http.get();
     state.name = queue.toUtf8();
     if (state.name.isEmpty()) {
-        const char *fallback = cupsGetDefault2(state.http.get());
+        const char *fallback = cupsGetDefault2(http);
         if (fallback == nullptr) {
-            result.errorText = schedulerDidNotAnswer() ? QString(PosterStrings::kPrintServiceSilent)
-                                                       : PosterStrings::kNoDefaultPrinter + QStringLiteral(" - ") + cupsReason();
+            const QString why = unanswered(wait);
+            result.errorText = why.isEmpty() ? PosterStrings::kNoDefaultPrinter + QStringLiteral(" - ") + cupsReason() : why;
             return std::nullopt;
         }
         state.name = fallback;
@@ -110,12 +157,13 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
                                           "media-bottom-margin-supported", "media-left-margin-supported"};
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)), nullptr,
                   kWanted);
-    ipp_t *response = cupsDoRequest(state.http.get(), request, "/");
+    wait.expectAnswer();
+    ipp_t *response = cupsDoRequest(http, request, "/");
     if (response == nullptr || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
         ippDelete(response);
-        result.errorText = schedulerDidNotAnswer()
-            ? QString(PosterStrings::kPrintServiceSilent)
-            : PosterStrings::noSuchPrinterText(result.queue) + QStringLiteral(" - ") + cupsReason();
+        const QString why = unanswered(wait);
+        result.errorText =
+            why.isEmpty() ? PosterStrings::noSuchPrinterText(result.queue) + QStringLiteral(" - ") + cupsReason() : why;
         return std::nullopt;
     }
     ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
@@ -169,30 +217,59 @@ QList<QPair<QByteArray, QByteArray>> posterJobOptions(const QSizeF &pagePoints, 
     return options;
 }
 
-PrintJobResult checkPrintQueue(const QString &queue)
+PrintJobResult checkPrintQueue(const QString &queue, const std::atomic<bool> *cancel)
 {
     PrintJobResult result;
-    static_cast<void>(queueReadyToPrint(queue, result));
+    static_cast<void>(queueReadyToPrint(queue, result, cancel));
     return result;
 }
 
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
-                              const QString &title, const PrintChoices &choices)
+                              const QString &title, const PrintChoices &choices, const std::atomic<bool> *cancel)
 {
     PrintJobResult result;
-    const std::optional<QueueState> state = queueReadyToPrint(queue, result);
+    std::optional<QueueState> state = queueReadyToPrint(queue, result, cancel);
     if (!state)
         return result;
+    QFile pdf(pdfPath);
+    if (!pdf.open(QIODevice::ReadOnly)) {
+        result.errorText = PosterStrings::kPrintFailed + QStringLiteral(" - ") + pdf.errorString();
+        return result;
+    }
+    http_t *http = state->connection.http.get();
+    SchedulerWait &wait = *state->connection.wait;
+    const QByteArray name = state->name;
+    const QByteArray jobTitle = title.toUtf8();
     cups_option_t *options = nullptr;
     int count = 0;
     for (const auto &[option, value] : posterJobOptions(pagePoints, state->colour, choices))
         count = cupsAddOption(option.constData(), value.constData(), count, &options);
-    result.jobId = cupsPrintFile2(state->http.get(), state->name.constData(), encodeNativePath(pdfPath).constData(),
-                                  title.toUtf8().constData(), count, options);
+    wait.expectAnswer();
+    const int job = cupsCreateJob(http, name.constData(), jobTitle.constData(), count, options);
     cupsFreeOptions(count, options);
-    if (result.jobId <= 0) {
-        result.jobId = 0;
-        result.errorText = PosterStrings::kPrintFailed + QStringLiteral(" - ") + cupsReason();
+    if (job <= 0) {
+        result.errorText = sendingFailed(wait);
+        return result;
     }
+    wait.expectAnswer();
+    bool sent = cupsStartDocument(http, name.constData(), job, jobTitle.constData(), CUPS_FORMAT_PDF, 1)
+        == HTTP_STATUS_CONTINUE;
+    while (sent && !pdf.atEnd()) {
+        const QByteArray chunk = pdf.read(kChunkBytes);
+        wait.expectAnswer();
+        sent = !chunk.isEmpty() && !wait.cancelRequested()
+            && cupsWriteRequestData(http, chunk.constData(), size_t(chunk.size())) == HTTP_STATUS_CONTINUE;
+    }
+    if (sent) {
+        wait.expectAnswer();
+        sent = cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_CONFLICTING;
+    }
+    if (!sent) {
+        result.errorText = sendingFailed(wait);
+        state.reset(); // the connection may be cut mid-request: close it before withdrawing
+        withdrawJob(name, job);
+        return result;
+    }
+    result.jobId = job;
     return result;
 }

@@ -7,6 +7,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include <atomic>
+
 // Sends a finished PDF poster to a CUPS print queue at 100 percent: never scaled to fit,
 // on paper of the poster's own page size.
 struct PrintJobResult
@@ -30,12 +32,16 @@ struct PrintChoices
 // accepts jobs and is not stopped (with the reason CUPS gives). Asked before the poster is
 // made, so that a misspelt or jammed printer is named at once. The result's queue is set,
 // its job is 0; errorText is empty when the queue is ready. queue empty means the default
-// queue. Every call to CUPS ends within seconds, whether the scheduler answers or not.
-PrintJobResult checkPrintQueue(const QString &queue);
+// queue. Every call to CUPS ends within seconds, whether the scheduler answers or not, and
+// within a quarter second of cancel turning true (from another thread), with errorText
+// saying that printing was cancelled.
+PrintJobResult checkPrintQueue(const QString &queue, const std::atomic<bool> *cancel = nullptr);
 
-// queue empty means the default queue. The title names the job in the queue.
+// queue empty means the default queue. The title names the job in the queue. A job that
+// is cancelled or fails while its PDF is being sent is taken off the queue again.
 PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, const QSizeF &pagePoints,
-                              const QString &title, const PrintChoices &choices = {});
+                              const QString &title, const PrintChoices &choices = {},
+                              const std::atomic<bool> *cancel = nullptr);
 
 // The CUPS media option for a page of that size in points ("Custom.612x792").
 QString cupsMediaOption(const QSizeF &pagePoints);

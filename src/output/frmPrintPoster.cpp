@@ -13,13 +13,23 @@
 #include "prefs/PreferenceStore.h"
 #include "resources/PosterStrings.h"
 
+#include "resources/DialogStrings.h"
+
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <memory>
 
 namespace {
+
+// A print service that answers at once shows no busy window at all.
+constexpr int kBusyWindowDelayMilliseconds = 400;
 
 // The save run's windows for a poster that is printed: the progress says so, and no
 // completion window names the scratch folder.
@@ -47,7 +57,7 @@ void choosePaper(QPrinter &printer, const LayoutState &layout, const QString &po
 }
 
 // Sends the finished PDF where the print dialog pointed: a CUPS queue, or a file.
-void deliver(const QPrinter &printer, const QString &pdf, const LayoutState &layout)
+void deliver(QWidget *owner, const QPrinter &printer, const QString &pdf, const LayoutState &layout)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         QFile::remove(printer.outputFileName());
@@ -61,7 +71,10 @@ void deliver(const QPrinter &printer, const QString &pdf, const LayoutState &lay
         for (int page = printer.fromPage(); page <= std::max(printer.fromPage(), printer.toPage()); ++page)
             choices.pages.append(page);
     const PrintJobResult job =
-        printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName(), choices);
+        frmPrintPoster::askPrintService(owner, PosterStrings::kSendingToPrinter, [&](const std::atomic<bool> *cancel) {
+            return printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName(),
+                                  choices, cancel);
+        });
     if (!job.ok()) {
         messages().showMessage(job.errorText, PosterStrings::kPrintingTitle, MessageIcon::Critical);
         return;
@@ -73,6 +86,26 @@ void deliver(const QPrinter &printer, const QString &pdf, const LayoutState &lay
 } // namespace
 
 namespace frmPrintPoster {
+
+PrintJobResult askPrintService(QWidget *owner, const QString &text,
+                               const std::function<PrintJobResult(const std::atomic<bool> *cancel)> &call)
+{
+    std::atomic<bool> cancel{false};
+    PrintJobResult result;
+    QProgressDialog busy(text, DialogStrings::kCancel, 0, 0, owner);
+    busy.setObjectName(QStringLiteral("dlgPrintService"));
+    busy.setWindowTitle(PosterStrings::kPrintingTitle);
+    busy.setWindowModality(Qt::WindowModal);
+    busy.setMinimumDuration(kBusyWindowDelayMilliseconds);
+    QObject::connect(&busy, &QProgressDialog::canceled, [&cancel] { cancel = true; });
+    QEventLoop untilAnswered;
+    const std::unique_ptr<QThread> worker(QThread::create([&] { result = call(&cancel); }));
+    QObject::connect(worker.get(), &QThread::finished, &untilAnswered, &QEventLoop::quit);
+    worker->start();
+    untilAnswered.exec();
+    worker->wait();
+    return result;
+}
 
 QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &layout)
 {
@@ -104,7 +137,11 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
     }
     // A printer that cannot take the poster is named before the poster is made.
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
-    if (const PrintJobResult queue = toFile ? PrintJobResult{} : checkPrintQueue(printer.printerName());
+    if (const PrintJobResult queue = toFile ? PrintJobResult{}
+                                            : askPrintService(owner, PosterStrings::kAskingPrinter,
+                                                              [&](const std::atomic<bool> *cancel) {
+                                                                  return checkPrintQueue(printer.printerName(), cancel);
+                                                              });
         !queue.errorText.isEmpty()) {
         messages().showMessage(queue.errorText, PosterStrings::kPrintingTitle, MessageIcon::Critical);
         return;
@@ -124,7 +161,7 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
     PrintRunWindows windows(owner);
     if (SaveRun(request, windows).processSaveNow() != SaveRunOutcome::Completed)
         return;
-    deliver(printer, scratch.path() + QStringLiteral("/poster/") + request.baseFileName + PosterStrings::kPdfFileSuffix,
+    deliver(owner, printer, scratch.path() + QStringLiteral("/poster/") + request.baseFileName + PosterStrings::kPdfFileSuffix,
             layout);
 }
 

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "output/CupsPrinting.h"
+
 #include <QPrintEngine>
 #include <QString>
+
+#include <atomic>
+#include <functional>
 
 class ImageObject;
 class PreferenceStore;
@@ -23,6 +28,12 @@ inline constexpr auto kCupsOptionsProperty = QPrintEngine::PrintEnginePropertyKe
 // assembly aids are those the save dialog stored in prefs.
 void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,
                          const QString &imageFileName, const PreferenceStore &prefs);
+
+// Runs a call to the print service off the window's thread, behind a busy window with
+// Cancel that shows when the call takes more than a moment: a scheduler slow to answer
+// never freezes the window, and Cancel sets the flag the call watches.
+PrintJobResult askPrintService(QWidget *owner, const QString &text,
+                               const std::function<PrintJobResult(const std::atomic<bool> *cancel)> &call);
 
 // The edges where the printer's least margin is wider than the poster's, with by how much,
 // in the paper's unit ("top edge by 0.12 inches"); empty when the printer can print them.

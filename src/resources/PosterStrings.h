@@ -57,6 +57,9 @@ inline TranslatableText kPrintingPages{"PosterStrings", QT_TRANSLATE_NOOP("Poste
 inline TranslatableText kPrintFailed{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "The poster could not be printed")};
 inline TranslatableText kPrinterClipsTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printer Margins")};
 inline TranslatableText kPrintServiceSilent{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "The print service (CUPS) does not answer: is it running?")};
+inline TranslatableText kAskingPrinter{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Asking the printer whether it can print...")};
+inline TranslatableText kSendingToPrinter{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Sending the poster to the printer...")};
+inline TranslatableText kPrintCancelled{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Printing was cancelled: nothing was sent to the printer")};
 inline TranslatableText kNoDefaultPrinter{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "No default printer is set up")};
 
 inline QString noSuchPrinterText(const QString &queue)

@@ -3,6 +3,7 @@
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
 #include "support/PrintedJobs.h"
+#include "support/SilentScheduler.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -10,11 +11,6 @@
 #include <QUuid>
 
 #include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 
 
@@ -92,15 +88,8 @@ TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
         GTEST_SKIP() << "no print queue (scripts/print-queue.sh makes one)";
     TempDir dir;
     const QString source = writePoster(dir, 400);
-    // Takes connections but never answers them, as a hung scheduler does.
-    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(silent, 8), 0);
-    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    const SilentScheduler silent;
+    ASSERT_TRUE(silent.listening());
     const QString queue = printed_jobs::printQueue();
     const struct
     {
@@ -111,7 +100,7 @@ TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
         {queue + "Jammed", {}, "The printer \"" + queue + "Jammed\" is stopped - paper jam"},
         {queue + "Refusing", {}, "The printer \"" + queue + "Refusing\" does not accept jobs - out of toner"},
         {"NoSuchQueue", {}, "The printer \"NoSuchQueue\" does not exist - "},
-        {queue, "127.0.0.1:" + QString::number(ntohs(address.sin_port)), PosterStrings::kPrintServiceSilent},
+        {queue, silent.address(), PosterStrings::kPrintServiceSilent},
     };
     int run = 0;
     for (const auto &[name, server, says] : cases) {
@@ -126,7 +115,6 @@ TEST(CommandLinePrint, AQueueThatCannotPrintIsNamedBeforeThePosterIsMade)
         EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
         EXPECT_FALSE(QDir(out).exists()) << "the poster was made before the queue was asked";
     }
-    ::close(silent);
 }
 
 // A printer that cannot reach the poster's margins is named with each edge and amount,
