@@ -35,7 +35,7 @@ public:
     void setProgress(double) override {}
     bool cancelRequested() override { return false; }
     void closeProgress(ProgressClose) override {}
-    void showCompleted(const QString &) override {}
+    void showCompleted(const QString &, Saved) override {}
 };
 
 // Load plus save: 4 x 3 tiles of 2000 x 2000 pixels written as JPEG.

@@ -1885,6 +1885,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>Printing was cancelled: nothing was sent to the printer</source>
         <translation>Das Drucken wurde abgebrochen: nichts wurde an den Drucker gesendet</translation>
     </message>
+    <message>
+        <source>Poster Exists</source>
+        <translation>Poster vorhanden</translation>
+    </message>
+    <message>
+        <source>The poster %1 already exists.  Replace it?</source>
+        <translation>Das Poster %1 gibt es schon.  Ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>SaveWindowStrings</name>
@@ -2009,6 +2017,18 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>default</source>
         <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>Save PDF Poster Now</source>
+        <translation>PDF-Poster jetzt speichern</translation>
+    </message>
+    <message>
+        <source>PDF Poster Saved Successfully</source>
+        <translation>PDF-Poster erfolgreich gespeichert</translation>
+    </message>
+    <message>
+        <source>Your PDF poster was saved successfully and is now ready for you to print at actual size.  It is located in the following folder:</source>
+        <translation>Ihr PDF-Poster wurde erfolgreich gespeichert und kann jetzt in Originalgröße gedruckt werden.  Es liegt in folgendem Ordner:</translation>
     </message>
 </context>
 </TS>

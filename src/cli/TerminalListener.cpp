@@ -80,12 +80,15 @@ void TerminalListener::closeProgress(ProgressClose)
     endBar();
 }
 
-void TerminalListener::showCompleted(const QString &folder)
+void TerminalListener::showCompleted(const QString &folder, Saved saved)
 {
     endBar();
     if (!m_announceFolder)
         return;
-    printMessage(m_err, SaveWindowStrings::kCompletionTitle, SaveWindowStrings::kCompletionText);
+    if (saved == Saved::PdfPoster)
+        printMessage(m_err, SaveWindowStrings::kPosterSavedTitle, SaveWindowStrings::kPosterSavedText);
+    else
+        printMessage(m_err, SaveWindowStrings::kCompletionTitle, SaveWindowStrings::kCompletionText);
     printMessage(m_err, QString(), folder);
 }
 

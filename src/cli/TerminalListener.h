@@ -26,7 +26,7 @@ public:
     void setProgress(double fraction) override;
     bool cancelRequested() override;
     void closeProgress(ProgressClose how) override;
-    void showCompleted(const QString &folder) override;
+    void showCompleted(const QString &folder, Saved saved) override;
 
     // True once the run stopped because the existing folder was not to be written into.
     bool refusedExistingFolder() const { return m_refused; }

@@ -12,13 +12,18 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 AssemblyAidsWidget::AssemblyAidsWidget(QWidget *parent) : QGroupBox(PosterStrings::kAssemblyAidsFrame, parent)
 {
     setObjectName(QStringLiteral("fraAssemblyAids"));
     chkGlueStrip = named(new QCheckBox(PosterStrings::kGlueStripCaption, this), QStringLiteral("chkGlueStrip"));
     txtGlueStrip = named(new QLineEdit(this), QStringLiteral("txtGlueStrip"));
     txtGlueStrip->setPlaceholderText(SaveWindowStrings::kGlueStripDefault);
-    txtGlueStrip->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    // Room for the placeholder in any language, or for a length such as 10.5.
+    const int textWidth = std::max(fontMetrics().horizontalAdvance(txtGlueStrip->placeholderText()),
+                                   fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    txtGlueStrip->setMaximumWidth(textWidth + fontMetrics().averageCharWidth() * 3);
     lblGlueUnits = named(new QLabel(this), QStringLiteral("lblGlueUnits"));
     chkCutMarks = named(new QCheckBox(PosterStrings::kCutMarksCaption, this), QStringLiteral("chkCutMarks"));
     chkLabels = named(new QCheckBox(PosterStrings::kLabelsCaption, this), QStringLiteral("chkLabels"));

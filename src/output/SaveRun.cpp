@@ -108,7 +108,9 @@ SaveRunOutcome SaveRun::processSaveNow()
     if (m_request.parentFolder.isEmpty())
         return stopBeforeProgress(problemText(OutputStrings::kSelectFolderLocation), OutputStrings::kErrorTitle);
     const QString folder = destinationFolderPath(m_request.parentFolder, m_request.newFolderName);
-    if (const std::optional<SaveRunOutcome> stopped = prepareFolder(folder))
+    const bool straightIntoFolder = m_request.pdf && m_request.newFolderName.isEmpty();
+    if (const std::optional<SaveRunOutcome> stopped =
+            straightIntoFolder ? preparePosterFile(folder) : prepareFolder(folder))
         return *stopped;
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
@@ -194,7 +196,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     }
 
     m_listener.closeProgress(ProgressClose::Now);
-    m_listener.showCompleted(folder);
+    m_listener.showCompleted(folder, SaveRunListener::Saved::TileFiles);
     return SaveRunOutcome::Completed;
 }
 

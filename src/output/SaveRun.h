@@ -77,6 +77,10 @@ private:
     // Makes the destination ready: created, or existing and accepted by the user.
     // Returns how the run ends when it cannot go on.
     std::optional<SaveRunOutcome> prepareFolder(const QString &folder);
+    // A PDF poster saved straight into an existing folder asks only before it replaces a
+    // poster of the same name there.
+    std::optional<SaveRunOutcome> preparePosterFile(const QString &folder);
+    QString posterPath(const QString &folder) const;
     // Stops the run before the progress window is shown.
     SaveRunOutcome stopBeforeProgress(const QString &text, const QString &title);
     // Stops the run once the progress window is up: OnNextTick lets the window close on

@@ -31,6 +31,8 @@ public:
     virtual bool cancelRequested() = 0;
     virtual void closeProgress(ProgressClose how) = 0;
 
-    // The run has written every tile into this folder.
-    virtual void showCompleted(const QString &folder) = 0;
+    // What a finished run wrote into its folder.
+    enum class Saved { TileFiles, PdfPoster };
+    // The run has written every tile, or the PDF poster, into this folder.
+    virtual void showCompleted(const QString &folder, Saved saved) = 0;
 };

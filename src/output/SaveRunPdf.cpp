@@ -13,6 +13,8 @@
 #include "resources/PosterStrings.h"
 
 #include <QColorSpace>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
@@ -60,6 +62,21 @@ QStringList assemblyFacts(const LayoutState &layout)
 
 } // namespace
 
+QString SaveRun::posterPath(const QString &folder) const
+{
+    return QDir::cleanPath(folder + u'/' + m_request.baseFileName + PosterStrings::kPdfFileSuffix);
+}
+
+std::optional<SaveRunOutcome> SaveRun::preparePosterFile(const QString &folder)
+{
+    const QString path = posterPath(folder);
+    if (!QFileInfo::exists(path)
+        || m_listener.askYesNoCancel(PosterStrings::replacePosterQuestion(path), PosterStrings::kPosterExistsTitle)
+            == kAnswerYes)
+        return std::nullopt;
+    return SaveRunOutcome::Declined;
+}
+
 SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
                                  const QString &folder)
 {
@@ -79,9 +96,8 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stopDuringRun(failed, kProblem + kProblemSeparator + named.errorText, kErrorTitle,
                              ProgressClose::OnNextTick);
 
-    const QString path = folder + u'/' + m_request.baseFileName + PosterStrings::kPdfFileSuffix;
     PosterPdfWriter writer(*pages, choice.jpegPictures, source.colorSpace().iccProfile());
-    if (!writer.open(path))
+    if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
     const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
@@ -138,6 +154,6 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     if (!writer.close())
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     m_listener.closeProgress(ProgressClose::Now);
-    m_listener.showCompleted(folder);
+    m_listener.showCompleted(folder, SaveRunListener::Saved::PdfPoster);
     return SaveRunOutcome::Completed;
 }

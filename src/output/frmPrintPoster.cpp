@@ -38,7 +38,7 @@ class PrintRunWindows final : public SaveRunWindows
 public:
     using SaveRunWindows::SaveRunWindows;
     void showProgress(const QString &) override { SaveRunWindows::showProgress(PosterStrings::kPrintingPages); }
-    void showCompleted(const QString &) override {}
+    void showCompleted(const QString &, Saved) override {}
 };
 
 

@@ -53,10 +53,13 @@ void SaveRunWindows::closeProgress(ProgressClose how)
         m_progress->curStatus = frmMsg::kStatusClose;
 }
 
-void SaveRunWindows::showCompleted(const QString &folder)
+void SaveRunWindows::showCompleted(const QString &folder, Saved saved)
 {
     if (m_progress)
         m_progress->unload();
     auto *completion = new frmSimpleMsg(m_owner);
-    completion->ShowSaveOkMsg(folder);
+    if (saved == Saved::PdfPoster)
+        completion->ShowPosterSavedMsg(folder);
+    else
+        completion->ShowSaveOkMsg(folder);
 }

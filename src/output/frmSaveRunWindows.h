@@ -26,7 +26,7 @@ public:
     void setProgress(double fraction) override;
     bool cancelRequested() override;
     void closeProgress(ProgressClose how) override;
-    void showCompleted(const QString &folder) override;
+    void showCompleted(const QString &folder, Saved saved) override;
 
     frmMsg *progressWindow() const { return m_progress.get(); }
 

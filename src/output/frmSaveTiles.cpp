@@ -77,7 +77,10 @@ frmSaveTiles *frmSaveTiles::openFromMainWindow(const LayoutState &layout, const 
     dialog->dirTile->setPath(currentFolder);
     dialog->txtBaseFileName->setText(entry.suggestion->baseFileName);
     dialog->txtNewFolderName->setText(entry.suggestion->newFolderName);
+    // The tile format follows the picture; a PDF poster stays chosen once it was.
     dialog->selectFileType(static_cast<int>(entry.suggestion->fileType));
+    if (prefs.GetPref(kPrefPdfPosterChosen) == QLatin1String("1"))
+        dialog->opbPdf->setChecked(true);
     dialog->UpdateSaveFolderLabel();
     dialog->show();
     openDialog() = dialog;
@@ -111,7 +114,7 @@ frmSaveTiles::frmSaveTiles(const LayoutState &layout, const ImageObject &source,
     fraAssemblyAids->setRoom(roomForAids(m_layout.units, margins, borders),
                              aidsWithoutRoom(stored, m_layout.units, margins, borders));
     fraAssemblyAids->setVisible(false);
-    connect(opbPdf, &QRadioButton::toggled, fraAssemblyAids, &QWidget::setVisible);
+    connect(opbPdf, &QRadioButton::toggled, this, &frmSaveTiles::showFormatChoice);
     connect(fraAssemblyAids, &AssemblyAidsWidget::changed, this,
             [this] { writeAssemblyAids(m_prefs, fraAssemblyAids->aids()); });
 }
@@ -282,10 +285,25 @@ bool frmSaveTiles::pdfPosterChosen() const
     return opbPdf->isChecked();
 }
 
+void frmSaveTiles::showFormatChoice(bool pdfPoster)
+{
+    // One PDF file needs no folder of its own: it goes straight into the chosen folder.
+    fraAssemblyAids->setVisible(pdfPoster);
+    txtNewFolderName->setEnabled(!pdfPoster);
+    cmdSaveNow->setText(pdfPoster ? SaveWindowStrings::kSavePosterNowCaption : SaveWindowStrings::kSaveNowCaption);
+    m_prefs.SavePref(kPrefPdfPosterChosen, pdfPoster ? QStringLiteral("1") : QStringLiteral("0"));
+    UpdateSaveFolderLabel();
+}
+
+QString frmSaveTiles::newFolderName() const
+{
+    return pdfPosterChosen() ? QString() : txtNewFolderName->text();
+}
+
 void frmSaveTiles::UpdateSaveFolderLabel()
 {
     // The wrapped text breaks lines with CR LF; the label breaks on LF alone.
-    QString text = saveFolderLabelText(dirTilePath(), txtNewFolderName->text());
+    QString text = saveFolderLabelText(dirTilePath(), newFolderName());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblPath->setText(text);
 }
@@ -329,7 +347,7 @@ void frmSaveTiles::processSaveNow()
     SaveRequest request{banded ? *noPixels : m_source,
                         m_layout,
                         dirTilePath(),
-                        txtNewFolderName->text(),
+                        newFolderName(),
                         txtBaseFileName->text(),
                         selectedFileTypeCode(),
                         std::nullopt};

@@ -68,6 +68,9 @@ public:
     // 1 JPEG, 3 TIFF, 6 BMP from the format buttons; 0 when none is set or the PDF poster is.
     int selectedFileTypeCode() const;
     bool pdfPosterChosen() const;
+    // The new folder the files go into; none for a PDF poster.
+    QString newFolderName() const;
+    void showFormatChoice(bool pdfPoster);
 
     FolderListWidget *dirTile = nullptr;
 

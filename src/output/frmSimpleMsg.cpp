@@ -88,7 +88,18 @@ frmSimpleMsg::frmSimpleMsg(QWidget *parent) : QWidget(parent, Qt::Dialog)
 
 void frmSimpleMsg::ShowSaveOkMsg(const QString &sFolderName)
 {
-    lblMsg->setText(SaveWindowStrings::kCompletionText);
+    showSaved(SaveWindowStrings::kCompletionTitle, SaveWindowStrings::kCompletionText, sFolderName);
+}
+
+void frmSimpleMsg::ShowPosterSavedMsg(const QString &folder)
+{
+    showSaved(SaveWindowStrings::kPosterSavedTitle, SaveWindowStrings::kPosterSavedText, folder);
+}
+
+void frmSimpleMsg::showSaved(const QString &title, const QString &text, const QString &sFolderName)
+{
+    lblTitle->setText(title);
+    lblMsg->setText(text);
     m_folder = sFolderName;
     lnkFol->setText(linkHtml(SplitPathLabel(sFolderName, kLinkBreakAfter, kLinkForcedBreak)));
     lnkFol->setToolTip(sFolderName);

@@ -15,6 +15,8 @@ public:
     explicit frmSimpleMsg(QWidget *parent = nullptr);
 
     void ShowSaveOkMsg(const QString &sFolderName);
+    // The same for a PDF poster saved into the folder.
+    void ShowPosterSavedMsg(const QString &folder);
     QString folderLinkTarget() const { return m_folder; }
 
 
@@ -27,6 +29,7 @@ private:
     QLabel *imgCheck = nullptr;
 
     void openFolder();
+    void showSaved(const QString &title, const QString &text, const QString &sFolderName);
 
     QString m_folder;
 };

@@ -63,6 +63,7 @@ QString PrefValueName(int valueNumber)
     case kPrefMarginLocked: return QStringLiteral("cmbMarginLocked");
     case kPrefPdfAssemblyAids: return QStringLiteral("pdf_assemblyAids");
     case kPrefPdfGlueStripLength: return QStringLiteral("pdf_glueStripLength");
+    case kPrefPdfPosterChosen: return QStringLiteral("pdf_posterChosen");
     default: return QString();
     }
 }

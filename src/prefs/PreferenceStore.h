@@ -18,6 +18,8 @@ enum PrefValue : int {
     // The PDF poster's assembly aids, the program's own values beside the window's.
     kPrefPdfAssemblyAids = 20,
     kPrefPdfGlueStripLength = 21,
+    // "1" when the save dialog last had the PDF poster chosen.
+    kPrefPdfPosterChosen = 22,
 };
 
 // The stored name of a value number, or the empty text for a number that names no value.

@@ -96,6 +96,12 @@ inline QString sheetIsPageText(const QString &label, int page)
 }
 inline TranslatableText kOnePagePerSheetOneSided{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Each sheet of the poster must be printed on a page of its own, on one side of the paper.  Choose 1 page per sheet and no two-sided (duplex) printing in the print dialog.")};
 
+inline TranslatableText kPosterExistsTitle{"PosterStrings", QT_TRANSLATE_NOOP("PosterStrings", "Poster Exists")};
+inline QString replacePosterQuestion(const QString &path)
+{
+    return QCoreApplication::translate("PosterStrings", "The poster %1 already exists.  Replace it?").arg(path);
+}
+
 // "sheet 3 of 12"
 inline QString sheetOfText(int sheet, int count)
 {

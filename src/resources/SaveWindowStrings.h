@@ -19,6 +19,7 @@ inline TranslatableText kJpgOption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveW
 inline TranslatableText kCloseCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "close")};
 inline TranslatableText kCloseTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Close this dialog without generating or saving your poster Tile images")};
 inline TranslatableText kSaveNowCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Save Images Now")};
+inline TranslatableText kSavePosterNowCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Save PDF Poster Now")};
 inline TranslatableText kSaveNowTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Click here to generate and save your poster Tile images now")};
 inline TranslatableText kNewNameFrame{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "File Save Info")};
 inline TranslatableText kBaseFileNameTip{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Base name that will be used to name your poster tile image files")};
@@ -47,6 +48,9 @@ inline TranslatableText kCancelCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("S
 inline TranslatableText kCompletionCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Finished")};
 inline TranslatableText kCompletionTitle{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Images Saved Successfully")};
 inline TranslatableText kCompletionText{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Your poster images were saved successfully and are now ready for you to print.  They are "
+    "located in the following folder:")};
+inline TranslatableText kPosterSavedTitle{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "PDF Poster Saved Successfully")};
+inline TranslatableText kPosterSavedText{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Your PDF poster was saved successfully and is now ready for you to print at actual size.  It is "
     "located in the following folder:")};
 inline TranslatableText kFinishedCaption{"SaveWindowStrings", QT_TRANSLATE_NOOP("SaveWindowStrings", "Finished")};
 

@@ -7,6 +7,8 @@
 #include "output/frmSaveTiles.h"
 #include "output/AssemblyAidsSettings.h"
 #include "output/PrintDialogChoices.h"
+#include "output/frmSimpleMsg.h"
+#include "resources/SaveWindowStrings.h"
 #include "support/EdgeOvershootLayouts.h"
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
@@ -433,6 +435,8 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
     EXPECT_EQ(::control<QLineEdit>(fresh, "txtBaseFileName")->text(), "beach_");
 }
 
+// The PDF poster goes straight into the chosen folder, says so on its button and when it
+// is done, and stays chosen, with its aids, for the next save.
 TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItRemembers)
 {
     startWithPoster();
@@ -443,23 +447,34 @@ TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItReme
     EXPECT_FALSE(aids->isVisibleTo(dialog));
     ::control<QRadioButton>(dialog, "opbPdf")->setChecked(true);
     EXPECT_TRUE(aids->isVisibleTo(dialog));
+    EXPECT_FALSE(::control<QLineEdit>(dialog, "txtNewFolderName")->isEnabled());
+    EXPECT_EQ(::control<QPushButton>(dialog, "cmdSaveNow")->text(), SaveWindowStrings::kSavePosterNowCaption);
     ::control<QCheckBox>(dialog, "chkAssemblyPage")->setChecked(false);
     ::control<QPushButton>(dialog, "cmdSaveNow")->click();
 
-    const QString pdf = QDir(m_images).filePath("poster_poster_images/poster_poster.pdf");
+    const QString pdf = QDir(m_images).filePath("poster_poster.pdf");
     EXPECT_TRUE(m_messages.shown().isEmpty()) << (m_messages.shown().isEmpty() ? "" : m_messages.shown().first().text.toStdString());
     EXPECT_EQ(poppler::pageBoxes(pdf).size(), 4) << "four sheets, no assembly page";
     EXPECT_EQ(readAssemblyAids(prefs()).assemblyPage, false);
+    auto *completion = m_window->findChild<frmSimpleMsg *>();
+    ASSERT_NE(completion, nullptr);
+    EXPECT_EQ(::control<QLabel>(completion, "lblTitle")->text(), SaveWindowStrings::kPosterSavedTitle);
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     control<QPushButton>("cmdSaveNow")->click();
     auto *again = m_window->findChild<frmSaveTiles *>();
     ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(::control<QRadioButton>(again, "opbPdf")->isChecked());
     EXPECT_FALSE(::control<QCheckBox>(again, "chkAssemblyPage")->isChecked());
     // The labels stay chosen; their box is ticked where this poster's margins hold them.
     EXPECT_TRUE(readAssemblyAids(prefs()).labels);
     auto *labels = ::control<QCheckBox>(again, "chkLabels");
     EXPECT_EQ(labels->isChecked(), labels->isEnabled());
+
+    // The poster there already is replaced only when the person says so.
+    m_messages.queueQuestionAnswer(kAnswerNo);
+    ::control<QPushButton>(again, "cmdSaveNow")->click();
+    EXPECT_EQ(m_messages.last().text.toStdString(), PosterStrings::replacePosterQuestion(pdf).toStdString());
 }
 
 TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)

@@ -72,7 +72,7 @@ public:
     void setProgress(double) override {}
     bool cancelRequested() override { return false; }
     void closeProgress(ProgressClose) override { ++closes; }
-    void showCompleted(const QString &) override {}
+    void showCompleted(const QString &, Saved) override {}
 };
 
 } // namespace

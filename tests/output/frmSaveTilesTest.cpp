@@ -46,7 +46,8 @@ protected:
 
     frmSaveTiles *open(const QString &fileName)
     {
-        return frmSaveTiles::openFromMainWindow(layout, *source, pictures.path(), fileName, &mainWindow);
+        return frmSaveTiles::openFromMainWindow(layout, *source, pictures.path(), fileName, &mainWindow,
+                                                PreferenceStore(settings.filePath("Quiltera.json")));
     }
 
     frmSimpleMsg *completionWindow() const { return mainWindow.findChild<frmSimpleMsg *>(); }
@@ -56,6 +57,7 @@ protected:
     LayoutState layout = layout3x2();
     std::unique_ptr<ImageObject> source = createImageObject();
     TempDir pictures;
+    TempDir settings; // each test's own, so that no choice one stores reaches the next
 };
 
 } // namespace

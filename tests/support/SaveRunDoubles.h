@@ -42,7 +42,10 @@ public:
     {
         events << (how == ProgressClose::Now ? "close:now" : "close:next-tick");
     }
-    void showCompleted(const QString &folder) override { events << "completed:" + folder; }
+    void showCompleted(const QString &folder, Saved saved) override
+    {
+        events << (saved == Saved::PdfPoster ? "completed poster:" : "completed:") + folder;
+    }
 
 private:
     int m_cancelCalls = 0;
