@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SpecialFolders, BothFoldersMustExist)
+TEST(DesktopFolders, BothFoldersMustExist)
 {
     TempDir dir;
     QDir(dir.path()).mkdir("Desktop");

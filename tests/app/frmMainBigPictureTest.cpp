@@ -1,4 +1,4 @@
-#include "frmMainFixture.h"
+#include "support/frmMainFixture.h"
 
 #include "common/AvailableMemory.h"
 #include "layout/frmPreview.h"
@@ -21,7 +21,7 @@ namespace {
 
 // Big JPEGs show a reduced picture at once (here every JPEG counts as big), and the tiles
 // of an unturned JPEG are cut from its file.
-class BigPictureTest : public MainWindowTest
+class frmMainBigPictureTest : public frmMainTest
 {
 protected:
     frmMain &startOnPhoto()
@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST_F(BigPictureTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
+TEST_F(frmMainBigPictureTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
 {
     for (const auto &[listIndex, rotation] : {std::pair{0, 0}, std::pair{1, 90}}) {
         SCOPED_TRACE(rotation);
@@ -95,7 +95,7 @@ TEST_F(BigPictureTest, TheReducedPictureIsShownAtOnceAndTheWholeOneFollows)
     }
 }
 
-TEST_F(BigPictureTest, WhatNeedsTheWholePictureWaitsForIt)
+TEST_F(frmMainBigPictureTest, WhatNeedsTheWholePictureWaitsForIt)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -117,7 +117,7 @@ TEST_F(BigPictureTest, WhatNeedsTheWholePictureWaitsForIt)
     EXPECT_EQ(window.img().image(), ordinaryLoad(180));
 }
 
-TEST_F(BigPictureTest, AnotherPickDropsThePictureStillLoading)
+TEST_F(frmMainBigPictureTest, AnotherPickDropsThePictureStillLoading)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -129,7 +129,7 @@ TEST_F(BigPictureTest, AnotherPickDropsThePictureStillLoading)
     EXPECT_EQ(window.sCurImgPath(), QDir(m_images).filePath("small.bmp"));
 }
 
-TEST_F(BigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged)
+TEST_F(frmMainBigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged)
 {
     startOnPhoto();
     pick("photo.jpg");
@@ -158,7 +158,7 @@ TEST_F(BigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged)
     EXPECT_EQ(saveTiles("third"), fromFile);
 }
 
-TEST_F(BigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewed)
+TEST_F(frmMainBigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewed)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -196,7 +196,7 @@ TEST_F(BigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewe
 // A photo whose data runs out partway, loaded whole or shown reduced first: picking it says
 // which rows could not be read, a poster reaching them is refused as an incomplete file is,
 // and one above them is cut.
-TEST_F(BigPictureTest, ADamagedPhotoIsNamedWhenPickedAndCutOnlyWhereItsRowsAreSound)
+TEST_F(frmMainBigPictureTest, ADamagedPhotoIsNamedWhenPickedAndCutOnlyWhereItsRowsAreSound)
 {
     const QByteArray jpeg = photo_files::encoded(photo_files::detailedPicture(800, 600), "jpeg");
     QFile file(QDir(m_images).filePath("damaged.jpg"));

@@ -1,4 +1,4 @@
-#include "app/frmMainFixture.h"
+#include "support/frmMainFixture.h"
 
 #include "common/AccessKeys.h"
 #include "resources/AppStrings.h"
@@ -26,7 +26,7 @@ void expectOwnKeys(const QStringList &captions, const char *where)
 
 } // namespace
 
-TEST_F(MainWindowTest, MenusAndButtonsHaveTheirOwnAccessKeysAndReadAsBefore)
+TEST_F(frmMainTest, MenusAndButtonsHaveTheirOwnAccessKeysAndReadAsBefore)
 {
     frmMain &window = start();
     QStringList windowCaptions;
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, MenusAndButtonsHaveTheirOwnAccessKeysAndReadAsBefore)
               QLatin1Char(' ') + AppStrings::kShowTilesCaption);
 }
 
-TEST_F(MainWindowTest, TabFollowsTheStepsAndCursorKeysMoveTheGrid)
+TEST_F(frmMainTest, TabFollowsTheStepsAndCursorKeysMoveTheGrid)
 {
     writeImage("poster.bmp", 800, 200); // the grid fills the height and can move sideways
     frmMain &window = start();

@@ -1,4 +1,4 @@
-#include "app/frmMainFixture.h"
+#include "support/frmMainFixture.h"
 
 #include "calibration/frmBtm.h"
 #include "paper/frmTileSize.h"
@@ -65,7 +65,7 @@ QStringList textsCutOff(const QWidget &window)
 
 } // namespace
 
-TEST_F(MainWindowTest, EveryControlFitsOnLaptopScreens)
+TEST_F(frmMainTest, EveryControlFitsOnLaptopScreens)
 {
     frmMain &window = start();
     for (const QSize screen : {QSize(1366, 768), QSize(1280, 720)}) {
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, EveryControlFitsOnLaptopScreens)
     }
 }
 
-TEST_F(MainWindowTest, OnATinyScreenSaveAndExitCanBeScrolledTo)
+TEST_F(frmMainTest, OnATinyScreenSaveAndExitCanBeScrolledTo)
 {
     // 1600 x 1000 at 200 % scaling leaves about 800 x 500 pixels of layout.
     frmMain &window = start();
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, OnATinyScreenSaveAndExitCanBeScrolledTo)
     }
 }
 
-TEST_F(MainWindowTest, InGermanTheWindowReadsGermanAndStillFits)
+TEST_F(frmMainTest, InGermanTheWindowReadsGermanAndStillFits)
 {
     const Translations german(QLocale(QLocale::German, QLocale::Germany));
     ASSERT_TRUE(german.isTranslated());
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, InGermanTheWindowReadsGermanAndStillFits)
     EXPECT_EQ(textsCutOff(window), QStringList());
 }
 
-TEST_F(MainWindowTest, InGermanTheDialogsShowTheirWholeTexts)
+TEST_F(frmMainTest, InGermanTheDialogsShowTheirWholeTexts)
 {
     const Translations german(QLocale(QLocale::German, QLocale::Germany));
     start();

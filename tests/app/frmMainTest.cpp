@@ -1,6 +1,6 @@
 #include "app/AppInfo.h"
 #include "common/AccessKeys.h"
-#include "app/frmMainFixture.h"
+#include "support/frmMainFixture.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "support/ModalDriver.h"
@@ -17,7 +17,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-TEST_F(MainWindowTest, FirstStartFallsBackOnDefaults)
+TEST_F(frmMainTest, FirstStartFallsBackOnDefaults)
 {
     frmMain &window = start();
     EXPECT_EQ(window.currentFolder(), QDir(QDir::homePath()).absolutePath());
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, FirstStartFallsBackOnDefaults)
     EXPECT_EQ(prefs().GetPref(kPrefNumTiles), QString());
 }
 
-TEST_F(MainWindowTest, StartRestoresStoredSettings)
+TEST_F(frmMainTest, StartRestoresStoredSettings)
 {
     storeSettings({{"last_folder", m_images},
                    {"prefs_numTiles", "w02h00"},
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, StartRestoresStoredSettings)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(MainWindowTest, StoredProfileBeyondTheListSelectsTheFirst)
+TEST_F(frmMainTest, StoredProfileBeyondTheListSelectsTheFirst)
 {
     storeSettings({{"prefs_edgeAdjust", "1_07"}});
     start();
@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, StoredProfileBeyondTheListSelectsTheFirst)
     EXPECT_TRUE(control<QCheckBox>("chkPrinterClips")->isChecked());
 }
 
-TEST_F(MainWindowTest, StoredFolderThatNoLongerExistsFallsBackOnHome)
+TEST_F(frmMainTest, StoredFolderThatNoLongerExistsFallsBackOnHome)
 {
     storeSettings({{"last_folder", m_scratch.filePath("gone")}});
     frmMain &window = start();
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, StoredFolderThatNoLongerExistsFallsBackOnHome)
     EXPECT_EQ(prefs().GetPref(kPrefLastFolder), window.currentFolder());
 }
 
-TEST_F(MainWindowTest, PickingAnImageFillsTheReportAndEnablesSaving)
+TEST_F(frmMainTest, PickingAnImageFillsTheReportAndEnablesSaving)
 {
     writeImage("poster.bmp", 300, 200);
     frmMain &window = start();
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, PickingAnImageFillsTheReportAndEnablesSaving)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(MainWindowTest, ChosenRotationIsAppliedOnLoad)
+TEST_F(frmMainTest, ChosenRotationIsAppliedOnLoad)
 {
     writeImage("wide.bmp", 300, 200);
     writeImage("other.bmp", 40, 30);
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, ChosenRotationIsAppliedOnLoad)
     EXPECT_EQ(window.layout().lImgWidth, 40);
 }
 
-TEST_F(MainWindowTest, SmallImagesAreRefusedWithAMessage)
+TEST_F(frmMainTest, SmallImagesAreRefusedWithAMessage)
 {
     writeImage("thin.bmp", 24, 300);
     writeImage("square.bmp", 25, 25);
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, SmallImagesAreRefusedWithAMessage)
     EXPECT_EQ(m_messages.shown().size(), 1);
 }
 
-TEST_F(MainWindowTest, FilesThatCannotBeDecodedFailQuietly)
+TEST_F(frmMainTest, FilesThatCannotBeDecodedFailQuietly)
 {
     writeImage("good.bmp", 100, 100);
     const QString jpeg = writeImage("photo.jpg", 400, 300, "JPG");
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, FilesThatCannotBeDecodedFailQuietly)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(MainWindowTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)
+TEST_F(frmMainTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)
 {
     writeImage("poster.bmp", 300, 200);
     const QString other = m_scratch.path() + "/other";
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)
     EXPECT_EQ(prefs().GetPref(kPrefLastFolder), other);
 }
 
-TEST_F(MainWindowTest, UnreadableDriveReturnsToThePreviousDriveAndFolder)
+TEST_F(frmMainTest, UnreadableDriveReturnsToThePreviousDriveAndFolder)
 {
     frmMain &window = start();
     openImagesFolder();
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, UnreadableDriveReturnsToThePreviousDriveAndFolder)
     EXPECT_EQ(window.currentFolder(), m_images);
 }
 
-TEST_F(MainWindowTest, SettingsAreWrittenWhenTheyChange)
+TEST_F(frmMainTest, SettingsAreWrittenWhenTheyChange)
 {
     start();
     control<QComboBox>("cmbTilesWide")->setCurrentIndex(4);
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, SettingsAreWrittenWhenTheyChange)
     EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "0");
 }
 
-TEST_F(MainWindowTest, PaperAppliedInTheDialogIsShownAndRemembered)
+TEST_F(frmMainTest, PaperAppliedInTheDialogIsShownAndRemembered)
 {
     start();
     whenModalShown<frmTileSize>([](frmTileSize *dialog) {
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, PaperAppliedInTheDialogIsShownAndRemembered)
     EXPECT_EQ(control<QLabel>("lblTileSize")->text(), "186.0 x 273.0");
 }
 
-TEST_F(MainWindowTest, AdjustEdgesIntroducesCalibrationWhileProfilesAreUntouched)
+TEST_F(frmMainTest, AdjustEdgesIntroducesCalibrationWhileProfilesAreUntouched)
 {
     start();
     auto *adjust = control<QCheckBox>("chkPrinterClips");
@@ -276,7 +276,7 @@ TEST_F(MainWindowTest, AdjustEdgesIntroducesCalibrationWhileProfilesAreUntouched
     EXPECT_EQ(prefs().GetPref(kPrefEdgeAdjust), "1_01");
 }
 
-TEST_F(MainWindowTest, ShowTilesIsRefusedForAnInvalidTileSize)
+TEST_F(frmMainTest, ShowTilesIsRefusedForAnInvalidTileSize)
 {
     frmMain &window = start();
     auto *showTiles = control<QCheckBox>("chkPreviewTiles");
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, ShowTilesIsRefusedForAnInvalidTileSize)
     EXPECT_EQ(prefs().GetPref(kPrefPaperRegLine), "|tiny|");
 }
 
-TEST_F(MainWindowTest, ExitEndsAtOnceAndClosingSavesFirst)
+TEST_F(frmMainTest, ExitEndsAtOnceAndClosingSavesFirst)
 {
     start();
     QFile::remove(settingsPath());
@@ -304,7 +304,7 @@ TEST_F(MainWindowTest, ExitEndsAtOnceAndClosingSavesFirst)
     EXPECT_EQ(prefs().GetPref(kPrefShowTiles), "1");
 }
 
-TEST_F(MainWindowTest, HelpNamesTheMissingManualOrShowsIt)
+TEST_F(frmMainTest, HelpNamesTheMissingManualOrShowsIt)
 {
     frmMain &window = start();
     window.OpenHelpFile();
@@ -327,7 +327,7 @@ TEST_F(MainWindowTest, HelpNamesTheMissingManualOrShowsIt)
     EXPECT_EQ(m_messages.shown().size(), 1);
 }
 
-TEST_F(MainWindowTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
+TEST_F(frmMainTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
 {
     frmMain &window = start();
     window.showAbout();
@@ -355,7 +355,7 @@ TEST_F(MainWindowTest, AboutBoxShowsVersionAndReportsMissingSystemInformation)
     EXPECT_EQ(m_messages.shown().size(), 1);
 }
 
-TEST_F(MainWindowTest, APictureGivenByPathOrDroppedIsOpenedAsIfPicked)
+TEST_F(frmMainTest, APictureGivenByPathOrDroppedIsOpenedAsIfPicked)
 {
     writeImage("photo.bmp", 300, 200);
     QFile notes(QDir(m_images).filePath("notes.txt"));
@@ -387,7 +387,7 @@ TEST_F(MainWindowTest, APictureGivenByPathOrDroppedIsOpenedAsIfPicked)
     EXPECT_TRUE(window.bImgSelected());
 }
 
-TEST_F(MainWindowTest, MenuCommandsHaveTheirUsualKeys)
+TEST_F(frmMainTest, MenuCommandsHaveTheirUsualKeys)
 {
     start();
     const struct

@@ -1,5 +1,5 @@
 #include "app/CanvasWidget.h"
-#include "app/frmMainFixture.h"
+#include "support/frmMainFixture.h"
 #include "calibration/frmBtm.h"
 #include "support/ModalDriver.h"
 #include "layout/ArrowPadWidget.h"
@@ -72,7 +72,7 @@ void sendMouse(QWidget *widget, QEvent::Type type, const QPointF &position, Qt::
 
 // A panorama under the default 2 x 2 tiles: the grid fills the height and leaves room to
 // move sideways.
-class MainWindowWiringTest : public MainWindowTest
+class frmMainWiringTest : public frmMainTest
 {
 protected:
     frmMain &startWithPoster()
@@ -91,7 +91,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowWiringTest, CanvasShowsTheTileGridOnlyWhileShowTilesIsTicked)
+TEST_F(frmMainWiringTest, CanvasShowsTheTileGridOnlyWhileShowTilesIsTicked)
 {
     frmMain &window = startWithPoster();
     const CanvasGrid grid = window.grid();
@@ -127,7 +127,7 @@ TEST_F(MainWindowWiringTest, CanvasShowsTheTileGridOnlyWhileShowTilesIsTicked)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(MainWindowWiringTest, TileSizeThatTurnsInvalidUnticksShowTilesWithOneWarning)
+TEST_F(frmMainWiringTest, TileSizeThatTurnsInvalidUnticksShowTilesWithOneWarning)
 {
     frmMain &window = startWithPoster();
     window.setNewTileVals("Tiny", Units::Inches, 0.5, 0.5, 0.5, 0.5, "|tiny|");
@@ -140,7 +140,7 @@ TEST_F(MainWindowWiringTest, TileSizeThatTurnsInvalidUnticksShowTilesWithOneWarn
     EXPECT_EQ(m_messages.shown().size(), 1);
 }
 
-TEST_F(MainWindowWiringTest, LockedTileCountsFollowEachOtherOnTheCanvas)
+TEST_F(frmMainWiringTest, LockedTileCountsFollowEachOtherOnTheCanvas)
 {
     frmMain &window = startWithPoster();
     control<QCheckBox>("chkLockWh")->setChecked(true);
@@ -156,7 +156,7 @@ TEST_F(MainWindowWiringTest, LockedTileCountsFollowEachOtherOnTheCanvas)
     EXPECT_EQ(prefs().GetPref(kPrefNumTiles), "w00h00");
 }
 
-TEST_F(MainWindowWiringTest, ImageRotationTurnsTheLoadedImageAndRefitsTheCanvas)
+TEST_F(frmMainWiringTest, ImageRotationTurnsTheLoadedImageAndRefitsTheCanvas)
 {
     frmMain &window = startWithPoster();
     auto *rotate = control<QComboBox>("cmbRotate");
@@ -170,7 +170,7 @@ TEST_F(MainWindowWiringTest, ImageRotationTurnsTheLoadedImageAndRefitsTheCanvas)
     EXPECT_TRUE(hasGridPixel(shownPicture()));
 }
 
-TEST_F(MainWindowWiringTest, HeldRightArrowStepsThePlacementUntilReleased)
+TEST_F(frmMainWiringTest, HeldRightArrowStepsThePlacementUntilReleased)
 {
     frmMain &window = startWithPoster();
     auto *pad = m_window->findChild<ArrowPadWidget *>();
@@ -203,7 +203,7 @@ TEST_F(MainWindowWiringTest, HeldRightArrowStepsThePlacementUntilReleased)
     EXPECT_FALSE(pad->timer()->isActive());
 }
 
-TEST_F(MainWindowWiringTest, DraggingTheGridCarriesItToTheEdgeAndLeavingTheCanvasEndsTheDrag)
+TEST_F(frmMainWiringTest, DraggingTheGridCarriesItToTheEdgeAndLeavingTheCanvasEndsTheDrag)
 {
     frmMain &window = startWithPoster();
     auto *canvas = control<CanvasWidget>("picCur");
@@ -238,7 +238,7 @@ TEST_F(MainWindowWiringTest, DraggingTheGridCarriesItToTheEdgeAndLeavingTheCanva
     EXPECT_EQ(horizontalReadout(), "(right 50%)");
 }
 
-TEST_F(MainWindowWiringTest, PreviewOpensThePosterPreviewWithItsGrid)
+TEST_F(frmMainWiringTest, PreviewOpensThePosterPreviewWithItsGrid)
 {
     startWithPoster();
     control<QPushButton>("cmdLargePreview")->click();
@@ -255,7 +255,7 @@ TEST_F(MainWindowWiringTest, PreviewOpensThePosterPreviewWithItsGrid)
     preview->close();
 }
 
-TEST_F(MainWindowWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryTile)
+TEST_F(frmMainWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryTile)
 {
     frmMain &window = startWithPoster();
     // A filter that hides the loaded file still saves the loaded image under its name.
@@ -280,7 +280,7 @@ TEST_F(MainWindowWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryT
     EXPECT_FALSE(QImage(tiles.filePath("poster_004.bmp")).isNull());
 }
 
-TEST_F(MainWindowWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainListFollows)
+TEST_F(frmMainWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainListFollows)
 {
     start();
     auto *profiles = control<QComboBox>("cmbCurBtm");
@@ -307,7 +307,7 @@ TEST_F(MainWindowWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainLis
     EXPECT_EQ(prefs().GetPref(kPrefEdgeAdjust), "0_01");
 }
 
-TEST_F(MainWindowWiringTest, EdgesChangedFromTheMenuReachTheReportAndTheStepText)
+TEST_F(frmMainWiringTest, EdgesChangedFromTheMenuReachTheReportAndTheStepText)
 {
     frmMain &window = startWithPoster();
     window.setNewTileVals("A4", Units::Millimetres, 186, 273, 210, 297, "|1|A4|");
@@ -331,7 +331,7 @@ TEST_F(MainWindowWiringTest, EdgesChangedFromTheMenuReachTheReportAndTheStepText
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
+TEST_F(frmMainWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
 {
     for (const EdgeOvershootLayout &layout : edgeOvershootLayouts()) {
         SCOPED_TRACE(layout.name);
@@ -369,7 +369,7 @@ TEST_F(MainWindowWiringTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromT
     }
 }
 
-TEST_F(MainWindowWiringTest, ReportedLayoutsSaveEveryTileAtOneSize)
+TEST_F(frmMainWiringTest, ReportedLayoutsSaveEveryTileAtOneSize)
 {
     for (const ReportedLayout &layout : reportedLayouts()) {
         SCOPED_TRACE(layout.name);
@@ -415,7 +415,7 @@ TEST_F(MainWindowWiringTest, ReportedLayoutsSaveEveryTileAtOneSize)
     }
 }
 
-TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
+TEST_F(frmMainWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
 {
     startWithPoster();
     writeImage("beach.bmp", 800, 200);
@@ -437,7 +437,7 @@ TEST_F(MainWindowWiringTest, PickingAnotherPictureClosesASaveDialogLeftOpen)
 
 // The PDF poster goes straight into the chosen folder, says so on its button and when it
 // is done, and stays chosen, with its aids, for the next save.
-TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItRemembers)
+TEST_F(frmMainWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItRemembers)
 {
     startWithPoster();
     control<QPushButton>("cmdSaveNow")->click();
@@ -477,7 +477,7 @@ TEST_F(MainWindowWiringTest, SaveDialogWritesAPdfPosterWithTheAssemblyAidsItReme
     EXPECT_EQ(m_messages.last().text.toStdString(), PosterStrings::replacePosterQuestion(pdf).toStdString());
 }
 
-TEST_F(MainWindowWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
+TEST_F(frmMainWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
 {
     const QString queue = printed_jobs::printQueue();
     if (queue.isEmpty())

@@ -46,7 +46,7 @@ void expectStripedBorder(const ConstPixelArrayView &pixels)
 
 } // namespace
 
-TEST(EdgeStripes, FollowTheEdgeDistanceRuleOnImagesOfAnySize)
+TEST(EdgeTestTargetStripes, FollowTheEdgeDistanceRuleOnImagesOfAnySize)
 {
     EXPECT_EQ(stripeAtEdgeDistance(0), 0);
     EXPECT_EQ(stripeAtEdgeDistance(7), 0);

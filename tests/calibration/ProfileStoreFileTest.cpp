@@ -46,7 +46,7 @@ EdgeProfile profile(const QString &name, int top, int right, int bottom, int lef
 
 } // namespace
 
-TEST(ProfileFile, WithoutAFileTheBuiltInProfilesAreWrittenByteForByte)
+TEST(ProfileStoreFile, WithoutAFileTheBuiltInProfilesAreWrittenByteForByte)
 {
     TempDir dir;
     ProfileStore store(dir.filePath("sub/printer_edge_config"));
@@ -57,7 +57,7 @@ TEST(ProfileFile, WithoutAFileTheBuiltInProfilesAreWrittenByteForByte)
     EXPECT_TRUE(backupsBeside(store.filePath()).isEmpty());
 }
 
-TEST(ProfileFile, ReadsCrLfCrAndLfLinesAndRewritesThemCanonically)
+TEST(ProfileStoreFile, ReadsCrLfCrAndLfLinesAndRewritesThemCanonically)
 {
     TempDir dir;
     ProfileStore store(dir.write("printer_edge_config",
@@ -80,7 +80,7 @@ TEST(ProfileFile, ReadsCrLfCrAndLfLinesAndRewritesThemCanonically)
     EXPECT_EQ(crOnly.profileNames(), QStringList({"one", "two", "three"}));
 }
 
-TEST(ProfileFile, ALineTheTableCannotTakeIsKeptInABackupBeforeTheRewriteDropsIt)
+TEST(ProfileStoreFile, ALineTheTableCannotTakeIsKeptInABackupBeforeTheRewriteDropsIt)
 {
     TempDir dir;
     const QByteArray original = "ok\t01,01,01,01,\r\nhuge\t99,00,00,00,\r\nnegative\t00,-1,00,00,\r\n"
@@ -93,7 +93,7 @@ TEST(ProfileFile, ALineTheTableCannotTakeIsKeptInABackupBeforeTheRewriteDropsIt)
     EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), original);
 }
 
-TEST(ProfileFile, ALineThatHoldsMoreThanItsProfileIsKeptInABackup)
+TEST(ProfileStoreFile, ALineThatHoldsMoreThanItsProfileIsKeptInABackup)
 {
     TempDir dir;
     const QByteArray glued = "mine\t01,02,03,04,theirs\t05,06,07,08,\r\n";
@@ -104,7 +104,7 @@ TEST(ProfileFile, ALineThatHoldsMoreThanItsProfileIsKeptInABackup)
     EXPECT_EQ(fileBytes(store.filePath() + ".bak1"), glued);
 }
 
-TEST(ProfileFile, ATooLongFileIsCutAt199ProfilesButKeptWholeInABackup)
+TEST(ProfileStoreFile, ATooLongFileIsCutAt199ProfilesButKeptWholeInABackup)
 {
     TempDir dir;
     const QByteArray original = numberedLines(250);
@@ -121,7 +121,7 @@ TEST(ProfileFile, ATooLongFileIsCutAt199ProfilesButKeptWholeInABackup)
     EXPECT_EQ(backupsBeside(store.filePath()).size(), 1);
 }
 
-TEST(ProfileFile, ANonNumberIndexFailsTheReadAndEveryFailedFileIsKept)
+TEST(ProfileStoreFile, ANonNumberIndexFailsTheReadAndEveryFailedFileIsKept)
 {
     TempDir dir;
     const QByteArray first = "mine\t01,02,03,04,\r\nbroken\tab,00,00,00,\r\nalso mine\t05,05,05,05,\r\n";
@@ -139,7 +139,7 @@ TEST(ProfileFile, ANonNumberIndexFailsTheReadAndEveryFailedFileIsKept)
     EXPECT_EQ(fileBytes(store.filePath() + ".bak2"), second);
 }
 
-TEST(ProfileFile, AFileWithoutAnyProfileIsKeptUnlessItIsEmpty)
+TEST(ProfileStoreFile, AFileWithoutAnyProfileIsKeptUnlessItIsEmpty)
 {
     TempDir dir;
     const QByteArray noTabs = "just some text\r\nand more\r\n";
@@ -155,7 +155,7 @@ TEST(ProfileFile, AFileWithoutAnyProfileIsKeptUnlessItIsEmpty)
     EXPECT_TRUE(backupsBeside(empty.filePath()).isEmpty());
 }
 
-TEST(ProfileFile, BinaryGarbageNeverCrashesNorDisappears)
+TEST(ProfileStoreFile, BinaryGarbageNeverCrashesNorDisappears)
 {
     std::mt19937 random(1234);
     for (int round = 0; round < 20; ++round) {
@@ -172,7 +172,7 @@ TEST(ProfileFile, BinaryGarbageNeverCrashesNorDisappears)
     }
 }
 
-TEST(ProfileFile, VeryLongLegacyAndNonAsciiNamesSurviveARoundTrip)
+TEST(ProfileStoreFile, VeryLongLegacyAndNonAsciiNamesSurviveARoundTrip)
 {
     TempDir dir;
     const QString longName(1'000'000, u'x');
@@ -190,7 +190,7 @@ TEST(ProfileFile, VeryLongLegacyAndNonAsciiNamesSurviveARoundTrip)
     EXPECT_EQ(again.profiles(), store.profiles());
 }
 
-TEST(ProfileFile, AnUnreadableFileIsLeftUntouched)
+TEST(ProfileStoreFile, AnUnreadableFileIsLeftUntouched)
 {
     TempDir dir;
     // A folder in the file's place can be neither read nor copied nor replaced.
@@ -203,7 +203,7 @@ TEST(ProfileFile, AnUnreadableFileIsLeftUntouched)
     EXPECT_TRUE(QFileInfo(path + "/inside").isDir());
 }
 
-TEST(ProfileFile, AnUnwritableFolderLeavesTheTableInMemory)
+TEST(ProfileStoreFile, AnUnwritableFolderLeavesTheTableInMemory)
 {
     TempDir dir;
     const QString blocker = dir.write("folder", "a file, not a folder");
@@ -216,7 +216,7 @@ TEST(ProfileFile, AnUnwritableFolderLeavesTheTableInMemory)
     EXPECT_EQ(fileBytes(blocker), "a file, not a folder");
 }
 
-TEST(ProfileFile, AReadOnlyFolderKeepsTheFileAsItWas)
+TEST(ProfileStoreFile, AReadOnlyFolderKeepsTheFileAsItWas)
 {
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root";
@@ -232,7 +232,7 @@ TEST(ProfileFile, AReadOnlyFolderKeepsTheFileAsItWas)
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
-TEST(ProfileFile, ATableNeverLoadedIsNeverWritten)
+TEST(ProfileStoreFile, ATableNeverLoadedIsNeverWritten)
 {
     TempDir dir;
     ProfileStore store(dir.write("printer_edge_config", "mine\t01,02,03,04,\r\n"));
@@ -240,7 +240,7 @@ TEST(ProfileFile, ATableNeverLoadedIsNeverWritten)
     EXPECT_EQ(fileBytes(store.filePath()), "mine\t01,02,03,04,\r\n");
 }
 
-TEST(ProfileFile, ThePathFollowsAppDirOrTheUserDataFolder)
+TEST(ProfileStoreFile, ThePathFollowsAppDirOrTheUserDataFolder)
 {
     EXPECT_EQ(ProfileStore::GetProfileFilePath("/opt/quiltera"), "/opt/quiltera/printer_edge_config");
     EXPECT_EQ(ProfileStore::GetProfileFilePath("/opt/quiltera/"), "/opt/quiltera/printer_edge_config");
@@ -252,7 +252,7 @@ TEST(ProfileFile, ThePathFollowsAppDirOrTheUserDataFolder)
     EXPECT_EQ(ProfileStore::GetProfileFilePath(prefs), "/usr/share/quiltera/printer_edge_config");
 }
 
-TEST(ProfileFile, AFifoOrADeviceAtThePathNeitherBlocksNorIsReplaced)
+TEST(ProfileStoreFile, AFifoOrADeviceAtThePathNeitherBlocksNorIsReplaced)
 {
     TempDir dir;
     const QStringList special = dir.specialFiles();

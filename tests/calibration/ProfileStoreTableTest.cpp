@@ -19,7 +19,7 @@ struct LoadedStore
 
 } // namespace
 
-TEST(ProfileTable, TrimsAreSixtyFourthsOfAnInchInEdgeOrder)
+TEST(ProfileStoreTable, TrimsAreSixtyFourthsOfAnInchInEdgeOrder)
 {
     LoadedStore loaded;
     ProfileStore &store = loaded.store;
@@ -42,7 +42,7 @@ TEST(ProfileTable, TrimsAreSixtyFourthsOfAnInchInEdgeOrder)
     EXPECT_EQ(store.FillCurEdgeTrimInches(3), (std::array<double, 4>{}));
 }
 
-TEST(ProfileTable, InitialProfileOnlyWhileTheSetIsUntouched)
+TEST(ProfileStoreTable, InitialProfileOnlyWhileTheSetIsUntouched)
 {
     LoadedStore loaded;
     ProfileStore &store = loaded.store;
@@ -54,7 +54,7 @@ TEST(ProfileTable, InitialProfileOnlyWhileTheSetIsUntouched)
     EXPECT_FALSE(store.IsInitialProfile(3));
 }
 
-TEST(ProfileTable, EditsRefuseWhatTheFileCouldNotHold)
+TEST(ProfileStoreTable, EditsRefuseWhatTheFileCouldNotHold)
 {
     LoadedStore loaded;
     ProfileStore &store = loaded.store;
@@ -74,7 +74,7 @@ TEST(ProfileTable, EditsRefuseWhatTheFileCouldNotHold)
               QStringList({"re named", "Kodak photo lab default", "Fuji photo lab default", "tab here  and a break"}));
 }
 
-TEST(ProfileTable, EveryProfileAddedCanBeReadBack)
+TEST(ProfileStoreTable, EveryProfileAddedCanBeReadBack)
 {
     LoadedStore loaded;
     ProfileStore &store = loaded.store;
@@ -87,7 +87,7 @@ TEST(ProfileTable, EveryProfileAddedCanBeReadBack)
     EXPECT_EQ(reread.profiles(), store.profiles());
 }
 
-TEST(ProfileTable, DeletingMovesLaterRowsUpAndKeepsTheLastProfile)
+TEST(ProfileStoreTable, DeletingMovesLaterRowsUpAndKeepsTheLastProfile)
 {
     LoadedStore loaded;
     ProfileStore &store = loaded.store;
@@ -99,7 +99,7 @@ TEST(ProfileTable, DeletingMovesLaterRowsUpAndKeepsTheLastProfile)
     EXPECT_EQ(store.profileNames(), QStringList({"Fuji photo lab default"}));
 }
 
-TEST(ProfileTable, RefilledListFollowsTheNameThenThePosition)
+TEST(ProfileStoreTable, RefilledListFollowsTheNameThenThePosition)
 {
     const QStringList names = {"default", "lab", "home", "lab"};
     // Two profiles of the same name: the later one stays selected.

@@ -33,7 +33,7 @@ const QByteArray kBuiltInFile = "default\t00,00,00,00,\r\n"
 
 // The dialog over a profile file in a scratch folder, with a stand-in for the main
 // window's profile list and scripted boxes.
-class EdgeCalibrationDialog : public testing::Test
+class frmBtmTest : public testing::Test
 {
 protected:
     void open(Units units = Units::Inches, double tileWidth = 4.0, double tileHeight = 6.0)
@@ -90,7 +90,7 @@ protected:
 
 } // namespace
 
-TEST_F(EdgeCalibrationDialog, OpeningLoadsTheProfilesAndFollowsTheMainWindowsChoice)
+TEST_F(frmBtmTest, OpeningLoadsTheProfilesAndFollowsTheMainWindowsChoice)
 {
     store.initControls();
     mainList.addItems(store.profileNames());
@@ -113,7 +113,7 @@ TEST_F(EdgeCalibrationDialog, OpeningLoadsTheProfilesAndFollowsTheMainWindowsCho
     EXPECT_EQ(mainList.currentIndex(), 2);
 }
 
-TEST_F(EdgeCalibrationDialog, EdgeChangesAreStoredDescribedAndWrittenAtOnce)
+TEST_F(frmBtmTest, EdgeChangesAreStoredDescribedAndWrittenAtOnce)
 {
     open();
     ASSERT_EQ(profileList()->currentRow(), 0);
@@ -134,7 +134,7 @@ TEST_F(EdgeCalibrationDialog, EdgeChangesAreStoredDescribedAndWrittenAtOnce)
     EXPECT_EQ(fileBytes(profileFile()), kBuiltInFile);
 }
 
-TEST_F(EdgeCalibrationDialog, DescriptionsAndStepTextFollowTheUnit)
+TEST_F(frmBtmTest, DescriptionsAndStepTextFollowTheUnit)
 {
     open(Units::Millimetres);
     control<QComboBox>("cmbBottomEdge")->setCurrentIndex(8);
@@ -149,7 +149,7 @@ TEST_F(EdgeCalibrationDialog, DescriptionsAndStepTextFollowTheUnit)
     EXPECT_TRUE(step1->text().contains("(1.59 mm wide each)"));
 }
 
-TEST_F(EdgeCalibrationDialog, NewProfilesStartUncutAndRefusedAnswersChangeNothing)
+TEST_F(frmBtmTest, NewProfilesStartUncutAndRefusedAnswersChangeNothing)
 {
     open();
     const QByteArray before = fileBytes(profileFile());
@@ -183,7 +183,7 @@ TEST_F(EdgeCalibrationDialog, NewProfilesStartUncutAndRefusedAnswersChangeNothin
     EXPECT_EQ(reread.profiles()[3].name, "Lab, glossy  A4 ");
 }
 
-TEST_F(EdgeCalibrationDialog, RenameTakesOnlyANewNameAndNeverATab)
+TEST_F(frmBtmTest, RenameTakesOnlyANewNameAndNeverATab)
 {
     open();
     profileList()->setCurrentRow(2);
@@ -210,7 +210,7 @@ TEST_F(EdgeCalibrationDialog, RenameTakesOnlyANewNameAndNeverATab)
     EXPECT_EQ(mainList.itemText(2), "Fuji matte");
 }
 
-TEST_F(EdgeCalibrationDialog, DeletingAsksFirstAndKeepsAtLeastOneProfile)
+TEST_F(frmBtmTest, DeletingAsksFirstAndKeepsAtLeastOneProfile)
 {
     store.initControls();
     mainList.addItems(store.profileNames());
@@ -250,7 +250,7 @@ TEST_F(EdgeCalibrationDialog, DeletingAsksFirstAndKeepsAtLeastOneProfile)
     EXPECT_EQ(store.profiles().size(), 1);
 }
 
-TEST_F(EdgeCalibrationDialog, TestTargetIsSavedWhereChosenAt128PixelsPerInch)
+TEST_F(frmBtmTest, TestTargetIsSavedWhereChosenAt128PixelsPerInch)
 {
     open();
     const QString path = dir.filePath("Edge_Test_Image.JPG");
@@ -287,7 +287,7 @@ TEST_F(EdgeCalibrationDialog, TestTargetIsSavedWhereChosenAt128PixelsPerInch)
     EXPECT_EQ(fileBytes(path), first);
 }
 
-TEST_F(EdgeCalibrationDialog, TestTargetRefusesBadInputWithItsMessage)
+TEST_F(frmBtmTest, TestTargetRefusesBadInputWithItsMessage)
 {
     struct Case
     {
@@ -329,7 +329,7 @@ TEST_F(EdgeCalibrationDialog, TestTargetRefusesBadInputWithItsMessage)
     EXPECT_EQ(boxes.last().kind, ShownDialog::Kind::OkCancel);
 }
 
-TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuilt)
+TEST_F(frmBtmTest, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuilt)
 {
     for (const double width : {0.5, 50.5}) {
         SCOPED_TRACE(width);
@@ -354,7 +354,7 @@ TEST_F(EdgeCalibrationDialog, InvalidTilePrintSizeIsReportedBeforeAnythingIsBuil
     EXPECT_TRUE(announcements()[0].startsWith("A 1270.0 mm high x 100.0 mm wide"));
 }
 
-TEST_F(EdgeCalibrationDialog, EntryPointShowsTheMainWindowsActiveProfileInItsUnit)
+TEST_F(frmBtmTest, EntryPointShowsTheMainWindowsActiveProfileInItsUnit)
 {
     store.initControls();
     mainList.addItems(store.profileNames());

@@ -1,4 +1,4 @@
-#include "cli/CliProcess.h"
+#include "support/CliProcess.h"
 
 #include "resources/CliStrings.h"
 #include "resources/ImagingStrings.h"

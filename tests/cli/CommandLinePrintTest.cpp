@@ -1,4 +1,4 @@
-#include "cli/CliProcess.h"
+#include "support/CliProcess.h"
 
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"

@@ -1,4 +1,4 @@
-#include "cli/CliProcess.h"
+#include "support/CliProcess.h"
 
 #include "imaging/ImageFileReader.h"
 #include "output/SaveRun.h"
@@ -79,7 +79,7 @@ public:
 
 // A JPEG cut while it decodes gives the very files the picture decoded whole gives, and
 // its colour profile reaches every tile byte for byte, the pixels untouched.
-TEST(StreamedSave, TilesOfADecodingJpegMatchTilesOfTheWholePicture)
+TEST(CommandLineRunStreaming, TilesOfADecodingJpegMatchTilesOfTheWholePicture)
 {
     TempDir dir;
     QImage untagged;
@@ -116,7 +116,7 @@ TEST(StreamedSave, TilesOfADecodingJpegMatchTilesOfTheWholePicture)
     }
 }
 
-TEST(StreamedSave, PixelsThatFailToDecodeMidRunEndTheRunWithTheLoadMessage)
+TEST(CommandLineRunStreaming, PixelsThatFailToDecodeMidRunEndTheRunWithTheLoadMessage)
 {
     TempDir dir;
     QByteArray jpeg = contentOf(writeJpegPhoto(dir, "good.jpg", 400, 300));
@@ -135,7 +135,7 @@ TEST(StreamedSave, PixelsThatFailToDecodeMidRunEndTheRunWithTheLoadMessage)
     EXPECT_FALSE(run.err.contains("completed")) << run.err.toStdString();
 }
 
-TEST(StreamedSave, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
+TEST(CommandLineRunStreaming, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
 {
     std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
     TempDir parent;
@@ -161,7 +161,7 @@ TEST(StreamedSave, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRunQuietly)
 
 // A JPEG cut band by band gives, for every format and tile setting, the very files that
 // the same pixels loaded whole give (here from a lossless PNG copy of the decoded picture).
-TEST(StreamedSave, TilesCutBandByBandMatchThePictureLoadedWhole)
+TEST(CommandLineRunStreaming, TilesCutBandByBandMatchThePictureLoadedWhole)
 {
     TempDir dir;
     const QString photo = writeJpegPhoto(dir, "photo.jpg", 900, 901, QColorSpace(QColorSpace::AdobeRgb));
@@ -208,7 +208,7 @@ TEST(StreamedSave, TilesCutBandByBandMatchThePictureLoadedWhole)
 // A picture too large to hold is cut band by band, so its header alone cannot refuse it; a
 // few bytes of data under such a header are refused as soon as they run out, not decoded
 // for minutes into grey tiles.
-TEST(StreamedSave, AHugeHeaderOverLittleDataIsRefusedAtOnce)
+TEST(CommandLineRunStreaming, AHugeHeaderOverLittleDataIsRefusedAtOnce)
 {
     TempDir dir;
     const QString forged = dir.write(

@@ -1,4 +1,4 @@
-#include "cli/CliProcess.h"
+#include "support/CliProcess.h"
 
 #include "resources/CliStrings.h"
 #include "support/EdgeOvershootLayouts.h"
@@ -60,7 +60,7 @@ QJsonArray rectangles(std::initializer_list<std::array<int, 4>> tiles)
     return array;
 }
 
-class CliTest : public ::testing::Test
+class CommandLineRunTest : public ::testing::Test
 {
 protected:
     void SetUp() override { photo = writePicture(dir, "photo.jpg", 3000, 2000, "jpeg"); }
@@ -74,7 +74,7 @@ protected:
 
 } // namespace
 
-TEST_F(CliTest, ReportsTheWorkedLayoutsAsTextAndJson)
+TEST_F(CommandLineRunTest, ReportsTheWorkedLayoutsAsTextAndJson)
 {
     struct Example
     {
@@ -165,7 +165,7 @@ TEST_F(CliTest, ReportsTheWorkedLayoutsAsTextAndJson)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"photo.jpg"});
 }
 
-TEST_F(CliTest, ReportGivesTheTileDensityAndAColumnInNoTile)
+TEST_F(CommandLineRunTest, ReportGivesTheTileDensityAndAColumnInNoTile)
 {
     const QString square = writePicture(dir, "square.bmp", 1000, 1000, "bmp");
     const CliRun run = cli({"--report", "--json", "--tiles", "3x1", "--custom-paper", "1x3", "--margins",
@@ -177,7 +177,7 @@ TEST_F(CliTest, ReportGivesTheTileDensityAndAColumnInNoTile)
     EXPECT_EQ(report["resolutionTag"].toInt(), 333);
 }
 
-TEST_F(CliTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)
+TEST_F(CommandLineRunTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)
 {
     const QString settingsFolder = home() + "/config/QuilteraSoftwareLLC";
     ASSERT_TRUE(QDir().mkpath(settingsFolder));
@@ -210,7 +210,7 @@ TEST_F(CliTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)
     EXPECT_FALSE(QFileInfo::exists(home() + "/data/quiltera/printer_edge_config"));
 }
 
-TEST_F(CliTest, ExitCodesAndMessages)
+TEST_F(CommandLineRunTest, ExitCodesAndMessages)
 {
     const QString tiny = writePicture(dir, "tiny.bmp", 24, 300, "bmp");
     const QString smallest = writePicture(dir, "smallest.bmp", 25, 25, "bmp");
@@ -286,7 +286,7 @@ TEST_F(CliTest, ExitCodesAndMessages)
     EXPECT_EQ(cli({"--list-profiles"}).out, "default\nKodak photo lab default\nFuji photo lab default\n");
 }
 
-TEST_F(CliTest, SavesIntoANewFolderAndRefusesAnExistingOneWithoutOverwrite)
+TEST_F(CommandLineRunTest, SavesIntoANewFolderAndRefusesAnExistingOneWithoutOverwrite)
 {
     const CliRun first = cli({"--tiles", "3x2", photo});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
@@ -316,7 +316,7 @@ TEST_F(CliTest, SavesIntoANewFolderAndRefusesAnExistingOneWithoutOverwrite)
     EXPECT_EQ(QImage(folder + "/b001.bmp").format(), QImage::Format_RGB32);
 }
 
-TEST_F(CliTest, RunsWithoutAnyDisplay)
+TEST_F(CommandLineRunTest, RunsWithoutAnyDisplay)
 {
     QProcessEnvironment bare = englishEnvironment();
     for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"})
@@ -327,7 +327,7 @@ TEST_F(CliTest, RunsWithoutAnyDisplay)
     EXPECT_FALSE(run.err.contains("QStandardPaths")) << run.err.toStdString();
 }
 
-TEST_F(CliTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
+TEST_F(CommandLineRunTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPixels)
 {
     for (const EdgeOvershootLayout &layout : edgeOvershootLayouts()) {
         SCOPED_TRACE(layout.name);
@@ -347,7 +347,7 @@ TEST_F(CliTest, LayoutsEndingOnePixelPastTheImageSaveEveryTileFromTheImagesOwnPi
     }
 }
 
-TEST_F(CliTest, ReportedLayoutsSaveEveryTileAtOneSize)
+TEST_F(CommandLineRunTest, ReportedLayoutsSaveEveryTileAtOneSize)
 {
     for (const ReportedLayout &layout : reportedLayouts()) {
         SCOPED_TRACE(layout.name);
@@ -371,7 +371,7 @@ TEST_F(CliTest, ReportedLayoutsSaveEveryTileAtOneSize)
     }
 }
 
-TEST_F(CliTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
+TEST_F(CommandLineRunTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
 {
     // "café" written in Latin-1, as old cameras and other systems name files: the byte
     // E9 alone is not UTF-8.
@@ -393,7 +393,7 @@ TEST_F(CliTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
     EXPECT_EQ(std::system(("rm -rf '" + folder + "'/*").constData()), 0);
 }
 
-TEST_F(CliTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
+TEST_F(CommandLineRunTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
 {
     QImage picture(900, 600, QImage::Format_RGB32);
     picture.fill(QColor(30, 120, 200));
@@ -416,7 +416,7 @@ TEST_F(CliTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)
     }
 }
 
-TEST_F(CliTest, ReadsPngWebpAndLongOrUpperCaseEndingsAndAsksForAFormatWhereThereIsNone)
+TEST_F(CommandLineRunTest, ReadsPngWebpAndLongOrUpperCaseEndingsAndAsksForAFormatWhereThereIsNone)
 {
     struct Case
     {

@@ -1,4 +1,4 @@
-#include "cli/CliProcess.h"
+#include "support/CliProcess.h"
 
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObjectFactory.h"

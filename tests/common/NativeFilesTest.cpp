@@ -12,7 +12,7 @@
 
 #include <cstdio>
 
-TEST(NativePath, EveryNameComesBackAsTheSameBytes)
+TEST(NativeFiles, EveryNameComesBackAsTheSameBytes)
 {
     const QByteArray names[] = {
         "plain.jpg", "caf\xc3\xa9.jpg", "caf\xe9.jpg", "\xff\xfe", "\xc3", "\xe2\x82", "\xed\xa0\x80",
@@ -25,7 +25,7 @@ TEST(NativePath, EveryNameComesBackAsTheSameBytes)
     EXPECT_EQ(decodeNativePath("caf\xc3\xa9"), QString::fromUtf8("caf\xc3\xa9"));
 }
 
-TEST(NativePath, TheBrowserListsAndLoadsANameThatIsNotUtf8)
+TEST(NativeFiles, TheBrowserListsAndLoadsANameThatIsNotUtf8)
 {
     TempDir dir;
     const QImage picture = photo_files::quarters(40, 30);

@@ -25,7 +25,7 @@ TEST(Rounding, RefusesValuesWithoutAnInt32Result)
     EXPECT_EQ(nearestInt32(2147483647.0), 2147483647);
 }
 
-TEST(FormatMask, ForcedAndOptionalDigits)
+TEST(NumberFormatMask, ForcedAndOptionalDigits)
 {
     EXPECT_EQ(formatMask(24, "##0.00"), "24.00");
     EXPECT_EQ(formatMask(0.5, "##0.00"), "0.50");
@@ -39,12 +39,12 @@ TEST(FormatMask, ForcedAndOptionalDigits)
     EXPECT_EQ(formatMask(-0.001, "##0.00"), "0.00");
 }
 
-TEST(FormatMask, UsesTheLocaleDecimalSeparator)
+TEST(NumberFormatMask, UsesTheLocaleDecimalSeparator)
 {
     EXPECT_EQ(formatMask(8.5, "##0.00", QLocale(QLocale::German)), "8,50");
 }
 
-TEST(BasicNumberText, ClassicForms)
+TEST(NumberFormatBasicText, ClassicForms)
 {
     EXPECT_EQ(basicNumberText(0.5), ".5");
     EXPECT_EQ(basicNumberText(-0.5), "-.5");
@@ -56,7 +56,7 @@ TEST(BasicNumberText, ClassicForms)
     EXPECT_EQ(basicNumberText(1e-5), "1E-05");
 }
 
-TEST(ParseNumbers, AcceptsClassicTextAndRefusesGarbage)
+TEST(NumberFormatParse, AcceptsClassicTextAndRefusesGarbage)
 {
     EXPECT_EQ(parseDecimalText(" .5 "), 0.5);
     EXPECT_EQ(parseDecimalText("-.5"), -0.5);

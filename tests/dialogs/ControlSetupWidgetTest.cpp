@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(WidgetSetup, BoldFontKeepsOrEnlargesTheSize)
+TEST(ControlSetupWidget, BoldFontKeepsOrEnlargesTheSize)
 {
     QLabel plain;
     QFont pointFont = plain.font();

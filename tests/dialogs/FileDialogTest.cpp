@@ -30,7 +30,7 @@ void typeAndAccept(QFileDialog *dialog, const QString &name)
 
 } // namespace
 
-TEST(FilterText, AddFilterItemAppendsNulTerminatedPairs)
+TEST(FileChooserFilterText, AddFilterItemAppendsNulTerminatedPairs)
 {
     QString filter = AddFilterItem(QString(), QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("*.bmp"));
     filter = AddFilterItem(filter, QStringLiteral("All files"));
@@ -38,7 +38,7 @@ TEST(FilterText, AddFilterItemAppendsNulTerminatedPairs)
                           + "*.*" + kNul);
 }
 
-TEST(FilterText, StripAtNullCutsAtTheFirstNul)
+TEST(FileChooserFilterText, StripAtNullCutsAtTheFirstNul)
 {
     EXPECT_EQ(StripAtNull(QStringLiteral("/tmp/a.jpg") + kNul + "junk" + kNul), QStringLiteral("/tmp/a.jpg"));
     EXPECT_EQ(StripAtNull(QStringLiteral("no nul")), QStringLiteral("no nul"));
@@ -46,7 +46,7 @@ TEST(FilterText, StripAtNullCutsAtTheFirstNul)
     EXPECT_EQ(StripAtNull(QString()), QString());
 }
 
-TEST(FilterText, BecomesTheChoosersNameFilters)
+TEST(FileChooserFilterText, BecomesTheChoosersNameFilters)
 {
     QString filter = AddFilterItem(QString(), QStringLiteral("Jpeg (*.jpg)"), QStringLiteral("*.jpg"));
     filter = AddFilterItem(filter, QStringLiteral("Images"), QStringLiteral("*.bmp;*.tif"));
@@ -55,7 +55,7 @@ TEST(FilterText, BecomesTheChoosersNameFilters)
               (QStringList{"Jpeg (*.jpg)", "Images (*.bmp *.tif)", "All files (*)"}));
 }
 
-TEST(FilterText, MalformedTextEndsTheList)
+TEST(FileChooserFilterText, MalformedTextEndsTheList)
 {
     EXPECT_TRUE(fileDialogNameFilters(QString()).isEmpty());
     const QString pairThenDangling =
@@ -67,7 +67,7 @@ TEST(FilterText, MalformedTextEndsTheList)
     EXPECT_TRUE(fileDialogNameFilters(emptyPattern).isEmpty());
 }
 
-TEST(TestTargetChooser, OpensWithTitleFolderNameAndJpegPreselected)
+TEST(FileChooserTestTarget, OpensWithTitleFolderNameAndJpegPreselected)
 {
     TempDir folder;
     QString title, directory, name, selectedFilter;
@@ -97,7 +97,7 @@ TEST(TestTargetChooser, OpensWithTitleFolderNameAndJpegPreselected)
     EXPECT_EQ(suffix, QStringLiteral("jpg"));
 }
 
-TEST(TestTargetChooser, DefaultsToTheHomeFolderAndItsOwnName)
+TEST(FileChooserTestTarget, DefaultsToTheHomeFolderAndItsOwnName)
 {
     ASSERT_TRUE(QDir().mkpath(QDir::homePath()));
     QString directory, name;
@@ -111,7 +111,7 @@ TEST(TestTargetChooser, DefaultsToTheHomeFolderAndItsOwnName)
     EXPECT_EQ(name, QStringLiteral("edge_clipping_test"));
 }
 
-TEST(TestTargetChooser, ANameWithoutExtensionGetsTheSelectedFiltersOne)
+TEST(FileChooserTestTarget, ANameWithoutExtensionGetsTheSelectedFiltersOne)
 {
     struct Case
     {
@@ -142,7 +142,7 @@ TEST(TestTargetChooser, ANameWithoutExtensionGetsTheSelectedFiltersOne)
     }
 }
 
-TEST(TestTargetChooser, TakesAnExistingFileWithoutAsking)
+TEST(FileChooserTestTarget, TakesAnExistingFileWithoutAsking)
 {
     TempDir folder;
     const QString existing = folder.write(QStringLiteral("target.jpg"), "old");
@@ -150,7 +150,7 @@ TEST(TestTargetChooser, TakesAnExistingFileWithoutAsking)
     EXPECT_EQ(SaveTestTargetDialog(QStringLiteral("x"), folder.path()), QFileInfo(existing).absoluteFilePath());
 }
 
-TEST(TestTargetChooser, ReturnsPathsLongerThan255Characters)
+TEST(FileChooserTestTarget, ReturnsPathsLongerThan255Characters)
 {
     TempDir folder;
     const QString longFolder = folder.path() + "/" + QString(100, u'a') + "/" + QString(100, u'b');

@@ -223,7 +223,7 @@ TEST_F(ImageLoading, FileInfoReadsTheHeaderOnly)
               ImagingStrings::kNotSupportedImage);
 }
 
-TEST(JpegCompleteness, FollowsSegmentsAndScansToTheEndMarker)
+TEST(ImageDataCompletenessJpeg, FollowsSegmentsAndScansToTheEndMarker)
 {
     const QByteArray jpeg = encodedImage(48, 48, "jpeg");
     EXPECT_TRUE(jpegDataIsComplete(jpeg));
@@ -240,7 +240,7 @@ TEST(JpegCompleteness, FollowsSegmentsAndScansToTheEndMarker)
     EXPECT_FALSE(jpegDataIsComplete(QByteArray("\xFF\xD8\xFF\xE0\x7F\xFF\x00", 7)));
 }
 
-TEST(BmpCompleteness, ComparesTheFileWithTheDeclaredRows)
+TEST(ImageDataCompletenessBmp, ComparesTheFileWithTheDeclaredRows)
 {
     // 30 pixels of 24 bits make 90 bytes, padded to 92 per row.
     const QByteArray bmp = encodedImage(30, 20, "bmp");
@@ -251,7 +251,7 @@ TEST(BmpCompleteness, ComparesTheFileWithTheDeclaredRows)
     EXPECT_TRUE(bmpDataIsComplete(bmpHeaderClaiming(2, 2)));
 }
 
-TEST(JpegCompleteness, SkipsStuffedBytesAndRestartMarkersInsideAScan)
+TEST(ImageDataCompletenessJpeg, SkipsStuffedBytesAndRestartMarkersInsideAScan)
 {
     const QByteArray header("\xFF\xD8\xFF\xDA\x00\x02", 6);
     const QByteArray scan("\x12\xFF\x00\x34\xFF\xD0\x56\xFF\xFF\xD1\x78", 11);

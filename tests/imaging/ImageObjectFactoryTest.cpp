@@ -9,16 +9,16 @@
 namespace {
 
 // Records fatal errors instead of ending the test program, and restores the handler after.
-class RecordingFatalErrors : public ::testing::Test
+class ImageObjectFactoryRecordingFatalErrors : public ::testing::Test
 {
 protected:
-    RecordingFatalErrors()
+    ImageObjectFactoryRecordingFatalErrors()
         : m_previous(setImagingFatalErrorHandler([this](const QString &title, const QString &text) {
               m_messages.append(title + QStringLiteral(" | ") + text);
           }))
     {
     }
-    ~RecordingFatalErrors() override { setImagingFatalErrorHandler(m_previous); }
+    ~ImageObjectFactoryRecordingFatalErrors() override { setImagingFatalErrorHandler(m_previous); }
 
     QStringList m_messages;
 
@@ -28,7 +28,7 @@ private:
 
 } // namespace
 
-TEST_F(RecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
+TEST_F(ImageObjectFactoryRecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
 {
     EXPECT_TRUE(imagingLibraryReady());
     const std::unique_ptr<ImageObject> image = createImageObject();
@@ -38,7 +38,7 @@ TEST_F(RecordingFatalErrors, CreatesAnEmptyImageWhenTheLibraryIsReady)
     EXPECT_TRUE(m_messages.isEmpty());
 }
 
-TEST_F(RecordingFatalErrors, ReportsAnUnusableLibrary)
+TEST_F(ImageObjectFactoryRecordingFatalErrors, ReportsAnUnusableLibrary)
 {
     EXPECT_EQ(createImageObject([] { return false; }), nullptr);
     EXPECT_EQ(createImageObject(ImagingReadinessCheck()), nullptr);
@@ -46,14 +46,14 @@ TEST_F(RecordingFatalErrors, ReportsAnUnusableLibrary)
     EXPECT_EQ(m_messages, QStringList({expected, expected}));
 }
 
-TEST_F(RecordingFatalErrors, ReportsAnyOtherFailureInsideCreation)
+TEST_F(ImageObjectFactoryRecordingFatalErrors, ReportsAnyOtherFailureInsideCreation)
 {
     EXPECT_EQ(createImageObject([]() -> bool { throw std::runtime_error("broken"); }), nullptr);
     EXPECT_EQ(m_messages,
               QStringList({ImagingStrings::kErrorTitle + " | " + ImagingStrings::kInitializationProcedureFailed}));
 }
 
-TEST(ImagingFatalErrorHandler, DefaultEndsTheProgramWithTheMessage)
+TEST(ImageObjectFactoryFatalErrorHandler, DefaultEndsTheProgramWithTheMessage)
 {
     const ImagingFatalErrorHandler previous = setImagingFatalErrorHandler(nullptr);
     EXPECT_EXIT(createImageObject([] { return false; }), ::testing::ExitedWithCode(EXIT_FAILURE),

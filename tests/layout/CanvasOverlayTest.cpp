@@ -106,7 +106,7 @@ TEST_F(CanvasOverlayTest, GridRecordSurvivesRedrawsThatDrawNoGrid)
     EXPECT_EQ(canvas.grid(), drawn);
 }
 
-TEST(OverlayLines, KeepsEveryLineOnTheCanvas)
+TEST(CanvasOverlayLines, KeepsEveryLineOnTheCanvas)
 {
     // Two narrow tiles at the far right of a 1000-pixel image on a 100-pixel canvas: the
     // second tile's left edge (997 x 0.1) rounds onto column 100, past the picture.
@@ -125,7 +125,7 @@ TEST(OverlayLines, KeepsEveryLineOnTheCanvas)
     EXPECT_FALSE(overlayLines(coords, 2, 1, 0.1, 0, 50));
 }
 
-TEST(IsOverTileGrid, RoundsThePointHalvesToEvenAndIncludesTheEdges)
+TEST(CanvasOverlayIsOverTileGrid, RoundsThePointHalvesToEvenAndIncludesTheEdges)
 {
     const CanvasGrid grid{60, 0, 540, 399};
     EXPECT_TRUE(IsOverTileGrid(grid, 60, 0));

@@ -6,7 +6,7 @@
 
 using namespace test_images;
 
-TEST(TileCountLock, LockedListsFollowEachOther)
+TEST(LayoutControlRulesTileCountLock, LockedListsFollowEachOther)
 {
     LayoutState state;
     chooseLockWh(state, true);
@@ -31,7 +31,7 @@ TEST(TileCountLock, LockedListsFollowEachOther)
     EXPECT_EQ(state.tilesHigh(), 5);
 }
 
-TEST(ZoomReadout, ShowsThePercentInBrackets)
+TEST(LayoutControlRulesZoomReadout, ShowsThePercentInBrackets)
 {
     EXPECT_EQ(zoomReadoutText(25), QStringLiteral("(25%)"));
 }
@@ -40,7 +40,7 @@ namespace {
 
 // A 300 x 200 image, already turned a quarter clockwise (now 200 x 300), with one red pixel
 // in its top-left corner to follow the turns by.
-class RotateImageToTest : public ::testing::Test
+class LayoutControlRulesRotateImageToTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -55,7 +55,7 @@ protected:
 
 } // namespace
 
-TEST_F(RotateImageToTest, QuarterTurnSwapsTheSize)
+TEST_F(LayoutControlRulesRotateImageToTest, QuarterTurnSwapsTheSize)
 {
     ASSERT_EQ(RotateImageTo(*img, state, 180), ImageTurn::Turned);
     EXPECT_EQ(state.iImgRotation, 180);
@@ -66,7 +66,7 @@ TEST_F(RotateImageToTest, QuarterTurnSwapsTheSize)
     EXPECT_EQ(pixelAt(*img, 299, 0), kGridRed) << "a clockwise turn takes top-left to top-right";
 }
 
-TEST_F(RotateImageToTest, HalfTurnKeepsTheSize)
+TEST_F(LayoutControlRulesRotateImageToTest, HalfTurnKeepsTheSize)
 {
     ASSERT_EQ(RotateImageTo(*img, state, 270), ImageTurn::Turned);
     EXPECT_EQ(state.iImgRotation, 270);
@@ -82,7 +82,7 @@ TEST_F(RotateImageToTest, HalfTurnKeepsTheSize)
     EXPECT_EQ(pixelAt(*img, 0, 199), kGridRed) << "three quarter turns in all take top-left to bottom-left";
 }
 
-TEST_F(RotateImageToTest, NothingChangesWithoutAUsableTurn)
+TEST_F(LayoutControlRulesRotateImageToTest, NothingChangesWithoutAUsableTurn)
 {
     EXPECT_EQ(RotateImageTo(*img, state, 90), ImageTurn::Unchanged);
     EXPECT_EQ(RotateImageTo(*img, state, 45), ImageTurn::Failed);

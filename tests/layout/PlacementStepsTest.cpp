@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-TEST(ArrowPadHit, MiddleBandsPickTheArrowAndCornersNothing)
+TEST(PlacementStepsArrowPadHit, MiddleBandsPickTheArrowAndCornersNothing)
 {
     const double w = 72;
     const double h = 72;
@@ -25,7 +25,7 @@ TEST(ArrowPadHit, MiddleBandsPickTheArrowAndCornersNothing)
     EXPECT_EQ(ArrowPadHit(std::nan(""), 10, w, h), std::nullopt);
 }
 
-TEST(ArrowRepeat, HeldRightArrowSpeedsUpAndStopsAtTheEdge)
+TEST(PlacementStepsArrowRepeat, HeldRightArrowSpeedsUpAndStopsAtTheEdge)
 {
     LayoutState state;
     ArrowRepeat arrow;
@@ -48,7 +48,7 @@ TEST(ArrowRepeat, HeldRightArrowSpeedsUpAndStopsAtTheEdge)
     EXPECT_EQ(arrow.ticks(), ticksAtEdge);
 }
 
-TEST(ArrowRepeat, EveryArrowReachesItsEdgeFromTheFarSide)
+TEST(PlacementStepsArrowRepeat, EveryArrowReachesItsEdgeFromTheFarSide)
 {
     struct Case
     {
@@ -72,7 +72,7 @@ TEST(ArrowRepeat, EveryArrowReachesItsEdgeFromTheFarSide)
     }
 }
 
-TEST(ArrowRepeat, PressRestartsTheStepsAndACornerStartsNothing)
+TEST(PlacementStepsArrowRepeat, PressRestartsTheStepsAndACornerStartsNothing)
 {
     LayoutState state;
     ArrowRepeat arrow;
@@ -98,7 +98,7 @@ namespace {
 
 // A 1000 x 800 image shown at a fifth: 200 x 160 canvas pixels. The grid takes 100 x 160,
 // leaving 100 spare pixels across and none down.
-class GridDragTest : public ::testing::Test
+class PlacementStepsGridDragTest : public ::testing::Test
 {
 protected:
     LayoutState state = withImage(posterOf(1, 1, 5, 8), 1000, 800);
@@ -109,7 +109,7 @@ protected:
 
 } // namespace
 
-TEST_F(GridDragTest, CrossingTheSpareWidthMovesTheGridFromEdgeToEdge)
+TEST_F(PlacementStepsGridDragTest, CrossingTheSpareWidthMovesTheGridFromEdgeToEdge)
 {
     const GridDrag::Response down = drag.mouseDown(state, grid, 60, 80, true);
     EXPECT_EQ(down.pointer, PointerMode::Move);
@@ -135,7 +135,7 @@ TEST_F(GridDragTest, CrossingTheSpareWidthMovesTheGridFromEdgeToEdge)
     EXPECT_EQ(state.iHPlacement, 1); // 0 + 0.5 / 100 x 200
 }
 
-TEST_F(GridDragTest, DirectionWithoutSpareRoomReturnsToTheCentre)
+TEST_F(PlacementStepsGridDragTest, DirectionWithoutSpareRoomReturnsToTheCentre)
 {
     state.iVPlacement = 40;
     drag.mouseDown(state, grid, 60, 80, true);
@@ -144,7 +144,7 @@ TEST_F(GridDragTest, DirectionWithoutSpareRoomReturnsToTheCentre)
     EXPECT_EQ(state.iHPlacement, 100);
 }
 
-TEST_F(GridDragTest, OnlyALeftPressOnTheGridOfALoadedImageStartsADrag)
+TEST_F(PlacementStepsGridDragTest, OnlyALeftPressOnTheGridOfALoadedImageStartsADrag)
 {
     EXPECT_EQ(drag.mouseDown(state, grid, 60, 80, false).pointer, std::nullopt);
     EXPECT_EQ(drag.mouseDown(state, grid, 20, 80, true).pointer, std::nullopt);
@@ -162,7 +162,7 @@ TEST_F(GridDragTest, OnlyALeftPressOnTheGridOfALoadedImageStartsADrag)
     EXPECT_EQ(state.iHPlacement, 100);
 }
 
-TEST_F(GridDragTest, ReleaseEndsTheDragWhereTheMouseWasLetGo)
+TEST_F(PlacementStepsGridDragTest, ReleaseEndsTheDragWhereTheMouseWasLetGo)
 {
     drag.mouseDown(state, grid, 60, 80, true);
     const GridDrag::Response up = drag.mouseUp(state, grid, scale, 10, 80);

@@ -22,7 +22,7 @@ bool isRed(const ConstPixelArrayView &pixels, int x, int y)
 
 } // namespace
 
-TEST(FitBoxToRatio, NarrowsOrLowersTheBoxAndCentresIt)
+TEST(PreviewLayoutFitBoxToRatio, NarrowsOrLowersTheBoxAndCentresIt)
 {
     // Tiles 3 x 2 of 8 x 10 inches: a poster 1.2 times as wide as high.
     EXPECT_EQ(fitBoxToRatio(1.2, QRect(0, 0, 1000, 600)), QRect(140, 0, 720, 600));
@@ -31,7 +31,7 @@ TEST(FitBoxToRatio, NarrowsOrLowersTheBoxAndCentresIt)
     EXPECT_EQ(fitBoxToRatio(1.2, QRect(0, 0, 0, 600)), QRect(0, 0, 0, 600));
 }
 
-TEST(FitToNewSizeForPic, PictureFillsTheRoomAboveTheCentredButton)
+TEST(PreviewLayoutFitToNewSizeForPic, PictureFillsTheRoomAboveTheCentredButton)
 {
     PreviewWindowTwips window;
     window.windowWidth = 15000;
@@ -59,7 +59,7 @@ TEST(FitToNewSizeForPic, PictureFillsTheRoomAboveTheCentredButton)
     EXPECT_FALSE(previewPlacement(0, window));
 }
 
-TEST(PreviewCut, CutsTheGridAreaAndFitsItToTheBox)
+TEST(PreviewLayoutCut, CutsTheGridAreaAndFitsItToTheBox)
 {
     const LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
     TileCoords coords;
@@ -81,7 +81,7 @@ TEST(PreviewCut, CutsTheGridAreaAndFitsItToTheBox)
     EXPECT_FALSE(previewCut(onePixelHigh, QSize(1000, 600))) << "no height to scale";
 }
 
-TEST(PaintPreview, LinesAreSpreadEvenlyOverThePictureBordersIncluded)
+TEST(PreviewLayoutPaint, LinesAreSpreadEvenlyOverThePictureBordersIncluded)
 {
     std::unique_ptr<ImageObject> picture = plainImage(100, 50);
     PaintPreview(picture->PixelArray(), 3, 2);
@@ -103,7 +103,7 @@ TEST(PaintPreview, LinesAreSpreadEvenlyOverThePictureBordersIncluded)
     EXPECT_FALSE(isRed(single->ConstPixelArray(), 5, 5));
 }
 
-TEST(FillPreview, ShowsOnlyTheGridAreaAtTheBoxSize)
+TEST(PreviewLayoutFill, ShowsOnlyTheGridAreaAtTheBoxSize)
 {
     // Green outside the grid area (columns 300 to 2699), blue inside.
     const LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
@@ -130,7 +130,7 @@ TEST(FillPreview, ShowsOnlyTheGridAreaAtTheBoxSize)
         EXPECT_TRUE(isRed(pixels, 100, y)) << "row " << y;
 }
 
-TEST(FillPreview, GridsWiderThan32767PixelsPreviewCorrectly)
+TEST(PreviewLayoutFill, GridsWiderThan32767PixelsPreviewCorrectly)
 {
     // 25 tiles of 8 x 2 inches across a 40000 x 400 image: the grid takes the whole image.
     // Bands: blue up to column 19999, white up to 32767, red-free green beyond.
@@ -156,7 +156,7 @@ TEST(FillPreview, GridsWiderThan32767PixelsPreviewCorrectly)
     EXPECT_TRUE(isRed(preview, 1919, 10)); // 24 / 25 x 1999 = 1919.04
 }
 
-TEST(FillPreview, NothingWithoutAnImageOrAUsableLayout)
+TEST(PreviewLayoutFill, NothingWithoutAnImageOrAUsableLayout)
 {
     std::unique_ptr<ImageObject> source = plainImage(3000, 2000);
     LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);

@@ -28,7 +28,7 @@ void expectAllZero(const TileCoords &coords)
 
 } // namespace
 
-TEST(CalcTileCoord, WidePosterOnWiderImageIsCentredAcross)
+TEST(TileCoordinatesCalcTileCoord, WidePosterOnWiderImageIsCentredAcross)
 {
     const LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
     TileCoords coords;
@@ -38,7 +38,7 @@ TEST(CalcTileCoord, WidePosterOnWiderImageIsCentredAcross)
     EXPECT_EQ(rectsOf(coords), expected);
 }
 
-TEST(CalcTileCoord, NeighboursMayLeaveAOnePixelGap)
+TEST(TileCoordinatesCalcTileCoord, NeighboursMayLeaveAOnePixelGap)
 {
     const LayoutState state = withImage(posterOf(3, 1, 1, 3), 1000, 1000);
     TileCoords coords;
@@ -47,7 +47,7 @@ TEST(CalcTileCoord, NeighboursMayLeaveAOnePixelGap)
     EXPECT_EQ(rectsOf(coords), expected);
 }
 
-TEST(CalcTileCoord, ZoomAndPlacementMoveTheGrid)
+TEST(TileCoordinatesCalcTileCoord, ZoomAndPlacementMoveTheGrid)
 {
     LayoutState state = withImage(posterOf(2, 2, 8, 10), 3000, 2000);
     state.zoom = 100;
@@ -60,7 +60,7 @@ TEST(CalcTileCoord, ZoomAndPlacementMoveTheGrid)
     EXPECT_EQ(rectsOf(coords), expected);
 }
 
-TEST(CalcTileCoord, RotatedTilesSwapTheirSides)
+TEST(TileCoordinatesCalcTileCoord, RotatedTilesSwapTheirSides)
 {
     LayoutState state = withImage(posterOf(2, 1, 8, 10), 2000, 3000);
     state.bTileRotated = true;
@@ -70,7 +70,7 @@ TEST(CalcTileCoord, RotatedTilesSwapTheirSides)
     EXPECT_EQ(rectsOf(coords), expected);
 }
 
-TEST(CalcTileCoord, OddSparePixelsRoundHalfToEven)
+TEST(TileCoordinatesCalcTileCoord, OddSparePixelsRoundHalfToEven)
 {
     // 3001 - 2400 = 601 spare columns: half is 300.5, which goes to 300.
     const LayoutState state = withImage(posterOf(3, 2, 8, 10), 3001, 2000);
@@ -80,7 +80,7 @@ TEST(CalcTileCoord, OddSparePixelsRoundHalfToEven)
     EXPECT_EQ(coords.right(5), 2699);
 }
 
-TEST(CalcTileCoord, LargestGridFillsTheImage)
+TEST(TileCoordinatesCalcTileCoord, LargestGridFillsTheImage)
 {
     LayoutState state = withImage(posterOf(25, 25, 1, 1), 10000, 10000);
     TileCoords coords;
@@ -91,7 +91,7 @@ TEST(CalcTileCoord, LargestGridFillsTheImage)
     EXPECT_EQ(coords.bottom(624), 9999);
 }
 
-TEST(CalcTileCoord, FailuresGiveMinusOneAndZeroFilledTiles)
+TEST(TileCoordinatesCalcTileCoord, FailuresGiveMinusOneAndZeroFilledTiles)
 {
     const LayoutState good = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
     TileCoords coords;
@@ -139,7 +139,7 @@ TEST(CalcTileCoord, FailuresGiveMinusOneAndZeroFilledTiles)
     expectFailure(state, "tiles without pixels");
 }
 
-TEST(CalcTileCoord, HugeImagesStayInsideTheImage)
+TEST(TileCoordinatesCalcTileCoord, HugeImagesStayInsideTheImage)
 {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     // A one-pixel-high strip: the square grid is one pixel, pushed to the far right.
@@ -158,7 +158,7 @@ TEST(CalcTileCoord, HugeImagesStayInsideTheImage)
     EXPECT_LE(coords.bottom(24), kMax);
 }
 
-TEST(CalcTileCoord, TileCountsOutsideTheListsFail)
+TEST(TileCoordinatesCalcTileCoord, TileCountsOutsideTheListsFail)
 {
     LayoutState state = withImage(posterOf(3, 2, 8, 10), 3000, 2000);
     state.tilesWideIndex = 25;
@@ -171,7 +171,7 @@ TEST(CalcTileCoord, TileCountsOutsideTheListsFail)
     EXPECT_EQ(coords.count(), 0);
 }
 
-TEST(TileCoords, OutOfRangeIndexesReadZeroAndIgnoreWrites)
+TEST(TileCoordinatesTileCoords, OutOfRangeIndexesReadZeroAndIgnoreWrites)
 {
     TileCoords coords(2);
     coords.set(2, 1, 7);

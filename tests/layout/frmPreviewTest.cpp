@@ -22,7 +22,7 @@ void runDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class PreviewWindowTest : public ::testing::Test
+class frmPreviewTest : public ::testing::Test
 {
 protected:
     ScriptedMessages shown;
@@ -33,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(PreviewWindowTest, OpensWithThePosterShapedPictureAboveTheCloseButton)
+TEST_F(frmPreviewTest, OpensWithThePosterShapedPictureAboveTheCloseButton)
 {
     QPointer<frmPreview> preview = frmPreview::open(&owner, state, *img);
     ASSERT_TRUE(preview);
@@ -57,7 +57,7 @@ TEST_F(PreviewWindowTest, OpensWithThePosterShapedPictureAboveTheCloseButton)
     EXPECT_TRUE(preview.isNull());
 }
 
-TEST_F(PreviewWindowTest, RefusesWithoutAnImageOrAValidTileSize)
+TEST_F(frmPreviewTest, RefusesWithoutAnImageOrAValidTileSize)
 {
     state.bImgSelected = false;
     EXPECT_EQ(frmPreview::open(&owner, state, *img), nullptr);

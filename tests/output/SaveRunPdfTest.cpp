@@ -38,7 +38,7 @@ PdfRun savePdf(const ImageObject &source, const LayoutState &layout, const Assem
 
 } // namespace
 
-TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
+TEST(SaveRunPdf, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
 {
     const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
     for (const bool turnedAndCompensated : {false, true}) {
@@ -109,7 +109,7 @@ TEST(PdfPoster, PagesArePaperSizedAndEachSheetIsItsTileAtItsResolution)
 // a smear or a shift: on the page of A1, its own pixels print at the tile's resolution from
 // the margins' corner and its glue strip goes on with A2's first columns from the very edge,
 // where A2, trimmed along its cut marks, is laid. Compensation borders only reach outward.
-TEST(PdfPoster, AssembledSeamRunsOnWithoutABreakWithOrWithoutCompensation)
+TEST(SaveRunPdf, AssembledSeamRunsOnWithoutABreakWithOrWithoutCompensation)
 {
     const std::unique_ptr<ImageObject> source = test_images::makePatternImage(2400, 2200);
     for (const bool compensated : {false, true}) {
@@ -164,7 +164,7 @@ TEST(PdfPoster, AssembledSeamRunsOnWithoutABreakWithOrWithoutCompensation)
     }
 }
 
-TEST(PdfPoster, AidsSwitchedOffLeaveOnlyTheTilesAndAStripTooWideIsRefusedNamingItsMargin)
+TEST(SaveRunPdf, AidsSwitchedOffLeaveOnlyTheTilesAndAStripTooWideIsRefusedNamingItsMargin)
 {
     TempDir dir;
     const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
@@ -188,7 +188,7 @@ TEST(PdfPoster, AidsSwitchedOffLeaveOnlyTheTilesAndAStripTooWideIsRefusedNamingI
     EXPECT_FALSE(QFileInfo::exists(refused.pdf));
 }
 
-TEST(PdfPoster, AFullDiskOrCancelLeavesNoPartialPoster)
+TEST(SaveRunPdf, AFullDiskOrCancelLeavesNoPartialPoster)
 {
     const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 1100);
     for (const bool full : {true, false}) {

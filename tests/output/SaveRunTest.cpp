@@ -297,7 +297,7 @@ TEST_F(SaveRunTest, CancelFinishesTheTileInHand)
     EXPECT_EQ(listener.progress.size(), 2u);
 }
 
-TEST(HasRoomForTile, EqualFreeSpaceIsEnoughAndUnknownSpaceNeverBlocks)
+TEST(SaveRunHasRoomForTile, EqualFreeSpaceIsEnoughAndUnknownSpaceNeverBlocks)
 {
     ScriptedFileSystem disk;
     const QByteArray tile(100, 'x');
@@ -309,7 +309,7 @@ TEST(HasRoomForTile, EqualFreeSpaceIsEnoughAndUnknownSpaceNeverBlocks)
     EXPECT_TRUE(HasRoomForTile(disk, "/", tile));
 }
 
-TEST(LocalFileSystem, FailedWriteLeavesNothingUnderTheName)
+TEST(FileSystemAccessLocal, FailedWriteLeavesNothingUnderTheName)
 {
     TempDir dir;
     LocalFileSystem disk;

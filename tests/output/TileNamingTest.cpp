@@ -9,7 +9,7 @@ namespace {
 
 const int kJpeg = int(ImageFileType::Jpeg);
 
-TEST(MakeTileFileName, JoinsFolderBaseNamePaddedNumberAndExtension)
+TEST(TileNamingMakeTileFileName, JoinsFolderBaseNamePaddedNumberAndExtension)
 {
     const TileFileName name = MakeTileFileName("/home/pics", "beach_poster_images", "beach_", kJpeg, 1);
     EXPECT_EQ(name.status, 1);
@@ -21,7 +21,7 @@ TEST(MakeTileFileName, JoinsFolderBaseNamePaddedNumberAndExtension)
     EXPECT_EQ(MakeTileFileName("/home/pics", "p", "b_", kJpeg, 1000).path, "/home/pics/p/b_1000.jpg");
 }
 
-TEST(MakeTileFileName, AddsSeparatorsOnlyWhereMissing)
+TEST(TileNamingMakeTileFileName, AddsSeparatorsOnlyWhereMissing)
 {
     EXPECT_EQ(MakeTileFileName("/home/pics/", "p", "b_", kJpeg, 1).path, "/home/pics/p/b_001.jpg");
     EXPECT_EQ(MakeTileFileName("/", "p", "b_", kJpeg, 1).path, "/p/b_001.jpg");
@@ -31,7 +31,7 @@ TEST(MakeTileFileName, AddsSeparatorsOnlyWhereMissing)
     EXPECT_EQ(MakeTileFileName("/home/pics", "p", "", kJpeg, 2).path, "/home/pics/p/002.jpg");
 }
 
-TEST(MakeTileFileName, FailsWithReason)
+TEST(TileNamingMakeTileFileName, FailsWithReason)
 {
     const TileFileName noType = MakeTileFileName("/home", "p", "b_", kNoFileTypeCode, 1);
     EXPECT_EQ(noType.status, -1);
@@ -43,7 +43,7 @@ TEST(MakeTileFileName, FailsWithReason)
     EXPECT_EQ(noParent.errorText, OutputStrings::kSelectFolderLocation);
 }
 
-TEST(MakeTileFileName, RefusesBaseNamesThatLeaveTheFolder)
+TEST(TileNamingMakeTileFileName, RefusesBaseNamesThatLeaveTheFolder)
 {
     for (const QString base : {"../up_", "sub/b_", "a\\b_", "/abs", ".."}) {
         const TileFileName name = MakeTileFileName("/home/pics", "p", base, kJpeg, 1);
@@ -55,14 +55,14 @@ TEST(MakeTileFileName, RefusesBaseNamesThatLeaveTheFolder)
     EXPECT_EQ(MakeTileFileName("/home/pics", "p", "..b", kJpeg, 1).status, 1);
 }
 
-TEST(DestinationFolder, PathAndLabel)
+TEST(TileNamingDestinationFolder, PathAndLabel)
 {
     EXPECT_EQ(destinationFolderPath("/home/pics/", "new"), "/home/pics/new");
     EXPECT_EQ(saveFolderLabelText("/home/pics", "new"), "/home/pics/new/");
     EXPECT_EQ(saveFolderLabelText("/home/pics/", ""), "/home/pics/");
 }
 
-TEST(SplitPathLabel, BreaksAfterSeparatorOnceLineIsLongEnough)
+TEST(TileNamingSplitPathLabel, BreaksAfterSeparatorOnceLineIsLongEnough)
 {
     // A "/" at position 58 of a 60-character path: the run exceeds 55 there.
     const QString path = "/" + QString(56, 'a') + "/bc";
@@ -75,7 +75,7 @@ TEST(SplitPathLabel, BreaksAfterSeparatorOnceLineIsLongEnough)
     EXPECT_EQ(SplitPathLabel(shortPath, 35, 55), shortPath);
 }
 
-TEST(SplitPathLabel, ForcesBreakAtWindowEndWithoutBlanks)
+TEST(TileNamingSplitPathLabel, ForcesBreakAtWindowEndWithoutBlanks)
 {
     // 90 characters whose last "/" lies before position 56: broken after the 78th only.
     const QString path = "/" + QString(40, 'a') + "/" + QString(48, 'b');
@@ -86,14 +86,14 @@ TEST(SplitPathLabel, ForcesBreakAtWindowEndWithoutBlanks)
     EXPECT_EQ(SplitPathLabel(seventy, 35, 55), seventy.left(55) + "\r\n" + seventy.mid(55));
 }
 
-TEST(SplitPathLabel, BlanksRestartTheRun)
+TEST(TileNamingSplitPathLabel, BlanksRestartTheRun)
 {
     const QString path = "/" + QString(50, 'a') + " " + QString(30, 'b');
     EXPECT_EQ(SplitPathLabel(path, 55, 78), path);
     EXPECT_EQ(SplitPathLabel("", 55, 78), "");
 }
 
-TEST(SuggestSaveNames, SuggestsFromTheImageName)
+TEST(TileNamingSuggestSaveNames, SuggestsFromTheImageName)
 {
     const SaveEntry entry = suggestSaveNames("IMG_0042.JPG");
     ASSERT_TRUE(entry.suggestion);
@@ -105,7 +105,7 @@ TEST(SuggestSaveNames, SuggestsFromTheImageName)
     EXPECT_EQ(suggestSaveNames("scan.TiF").suggestion->fileType, ImageFileType::Tiff);
 }
 
-TEST(SuggestSaveNames, RefusesShortNamesAndOtherTypes)
+TEST(TileNamingSuggestSaveNames, RefusesShortNamesAndOtherTypes)
 {
     for (const QString name : {"scan.jpeg", "a.png", "photo.tiff"}) {
         const SaveEntry entry = suggestSaveNames(name);
@@ -121,7 +121,7 @@ TEST(SuggestSaveNames, RefusesShortNamesAndOtherTypes)
     }
 }
 
-TEST(checkSaveEntry, ChecksLayoutBeforeTheName)
+TEST(SaveEntryCheck, ChecksLayoutBeforeTheName)
 {
     LayoutState layout;
     layout.bImgSelected = true;

@@ -34,7 +34,7 @@ TileRunValues plainRun()
 
 } // namespace
 
-TEST(TileForEncoding, ReadsTheSourceInPlaceWithoutTouchingIt)
+TEST(TileRendererEncoding, ReadsTheSourceInPlaceWithoutTouchingIt)
 {
     const QImage source = pattern(QImage::Format_RGB32);
     const QImage before = source.copy();
@@ -48,7 +48,7 @@ TEST(TileForEncoding, ReadsTheSourceInPlaceWithoutTouchingIt)
     EXPECT_EQ(source.dotsPerMeterX(), before.dotsPerMeterX());
 }
 
-TEST(TileForEncoding, TurnedWidenedOrOtherFormatTilesAreTheirOwn)
+TEST(TileRendererEncoding, TurnedWidenedOrOtherFormatTilesAreTheirOwn)
 {
     const QImage source = pattern(QImage::Format_RGB32);
     TileRunValues turned = plainRun();

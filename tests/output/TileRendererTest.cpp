@@ -16,7 +16,7 @@ QImage patternImage(int width, int height)
     return image;
 }
 
-TEST(ResolutionTag, RoundsHalvesToEvenAndNeverBelowTwo)
+TEST(TileRendererResolutionTag, RoundsHalvesToEvenAndNeverBelowTwo)
 {
     EXPECT_EQ(resolutionTagOf(150.5), 150);
     EXPECT_EQ(resolutionTagOf(151.5), 152);
@@ -27,7 +27,7 @@ TEST(ResolutionTag, RoundsHalvesToEvenAndNeverBelowTwo)
     EXPECT_FALSE(resolutionTagOf(1e12));
 }
 
-TEST(PrepareTileRun, DensityComesFromTileZeroAcrossThePaperWidth)
+TEST(TileRendererPrepareTileRun, DensityComesFromTileZeroAcrossThePaperWidth)
 {
     LayoutState layout;
     layout.tilesWideIndex = 1;
@@ -47,7 +47,7 @@ TEST(PrepareTileRun, DensityComesFromTileZeroAcrossThePaperWidth)
     EXPECT_FALSE(PrepareTileRun(layout, TileCoords()));
 }
 
-TEST(RenderTile, RefusesRectanglesOutsideTheSource)
+TEST(TileRendererRenderTile, RefusesRectanglesOutsideTheSource)
 {
     const QImage source = patternImage(100, 100);
     TileCoords coords(1);
@@ -57,7 +57,7 @@ TEST(RenderTile, RefusesRectanglesOutsideTheSource)
     EXPECT_EQ(RenderTile(source, coords, 1, TileRunValues()).status, RenderStatus::CutFailed);
 }
 
-TEST(RotateTileImage, QuarterTurnCounterClockwise)
+TEST(TileRendererRotateTileImage, QuarterTurnCounterClockwise)
 {
     const QImage tile = patternImage(300, 200);
     const QImage turned = RotateTileImage(tile);
@@ -68,7 +68,7 @@ TEST(RotateTileImage, QuarterTurnCounterClockwise)
     EXPECT_EQ(turned.pixel(17, 5), tile.pixel(299 - 5, 17));
 }
 
-TEST(AddEdgeClipBorders, WidensByFlooredTrimsRepeatingEdgePixels)
+TEST(TileRendererAddEdgeClipBorders, WidensByFlooredTrimsRepeatingEdgePixels)
 {
     const QImage tile = patternImage(700, 900);
     const std::array<double, 4> trims{2.0 / 64, 3.0 / 64, 0.0, 1.0 / 64};
@@ -86,7 +86,7 @@ TEST(AddEdgeClipBorders, WidensByFlooredTrimsRepeatingEdgePixels)
     EXPECT_EQ(padded->pixel(703, 400), tile.pixel(699, 397)); // right border
 }
 
-TEST(AddEdgeClipBorders, LowDensityTilesAreResampledFirst)
+TEST(TileRendererAddEdgeClipBorders, LowDensityTilesAreResampledFirst)
 {
     const QImage tile = patternImage(400, 500);
     const std::optional<QImage> padded = AddEdgeClipBorders(tile, 40.0, {});
@@ -102,7 +102,7 @@ TEST(AddEdgeClipBorders, LowDensityTilesAreResampledFirst)
     EXPECT_EQ(AddEdgeClipBorders(tile, 64.0, {})->size(), QSize(400, 500));
 }
 
-TEST(AddEdgeClipBorders, FailsOnUnusableInput)
+TEST(TileRendererAddEdgeClipBorders, FailsOnUnusableInput)
 {
     const QImage tile = patternImage(10, 10);
     EXPECT_FALSE(AddEdgeClipBorders(tile, 100.0, {-1.0, 0.0, 0.0, 0.0}));
@@ -111,7 +111,7 @@ TEST(AddEdgeClipBorders, FailsOnUnusableInput)
     EXPECT_FALSE(AddEdgeClipBorders(QImage(), 100.0, {}));
 }
 
-TEST(RenderTile, TurnsBeforeCompensating)
+TEST(TileRendererRenderTile, TurnsBeforeCompensating)
 {
     const QImage source = patternImage(300, 200);
     TileCoords coords(1);

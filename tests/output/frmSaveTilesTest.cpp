@@ -35,7 +35,7 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-class SaveDialogTest : public ::testing::Test
+class frmSaveTilesTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -62,7 +62,7 @@ protected:
 
 } // namespace
 
-TEST_F(SaveDialogTest, CaptionsAndToolTips)
+TEST_F(frmSaveTilesTest, CaptionsAndToolTips)
 {
     frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
     ASSERT_NE(dialog, nullptr);
@@ -97,7 +97,7 @@ TEST_F(SaveDialogTest, CaptionsAndToolTips)
     dialog->close();
 }
 
-TEST_F(SaveDialogTest, EntrySuggestsNamesAndFormatFromTheSelectedFile)
+TEST_F(frmSaveTilesTest, EntrySuggestsNamesAndFormatFromTheSelectedFile)
 {
     frmSaveTiles *dialog = open(QStringLiteral("IMG_0042.JPG"));
     ASSERT_NE(dialog, nullptr);
@@ -122,7 +122,7 @@ TEST_F(SaveDialogTest, EntrySuggestsNamesAndFormatFromTheSelectedFile)
     second->close();
 }
 
-TEST_F(SaveDialogTest, EntryRefusalsAreShownAndNoDialogOpens)
+TEST_F(frmSaveTilesTest, EntryRefusalsAreShownAndNoDialogOpens)
 {
     struct Refusal
     {
@@ -161,7 +161,7 @@ TEST_F(SaveDialogTest, EntryRefusalsAreShownAndNoDialogOpens)
     EXPECT_EQ(mainWindow.findChild<frmSaveTiles *>(), nullptr);
 }
 
-TEST_F(SaveDialogTest, DestinationLabelFollowsFolderAndName)
+TEST_F(frmSaveTilesTest, DestinationLabelFollowsFolderAndName)
 {
     QDir(pictures.path()).mkdir(QStringLiteral("sub"));
     frmSaveTiles *dialog = open(QStringLiteral("beach.tif"));
@@ -185,7 +185,7 @@ TEST_F(SaveDialogTest, DestinationLabelFollowsFolderAndName)
     dialog->close();
 }
 
-TEST_F(SaveDialogTest, UnreadableDriveIsReportedAndTheListGoesBack)
+TEST_F(frmSaveTilesTest, UnreadableDriveIsReportedAndTheListGoesBack)
 {
     frmSaveTiles *dialog = open(QStringLiteral("beach.jpg"));
     ASSERT_NE(dialog, nullptr);
@@ -205,7 +205,7 @@ TEST_F(SaveDialogTest, UnreadableDriveIsReportedAndTheListGoesBack)
     dialog->close();
 }
 
-TEST_F(SaveDialogTest, SaveNowWritesEveryTileAndEndsInTheCompletionWindow)
+TEST_F(frmSaveTilesTest, SaveNowWritesEveryTileAndEndsInTheCompletionWindow)
 {
     QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
     ASSERT_TRUE(dialog);
@@ -228,7 +228,7 @@ TEST_F(SaveDialogTest, SaveNowWritesEveryTileAndEndsInTheCompletionWindow)
     completion->close();
 }
 
-TEST_F(SaveDialogTest, DecliningAnExistingFolderClosesTheDialogWithoutWriting)
+TEST_F(frmSaveTilesTest, DecliningAnExistingFolderClosesTheDialogWithoutWriting)
 {
     QDir(pictures.path()).mkdir(QStringLiteral("beach_poster_images"));
     QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.jpg"));
@@ -245,7 +245,7 @@ TEST_F(SaveDialogTest, DecliningAnExistingFolderClosesTheDialogWithoutWriting)
     EXPECT_EQ(completionWindow(), nullptr);
 }
 
-TEST_F(SaveDialogTest, CancelDuringTheThirdTileKeepsTheFirstThree)
+TEST_F(frmSaveTilesTest, CancelDuringTheThirdTileKeepsTheFirstThree)
 {
     QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));
     ASSERT_TRUE(dialog);
@@ -275,7 +275,7 @@ TEST_F(SaveDialogTest, CancelDuringTheThirdTileKeepsTheFirstThree)
 
 // On borderless paper the PDF poster's aids that cannot be drawn show unticked and locked,
 // with what margin each needs; the stored choice is kept for paper that has margins.
-TEST_F(SaveDialogTest, AidsTheMarginsHaveNoRoomForShowUntickedWithTheMarginTheyNeed)
+TEST_F(frmSaveTilesTest, AidsTheMarginsHaveNoRoomForShowUntickedWithTheMarginTheyNeed)
 {
     layout.sPaperRegLine = "|0|Photo 4\" x 6\"|6|4|0|0|0|0|0|0|0|0|";
     QPointer<frmSaveTiles> dialog = open(QStringLiteral("beach.bmp"));

@@ -31,7 +31,7 @@ struct AppliedPaper
     QString record;
 };
 
-class PaperDialogTest : public ::testing::Test
+class frmTileSizeTest : public ::testing::Test
 {
 protected:
     void open(const QString &record, int marginLocked = 0)
@@ -69,7 +69,7 @@ protected:
 
 } // namespace
 
-TEST_F(PaperDialogTest, ShowsTheStoredPaperInEveryControl)
+TEST_F(frmTileSizeTest, ShowsTheStoredPaperInEveryControl)
 {
     open(kA4Record);
     EXPECT_EQ(dialog->windowTitle(), "Determine Tile Print Size");
@@ -98,7 +98,7 @@ TEST_F(PaperDialogTest, ShowsTheStoredPaperInEveryControl)
     EXPECT_FALSE(dialog->skippingEvents());
 }
 
-TEST_F(PaperDialogTest, UnusableRecordOpensOnTheBorderlessPhotoPaper)
+TEST_F(frmTileSizeTest, UnusableRecordOpensOnTheBorderlessPhotoPaper)
 {
     for (const QString &record : {QString(), QStringLiteral("|0|A4 - 210 x 297|210|297|0|0|0|0|0|0|0|0|"),
                                   QStringLiteral("garbage")}) {
@@ -112,7 +112,7 @@ TEST_F(PaperDialogTest, UnusableRecordOpensOnTheBorderlessPhotoPaper)
     EXPECT_TRUE(shown.shown().isEmpty());
 }
 
-TEST_F(PaperDialogTest, InvalidTypingShowsOnlyInTheResultLabels)
+TEST_F(frmTileSizeTest, InvalidTypingShowsOnlyInTheResultLabels)
 {
     open(kLetterRecord);
     typeMargin(kLeftEdge, "4.25");
@@ -131,7 +131,7 @@ TEST_F(PaperDialogTest, InvalidTypingShowsOnlyInTheResultLabels)
     EXPECT_EQ(dialog->result(), 0); // Apply leaves the dialog open
 }
 
-TEST_F(PaperDialogTest, EachBadMarginIsRefusedWithItsMessage)
+TEST_F(frmTileSizeTest, EachBadMarginIsRefusedWithItsMessage)
 {
     struct Case
     {
@@ -164,7 +164,7 @@ TEST_F(PaperDialogTest, EachBadMarginIsRefusedWithItsMessage)
     }
 }
 
-TEST_F(PaperDialogTest, CustomPaperSizeLimits)
+TEST_F(frmTileSizeTest, CustomPaperSizeLimits)
 {
     struct Case
     {
@@ -210,7 +210,7 @@ TEST_F(PaperDialogTest, CustomPaperSizeLimits)
     EXPECT_EQ(tileResult(), "20.0 x 186.0 mm");
 }
 
-TEST_F(PaperDialogTest, LockKeepsOppositeMarginsEqual)
+TEST_F(frmTileSizeTest, LockKeepsOppositeMarginsEqual)
 {
     open(kLetterRecord, 1);
     EXPECT_TRUE(control<QCheckBox>(dialog, "chkLock")->isChecked());
@@ -234,7 +234,7 @@ TEST_F(PaperDialogTest, LockKeepsOppositeMarginsEqual)
     EXPECT_EQ(appliedLock, 1);
 }
 
-TEST_F(PaperDialogTest, BorderlessAndResetReplaceEveryMargin)
+TEST_F(frmTileSizeTest, BorderlessAndResetReplaceEveryMargin)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "abc");
@@ -261,7 +261,7 @@ TEST_F(PaperDialogTest, BorderlessAndResetReplaceEveryMargin)
     EXPECT_EQ(tileResult(), "186.0 x 273.0 mm");
 }
 
-TEST_F(PaperDialogTest, EachPaperKeepsItsEditsWhileOpen)
+TEST_F(frmTileSizeTest, EachPaperKeepsItsEditsWhileOpen)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "1");
@@ -283,7 +283,7 @@ TEST_F(PaperDialogTest, EachPaperKeepsItsEditsWhileOpen)
     EXPECT_TRUE(shown.shown().isEmpty());
 }
 
-TEST_F(PaperDialogTest, UnitSwitchDropsInvalidTypingSilently)
+TEST_F(frmTileSizeTest, UnitSwitchDropsInvalidTypingSilently)
 {
     open(kLetterRecord);
     typeMargin(kTopEdge, "abc");
@@ -301,7 +301,7 @@ TEST_F(PaperDialogTest, UnitSwitchDropsInvalidTypingSilently)
 
 // Refilling the margin lists for the other unit selects zero in every box; that must not
 // be taken for the user's choice of margins for the paper shown.
-TEST_F(PaperDialogTest, UnitSwitchKeepsTheMarginsOfThePaperShown)
+TEST_F(frmTileSizeTest, UnitSwitchKeepsTheMarginsOfThePaperShown)
 {
     open(kA4Record);
     control<QRadioButton>(dialog, "opbInches")->click();
@@ -311,7 +311,7 @@ TEST_F(PaperDialogTest, UnitSwitchKeepsTheMarginsOfThePaperShown)
     EXPECT_EQ(stored().margins, (MarginArray{12, 12, 12, 12}));
 }
 
-TEST_F(PaperDialogTest, ApplyHandsOverTheSelectedPaper)
+TEST_F(frmTileSizeTest, ApplyHandsOverTheSelectedPaper)
 {
     open(kA4Record, 1);
     control<QPushButton>(dialog, "cmdApply")->click();
@@ -333,7 +333,7 @@ TEST_F(PaperDialogTest, ApplyHandsOverTheSelectedPaper)
     EXPECT_EQ(applied->values.tileWidth, 76.5);
 }
 
-TEST_F(PaperDialogTest, OpenedFromTheMainWindowAppliesOnlyOnOkOrApply)
+TEST_F(frmTileSizeTest, OpenedFromTheMainWindowAppliesOnlyOnOkOrApply)
 {
     int applyCalls = 0;
     std::optional<int> lock;

@@ -18,7 +18,7 @@
 #include <memory>
 
 // One main window over its own settings file and profile folder.
-class MainWindowTest : public ::testing::Test
+class frmMainTest : public ::testing::Test
 {
 protected:
     void SetUp() override
