@@ -2,13 +2,13 @@
 
 #include "common/AvailableMemory.h"
 #include "imaging/ImageLimits.h"
+#include "imaging/PixelArrayView.h"
 #include "resources/ImagingStrings.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 kBytesPerPixel = 4;
 constexpr qint64 kBlockSide = 8;
 constexpr qint64 kBytesPerBlock = 64 * 2; // 64 coefficients of 16 bits
 constexpr qint64 kMegabyte = 1024 * 1024;
@@ -44,7 +44,7 @@ namespace DecodeBudget {
 
 qint64 peakBytes(const ImageFileInfo &info, const JpegStructure *jpeg)
 {
-    const qint64 pixels = qint64(info.width) * info.height * kBytesPerPixel;
+    const qint64 pixels = qint64(info.width) * info.height * PixelLayout::kBytesPerPixel;
     const qint64 decoderBuffer = jpeg ? coefficientBytes(info, *jpeg) : 0;
     // Qt decodes a colour JPEG straight into 32-bit RGB; other pictures may come in
     // another layout and be converted.
@@ -74,7 +74,7 @@ ImagingResult checkImageLimit(qint64 width, qint64 height)
 {
     if (ImageLimits::isAllowedImageSize(width, height))
         return ImagingResult::success();
-    const qint64 bytes = width * height * kBytesPerPixel;
+    const qint64 bytes = width * height * PixelLayout::kBytesPerPixel;
     return ImagingResult::failure(ImagingStrings::beyondImageLimitText((bytes + kMegabyte - 1) / kMegabyte,
                                                                        ImageLimits::kMaxImageBytes / kMegabyte));
 }

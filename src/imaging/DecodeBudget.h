@@ -1,7 +1,7 @@
 #pragma once
 
 #include "imaging/ImageDataCompleteness.h"
-#include "imaging/ImageFileReader.h"
+#include "imaging/ImageFileInfo.h"
 #include "imaging/ImagingResult.h"
 
 #include <QtGlobal>

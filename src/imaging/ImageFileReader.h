@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/ImageFileInfo.h"
 #include "imaging/ImagingResult.h"
 #include "imaging/PictureDamage.h"
 
@@ -13,17 +14,6 @@
 // Which file contents a decode takes: the poster's own BMP, JPEG and TIFF (the window's
 // rule), or those and PNG and WebP (the command line's).
 enum class DecodeFormats { PosterFormats, WithPngAndWebp };
-
-// What a BMP, JPEG or TIFF file's header says about it.
-struct ImageFileInfo
-{
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    QByteArray format; // "bmp", "jpeg" or "tiff"; "png" or "webp" (read by the command line only)
-    // The turn or mirror the file asks for; width and height are those of the picture
-    // once it is applied.
-    QImageIOHandler::Transformations orientation = QImageIOHandler::TransformationNone;
-};
 
 // Reads the pixel size from the header without decoding the pixels. Fails for a missing,
 // empty or unreadable file, a file that is not a BMP, JPEG or TIFF image, and a size beyond

@@ -1,5 +1,7 @@
 #include "imaging/JpegRowEncoder.h"
 
+#include "common/Units.h"
+
 #include <QColorSpace>
 
 #include <csetjmp>
@@ -15,7 +17,6 @@ constexpr J_COLOR_SPACE kRgb32Input = JCS_EXT_BGRX;
 constexpr J_COLOR_SPACE kRgb32Input = JCS_EXT_XRGB;
 #endif
 
-constexpr double kMetresPerInch = 0.0254;
 
 bool isRowFormat(QImage::Format format)
 {

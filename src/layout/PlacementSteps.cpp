@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kCentredPlacement = 100;
-
 // The fractions of the pad that make up its middle bands.
 constexpr double kPadCentre = 0.5;
 constexpr double kPadBandHalfWidth = 0.25;

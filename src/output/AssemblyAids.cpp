@@ -39,11 +39,6 @@ QString glueStripMisfit(const AssemblyAids &aids, Units units, const MarginArray
 
 namespace {
 
-double pointsPerUnit(Units units)
-{
-    return units == Units::Inches ? 72.0 : 72.0 / kMillimetresPerInch;
-}
-
 QString unitText(Units units)
 {
     return units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;

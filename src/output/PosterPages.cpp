@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 constexpr double kMarkGap = AssemblyAids::kCutMarkGapPoints;
 constexpr double kMarkLength = 18.0; // a quarter inch
 
@@ -20,11 +19,6 @@ double bottomOfPictureAndStrips(const QRectF &picture, const QList<PosterPages::
     for (const PosterPages::GlueStrip &strip : strips)
         below = std::max(below, strip.rect.bottom());
     return below;
-}
-
-double pointsPerUnit(Units units)
-{
-    return units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
 }
 
 } // namespace

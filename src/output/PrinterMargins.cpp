@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
 constexpr double kToleratedPoints = 0.5;
 
 } // namespace
@@ -15,7 +14,7 @@ constexpr double kToleratedPoints = 0.5;
 QStringList edgesClippedByPrinter(const QMarginsF &leastMarginsPoints, const LayoutState &layout)
 {
     const MarginArray margins = paperMargins(layout);
-    const double pointsPerUnit = layout.units == Units::Inches ? kPointsPerInch : kPointsPerInch / kMillimetresPerInch;
+    const double pointsInUnit = pointsPerUnit(layout.units);
     const QString unit = layout.units == Units::Inches ? PosterStrings::kInches : PosterStrings::kMillimetres;
     const struct
     {
@@ -30,10 +29,10 @@ QStringList edgesClippedByPrinter(const QMarginsF &leastMarginsPoints, const Lay
     };
     QStringList clipped;
     for (const auto &edge : edges) {
-        const double shortfall = edge.printer - edge.poster * pointsPerUnit;
+        const double shortfall = edge.printer - edge.poster * pointsInUnit;
         if (shortfall > kToleratedPoints)
             clipped.append(PosterStrings::edgeShortfallText(edge.name,
-                                                            formatMask(shortfall / pointsPerUnit, QStringLiteral("##0.00")),
+                                                            formatMask(shortfall / pointsInUnit, QStringLiteral("##0.00")),
                                                             unit));
     }
     return clipped;
