@@ -3,7 +3,7 @@
 #include "app/AppInfo.h"
 #include "app/SupportFiles.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "resources/AppStrings.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "app/frmHelp.h"
 
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 #include "resources/AppStrings.h"
 
 #include <QTextBrowser>

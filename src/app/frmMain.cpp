@@ -14,7 +14,7 @@
 #include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
@@ -23,7 +23,7 @@
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
 #include "layout/frmPreview.h"
-#include "output/frmPrintPoster.h"
+#include "output/PosterPrinting.h"
 #include "output/frmSaveTiles.h"
 #include "paper/PaperSelection.h"
 #include "paper/frmTileSize.h"
@@ -913,7 +913,7 @@ void frmMain::mnuPrint_Click()
     refreshLayoutInputs();
     if (!waitForWholePicture())
         return;
-    frmPrintPoster::printFromMainWindow(this, m_layout, *m_img, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
+    PosterPrinting::printFromMainWindow(this, m_layout, *m_img, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()

@@ -16,7 +16,7 @@
 #include "calibration/frmBtm.h"
 #include "common/Rounding.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"

@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 #include "common/NativeFiles.h"
 #include "common/Translations.h"
-#include "dialogs/ProgramWindowsWidget.h"
+#include "dialogs/ProgramWindows.h"
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObjectFactory.h"
 

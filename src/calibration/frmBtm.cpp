@@ -3,7 +3,7 @@
 #include "calibration/CalibrationTexts.h"
 #include "calibration/ProfileStore.h"
 #include "dialogs/modDialog.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "layout/TileSizeRules.h"
 #include "resources/CalibrationStrings.h"
 

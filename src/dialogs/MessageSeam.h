@@ -75,7 +75,7 @@ public:
 };
 
 // The implementation in use: the one installed last by a live ScopedMessages. The
-// program installs the real boxes (MessageBoxesWidget.h) when it starts; with nothing
+// program installs the real boxes (MessageBoxes.h) when it starts; with nothing
 // installed, messages go to the log and every question is answered Cancel.
 Messages &messages();
 

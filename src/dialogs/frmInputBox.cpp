@@ -1,6 +1,6 @@
 #include "dialogs/frmInputBox.h"
 
-#include "dialogs/MessageBoxPartsWidget.h"
+#include "dialogs/MessageBoxParts.h"
 #include "resources/DialogStrings.h"
 
 #include <QLabel>

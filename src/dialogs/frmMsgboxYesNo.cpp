@@ -1,6 +1,6 @@
 #include "dialogs/frmMsgboxYesNo.h"
 
-#include "dialogs/MessageBoxPartsWidget.h"
+#include "dialogs/MessageBoxParts.h"
 #include "dialogs/MessageSeam.h"
 #include "resources/DialogStrings.h"
 

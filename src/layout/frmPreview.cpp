@@ -1,6 +1,6 @@
 #include "layout/frmPreview.h"
 
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 #include "common/Twips.h"
 #include "dialogs/MessageSeam.h"
 #include "layout/PosterFit.h"

@@ -3,7 +3,7 @@
 #include "resources/SaveWindowStrings.h"
 
 #include "common/NumberFormat.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "resources/PosterStrings.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "output/frmMsg.h"
 
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "resources/SaveWindowStrings.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 
 #include <QApplication>
 #include <QCloseEvent>

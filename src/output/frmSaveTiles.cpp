@@ -2,7 +2,7 @@
 
 #include "output/PosterPages.h"
 
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 #include "output/AssemblyAidsSettings.h"
 #include "output/AssemblyAidsWidget.h"
 #include "resources/PosterStrings.h"
@@ -10,7 +10,7 @@
 #include "browser/Drives.h"
 #include "browser/FolderListWidget.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "imaging/ImageFileRules.h"
 #include "imaging/ImageFileType.h"
 #include "imaging/ImageObjectFactory.h"
@@ -19,7 +19,7 @@
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/TileNaming.h"
-#include "output/frmSaveRunWindows.h"
+#include "output/SaveRunWindows.h"
 #include "resources/CliStrings.h"
 #include "resources/SaveWindowStrings.h"
 

@@ -1,9 +1,9 @@
 #include "output/frmSimpleMsg.h"
 
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 #include "dialogs/MessageSeam.h"
 
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "output/TileNaming.h"
 #include "resources/SaveWindowStrings.h"
 

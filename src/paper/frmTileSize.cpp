@@ -1,8 +1,8 @@
 #include "paper/frmTileSize.h"
 
-#include "dialogs/MessageBoxPartsWidget.h"
+#include "dialogs/MessageBoxParts.h"
 #include "dialogs/MessageSeam.h"
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 #include "paper/MarginValues.h"
 #include "paper/PaperResults.h"
 #include "resources/PaperDialogStrings.h"

@@ -1,4 +1,4 @@
-#include "dialogs/FileChooserWidget.h"
+#include "dialogs/FileChooser.h"
 #include "support/ModalDriver.h"
 #include "dialogs/modDialog.h"
 #include "support/TempDir.h"

@@ -1,5 +1,5 @@
 #include "output/CupsPrinting.h"
-#include "output/frmPrintPoster.h"
+#include "output/PosterPrinting.h"
 #include "resources/PosterStrings.h"
 #include "support/SilentScheduler.h"
 
@@ -27,7 +27,7 @@ TEST(CupsPrintingCancel, CancelEndsTheWaitForASilentSchedulerFromTheBusyWindow)
             if (auto *busy = qobject_cast<QProgressDialog *>(window); busy && busy->objectName() == "dlgPrintService")
                 busy->findChild<QPushButton *>()->click();
     });
-    const PrintJobResult result = frmPrintPoster::askPrintService(
+    const PrintJobResult result = PosterPrinting::askPrintService(
         &owner, PosterStrings::kAskingPrinter,
         [](const std::atomic<bool> *cancel) { return checkPrintQueue(QStringLiteral("AnyQueue"), cancel); });
     qunsetenv("CUPS_SERVER");

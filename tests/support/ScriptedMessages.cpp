@@ -1,6 +1,6 @@
 #include "support/ScriptedMessages.h"
 
-#include "output/frmPrintPoster.h"
+#include "output/PosterPrinting.h"
 
 #include <QPrinter>
 
@@ -104,7 +104,7 @@ bool ScriptedMessages::choosePrinter(QPrinter &printer, QWidget *, const QString
     }
     // As the dialog's "Pages per sheet" and "Duplex Printing" leave them.
     printer.printEngine()->setProperty(
-        frmPrintPoster::kCupsOptionsProperty,
+        PosterPrinting::kCupsOptionsProperty,
         QStringList{QStringLiteral("number-up"), QString::number(choice.pagesPerSheet), QStringLiteral("sides"),
                     choice.twoSided ? QStringLiteral("two-sided-long-edge") : QStringLiteral("one-sided")});
     return true;

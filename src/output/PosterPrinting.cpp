@@ -1,4 +1,4 @@
-#include "output/frmPrintPoster.h"
+#include "output/PosterPrinting.h"
 
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageObject.h"
@@ -9,7 +9,7 @@
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
 #include "output/AssemblyAidsSettings.h"
-#include "output/frmSaveRunWindows.h"
+#include "output/SaveRunWindows.h"
 #include "prefs/PreferenceStore.h"
 #include "resources/PosterStrings.h"
 
@@ -71,7 +71,7 @@ void deliver(QWidget *owner, const QPrinter &printer, const QString &pdf, const 
         for (int page = printer.fromPage(); page <= std::max(printer.fromPage(), printer.toPage()); ++page)
             choices.pages.append(page);
     const PrintJobResult job =
-        frmPrintPoster::askPrintService(owner, PosterStrings::kSendingToPrinter, [&](const std::atomic<bool> *cancel) {
+        PosterPrinting::askPrintService(owner, PosterStrings::kSendingToPrinter, [&](const std::atomic<bool> *cancel) {
             return printPosterPdf(pdf, printer.printerName(), paperSizePoints(layout), QFileInfo(pdf).fileName(),
                                   choices, cancel);
         });
@@ -85,7 +85,7 @@ void deliver(QWidget *owner, const QPrinter &printer, const QString &pdf, const 
 
 } // namespace
 
-namespace frmPrintPoster {
+namespace PosterPrinting {
 
 PrintJobResult askPrintService(QWidget *owner, const QString &text,
                                const std::function<PrintJobResult(const std::atomic<bool> *cancel)> &call)
@@ -165,4 +165,4 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
             layout);
 }
 
-} // namespace frmPrintPoster
+} // namespace PosterPrinting

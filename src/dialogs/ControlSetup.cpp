@@ -1,4 +1,4 @@
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 
 #include <QFont>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 
 #include "common/AccessKeys.h"
 

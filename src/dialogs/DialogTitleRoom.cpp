@@ -1,4 +1,4 @@
-#include "dialogs/DialogTitleWidget.h"
+#include "dialogs/DialogTitleRoom.h"
 
 #include <QDialog>
 #include <QEvent>

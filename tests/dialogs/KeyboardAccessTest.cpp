@@ -1,4 +1,4 @@
-#include "dialogs/KeyboardWidget.h"
+#include "dialogs/KeyboardAccess.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CloseOnEscape, EscapePressesTheWayOutOnlyWhileItCanBePressed)
+TEST(KeyboardAccessCloseOnEscape, EscapePressesTheWayOutOnlyWhileItCanBePressed)
 {
     const struct
     {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/DialogTitleWidget.h"
-#include "dialogs/KeyboardWidget.h"
-#include "dialogs/MessageBoxesWidget.h"
+#include "dialogs/DialogTitleRoom.h"
+#include "dialogs/KeyboardAccess.h"
+#include "dialogs/MessageBoxes.h"
 #include "dialogs/MessageSeam.h"
 
 class QApplication;

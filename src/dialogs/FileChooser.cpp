@@ -1,4 +1,4 @@
-#include "dialogs/FileChooserWidget.h"
+#include "dialogs/FileChooser.h"
 
 #include <QApplication>
 #include <QFileDialog>

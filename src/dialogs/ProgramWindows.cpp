@@ -1,4 +1,4 @@
-#include "dialogs/ProgramWindowsWidget.h"
+#include "dialogs/ProgramWindows.h"
 
 #include <QApplication>
 

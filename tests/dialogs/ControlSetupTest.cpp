@@ -1,11 +1,11 @@
-#include "dialogs/ControlSetupWidget.h"
+#include "dialogs/ControlSetup.h"
 
 #include <QFont>
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
-TEST(ControlSetupWidget, BoldFontKeepsOrEnlargesTheSize)
+TEST(ControlSetup, BoldFontKeepsOrEnlargesTheSize)
 {
     QLabel plain;
     QFont pointFont = plain.font();

@@ -1,4 +1,4 @@
-#include "output/frmSaveRunWindows.h"
+#include "output/SaveRunWindows.h"
 
 #include "dialogs/MessageSeam.h"
 #include "output/frmMsg.h"

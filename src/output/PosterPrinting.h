@@ -18,7 +18,7 @@ struct LayoutState;
 // when the printer cannot print as close to an edge as the margins ask, then the PDF
 // poster made with its progress window and Cancel between sheets, and sent to the chosen
 // printer at 100 percent (or written where Qt's "print to file" asks).
-namespace frmPrintPoster {
+namespace PosterPrinting {
 
 // The print engine property under which Qt's print dialog leaves the CUPS options it
 // chose (names and values in turn), among them "number-up" for its pages per sheet.
@@ -39,4 +39,4 @@ PrintJobResult askPrintService(QWidget *owner, const QString &text,
 // in the paper's unit ("top edge by 0.12 inches"); empty when the printer can print them.
 QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &layout);
 
-} // namespace frmPrintPoster
+} // namespace PosterPrinting

@@ -1,4 +1,4 @@
-#include "dialogs/MessageBoxPartsWidget.h"
+#include "dialogs/MessageBoxParts.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

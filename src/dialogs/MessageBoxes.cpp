@@ -1,6 +1,6 @@
-#include "dialogs/MessageBoxesWidget.h"
+#include "dialogs/MessageBoxes.h"
 
-#include "dialogs/FileChooserWidget.h"
+#include "dialogs/FileChooser.h"
 #include "dialogs/frmInputBox.h"
 #include "dialogs/frmMsgboxYesNo.h"
 
