@@ -6,6 +6,7 @@
 #include "app/FileListFilter.h"
 #include "browser/FolderListWidget.h"
 #include "app/ImageLoadRules.h"
+#include "imaging/CanvasFit.h"
 #include "app/PlacementReadout.h"
 #include "app/SupportFiles.h"
 #include "app/StartingPoster.h"
@@ -109,11 +110,11 @@ frmMain::~frmMain() = default;
 void frmMain::Form_Load()
 {
     InitMainCaptions();
+    createImageObjects();
     // Filling the lists must not run their handlers, so the wiring follows the texts.
     wireEvents();
     m_bSkipSettingWrite = true;
     RestoreStartupState();
-    createImageObjects();
     m_layout.bTileRotated = false;
     m_layout.iImgRotation = 0;
     cmbRotate->setCurrentIndex(0);
@@ -218,14 +219,15 @@ void frmMain::selectProfile(int index)
 
 void frmMain::createImageObjects()
 {
-    m_img = createImageObject();
+    std::unique_ptr<ImageObject> whole = createImageObject();
     m_imgDisplay = createImageObject();
     m_imgOverlay = createImageObject();
     m_imgSpare = createImageObject();
     // The fatal-error handler ends the program when an image cannot be made; should it
     // return, going on without images is still impossible.
-    if (!m_img || !m_imgDisplay || !m_imgOverlay || !m_imgSpare)
+    if (!whole || !m_imgDisplay || !m_imgOverlay || !m_imgSpare)
         std::exit(EXIT_FAILURE);
+    m_picture = std::make_unique<LoadedPicture>(std::move(whole));
 }
 
 void frmMain::UpdateMainFormCaption()
@@ -546,7 +548,7 @@ void frmMain::ShowCanvasNotice(int kind)
 
 void frmMain::LoadSelectedImage()
 {
-    dropQuickLoad();
+    m_picture->stopLoading();
     QListWidgetItem *selected = lstFiles->currentItem();
     if (selected == nullptr || !selected->isSelected()) {
         picCur->clearPicture();
@@ -569,30 +571,35 @@ void frmMain::LoadSelectedImage()
     picCur->repaint();
 
     const int rotation = rotationForListIndex(cmbRotate->currentIndex());
-    // Taken before the file is read: a file changed while it is read no longer matches.
-    m_sourceFile = SourceFileStamp::of(path);
-    if (startQuickLoad(path, rotation))
-        return;
-    const LoadedSourceImage loaded = loadSourceImage(path, rotation);
-    if (!loaded.ok()) {
-        if (loaded.tooSmall)
-            messages().showMessage(loaded.errorText, loaded.errorTitle, MessageIcon::Critical);
-        loadFailed();
-        return;
-    }
-    // The preview and save windows hold the source object itself, so it takes the new
-    // pixels (shared, not copied) instead of being replaced.
-    if (!m_img->FromImage(*loaded.image)) {
+    if (!m_picture->open(path, rotation, picCur->canvasSize())) {
+        if (m_picture->failure().tooSmall)
+            messages().showMessage(m_picture->failure().text, m_picture->failure().title, MessageIcon::Critical);
         loadFailed();
         return;
     }
     m_sCurImgPath = path;
-    m_layout.lImgWidth = m_img->Width();
-    m_layout.lImgHeight = m_img->Height();
+    showOpenedPicture(rotation);
+}
+
+void frmMain::showOpenedPicture(int rotation)
+{
+    const QSize size = m_picture->size();
+    m_layout.lImgWidth = size.width();
+    m_layout.lImgHeight = size.height();
     m_layout.iImgRotation = rotation;
     FitImageToCanvas();
     SetPointerMode(0);
-    reportDamage(m_img->Damage());
+    if (m_layout.bImgSelected) // a failed fit drops the picture
+        reportDamage(m_picture->damage());
+}
+
+void frmMain::pictureStateChanged(LoadedPicture::State now, LoadedPicture::State before)
+{
+    // The canvas keeps the display copy made from the reduced picture until the next fit.
+    if (before == LoadedPicture::State::Reduced && now == LoadedPicture::State::Failed) {
+        loadFailed();
+        UpdateActionButtons();
+    }
 }
 
 void frmMain::reportDamage(const PictureDamage &damage)
@@ -601,63 +608,19 @@ void frmMain::reportDamage(const PictureDamage &damage)
         messages().showMessage(damage.text(), ImagingStrings::kDamagedImageTitle, MessageIcon::Exclamation);
 }
 
-bool frmMain::startQuickLoad(const QString &path, int rotation)
-{
-    m_quickLoad = QuickPictureLoad::start(path, rotation, picCur->canvasSize(), m_quickLoadFromPixels);
-    if (!m_quickLoad)
-        return false;
-    // The previous picture is let go now rather than when the new one is complete, on a
-    // pool thread: handing hundreds of megabytes back to the system takes tens of
-    // milliseconds.
-    if (const std::unique_ptr<ImageObject> nothing = createImageObject()) {
-        QThreadPool::globalInstance()->start([previous = m_img->image()]() mutable { previous = QImage(); });
-        static_cast<void>(m_img->FromImage(*nothing));
-    }
-    m_sCurImgPath = path;
-    m_layout.lImgWidth = m_quickLoad->size().width();
-    m_layout.lImgHeight = m_quickLoad->size().height();
-    m_layout.iImgRotation = rotation;
-    FitImageToCanvas();
-    if (wholePictureLoading())
-        m_pendingLoadCheck->start();
-    SetPointerMode(0);
-    if (m_quickLoad) // a failed fit drops the load
-        reportDamage(m_quickLoad->damage());
-    return true;
-}
-
-void frmMain::dropQuickLoad()
-{
-    m_quickLoad.reset();
-    m_pendingLoadCheck->stop();
-}
-
-bool frmMain::completePendingLoad()
-{
-    const LoadedSourceImage loaded = m_quickLoad->finish();
-    dropQuickLoad();
-    // The canvas keeps the display copy made from the reduced picture until the next fit.
-    if (!loaded.ok() || !m_img->FromImage(*loaded.image)) {
-        loadFailed();
-        UpdateActionButtons();
-        return false;
-    }
-    return true;
-}
-
 bool frmMain::waitForWholePicture()
 {
-    if (!m_quickLoad)
+    if (!m_picture->hasReducedPicture())
         return m_layout.bImgSelected;
-    if (!m_quickLoad->decodesWhole()) {
-        messages().showMessage(AppStrings::pictureTooLargeText(m_quickLoad->tooLargeText()),
+    if (m_picture->state() == LoadedPicture::State::TooLargeToHold) {
+        messages().showMessage(AppStrings::pictureTooLargeText(m_picture->tooLargeText()),
                                AppStrings::kPictureTooLargeTitle, MessageIcon::Exclamation);
         return false;
     }
     SetPointerMode(3);
     ShowCanvasNotice(4);
     picCur->repaint();
-    const bool loaded = completePendingLoad();
+    const bool loaded = m_picture->waitForWhole();
     if (loaded)
         RedrawCanvas();
     SetPointerMode(0);
@@ -666,7 +629,7 @@ bool frmMain::waitForWholePicture()
 
 void frmMain::loadFailed()
 {
-    dropQuickLoad();
+    m_picture->stopLoading();
     ShowCanvasNotice(3);
     m_layout.bImgSelected = false;
     UpdateOutputSize();
@@ -678,8 +641,9 @@ void frmMain::FitImageToCanvas()
     const QSize room = picCur->canvasSize();
     const CanvasFit fit =
         fitImageToCanvas(m_layout.lImgWidth, m_layout.lImgHeight, room.width(), room.height());
-    const bool copied = m_quickLoad ? bool(m_imgDisplay->FromPixelArray(m_quickLoad->canvasPicture()))
-                                      : bool(m_imgDisplay->FromImage(*m_img));
+    const bool copied = m_picture->hasReducedPicture()
+        ? bool(m_imgDisplay->FromPixelArray(m_picture->reducedPicture()))
+        : bool(m_imgDisplay->FromImage(m_picture->whole()));
     if (!copied || !m_imgDisplay->Resize(fit.width, fit.height)) {
         loadFailed();
         return;
@@ -778,13 +742,13 @@ void frmMain::cmbRotate_Click()
         return;
     }
     // The turned copy is made beside the picture: without room for it the picture stays.
-    if (const ImagingResult room = DecodeBudget::checkRoomFor(m_img->image().sizeInBytes()); !room) {
+    if (const ImagingResult room = DecodeBudget::checkRoomFor(m_picture->whole().image().sizeInBytes()); !room) {
         messages().showMessage(AppStrings::turnRefusedText(room.errorText()), AppStrings::kPictureTooLargeTitle,
                                MessageIcon::Exclamation);
         keepTurn();
         return;
     }
-    switch (RotateImageTo(*m_img, m_layout, rotationForListIndex(cmbRotate->currentIndex()))) {
+    switch (RotateImageTo(m_picture->whole(), m_layout, rotationForListIndex(cmbRotate->currentIndex()))) {
     case ImageTurn::Unchanged:
         break;
     case ImageTurn::Turned:
@@ -904,7 +868,7 @@ void frmMain::cmdLargePreview_Click()
     if (!waitForWholePicture())
         return;
     SetPointerMode(3);
-    frmPreview::open(this, m_layout, *m_img);
+    frmPreview::open(this, m_layout, m_picture->whole());
     SetPointerMode(0);
 }
 
@@ -913,7 +877,7 @@ void frmMain::mnuPrint_Click()
     refreshLayoutInputs();
     if (!waitForWholePicture())
         return;
-    PosterPrinting::printFromMainWindow(this, m_layout, *m_img, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
+    PosterPrinting::printFromMainWindow(this, m_layout, m_picture->whole(), QFileInfo(m_sCurImgPath).fileName(), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()
@@ -921,7 +885,7 @@ void frmMain::cmdSaveNow_Click()
     refreshLayoutInputs();
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
-    frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(m_layout, *m_img, Dir1->path(),
+    frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(m_layout, m_picture->whole(), Dir1->path(),
                                                             QFileInfo(m_sCurImgPath).fileName(), this, m_prefs);
     if (!dialog)
         return;
@@ -929,8 +893,8 @@ void frmMain::cmdSaveNow_Click()
     // the picture in memory nor a wait for it.
     const bool unturnedJpeg =
         m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
-    dialog->setSourceFile(unturnedJpeg ? m_sourceFile : std::nullopt, [this] { return waitForWholePicture(); },
-                          m_quickLoad ? m_quickLoad->damage() : m_img->Damage());
+    dialog->setSourceFile(unturnedJpeg ? m_picture->fileStamp() : std::nullopt,
+                          [this] { return waitForWholePicture(); }, m_picture->damage());
 }
 
 void frmMain::OpenPaperDialog()

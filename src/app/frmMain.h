@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/DesktopFolders.h"
-#include "app/QuickPictureLoad.h"
+#include "imaging/LoadedPicture.h"
 #include "calibration/ProfileStore.h"
 #include "imaging/ImageObject.h"
 #include "imaging/ImageObjectFactory.h"
@@ -74,9 +74,9 @@ public:
     void ShowCanvasNotice(int kind);
     // JPEGs of at least this many pixels are shown at reduced size at once while the
     // whole picture decodes in the background; tests lower it to use small pictures.
-    void setQuickLoadFromPixels(qint64 pixels) { m_quickLoadFromPixels = pixels; }
+    void setQuickLoadFromPixels(qint64 pixels) { m_picture->setReducedFirstFromPixels(pixels); }
     // True while a picture on the canvas is still decoding whole.
-    bool wholePictureLoading() const { return m_quickLoad && m_quickLoad->decodesWhole(); }
+    bool wholePictureLoading() const { return m_picture->state() == LoadedPicture::State::Reduced; }
 
     // Image browser
     void RefreshFileList(bool doNotStore = false);
@@ -100,7 +100,7 @@ public:
     const QString &sCurImgPath() const { return m_sCurImgPath; }
     const QString &sCurDrive() const { return m_sCurDrive; }
     const QString &helpFilePath() const { return m_helpFile; }
-    const ImageObject &img() const { return *m_img; }
+    const ImageObject &img() const { return m_picture->whole(); }
     const ImageObject &imgDisplay() const { return *m_imgDisplay; }
     const ProfileStore &profileStore() const { return m_profiles; }
     // Where the tile grid was last drawn on the canvas.
@@ -137,11 +137,10 @@ private:
     void createImageObjects();
 
     // Image loading
-    bool startQuickLoad(const QString &path, int rotation);
-    // Ends a background load, stopping its decode if it still runs.
-    void dropQuickLoad();
-    // Takes the whole picture of the background load as the image, or fails the load.
-    bool completePendingLoad();
+    // Shows a picture just opened: the whole one, or the reduced one of a big JPEG.
+    void showOpenedPicture(int rotation);
+    // A whole picture that finished decoding after its reduced one was shown.
+    void pictureStateChanged(LoadedPicture::State now, LoadedPicture::State before);
     // What needs the whole picture (saving, printing, the preview, a turn) waits for it
     // here, with the loading notice shown. False when there is no image after all, or
     // when the picture is too large to hold whole, which a message says.
@@ -216,16 +215,11 @@ private:
     SpecialFolders m_specialFolders;
     std::function<void()> m_endProgram;
 
-    std::unique_ptr<ImageObject> m_img;
+    // The picture picked, as it loads; its whole pixels are the poster's source.
+    std::unique_ptr<LoadedPicture> m_picture;
     std::unique_ptr<ImageObject> m_imgDisplay;
     std::unique_ptr<ImageObject> m_imgOverlay;
     std::unique_ptr<ImageObject> m_imgSpare;
-    // A picture shown at reduced size whose whole decode is still running, or which is too
-    // large to hold whole; m_img is not its picture.
-    std::unique_ptr<QuickPictureLoad> m_quickLoad;
-    qint64 m_quickLoadFromPixels = QuickPictureLoad::kFromPixels;
-    // The loaded picture's file as it was when read.
-    std::optional<SourceFileStamp> m_sourceFile;
 
     QString m_sCurImgPath;
     QString m_sCurDrive;
@@ -316,7 +310,6 @@ private:
     QAction *mnuAbout = nullptr;
 
     QTimer *m_refitTimer = nullptr;
-    QTimer *m_pendingLoadCheck = nullptr;
     QPointer<frmAbout> m_about;
     QPointer<frmHelp> m_help;
 };

@@ -60,8 +60,6 @@
 namespace {
 
 constexpr int kRefitDelayMs = 150;
-// How often the window looks whether a picture decoding in the background is complete.
-constexpr int kPendingLoadCheckMs = 10;
 constexpr int kListMinimumHeight = 90;
 constexpr QSize kPreferredWindowSize(1200, 760);
 // What a window manager typically takes for the title bar and the frame.
@@ -113,8 +111,6 @@ void frmMain::buildControls()
     m_refitTimer = new QTimer(this);
     m_refitTimer->setSingleShot(true);
     m_refitTimer->setInterval(kRefitDelayMs);
-    m_pendingLoadCheck = new QTimer(this);
-    m_pendingLoadCheck->setInterval(kPendingLoadCheckMs);
 }
 
 void frmMain::setStepTabOrder()
@@ -466,10 +462,7 @@ void frmMain::wireEvents()
             FitImageToCanvas();
     });
 
-    connect(m_pendingLoadCheck, &QTimer::timeout, this, [this] {
-        if (wholePictureLoading() && m_quickLoad->isFinished())
-            completePendingLoad();
-    });
+    connect(m_picture.get(), &LoadedPicture::stateChanged, this, &frmMain::pictureStateChanged);
 
     connect(cmdLargePreview, &QPushButton::clicked, this, &frmMain::cmdLargePreview_Click);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);

@@ -110,10 +110,11 @@ ImagingResult StreamingJpegDecoder::wholePictureRoom() const
     return DecodeBudget::check(m_header, &m_structure);
 }
 
-bool StreamingJpegDecoder::decodeWhole()
+bool StreamingJpegDecoder::decodeWhole(std::function<void()> whenFinished)
 {
     if (m_thread.joinable() || !wholePictureRoom())
         return false;
+    m_whenFinished = std::move(whenFinished);
     m_image = createImageObject();
     // Every row is decoded before anyone reads it.
     if (!m_image || !m_image->NewImageToFill(m_size.width(), m_size.height()))
@@ -213,6 +214,13 @@ private:
 };
 
 void StreamingJpegDecoder::decode()
+{
+    decodeRows();
+    if (m_whenFinished)
+        m_whenFinished();
+}
+
+void StreamingJpegDecoder::decodeRows()
 {
     DecoderSink sink(*this);
     if (decodeJpegRows(*m_codec, sink))

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -51,8 +52,9 @@ public:
     // Whether the whole picture can be held: its size within the program's limit and its
     // memory free now; the reason when not.
     ImagingResult wholePictureRoom() const;
-    // Decodes into image(); false when its memory cannot be had.
-    bool decodeWhole();
+    // Decodes into image(); false when its memory cannot be had. whenFinished, if given, is
+    // called on the decoding thread once the last row is in or the decode has failed.
+    bool decodeWhole(std::function<void()> whenFinished = {});
     // Decodes only the rows of the bands, given top to bottom, each into one of two
     // buffers of the pixel format (32-bit RGB as image() has, or 24-bit RGB, the same
     // colours in three quarters of the memory): band b + 2 waits until every reader of
@@ -110,6 +112,7 @@ private:
 
     StreamingJpegDecoder();
     void decode();
+    void decodeRows();
     // Called by the decoding thread after each batch of rows; false asks it to stop.
     bool publishRows(int rowsDone);
     void finishWithError(const QString &text);
@@ -158,4 +161,5 @@ private:
     QString m_errorText;
     std::atomic<bool> m_stopRequested{false};
     std::thread m_thread;
+    std::function<void()> m_whenFinished;
 };

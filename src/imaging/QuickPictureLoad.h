@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // A big JPEG opened for the window in two steps: a picture decoded at reduced size, ready
@@ -24,8 +25,10 @@ public:
     // and the minimum size, whose whole picture can be held or which is not turned; the
     // reduced picture is made for a canvas of the given size. Nothing otherwise: the
     // ordinary load then decides, and says why a file cannot be used.
+    // whenWholeDecoded is called on the decoding thread once finish would not wait.
     static std::unique_ptr<QuickPictureLoad> start(const QString &path, int rotationDegrees, QSize canvas,
-                                                   qint64 fromPixels = kFromPixels);
+                                                   qint64 fromPixels = kFromPixels,
+                                                   std::function<void()> whenWholeDecoded = {});
 
     // The whole picture's size after the turn.
     QSize size() const { return m_size; }

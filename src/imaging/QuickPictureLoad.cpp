@@ -1,13 +1,13 @@
-#include "app/QuickPictureLoad.h"
+#include "imaging/QuickPictureLoad.h"
 
-#include "app/ImageLoadRules.h"
+#include "imaging/CanvasFit.h"
 #include "imaging/ImageObjectFactory.h"
 
 #include <QFileInfo>
 #include <QTransform>
 
 std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, int rotationDegrees, QSize canvas,
-                                                          qint64 fromPixels)
+                                                          qint64 fromPixels, std::function<void()> whenWholeDecoded)
 {
     using namespace ImageFileRules;
     if (!hasLoadableImageEnding(QFileInfo(path).fileName()) || !isImageRotation(rotationDegrees) || canvas.isEmpty())
@@ -28,7 +28,7 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     // The whole decode runs on its own thread while the reduced picture is made here: each
     // has a core. A picture too large to hold keeps nothing of its file: its tiles read it
     // again.
-    if (room && !decoder->decodeWhole())
+    if (room && !decoder->decodeWhole(std::move(whenWholeDecoded)))
         return nullptr;
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
     const QSize shown(fit.width, fit.height);

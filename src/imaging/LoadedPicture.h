@@ -1,0 +1,83 @@
+#pragma once
+
+#include "imaging/ImageObject.h"
+#include "imaging/PictureDamage.h"
+#include "imaging/PixelArrayView.h"
+#include "imaging/QuickPictureLoad.h"
+#include "imaging/SourceFileStamp.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// The picture the person picked, as every window uses it. A big JPEG shows a reduced
+// picture at once while the whole one decodes on its own thread (Reduced, then Whole or
+// Failed), or is too large to hold whole and keeps its reduced picture only
+// (TooLargeToHold: its tiles are cut band by band from its file); any other picture
+// decodes whole at once. The object owns the whole picture's pixels, which the preview,
+// the save dialog and printing read, the file's stamp and the damage the file showed, and
+// says when its state changes, so that no one has to poll it.
+class LoadedPicture : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State { None, Reduced, Whole, TooLargeToHold, Failed };
+
+    // whole is the object that holds the whole picture's pixels from now on.
+    explicit LoadedPicture(std::unique_ptr<ImageObject> whole, QObject *parent = nullptr);
+    ~LoadedPicture() override;
+
+    // Pictures of at least this many pixels show a reduced picture first.
+    void setReducedFirstFromPixels(qint64 pixels) { m_reducedFirstFromPixels = pixels; }
+
+    // Opens the file turned clockwise by rotationDegrees; a reduced picture is sized for
+    // the canvas. False, with failure() saying why, when the file cannot be used.
+    bool open(const QString &path, int rotationDegrees, QSize canvas);
+    // Stops a decode still running and drops the reduced picture: nothing is loading.
+    void stopLoading();
+    // Waits for a whole picture still decoding; true when the whole picture is in.
+    bool waitForWhole();
+
+    State state() const { return m_state; }
+    // The picture's size as it stands, turned; empty when nothing is loaded.
+    QSize size() const;
+    const std::optional<SourceFileStamp> &fileStamp() const { return m_fileStamp; }
+    // Rows the file could not give, as far as they are known.
+    const PictureDamage &damage() const;
+    // Why the whole picture cannot be held; empty unless TooLargeToHold.
+    QString tooLargeText() const;
+    // The reduced picture, while there is one (Reduced or TooLargeToHold).
+    bool hasReducedPicture() const { return m_quickLoad != nullptr; }
+    ConstPixelArrayView reducedPicture() const { return m_quickLoad->canvasPicture(); }
+
+    // The whole picture; empty until it is in. The window turns it in place.
+    ImageObject &whole() { return *m_whole; }
+    const ImageObject &whole() const { return *m_whole; }
+
+    struct Failure
+    {
+        bool tooSmall = false; // below the minimum size, which the person is told
+        QString text;
+        QString title;
+    };
+    const Failure &failure() const { return m_failure; }
+
+Q_SIGNALS:
+    void stateChanged(LoadedPicture::State now, LoadedPicture::State before);
+
+private:
+    void setState(State state);
+    void completeWhole();
+
+    std::unique_ptr<ImageObject> m_whole;
+    std::unique_ptr<QuickPictureLoad> m_quickLoad;
+    qint64 m_reducedFirstFromPixels = QuickPictureLoad::kFromPixels;
+    State m_state = State::None;
+    std::optional<SourceFileStamp> m_fileStamp;
+    Failure m_failure;
+    // Counts the opens, so that word of a decode finishing for an earlier one is let go.
+    quint64 m_opening = 0;
+};

@@ -1,0 +1,72 @@
+#include "imaging/ImageObjectFactory.h"
+#include "imaging/LoadedPicture.h"
+#include "support/PhotoFiles.h"
+#include "support/TempDir.h"
+#include "support/Watchdog.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using State = LoadedPicture::State;
+
+// Events are let through until the picture leaves `from`; what it became.
+State stateAfterEvents(const LoadedPicture &picture, State from)
+{
+    const Watchdog watchdog(std::chrono::seconds(60), "a whole picture that never arrives");
+    while (picture.state() == from)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return picture.state();
+}
+
+} // namespace
+
+// A big JPEG shows its reduced picture at once and says when its whole picture is in; any
+// other picture is whole at once; one that cannot be used says why. Word of a decode that
+// finishes after another file was opened changes nothing.
+TEST(LoadedPicture, OpensEachKindOfPictureAndSaysWhenItsStateChanges)
+{
+    TempDir dir;
+    const QString big = dir.write("big.jpg", photo_files::encoded(photo_files::detailedPicture(640, 480), "jpeg"));
+    const QString small = dir.write("small.bmp", photo_files::encoded(photo_files::detailedPicture(64, 48), "bmp"));
+    const QString tiny = dir.write("tiny.bmp", photo_files::encoded(photo_files::detailedPicture(4, 4), "bmp"));
+    const QString broken = dir.write("broken.jpg", QByteArray("\xFF\xD8 not a picture", 17));
+    const struct
+    {
+        QString path;
+        bool opens;
+        State first;
+        State last;
+        QSize size;
+    } cases[] = {
+        {big, true, State::Reduced, State::Whole, {640, 480}},
+        {small, true, State::Whole, State::Whole, {64, 48}},
+        {tiny, false, State::Failed, State::Failed, {}},
+        {broken, false, State::Failed, State::Failed, {}},
+    };
+    for (const auto &[path, opens, first, last, size] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        LoadedPicture picture(createImageObject());
+        picture.setReducedFirstFromPixels(100'000);
+        QSignalSpy changes(&picture, &LoadedPicture::stateChanged);
+        EXPECT_EQ(picture.open(path, 0, QSize(320, 240)), opens);
+        EXPECT_EQ(picture.state(), first);
+        EXPECT_EQ(stateAfterEvents(picture, State::Reduced), last);
+        EXPECT_EQ(changes.size(), first == last ? 1 : 2);
+        EXPECT_EQ(picture.size(), size);
+        EXPECT_EQ(picture.whole().Width(), last == State::Whole ? size.width() : 0);
+        EXPECT_EQ(picture.failure().tooSmall, path == tiny);
+    }
+
+    LoadedPicture picture(createImageObject());
+    picture.setReducedFirstFromPixels(100'000);
+    ASSERT_TRUE(picture.open(big, 0, QSize(320, 240)));
+    ASSERT_TRUE(picture.open(small, 0, QSize(320, 240)));
+    QSignalSpy changes(&picture, &LoadedPicture::stateChanged);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
+    EXPECT_TRUE(changes.isEmpty());
+    EXPECT_EQ(picture.size(), QSize(64, 48));
+}
