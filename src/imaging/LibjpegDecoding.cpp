@@ -11,7 +11,7 @@ namespace {
 
 // Rows are handed to libjpeg in batches of this many; a larger batch gives the library
 // more room for its own row groups but delays the rows published to waiting readers.
-constexpr int kRowsPerBatch = 16;
+constexpr int kRowsPerDecodeBatch = 16;
 
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
 constexpr J_COLOR_SPACE kRgb32Output = JCS_EXT_BGRX;
@@ -118,10 +118,10 @@ bool decodeJpegRows(JpegCodec &codec, JpegRowSink &sink)
     if (setjmp(codec.fatal))
         return false;
     jpeg_start_decompress(&codec.info);
-    JSAMPROW rows[kRowsPerBatch];
+    JSAMPROW rows[kRowsPerDecodeBatch];
     while (codec.info.output_scanline < codec.info.output_height) {
         const JDIMENSION next = codec.info.output_scanline;
-        const int wanted = int(std::min<JDIMENSION>(kRowsPerBatch, codec.info.output_height - next));
+        const int wanted = int(std::min<JDIMENSION>(kRowsPerDecodeBatch, codec.info.output_height - next));
         const auto batch = JDIMENSION(std::clamp(sink.rowsInBatch(int(next), wanted), 1, wanted));
         for (JDIMENSION i = 0; i < batch; ++i) {
             rows[i] = sink.place(int(next + i));

@@ -1,5 +1,7 @@
 #include "output/BandedTiles.h"
 
+#include "output/RowFedJpegTiles.h"
+
 #include <algorithm>
 
 BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, const TileRunValues &run,
@@ -8,11 +10,6 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
     , m_run(run)
     , m_fileType(fileType)
 {
-    if (fileType == ImageFileType::Jpeg && !run.rotated && !run.compensation) {
-        m_rowFed.emplace(decoder, cuts, run.stampedResolution(), encodingWorkers());
-        m_started = m_rowFed->started();
-        return;
-    }
     m_cutsInBand = cuts;
     for (int t = 0; t < cuts.count(); ++t) {
         // Tiles run row by row, and the tiles of one row share their top and bottom.
@@ -25,13 +22,17 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
         m_cutsInBand.set(1, t, cuts.top(t) - m_bands.back().top);
         m_cutsInBand.set(3, t, cuts.bottom(t) - m_bands.back().top);
     }
-    m_started = decoder.decodeBands(m_bands, QImage::Format_RGB32);
+    if (decoder.decodeBands(m_bands, QImage::Format_RGB32))
+        m_pipeline.emplace(cuts.count(), [this](int t) { return prepare(t); }, encodingWorkers());
+}
+
+PreparedTile BandedTiles::take(int t)
+{
+    return m_pipeline ? m_pipeline->take(t) : PreparedTile{RenderStatus::CutFailed, std::nullopt, true, {}};
 }
 
 PreparedTile BandedTiles::prepare(int t)
 {
-    if (m_rowFed)
-        return m_rowFed->take(t);
     const int band = m_bandOfTile[std::size_t(t)];
     const QImage rows = m_decoder.waitForBand(band);
     if (rows.isNull())
@@ -41,12 +42,19 @@ PreparedTile BandedTiles::prepare(int t)
     return tile;
 }
 
-int BandedTiles::pipelineWorkers() const
-{
-    return m_rowFed ? 1 : encodingWorkers();
-}
-
 int BandedTiles::encodingWorkers()
 {
     return std::max(1, TilePipeline::defaultWorkerCount() - 1);
+}
+
+std::unique_ptr<TileSource> startBandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts,
+                                             const TileRunValues &run, ImageFileType fileType)
+{
+    if (fileType == ImageFileType::Jpeg && !run.rotated && !run.compensation) {
+        auto rowFed = std::make_unique<RowFedJpegTiles>(decoder, cuts, run.stampedResolution(),
+                                                        BandedTiles::encodingWorkers());
+        return rowFed->started() ? std::move(rowFed) : nullptr;
+    }
+    auto banded = std::make_unique<BandedTiles>(decoder, cuts, run, fileType);
+    return banded->started() ? std::move(banded) : nullptr;
 }

@@ -18,8 +18,8 @@ std::vector<RowBand> batchesFor(const TileCoords &cuts, int workers)
     for (int t = 0; t < cuts.count(); ++t)
         lastRow = std::max<int>(lastRow, cuts.bottom(t));
     std::vector<RowBand> batches;
-    for (int top = 0; top <= lastRow; top += RowFedJpegTiles::kRowsPerBatch)
-        batches.push_back({top, std::min(top + RowFedJpegTiles::kRowsPerBatch - 1, lastRow), workers});
+    for (int top = 0; top <= lastRow; top += RowFedJpegTiles::kRowsPerEncodeBatch)
+        batches.push_back({top, std::min(top + RowFedJpegTiles::kRowsPerEncodeBatch - 1, lastRow), workers});
     return batches;
 }
 
@@ -65,7 +65,7 @@ void RowFedJpegTiles::work(int worker)
             m_tileDone.notify_all();
             return;
         }
-        const int first = b * kRowsPerBatch;
+        const int first = b * kRowsPerEncodeBatch;
         const int last = first + rows.height() - 1;
         for (int t = 0; t < m_cuts.count(); ++t) {
             const int top = m_cuts.top(t);

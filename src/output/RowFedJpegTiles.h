@@ -2,7 +2,7 @@
 
 #include "imaging/StreamingJpegDecoder.h"
 #include "layout/TileCoordinates.h"
-#include "output/TilePipeline.h"
+#include "output/TileSource.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -16,16 +16,16 @@
 // part of each batch of rows as the batch arrives, so no band of the picture is ever held
 // and encoding keeps pace with decoding. The files are the ones the tiles cut from the
 // whole picture give.
-class RowFedJpegTiles
+class RowFedJpegTiles final : public TileSource
 {
 public:
-    static constexpr int kRowsPerBatch = 64;
+    static constexpr int kRowsPerEncodeBatch = 64;
 
     // Starts the decoder on batches of 24-bit rows, every row down to the last tile's
     // bottom, and the workers on them; each worker encodes every workers-th column of tiles.
     RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution, int workers);
     // Stops the decoder if it still runs and joins the workers.
-    ~RowFedJpegTiles();
+    ~RowFedJpegTiles() override;
     RowFedJpegTiles(const RowFedJpegTiles &) = delete;
     RowFedJpegTiles &operator=(const RowFedJpegTiles &) = delete;
 
@@ -33,7 +33,7 @@ public:
     bool started() const { return !m_workers.empty(); }
 
     // Waits for tile t's file; a tile whose rows never came is marked sourceMissing.
-    PreparedTile take(int t);
+    PreparedTile take(int t) override;
 
 private:
     void work(int worker);

@@ -152,19 +152,16 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     const int count = coords.count();
     // Tiles are rendered and encoded on every core; the checks, writes, progress and
     // Cancel below stay on this thread in tile order. Leaving the loop early discards the
-    // tiles prepared ahead and waits for the workers. The banded tiles are declared first:
-    // the pipeline's workers read them until they are joined.
-    std::optional<BandedTiles> banded;
-    std::optional<TilePipeline> pipeline;
+    // tiles prepared ahead and waits for the workers.
+    std::unique_ptr<TileSource> tiles;
     if (fileType && m_bandedSource) {
-        banded.emplace(*m_bandedSource, cuts, *run, *fileType);
-        if (!banded->started()) {
+        tiles = startBandedTiles(*m_bandedSource, cuts, *run, *fileType);
+        if (!tiles) {
             m_listener.closeProgress(ProgressClose::Now);
             return SaveRunOutcome::SourceMissing;
         }
-        pipeline.emplace(count, [&banded](int t) { return banded->prepare(t); }, banded->pipelineWorkers());
     } else if (fileType) {
-        pipeline.emplace(count, [this, &source, &cuts, &run, &fileType](int t) {
+        tiles = std::make_unique<TilePipeline>(count, [this, &source, &cuts, &run, &fileType](int t) {
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
         });
     }
@@ -175,7 +172,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
         if (name.status != 1 || !fileType)
             return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
 
-        const PreparedTile tile = pipeline->take(t);
+        const PreparedTile tile = tiles->take(t);
         if (tile.sourceMissing) {
             m_listener.closeProgress(ProgressClose::Now);
             return SaveRunOutcome::SourceMissing;

@@ -2,6 +2,7 @@
 
 #include "imaging/ImageFileType.h"
 #include "output/TileRenderer.h"
+#include "output/TileSource.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -14,15 +15,6 @@
 #include <thread>
 #include <vector>
 
-// A tile rendered and encoded, ready to be written.
-struct PreparedTile
-{
-    RenderStatus status = RenderStatus::CutFailed;
-    std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
-    bool sourceMissing = false;        // the source rows the tile needs never arrived
-    QSize size;                        // the rendered tile's pixels
-};
-
 // Tile t cut from source (in place where it can be), turned and widened as the run asks,
 // and encoded as fileType.
 PreparedTile prepareTileFrom(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
@@ -33,7 +25,7 @@ PreparedTile prepareTileFrom(const QImage &source, const TileCoords &coords, int
 // last one taken, so memory stays bounded however large the poster. Destroying the
 // pipeline discards whatever was prepared ahead and joins every worker: no thread
 // outlives it.
-class TilePipeline
+class TilePipeline final : public TileSource
 {
 public:
     // Must be safe to call from several threads at once for different tiles.
@@ -47,7 +39,7 @@ public:
 
     // Waits for the tile and hands it over. Tiles are taken in order 0, 1, 2, ...; a tile
     // out of that order, or past the end, comes back as a failed cut.
-    PreparedTile take(int tile);
+    PreparedTile take(int tile) override;
 
     // One worker per core the machine offers, at least one.
     static int defaultWorkerCount();
