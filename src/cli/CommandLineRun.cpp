@@ -239,7 +239,8 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     }
     if (options.printQueue) {
         const PrintJobResult job = printPosterPdf(files.first(), *options.printQueue, paperSizePoints(layout),
-                                                  QFileInfo(files.first()).fileName(), PrintChoices{options.copies, {}});
+                                                  QFileInfo(files.first()).fileName(), PrintChoices{options.copies, {}},
+                                                  &TerminalListener::cancelFlag());
         if (!job.ok())
             return runFailed(err, PosterStrings::kPrintingTitle, job.errorText);
         json.insert(QStringLiteral("printQueue"), job.queue);

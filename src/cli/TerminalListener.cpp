@@ -28,6 +28,11 @@ void printMessage(QTextStream &err, const QString &title, const QString &text)
     err.flush();
 }
 
+const std::atomic<bool> &TerminalListener::cancelFlag()
+{
+    return g_cancel;
+}
+
 TerminalListener::TerminalListener(QTextStream &err, bool overwrite, bool showBar)
     : m_err(err), m_overwrite(overwrite), m_showBar(showBar)
 {

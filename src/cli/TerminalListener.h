@@ -17,6 +17,9 @@ public:
     TerminalListener(QTextStream &err, bool overwrite, bool showBar);
     ~TerminalListener() override;
 
+    // Turns true on Ctrl+C; calls that wait (to the print service) watch it too.
+    static const std::atomic<bool> &cancelFlag();
+
     TerminalListener(const TerminalListener &) = delete;
     TerminalListener &operator=(const TerminalListener &) = delete;
 
