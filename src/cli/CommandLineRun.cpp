@@ -86,19 +86,6 @@ std::optional<Destination> destinationOf(const CliOptions &options, const QStrin
     return Destination{out.absolutePath(), out.fileName()};
 }
 
-QStringList writtenFiles(const SaveRequest &request, int tileCount)
-{
-    if (request.pdf)
-        return {destinationFolderPath(request.parentFolder, request.newFolderName) + u'/' + request.baseFileName
-                + PosterStrings::kPdfFileSuffix};
-    QStringList files;
-    for (int n = 1; n <= tileCount; ++n)
-        files << MakeTileFileName(request.parentFolder, request.newFolderName, request.baseFileName,
-                                  request.fileTypeCode, n)
-                     .path;
-    return files;
-}
-
 PdfPosterChoice pdfChoiceOf(const CliOptions &options, const LayoutState &layout, bool jpegSource)
 {
     PdfPosterChoice choice;
@@ -228,7 +215,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     if (outcome != SaveRunOutcome::Completed)
         return kExitRunFailed;
 
-    const QStringList files = writtenFiles(request, report.report->coords.count());
+    const QStringList &files = run.writtenPaths();
     // A poster only printed leaves no file behind to list.
     const bool keepsFiles = !options.printQueue || options.outFolder;
     QJsonObject json = reportJson(*report.report, keepsFiles ? std::optional<QStringList>(files) : std::nullopt);

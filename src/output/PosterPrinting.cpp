@@ -159,10 +159,10 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
                         PdfPosterChoice{readAssemblyAids(prefs),
                                         entry.suggestion->fileType == ImageFileType::Jpeg, {}}};
     PrintRunWindows windows(owner);
-    if (SaveRun(request, windows).processSaveNow() != SaveRunOutcome::Completed)
+    SaveRun run(request, windows);
+    if (run.processSaveNow() != SaveRunOutcome::Completed)
         return;
-    deliver(owner, printer, scratch.path() + QStringLiteral("/poster/") + request.baseFileName + PosterStrings::kPdfFileSuffix,
-            layout);
+    deliver(owner, printer, run.writtenPaths().first(), layout);
 }
 
 } // namespace PosterPrinting

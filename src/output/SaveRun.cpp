@@ -186,6 +186,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
             return stopDuringRun(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
         if (!encoded || !WriteTile(m_fileSystem, name.path, *encoded))
             return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+        m_written.append(name.path);
 
         if (m_listener.cancelRequested())
             return stopDuringRun(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);

@@ -10,6 +10,7 @@
 #include "output/TileNaming.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -72,6 +73,8 @@ public:
     void setBandedSource(StreamingJpegDecoder *decoder);
 
     SaveRunOutcome processSaveNow();
+    // The files the run wrote, in order: every tile file, or the PDF poster.
+    const QStringList &writtenPaths() const { return m_written; }
 
 private:
     // Makes the destination ready: created, or existing and accepted by the user.
@@ -99,4 +102,5 @@ private:
     FileSystemAccess &m_fileSystem;
     SourceRowsGate m_sourceRowsGate;
     StreamingJpegDecoder *m_bandedSource = nullptr;
+    QStringList m_written;
 };

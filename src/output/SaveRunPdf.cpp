@@ -153,6 +153,7 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     if (!writer.close())
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+    m_written = {posterPath(folder)};
     m_listener.closeProgress(ProgressClose::Now);
     m_listener.showCompleted(folder, SaveRunListener::Saved::PdfPoster);
     return SaveRunOutcome::Completed;

@@ -51,8 +51,12 @@ protected:
 
     SaveRunOutcome run(const SaveRequest &saveRequest)
     {
-        return SaveRun(saveRequest, listener, fileSystem).processSaveNow();
+        SaveRun saveRun(saveRequest, listener, fileSystem);
+        const SaveRunOutcome outcome = saveRun.processSaveNow();
+        written = saveRun.writtenPaths();
+        return outcome;
     }
+    QStringList written; // by the last run
 
     void expectNothingWritten() const
     {
@@ -70,6 +74,10 @@ TEST_F(SaveRunTest, WritesEveryTileInRowOrderInEachFormat)
         QDir(folder()).removeRecursively();
         ASSERT_EQ(run(request(int(type))), SaveRunOutcome::Completed);
         ASSERT_EQ(filesIn(folder()), tileNames("tile_", 6, extension));
+        QStringList paths;
+        for (const QString &name : tileNames("tile_", 6, extension))
+            paths << folder() + "/" + name;
+        EXPECT_EQ(written, paths);
         for (int t = 0; t < 6; ++t) {
             std::unique_ptr<ImageObject> written = createImageObject();
             ASSERT_TRUE(written->LoadFile(folder() + "/" + tileNames("tile_", 6, extension)[t]));
