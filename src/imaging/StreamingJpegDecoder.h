@@ -81,6 +81,8 @@ public:
     // null image when the data does not decode. Safe while the decoding thread runs: it
     // reads the file's bytes only.
     QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr) const;
+    // The file's RGB colour profile (ICC), empty when it has none.
+    const QByteArray &colourProfile() const { return m_colourProfile; }
 
     // The rows decoded so far that the file could not give. Bands that need rows past the
     // point where the data runs out are not delivered: decoding fails with the reason.

@@ -106,17 +106,26 @@ void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh)
     }
 }
 
-std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box)
+std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box,
+                                     double sourceScale)
 {
     if (!state.bImgSelected)
         return std::nullopt;
     TileCoords coords;
-    if (CalcTileCoord(state, coords) <= 0 || !fitTilesToImage(coords, source.width(), source.height()))
+    const int width = sourceScale == 1.0 ? source.width() : state.lImgWidth;
+    const int height = sourceScale == 1.0 ? source.height() : state.lImgHeight;
+    if (CalcTileCoord(state, coords) <= 0 || !fitTilesToImage(coords, width, height))
         return std::nullopt;
     const std::optional<PreviewCut> cut = previewCut(coords, box);
     if (!cut)
         return std::nullopt;
-    const auto area = source.region(cut->area.left(), cut->area.top(), cut->area.width(), cut->area.height());
+    // The grid's area in the source's own pixels; a reduced source may end a pixel short.
+    const QRect scaled(QPoint(int(cut->area.left() * sourceScale), int(cut->area.top() * sourceScale)),
+                       QPoint(int(std::ceil((cut->area.right() + 1) * sourceScale)) - 1,
+                              int(std::ceil((cut->area.bottom() + 1) * sourceScale)) - 1));
+    const QRect within =
+        sourceScale == 1.0 ? scaled : scaled.intersected(QRect(0, 0, source.width(), source.height()));
+    const auto area = source.region(within.left(), within.top(), within.width(), within.height());
     if (!area)
         return std::nullopt;
 

@@ -60,4 +60,7 @@ void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh);
 // the save uses and scaled straight from the source's pixels (no copy of the source is
 // made, whatever its size). Nothing when the layout gives no tiles or the area lies
 // outside the source.
-std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box);
+// source may hold the picture reduced: sourceScale is its pixels per pixel of the picture
+// the layout is computed for.
+std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box,
+                                     double sourceScale = 1.0);

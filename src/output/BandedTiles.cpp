@@ -4,11 +4,16 @@
 
 #include <algorithm>
 
-BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, const TileRunValues &run,
-                         ImageFileType fileType)
+QImage BandRows::copy(const QRect &area) const
+{
+    const bool inOwn = area.top() >= ownTop && area.bottom() < ownTop + own.height();
+    return inOwn ? own.copy(area.translated(0, -ownTop)) : below.copy(area.translated(0, -belowTop));
+}
+
+BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, bool readsRowBelow, Prepare prepare)
     : m_decoder(decoder)
-    , m_run(run)
-    , m_fileType(fileType)
+    , m_readsRowBelow(readsRowBelow)
+    , m_prepare(std::move(prepare))
 {
     m_cutsInBand = cuts;
     for (int t = 0; t < cuts.count(); ++t) {
@@ -22,23 +27,34 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
         m_cutsInBand.set(1, t, cuts.top(t) - m_bands.back().top);
         m_cutsInBand.set(3, t, cuts.bottom(t) - m_bands.back().top);
     }
+    // Every tile of a row that reads on also reads the band below.
+    if (m_readsRowBelow)
+        for (std::size_t band = 1; band < m_bands.size(); ++band)
+            m_bands[band].readers += int(std::count(m_bandOfTile.begin(), m_bandOfTile.end(), int(band) - 1));
     if (decoder.decodeBands(m_bands, QImage::Format_RGB32))
-        m_pipeline.emplace(cuts.count(), [this](int t) { return prepare(t); }, encodingWorkers());
+        m_pipeline.emplace(cuts.count(), [this](int t) { return prepareFromBands(t); }, encodingWorkers());
 }
 
 PreparedTile BandedTiles::take(int t)
 {
-    return m_pipeline ? m_pipeline->take(t) : PreparedTile{RenderStatus::CutFailed, std::nullopt, true, {}};
+    return m_pipeline ? m_pipeline->take(t) : PreparedTile{RenderStatus::CutFailed, std::nullopt, true, {}, {}};
 }
 
-PreparedTile BandedTiles::prepare(int t)
+PreparedTile BandedTiles::prepareFromBands(int t)
 {
     const int band = m_bandOfTile[std::size_t(t)];
-    const QImage rows = m_decoder.waitForBand(band);
-    if (rows.isNull())
-        return {RenderStatus::CutFailed, std::nullopt, true, {}};
-    PreparedTile tile = prepareTileFrom(rows, m_cutsInBand, t, m_run, m_fileType);
+    const bool readsBelow = m_readsRowBelow && band + 1 < int(m_bands.size());
+    BandRows rows{m_decoder.waitForBand(band), m_bands[std::size_t(band)].top, QImage(), 0};
+    if (readsBelow && !rows.own.isNull()) {
+        rows.below = m_decoder.waitForBand(band + 1);
+        rows.belowTop = m_bands[std::size_t(band) + 1].top;
+    }
+    if (rows.own.isNull() || (readsBelow && rows.below.isNull()))
+        return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
+    PreparedTile tile = m_prepare(t, rows, m_cutsInBand);
     m_decoder.releaseBand(band);
+    if (readsBelow)
+        m_decoder.releaseBand(band + 1);
     return tile;
 }
 
@@ -55,6 +71,9 @@ std::unique_ptr<TileSource> startBandedTiles(StreamingJpegDecoder &decoder, cons
                                                         BandedTiles::encodingWorkers());
         return rowFed->started() ? std::move(rowFed) : nullptr;
     }
-    auto banded = std::make_unique<BandedTiles>(decoder, cuts, run, fileType);
+    auto banded = std::make_unique<BandedTiles>(
+        decoder, cuts, false, [run, fileType](int t, const BandRows &rows, const TileCoords &cutsInBand) {
+            return prepareTileFrom(rows.own, cutsInBand, t, run, fileType);
+        });
     return banded->started() ? std::move(banded) : nullptr;
 }

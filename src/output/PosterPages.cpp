@@ -97,10 +97,11 @@ QRectF PosterPages::ownPixelsRect(const QSize &tile) const
                                       -borderPoints(kBottomEdge));
 }
 
-QImage PosterPages::neighbourStrip(int t, bool right, int pixels, const QImage &source) const
+std::optional<QRect> PosterPages::neighbourStripArea(int t, bool right) const
 {
+    if (m_glueStrip <= 0.0)
+        return std::nullopt;
     const int wide = m_layout.tilesWide();
-    const int high = m_layout.tilesHigh();
     const int row = t / wide;
     const int column = t % wide;
     // A turned tile shows the poster a quarter turn counter-clockwise: its page's right edge
@@ -113,47 +114,48 @@ QImage PosterPages::neighbourStrip(int t, bool right, int pixels, const QImage &
         neighbourRow += 1;
     else
         neighbourColumn -= 1;
-    if (neighbourRow >= high || neighbourColumn < 0 || neighbourColumn >= wide)
-        return QImage();
+    if (neighbourRow >= m_layout.tilesHigh() || neighbourColumn < 0 || neighbourColumn >= wide)
+        return std::nullopt;
     const int n = neighbourRow * wide + neighbourColumn;
+    const int pixels = std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch)));
     const int left = m_cuts.left(n);
     const int top = m_cuts.top(n);
     const int width = m_cuts.right(n) - left + 1;
     const int height = m_cuts.bottom(n) - top + 1;
-    QRect strip;
+    // The strip runs along the edge of the neighbour that meets sheet t.
     if (!m_run.rotated)
-        strip = right ? QRect(left, top, std::min(pixels, width), height) : QRect(left, top, width, std::min(pixels, height));
-    else if (right)
-        strip = QRect(left, top, width, std::min(pixels, height));
-    else
-        strip = QRect(left + width - std::min(pixels, width), top, std::min(pixels, width), height);
-    const QImage cut = source.copy(strip);
-    return m_run.rotated ? RotateTileImage(cut) : cut;
+        return right ? QRect(left, top, std::min(pixels, width), height) : QRect(left, top, width, std::min(pixels, height));
+    if (right)
+        return QRect(left, top, width, std::min(pixels, height));
+    return QRect(left + width - std::min(pixels, width), top, std::min(pixels, width), height);
 }
 
-QList<PosterPages::GlueStrip> PosterPages::glueStrips(int t, const QRectF &ownPixels, const QImage &source) const
+SheetStrips PosterPages::cutStrips(int t, const std::function<QImage(const QRect &area)> &cut) const
+{
+    const auto strip = [&](bool right) {
+        const std::optional<QRect> area = neighbourStripArea(t, right);
+        if (!area)
+            return QImage();
+        const QImage pixels = cut(*area);
+        return m_run.rotated && !pixels.isNull() ? RotateTileImage(pixels) : pixels;
+    };
+    return {strip(true), strip(false)};
+}
+
+QList<PosterPages::GlueStrip> PosterPages::glueStrips(const QRectF &ownPixels, const SheetStrips &pictures) const
 {
     QList<GlueStrip> strips;
-    if (m_glueStrip <= 0.0)
-        return strips;
-    const int pixels = std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch)));
     const double roomRight = m_pageSize.width() - ownPixels.right();
     const double roomBelow = m_pageSize.height() - ownPixels.bottom();
-    if (roomRight > 0.0) {
-        const QImage strip = neighbourStrip(t, true, pixels, source);
-        if (!strip.isNull()) {
-            const QRectF rect(ownPixels.right(), ownPixels.top(), std::min(m_glueStrip, roomRight), ownPixels.height());
-            const QPointF inward(kLineWidthPoints / 2, 0.0);
-            strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
-        }
+    if (roomRight > 0.0 && !pictures.right.isNull()) {
+        const QRectF rect(ownPixels.right(), ownPixels.top(), std::min(m_glueStrip, roomRight), ownPixels.height());
+        const QPointF inward(kLineWidthPoints / 2, 0.0);
+        strips.append({rect, pictures.right, QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
     }
-    if (roomBelow > 0.0) {
-        const QImage strip = neighbourStrip(t, false, pixels, source);
-        if (!strip.isNull()) {
-            const QRectF rect(ownPixels.left(), ownPixels.bottom(), ownPixels.width(), std::min(m_glueStrip, roomBelow));
-            const QPointF inward(0.0, kLineWidthPoints / 2);
-            strips.append({rect, strip, QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
-        }
+    if (roomBelow > 0.0 && !pictures.bottom.isNull()) {
+        const QRectF rect(ownPixels.left(), ownPixels.bottom(), ownPixels.width(), std::min(m_glueStrip, roomBelow));
+        const QPointF inward(0.0, kLineWidthPoints / 2);
+        strips.append({rect, pictures.bottom, QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
     }
     return strips;
 }

@@ -3,15 +3,18 @@
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
 #include "output/AssemblyAids.h"
+#include "output/SheetStrips.h"
 #include "output/TileRenderer.h"
 #include "paper/PaperCatalogue.h"
 
 #include <QImage>
 #include <QLineF>
 #include <QList>
+#include <QRect>
 #include <QRectF>
 #include <QSizeF>
 
+#include <functional>
 #include <optional>
 
 // The poster as pages of paper: an optional assembly page, then one page per sheet, each
@@ -62,9 +65,18 @@ public:
         // strip beside the sheet's own picture, which no aid touches.
         QLineF boundary;
     };
-    // The strips sheet t carries beside its own pixels: one in the right margin when it has
-    // a right neighbour on the page, one in the bottom margin when it has one below.
-    QList<GlueStrip> glueStrips(int t, const QRectF &ownPixels, const QImage &source) const;
+    // The pixels of the neighbour's picture that the strip along the right (or the bottom)
+    // edge of sheet t's page shows, in the whole picture's coordinates before any turn;
+    // nothing when the sheet has no neighbour there or the poster no strips. The area lies
+    // in the neighbour's tile: in sheet t's row of tiles or the row below.
+    std::optional<QRect> neighbourStripArea(int t, bool right) const;
+    bool hasGlueStrips() const { return m_glueStrip > 0.0; }
+    // Those pixels cut out, turned as the sheet's tile is.
+    SheetStrips cutStrips(int t, const std::function<QImage(const QRect &area)> &cut) const;
+    // The strips sheet t carries beside its own pixels, with their pictures: one in the
+    // right margin when it has a right neighbour on the page, one in the bottom margin when
+    // it has one below.
+    QList<GlueStrip> glueStrips(const QRectF &ownPixels, const SheetStrips &pictures) const;
     // Short marks in the margins, outside the whole picture, along every edge of its own
     // pixels.
     QList<QLineF> cutMarks(const QRectF &ownPixels, const QRectF &picture) const;
@@ -94,7 +106,6 @@ public:
 private:
     PosterPages() = default;
 
-    QImage neighbourStrip(int t, bool right, int pixels, const QImage &source) const;
     double borderPoints(int edge) const;
 
     LayoutState m_layout;

@@ -174,7 +174,7 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
     }
 }
 
-bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
+bool PosterPdfWriter::addSheet(int t, const Picture &tile, const SheetStrips &stripPictures)
 {
     if (!m_document)
         return fail(QStringLiteral("not open"));
@@ -187,7 +187,7 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const QImage &source)
         const QRectF ownPixels = m_pages.ownPixelsRect(tile.size);
         drawPicture(m_document->document, painter, tile, picture, size.height(), m_colourProfile);
 
-        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(t, ownPixels, source);
+        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(ownPixels, stripPictures);
         for (const PosterPages::GlueStrip &strip : strips)
             drawPicture(m_document->document, painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
                         size.height(), m_colourProfile);

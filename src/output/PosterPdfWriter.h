@@ -37,8 +37,8 @@ public:
     // The assembly page: the poster picture (with its grid) and what the poster prints as.
     // It becomes the first page whenever it is added.
     bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
-    // Sheet t's page from its prepared tile, with strips of the neighbours cut from source.
-    bool addSheet(int t, const Picture &tile, const QImage &source);
+    // Sheet t's page from its prepared tile, with the glue strips' pictures.
+    bool addSheet(int t, const Picture &tile, const SheetStrips &strips);
     // Finishes the file and puts it at the path, replacing any file there; false, with
     // nothing changed at the path, when any byte could not be written.
     bool close();

@@ -84,7 +84,7 @@ void RowFedJpegTiles::work(int worker)
             compressor->writeRows(rows.constScanLine(from - first) + qsizetype(left) * (rows.depth() / 8),
                                   rows.bytesPerLine(), to - from + 1);
             if (to == bottom) {
-                PreparedTile tile{RenderStatus::Ok, compressor->finish(), false, QSize(width, bottom - top + 1)};
+                PreparedTile tile{RenderStatus::Ok, compressor->finish(), false, QSize(width, bottom - top + 1), {}};
                 open.erase(t);
                 const std::lock_guard lock(m_mutex);
                 m_done[t] = std::move(tile);
@@ -101,6 +101,6 @@ PreparedTile RowFedJpegTiles::take(int t)
     m_tileDone.wait(lock, [this, t] { return m_done.count(t) > 0 || m_rowsMissing; });
     const auto found = m_done.find(t);
     if (found == m_done.end())
-        return {RenderStatus::CutFailed, std::nullopt, true, {}};
+        return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
     return std::move(m_done.extract(found).mapped());
 }

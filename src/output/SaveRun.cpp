@@ -52,7 +52,7 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
                          ImageFileType fileType, const SaveRun::SourceRowsGate &waitForSourceRows)
 {
     if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
-        return {RenderStatus::CutFailed, std::nullopt, true, {}};
+        return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
     return prepareTileFrom(source, coords, t, run, fileType);
 }
 

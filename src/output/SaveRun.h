@@ -67,9 +67,10 @@ public:
     void setSourceRowsGate(SourceRowsGate gate);
 
     // For an unturned JPEG that is decoded band by band (never held whole): each tile is
-    // cut from the band of its row of tiles, which the run asks the decoder for. The
-    // request's source is then not read. Not for a PDF poster, whose pages need the whole
-    // picture. A band that never arrives ends the run as SourceMissing.
+    // cut from the band of its row of tiles, which the run asks the decoder for; a PDF
+    // sheet also reads the band below for its glue strip, and the assembly page's overview
+    // is read from the file at a reduced size. The request's source is then not read. A
+    // band that never arrives ends the run as SourceMissing.
     void setBandedSource(StreamingJpegDecoder *decoder);
 
     SaveRunOutcome processSaveNow();

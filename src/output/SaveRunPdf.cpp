@@ -5,6 +5,7 @@
 #include "layout/OutputReport.h"
 #include "layout/PreviewLayout.h"
 #include "layout/TileSizeRules.h"
+#include "output/BandedTiles.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
 #include "output/TilePipeline.h"
@@ -25,12 +26,35 @@ using ProgressClose = SaveRunListener::ProgressClose;
 
 // The assembly page's picture: the poster with its grid, at about 150 pixels per inch of
 // the page's picture room.
-QImage posterPicture(const LayoutState &layout, const QImage &source, const QSizeF &pageSize)
+QSize posterPictureBox(const QSizeF &pageSize)
 {
     constexpr double kPixelsPerPoint = 150.0 / 72.0;
-    const QSize box(int(pageSize.width() * kPixelsPerPoint), int(pageSize.height() * kPixelsPerPoint));
+    return QSize(int(pageSize.width() * kPixelsPerPoint), int(pageSize.height() * kPixelsPerPoint));
+}
+
+QImage posterPicture(const LayoutState &layout, const QImage &source, const QSizeF &pageSize, double sourceScale = 1.0)
+{
     const ConstPixelArrayView pixels(source.constBits(), source.width(), source.height(), source.bytesPerLine());
-    return previewPicture(layout, pixels, box).value_or(QImage());
+    return previewPicture(layout, pixels, posterPictureBox(pageSize), sourceScale).value_or(QImage());
+}
+
+// The same from a picture never held whole: from its file read at a reduced size that
+// still gives the grid's area the box's pixels.
+QImage posterPictureFromFile(const LayoutState &layout, const TileCoords &cuts, const StreamingJpegDecoder &file,
+                             const QSizeF &pageSize)
+{
+    const QSize box = posterPictureBox(pageSize);
+    const int last = cuts.count() - 1;
+    const double gridWidth = cuts.right(last) - cuts.left(0) + 1;
+    const double gridHeight = cuts.bottom(last) - cuts.top(0) + 1;
+    const double scale = std::min(1.0, std::max(box.width() / gridWidth, box.height() / gridHeight));
+    const QSize whole = file.size();
+    QImage reduced = file.reducedPicture(QSize(int(std::ceil(whole.width() * scale)), int(std::ceil(whole.height() * scale))));
+    if (reduced.isNull())
+        return QImage();
+    if (reduced.format() != QImage::Format_RGB32)
+        reduced.convertTo(QImage::Format_RGB32);
+    return posterPicture(layout, reduced, pageSize, double(reduced.width()) / whole.width());
 }
 
 QString unitName(Units units)
@@ -96,7 +120,8 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stopDuringRun(failed, kProblem + kProblemSeparator + named.errorText, kErrorTitle,
                              ProgressClose::OnNextTick);
 
-    PosterPdfWriter writer(*pages, choice.jpegPictures, source.colorSpace().iccProfile());
+    PosterPdfWriter writer(*pages, choice.jpegPictures,
+                           m_bandedSource ? m_bandedSource->colourProfile() : source.colorSpace().iccProfile());
     if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
@@ -105,28 +130,57 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stopDuringRun(outcome, text, title, how);
     };
 
-    // Tiles are rendered and encoded on every core ahead of the page being written; pages
-    // go into the file in order on this thread, where progress and Cancel are handled.
+    // Sheets are rendered and encoded on every core ahead of the page being written; pages
+    // go into the file in order on this thread, where progress and Cancel are handled. Band
+    // by band every sheet passes in order, each band read once, and only those chosen are
+    // made.
+    const bool banded = m_bandedSource != nullptr;
     QList<int> sheets = choice.sheets;
-    if (sheets.isEmpty())
+    if (sheets.isEmpty() || banded) {
+        sheets.clear();
         for (int t = 0; t < cuts.count(); ++t)
             sheets.append(t);
+    }
+    const auto chosen = [&choice](int t) { return choice.sheets.isEmpty() || choice.sheets.contains(t); };
+    const auto makeSheet = [&](int t, const QImage &rows, const TileCoords &cutsInRows,
+                               const std::function<QImage(const QRect &)> &cutArea) -> PreparedTile {
+        const RenderedTile tile = renderTileForEncoding(rows, cutsInRows, t, *run);
+        if (tile.status != RenderStatus::Ok)
+            return {tile.status, std::nullopt, false, {}, {}};
+        PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
+        return {RenderStatus::Ok, std::move(picture.data), false, picture.size, pages->cutStrips(t, cutArea)};
+    };
     const int count = int(sheets.size());
     const int wide = pages->layout().tilesWide();
-    TilePipeline pipeline(count, [&](int made) -> PreparedTile {
-        const int t = sheets[made];
-        // A sheet's glue strips reach into the row of tiles below.
-        if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(cuts.count() - 1, t + wide))))
-            return {RenderStatus::CutFailed, std::nullopt, true, {}};
-        const RenderedTile tile = renderTileForEncoding(source, cuts, t, *run);
-        if (tile.status != RenderStatus::Ok)
-            return {tile.status, std::nullopt, false, {}};
-        PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
-        return {RenderStatus::Ok, std::move(picture.data), false, picture.size};
-    });
+    std::unique_ptr<TileSource> tiles;
+    if (banded) {
+        auto bandedTiles = std::make_unique<BandedTiles>(
+            *m_bandedSource, cuts, pages->hasGlueStrips(),
+            [&](int t, const BandRows &rows, const TileCoords &cutsInBand) -> PreparedTile {
+                if (!chosen(t))
+                    return {RenderStatus::Ok, std::nullopt, false, {}, {}};
+                return makeSheet(t, rows.own, cutsInBand, [&rows](const QRect &area) { return rows.copy(area); });
+            });
+        if (!bandedTiles->started()) {
+            writer.discard();
+            m_listener.closeProgress(ProgressClose::Now);
+            return SaveRunOutcome::SourceMissing;
+        }
+        tiles = std::move(bandedTiles);
+    } else {
+        tiles = std::make_unique<TilePipeline>(count, [&](int made) -> PreparedTile {
+            const int t = sheets[made];
+            // A sheet's glue strips reach into the row of tiles below.
+            if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(cuts.count() - 1, t + wide))))
+                return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
+            return makeSheet(t, source, cuts, [&source](const QRect &area) { return source.copy(area); });
+        });
+    }
     for (int made = 0; made < count; ++made) {
         const int t = sheets[made];
-        const PreparedTile tile = pipeline.take(made);
+        const PreparedTile tile = tiles->take(made);
+        if (!tile.sourceMissing && !chosen(t))
+            continue;
         if (tile.sourceMissing) {
             writer.discard();
             m_listener.closeProgress(ProgressClose::Now);
@@ -139,7 +193,7 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         const std::optional<qint64> free = m_fileSystem.freeBytes(folder);
         if (free && *free < tile.encoded->size())
             return stop(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
-        if (!writer.addSheet(t, {tile.size, *tile.encoded, choice.jpegPictures}, source))
+        if (!writer.addSheet(t, {tile.size, *tile.encoded, choice.jpegPictures}, tile.strips))
             return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
         if (m_listener.cancelRequested())
             return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
@@ -147,9 +201,11 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     }
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
+    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() ? QImage()
+        : banded ? posterPictureFromFile(m_request.layout, cuts, *m_bandedSource, pages->pageSize())
+                 : posterPicture(m_request.layout, source, pages->pageSize());
     if (choice.aids.assemblyPage && choice.sheets.isEmpty()
-        && !writer.addAssemblyPage(posterPicture(m_request.layout, source, pages->pageSize()),
-                                   assemblyFacts(m_request.layout)))
+        && !writer.addAssemblyPage(assemblyPicture, assemblyFacts(m_request.layout)))
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     if (!writer.close())
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);

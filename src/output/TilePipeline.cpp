@@ -10,8 +10,8 @@ PreparedTile prepareTileFrom(const QImage &source, const TileCoords &coords, int
 {
     const RenderedTile tile = renderTileForEncoding(source, coords, t, run);
     if (tile.status != RenderStatus::Ok)
-        return {tile.status, std::nullopt, false, {}};
-    return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size()};
+        return {tile.status, std::nullopt, false, {}, {}};
+    return {RenderStatus::Ok, encodeTile(tile.image, fileType), false, tile.image.size(), {}};
 }
 
 TilePipeline::TilePipeline(int tileCount, PrepareFunction prepare, int workerCount)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/SheetStrips.h"
 #include "output/TileRenderer.h"
 
 #include <QByteArray>
@@ -14,6 +15,7 @@ struct PreparedTile
     std::optional<QByteArray> encoded; // nothing when the tile could not be encoded
     bool sourceMissing = false;        // the source rows the tile needs never arrived
     QSize size;                        // the rendered tile's pixels
+    SheetStrips strips;                // a PDF sheet's glue strips
 };
 
 // Where a save run takes its tiles from, rendered and encoded, strictly in tile order 0, 1,

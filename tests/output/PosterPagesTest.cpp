@@ -35,7 +35,8 @@ TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
             EXPECT_EQ(picture == own, !compensated);
             QList<QLineF> lines = pages->cutMarks(own, picture);
             QList<QLineF> linesOffBorders = lines;
-            for (const PosterPages::GlueStrip &strip : pages->glueStrips(t, own, source)) {
+            const SheetStrips pictures = pages->cutStrips(t, [&source](const QRect &area) { return source.copy(area); });
+            for (const PosterPages::GlueStrip &strip : pages->glueStrips(own, pictures)) {
                 lines.append(strip.boundary);
                 ++strips;
             }
@@ -43,7 +44,7 @@ TEST(PosterPages, NoAidLineTouchesTheSheetsPicture)
             // the lower row here, whose sheets carry no strip there, and every sheet when
             // the trims leave the own pixels short of the margins.
             const std::optional<PosterPages::ScaleBar> scale =
-                pages->scaleBar(picture, pages->glueStrips(t, own, source), pages->labelRect(picture, {}));
+                pages->scaleBar(picture, pages->glueStrips(own, pictures), pages->labelRect(picture, {}));
             ASSERT_EQ(scale.has_value(), t >= 3 || compensated);
             if (scale) {
                 EXPECT_NEAR(scale->bar.length(), 50 / 25.4 * 72, 1e-9);

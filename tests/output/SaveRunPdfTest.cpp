@@ -1,10 +1,13 @@
 #include "output/SaveRun.h"
 
+#include "imaging/ImageFileRules.h"
 #include "imaging/ImageObjectFactory.h"
+#include "imaging/StreamingJpegDecoder.h"
 #include "output/PosterPages.h"
 #include "output/TileRenderer.h"
 #include "resources/PosterStrings.h"
 #include "support/LayoutTestStates.h"
+#include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
 #include "support/SaveRunDoubles.h"
 #include "support/TempDir.h"
@@ -161,6 +164,58 @@ TEST(SaveRunPdf, AssembledSeamRunsOnWithoutABreakWithOrWithoutCompensation)
             ++checked;
         }
         EXPECT_GT(checked, 2000);
+    }
+}
+
+// A PDF poster of a JPEG never held whole, made band by band from its file, has the
+// pictures of the one made from the whole picture on every sheet, glue strips included;
+// only the assembly page's overview is drawn from the file at a reduced size.
+TEST(SaveRunPdf, BandByBandFromTheFileGivesTheSheetsOfTheWholePicture)
+{
+    TempDir dir;
+    const QString photo = dir.write("photo.jpg", photo_files::encoded(photo_files::detailedPicture(600, 450), "jpeg"));
+    const LoadedSourceImage whole = loadSourceImage(photo, 0);
+    ASSERT_TRUE(whole.ok());
+    LayoutState turned = a4Poster(600, 450);
+    turned.bTileRotated = true;
+    turned.compensation = true;
+    turned.edgeTrimInches = {2 / 64.0, 6 / 64.0, 3 / 64.0, 6 / 64.0};
+    const struct
+    {
+        const char *name;
+        LayoutState layout;
+        QList<int> sheets;
+    } cases[] = {
+        {"plain", a4Poster(600, 450), {}},
+        {"turned and compensated", turned, {}},
+        {"sheets A2 and B1 again", a4Poster(600, 450), {1, 3}},
+    };
+    for (const auto &[name, layout, sheets] : cases) {
+        SCOPED_TRACE(name);
+        QStringList pictures[2];
+        for (const bool fromFile : {false, true}) {
+            const QString folder = dir.filePath(QStringLiteral("%1-%2").arg(name).arg(fromFile));
+            std::unique_ptr<StreamingJpegDecoder> decoder = fromFile ? StreamingJpegDecoder::open(photo) : nullptr;
+            const std::unique_ptr<ImageObject> nothing = createImageObject();
+            RecordingListener listener;
+            ScriptedFileSystem disk;
+            SaveRun run(SaveRequest{fromFile ? *nothing : *whole.image, layout, folder, "", "p_", 6,
+                                    PdfPosterChoice{AssemblyAids{}, false, sheets}},
+                        listener, disk);
+            run.setBandedSource(decoder.get());
+            QDir().mkpath(folder);
+            ASSERT_EQ(run.processSaveNow(), SaveRunOutcome::Completed) << listener.lastText.toStdString();
+            // Every picture past the assembly page, as poppler reads it back.
+            const int firstSheetPage = sheets.isEmpty() ? 2 : 1;
+            poppler::run("pdfimages", {"-png", "-f", QString::number(firstSheetPage), run.writtenPaths().first(),
+                                       folder + "/picture"});
+            for (const QString &file : QDir(folder).entryList({"picture-*.png"}, QDir::Files, QDir::Name))
+                pictures[fromFile].append(QDir(folder).filePath(file));
+        }
+        ASSERT_EQ(pictures[1].size(), pictures[0].size());
+        ASSERT_GE(pictures[0].size(), sheets.isEmpty() ? 6 + 7 : 2);
+        for (qsizetype i = 0; i < pictures[0].size(); ++i)
+            EXPECT_EQ(QImage(pictures[1][i]), QImage(pictures[0][i])) << pictures[0][i].toStdString();
     }
 }
 

@@ -32,7 +32,7 @@ struct PrepareProbe
             const std::lock_guard lock(mutex);
             prepared.insert(tile);
         }
-        return {RenderStatus::Ok, QByteArray::number(tile), false, {}};
+        return {RenderStatus::Ok, QByteArray::number(tile), false, {}, {}};
     }
 };
 
@@ -82,8 +82,8 @@ TEST(TilePipeline, AFailingTileStaysInItsPlace)
             if (t == 1)
                 throw std::bad_alloc();
             if (t == 2)
-                return {RenderStatus::CompensationFailed, std::nullopt, false, {}};
-            return {RenderStatus::Ok, QByteArray::number(t), false, {}};
+                return {RenderStatus::CompensationFailed, std::nullopt, false, {}, {}};
+            return {RenderStatus::Ok, QByteArray::number(t), false, {}, {}};
         },
         2);
     EXPECT_EQ(pipeline.take(0).status, RenderStatus::Ok);
