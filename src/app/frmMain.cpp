@@ -875,9 +875,10 @@ void frmMain::cmdLargePreview_Click()
 void frmMain::mnuPrint_Click()
 {
     refreshLayoutInputs();
-    if (!waitForWholePicture())
+    // A picture too large to hold is printed band by band from its file.
+    if (!m_picture->isCutFromFile() && !waitForWholePicture())
         return;
-    PosterPrinting::printFromMainWindow(this, m_layout, m_picture->whole(), QFileInfo(m_sCurImgPath).fileName(), m_prefs);
+    PosterPrinting::printFromMainWindow(this, m_layout, *m_picture, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()
@@ -894,6 +895,7 @@ void frmMain::cmdSaveNow_Click()
     const bool unturnedJpeg =
         m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
     dialog->setSourceFile(unturnedJpeg ? m_picture->fileStamp() : std::nullopt,
+                          m_picture->state() == LoadedPicture::State::TooLargeToHold,
                           [this] { return waitForWholePicture(); }, m_picture->damage());
 }
 

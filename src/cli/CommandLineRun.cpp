@@ -123,9 +123,11 @@ struct SaveSource
 
 // An unturned JPEG that is to be cut into tiles is decoded while the tiles are written:
 // band by band for tile files, so that the whole picture is never held, or whole for a PDF
-// poster, where a tile waits only for the rows it covers. Any file the streaming decoder
-// does not take goes the ordinary way, which also gives the message for one that cannot load.
-std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &options)
+// poster, where a sheet waits only for the rows it covers, unless the picture is too large
+// to hold: then its sheets are cut band by band too (`whole` says which). Any file the
+// streaming decoder does not take goes the ordinary way, which also gives the message for
+// one that cannot load.
+std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &options, bool &whole)
 {
     if (options.report || options.imageRotation.value_or(0) != 0
         || !ImageFileRules::hasCommandLineImageEnding(QFileInfo(options.imagePath).fileName()))
@@ -133,7 +135,8 @@ std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &optio
     std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(options.imagePath);
     if (!decoder || ImageFileRules::isBelowMinimumSize(decoder->size().width(), decoder->size().height()))
         return nullptr;
-    if (options.pdf && !decoder->decodeWhole())
+    whole = options.pdf && decoder->wholePictureRoom();
+    if (whole && !decoder->decodeWhole())
         return nullptr;
     return decoder;
 }
@@ -280,12 +283,13 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return usageError(err, CliStrings::kBadSheets);
 
     // The decoder outlives the save run that reads its rows; its thread is joined here.
-    if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options)) {
+    bool decodesWhole = false;
+    if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options, decodesWhole)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
         const std::unique_ptr<ImageObject> noPixels = createImageObject();
         // A PDF poster waits for rows of the whole picture; tile files read bands, and the
         // picture itself is never made.
-        const int exitCode = options.pdf
+        const int exitCode = decodesWhole
             ? saveTiles(options, setup.layout, {streamed->image(), streamed.get()}, out, err, errIsTerminal)
             : saveTiles(options, setup.layout, {*noPixels, streamed.get(), true}, out, err, errIsTerminal);
         if (exitCode == kExitSuccess)

@@ -53,6 +53,12 @@ public:
     bool hasReducedPicture() const { return m_quickLoad != nullptr; }
     ConstPixelArrayView reducedPicture() const { return m_quickLoad->canvasPicture(); }
 
+    // A picture too large to hold is cut from its file band by band, while that is still
+    // the file the picture was read from: whether it is, and the file opened for that
+    // (nothing otherwise).
+    bool isCutFromFile() const;
+    std::unique_ptr<StreamingJpegDecoder> openFileBandByBand() const;
+
     // The whole picture; empty until it is in. The window turns it in place.
     ImageObject &whole() { return *m_whole; }
     const ImageObject &whole() const { return *m_whole; }

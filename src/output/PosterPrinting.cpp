@@ -1,7 +1,9 @@
 #include "output/PosterPrinting.h"
 
 #include "dialogs/MessageSeam.h"
-#include "imaging/ImageObject.h"
+#include "imaging/ImageFileRules.h"
+#include "imaging/ImageObjectFactory.h"
+#include "imaging/LoadedPicture.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
 #include "output/PrintDialogChoices.h"
@@ -114,7 +116,7 @@ QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &lay
     return edgesClippedByPrinter(pageLayout.minimumMargins(), layout);
 }
 
-void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture,
                          const QString &imageFileName, const PreferenceStore &prefs)
 {
     const SaveEntry entry = checkSaveEntry(layout, imageFileName);
@@ -153,14 +155,26 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageO
             != kAnswerYes)
         return;
 
+    const std::unique_ptr<StreamingJpegDecoder> fromFile = picture.openFileBandByBand();
+    // Band by band the picture in memory is not read; its damage still refuses a poster
+    // that needs rows the file could not give.
+    const std::unique_ptr<ImageObject> noPixels = createImageObject();
+    if (!noPixels)
+        return;
+    noPixels->SetDamage(picture.damage());
     const QTemporaryDir scratch;
-    SaveRequest request{source, layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
+    SaveRequest request{fromFile ? *noPixels : picture.whole(), layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
                         int(entry.suggestion->fileType),
                         PdfPosterChoice{readAssemblyAids(prefs),
                                         entry.suggestion->fileType == ImageFileType::Jpeg, {}}};
     PrintRunWindows windows(owner);
     SaveRun run(request, windows);
-    if (run.processSaveNow() != SaveRunOutcome::Completed)
+    run.setBandedSource(fromFile.get());
+    const SaveRunOutcome outcome = run.processSaveNow();
+    if (outcome == SaveRunOutcome::SourceMissing && fromFile)
+        messages().showMessage(sourceLoadFailure(fromFile->errorText()).errorText, PosterStrings::kPrintingTitle,
+                               MessageIcon::Critical);
+    if (outcome != SaveRunOutcome::Completed)
         return;
     deliver(owner, printer, run.writtenPaths().first(), layout);
 }

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <functional>
 
-class ImageObject;
+class LoadedPicture;
 class PreferenceStore;
 class QPrinter;
 class QWidget;
@@ -25,8 +25,9 @@ namespace PosterPrinting {
 inline constexpr auto kCupsOptionsProperty = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 // Checks the layout as "Save Poster Tile Images" does, with the same messages. The
-// assembly aids are those the save dialog stored in prefs.
-void printFromMainWindow(QWidget *owner, const LayoutState &layout, const ImageObject &source,
+// assembly aids are those the save dialog stored in prefs. The whole picture must be in,
+// unless it is too large to hold: then the sheets are cut band by band from its file.
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture,
                          const QString &imageFileName, const PreferenceStore &prefs);
 
 // Runs a call to the print service off the window's thread, behind a busy window with

@@ -317,17 +317,18 @@ void frmSaveTiles::cmdSaveNow_Click()
     close();
 }
 
-void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture,
-                                 const PictureDamage &damage)
+void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, bool tooLargeToHold,
+                                 std::function<bool()> waitForWholePicture, const PictureDamage &damage)
 {
     m_unturnedJpeg = std::move(unturnedJpeg);
+    m_tooLargeToHold = tooLargeToHold;
     m_fileDamage = damage;
     m_waitForWholePicture = std::move(waitForWholePicture);
 }
 
 std::unique_ptr<StreamingJpegDecoder> frmSaveTiles::bandedDecoder() const
 {
-    if (pdfPosterChosen() || !m_unturnedJpeg || !m_unturnedJpeg->stillMatches())
+    if ((pdfPosterChosen() && !m_tooLargeToHold) || !m_unturnedJpeg || !m_unturnedJpeg->stillMatches())
         return nullptr;
     return StreamingJpegDecoder::open(m_unturnedJpeg->path());
 }

@@ -51,12 +51,13 @@ public:
 
     // Where the tiles may come from besides the picture in memory: its file, when that is
     // an unturned JPEG whose tiles can be cut band by band from it without waiting for or
-    // reading the picture in memory; and how to wait for the picture in memory, which may
-    // still be decoding, when the file cannot serve (a PDF poster, a file changed since);
-    // and the rows the file could not give, as its load found them, so that a poster
-    // needing them is refused before any tile is cut from the file.
-    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, std::function<bool()> waitForWholePicture,
-                       const PictureDamage &damage);
+    // reading the picture in memory (a PDF poster only when the picture is too large to
+    // hold, since the picture in memory serves it faster); and how to wait for the picture
+    // in memory, which may still be decoding, when the file cannot serve (a file changed
+    // since); and the rows the file could not give, as its load found them, so that a
+    // poster needing them is refused before any tile is cut from the file.
+    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, bool tooLargeToHold,
+                       std::function<bool()> waitForWholePicture, const PictureDamage &damage);
 
     void UpdateSaveFolderLabel();
     // The drive list's change: the folder list moves to the drive; a drive that cannot be
@@ -116,6 +117,7 @@ private:
     bool m_sourceIsJpeg = false;
     const LayoutState &m_layout;
     const ImageObject &m_source;
+    bool m_tooLargeToHold = false;
     std::optional<SourceFileStamp> m_unturnedJpeg;
     PictureDamage m_fileDamage;
     std::function<bool()> m_waitForWholePicture;

@@ -6,9 +6,13 @@
 #include "output/frmSaveTiles.h"
 #include "support/ModalDriver.h"
 #include "support/PhotoFiles.h"
+#include "support/PopplerTools.h"
+#include "support/PrintedJobs.h"
 #include "resources/ImagingStrings.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QLabel>
@@ -158,7 +162,7 @@ TEST_F(frmMainBigPictureTest, AJpegsTilesAreCutFromItsFileOnlyWhileItIsUnchanged
     EXPECT_EQ(saveTiles("third"), fromFile);
 }
 
-TEST_F(frmMainBigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrPreviewed)
+TEST_F(frmMainBigPictureTest, APictureTooLargeToHoldIsShownCutAndPrintedButNotTurnedOrPreviewed)
 {
     frmMain &window = startOnPhoto();
     pick("photo.jpg");
@@ -191,6 +195,25 @@ TEST_F(frmMainBigPictureTest, APictureTooLargeToHoldIsShownAndCutButNotTurnedOrP
 
     EXPECT_EQ(saveTiles("banded"), fromWholePicture);
     EXPECT_TRUE(window.bImgSelected());
+
+    // Its PDF poster and its print are made band by band from the file too.
+    const qsizetype pages = 1 + fromWholePicture.size();
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    ::control<QRadioButton>(dialog, "opbPdf")->setChecked(true);
+    ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+    EXPECT_EQ(poppler::pageBoxes(QDir(m_images).filePath("photo_poster.pdf")).size(), pages);
+    if (const QString queue = printed_jobs::printQueue(); !queue.isEmpty()) {
+        m_messages.queueQuestionAnswer(kAnswerYes); // should the queue clip an edge
+        m_messages.queuePrinter(queue);
+        m_window->findChild<QAction *>("mnuPrint")->trigger();
+        EXPECT_TRUE(m_messages.last().text.startsWith("Sent to printer")) << m_messages.last().text.toStdString();
+        const QString printed = printed_jobs::printedPdf("photo_");
+        EXPECT_EQ(poppler::pageBoxes(printed).size(), pages);
+        QFile::remove(printed);
+    }
+    EXPECT_EQ(m_messages.shown().first().title, AppStrings::kPictureTooLargeTitle);
 }
 
 // A photo whose data runs out partway, loaded whole or shown reduced first: picking it says
