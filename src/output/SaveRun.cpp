@@ -3,6 +3,7 @@
 #include "imaging/ImageFileRules.h"
 #include "layout/TileSizeRules.h"
 #include "output/SaveEntryCheck.h"
+#include "output/SaveSink.h"
 #include "output/TilePipeline.h"
 #include "output/PosterPages.h"
 #include "output/BandedTiles.h"
@@ -55,6 +56,34 @@ PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, 
         return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
     return prepareTileFrom(source, coords, t, run, fileType);
 }
+
+// Each tile as its own file in the destination folder, under its numbered name.
+class TileFileSink final : public SaveSink
+{
+public:
+    TileFileSink(const SaveRequest &request, FileSystemAccess &fileSystem, QStringList &written)
+        : m_request(request), m_fileSystem(fileSystem), m_written(written)
+    {
+    }
+
+    std::optional<Stop> put(int t, const PreparedTile &tile) override
+    {
+        using namespace OutputStrings;
+        const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
+                                                   m_request.baseFileName, m_request.fileTypeCode, t + 1);
+        if (name.status != 1)
+            return Stop{problemText(name.errorText), kErrorTitle, SaveRunListener::ProgressClose::OnNextTick};
+        if (!tile.encoded || !WriteTile(m_fileSystem, name.path, *tile.encoded))
+            return Stop{kWriteError, kErrorTitle, SaveRunListener::ProgressClose::Now};
+        m_written.append(name.path);
+        return std::nullopt;
+    }
+
+private:
+    const SaveRequest &m_request;
+    FileSystemAccess &m_fileSystem;
+    QStringList &m_written;
+};
 
 } // namespace
 
@@ -119,6 +148,37 @@ SaveRunOutcome SaveRun::processSaveNow()
     return writeTiles(source, coords, cuts, folder);
 }
 
+SaveRunOutcome SaveRun::saveEach(TileSource &tiles, int count, SaveSink &sink, const QString &folder)
+{
+    using namespace OutputStrings;
+    const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
+        sink.abandon();
+        return stopDuringRun(outcome, text, title, how);
+    };
+    for (int made = 0; made < count; ++made) {
+        const int t = sink.tileOf(made);
+        const PreparedTile tile = tiles.take(made);
+        if (tile.sourceMissing) {
+            sink.abandon();
+            m_listener.closeProgress(ProgressClose::Now);
+            return SaveRunOutcome::SourceMissing;
+        }
+        if (!sink.wanted(t))
+            continue;
+        if (tile.status == RenderStatus::CompensationFailed)
+            return stop(SaveRunOutcome::Failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
+        // A tile that could not be cut or encoded cannot be written either.
+        if (tile.encoded && !HasRoomForTile(m_fileSystem, folder, *tile.encoded))
+            return stop(SaveRunOutcome::Failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
+        if (const std::optional<SaveSink::Stop> failed = sink.put(t, tile))
+            return stop(SaveRunOutcome::Failed, failed->text, failed->title, failed->how);
+        if (m_listener.cancelRequested())
+            return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
+        m_listener.setProgress(double(made + 1) / double(count));
+    }
+    return SaveRunOutcome::Completed;
+}
+
 std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
 {
     if (!isConfinedName(m_request.newFolderName))
@@ -165,33 +225,14 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
             return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
         });
     }
-    for (int t = 0; t < count; ++t) {
-        const TileFileName name = MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
-                                                   m_request.baseFileName, m_request.fileTypeCode, t + 1);
-        // A valid name implies a known file type.
-        if (name.status != 1 || !fileType)
-            return stopDuringRun(failed, problemText(name.errorText), kErrorTitle, ProgressClose::OnNextTick);
-
-        const PreparedTile tile = tiles->take(t);
-        if (tile.sourceMissing) {
-            m_listener.closeProgress(ProgressClose::Now);
-            return SaveRunOutcome::SourceMissing;
-        }
-        if (tile.status == RenderStatus::CompensationFailed)
-            return stopDuringRun(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
-
-        // A tile that could not be cut or encoded cannot be written either.
-        const std::optional<QByteArray> &encoded = tile.encoded;
-        if (encoded && !HasRoomForTile(m_fileSystem, folder, *encoded))
-            return stopDuringRun(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
-        if (!encoded || !WriteTile(m_fileSystem, name.path, *encoded))
-            return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-        m_written.append(name.path);
-
-        if (m_listener.cancelRequested())
-            return stopDuringRun(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
-        m_listener.setProgress(double(t + 1) / double(count));
-    }
+    if (!tiles) // no file type: the first tile's name says so
+        return stopDuringRun(failed, problemText(MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
+                                                                  m_request.baseFileName, m_request.fileTypeCode, 1)
+                                                     .errorText),
+                             kErrorTitle, ProgressClose::OnNextTick);
+    TileFileSink files(m_request, m_fileSystem, m_written);
+    if (const SaveRunOutcome outcome = saveEach(*tiles, count, files, folder); outcome != SaveRunOutcome::Completed)
+        return outcome;
 
     m_listener.closeProgress(ProgressClose::Now);
     m_listener.showCompleted(folder, SaveRunListener::Saved::TileFiles);

@@ -52,6 +52,9 @@ enum class SaveRunOutcome {
 // Cuts the image into its tiles and writes one file per tile, in tile order, into the
 // destination folder. Everything the user sees goes through the listener; every failure
 // ends the run with one message, and tiles already written stay on disk.
+class SaveSink;
+class TileSource;
+
 class SaveRun
 {
 public:
@@ -94,6 +97,9 @@ private:
     // coords as computed give the run values; cuts are the same rectangles fitted to the source.
     SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
                               const QString &folder);
+    // The one loop over the tiles: count taken in order from tiles into sink. Completed
+    // when every tile is in; the outcome it stopped with otherwise.
+    SaveRunOutcome saveEach(TileSource &tiles, int count, SaveSink &sink, const QString &folder);
     // The same run writing one PDF poster (SaveRunPdf.cpp).
     SaveRunOutcome writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
                             const QString &folder);

@@ -8,6 +8,7 @@
 #include "output/BandedTiles.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
+#include "output/SaveSink.h"
 #include "output/TilePipeline.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
@@ -83,6 +84,32 @@ QStringList assemblyFacts(const LayoutState &layout)
         PosterStrings::kHowToOrder,
     };
 }
+
+// Each sheet as a page of the PDF poster, with its glue strips.
+class PdfPageSink final : public SaveSink
+{
+public:
+    PdfPageSink(PosterPdfWriter &writer, const QList<int> &sheets, const PdfPosterChoice &choice)
+        : m_writer(writer), m_sheets(sheets), m_choice(choice)
+    {
+    }
+
+    int tileOf(int made) const override { return m_sheets[made]; }
+    bool wanted(int t) const override { return m_choice.sheets.isEmpty() || m_choice.sheets.contains(t); }
+    std::optional<Stop> put(int t, const PreparedTile &tile) override
+    {
+        if (tile.status != RenderStatus::Ok || !tile.encoded
+            || !m_writer.addSheet(t, {tile.size, *tile.encoded, m_choice.jpegPictures}, tile.strips))
+            return Stop{OutputStrings::kWriteError, OutputStrings::kErrorTitle, SaveRunListener::ProgressClose::Now};
+        return std::nullopt;
+    }
+    void abandon() override { m_writer.discard(); }
+
+private:
+    PosterPdfWriter &m_writer;
+    const QList<int> &m_sheets;
+    const PdfPosterChoice &m_choice;
+};
 
 } // namespace
 
@@ -176,29 +203,9 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
             return makeSheet(t, source, cuts, [&source](const QRect &area) { return source.copy(area); });
         });
     }
-    for (int made = 0; made < count; ++made) {
-        const int t = sheets[made];
-        const PreparedTile tile = tiles->take(made);
-        if (!tile.sourceMissing && !chosen(t))
-            continue;
-        if (tile.sourceMissing) {
-            writer.discard();
-            m_listener.closeProgress(ProgressClose::Now);
-            return SaveRunOutcome::SourceMissing;
-        }
-        if (tile.status == RenderStatus::CompensationFailed)
-            return stop(failed, kCompensationError, kErrorTitle, ProgressClose::OnNextTick);
-        if (tile.status != RenderStatus::Ok || !tile.encoded)
-            return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-        const std::optional<qint64> free = m_fileSystem.freeBytes(folder);
-        if (free && *free < tile.encoded->size())
-            return stop(failed, kNotEnoughSpace, kOutOfDiskSpaceTitle, ProgressClose::Now);
-        if (!writer.addSheet(t, {tile.size, *tile.encoded, choice.jpegPictures}, tile.strips))
-            return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-        if (m_listener.cancelRequested())
-            return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
-        m_listener.setProgress(double(made + 1) / double(count));
-    }
+    PdfPageSink pagesOut(writer, sheets, choice);
+    if (const SaveRunOutcome outcome = saveEach(*tiles, count, pagesOut, folder); outcome != SaveRunOutcome::Completed)
+        return outcome;
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
     const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() ? QImage()
