@@ -894,9 +894,7 @@ void frmMain::cmdSaveNow_Click()
     // the picture in memory nor a wait for it.
     const bool unturnedJpeg =
         m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
-    dialog->setSourceFile(unturnedJpeg ? m_picture->fileStamp() : std::nullopt,
-                          m_picture->state() == LoadedPicture::State::TooLargeToHold,
-                          [this] { return waitForWholePicture(); }, m_picture->damage());
+    dialog->setPicture(*m_picture, unturnedJpeg, [this] { return waitForWholePicture(); });
 }
 
 void frmMain::OpenPaperDialog()

@@ -13,6 +13,7 @@
 #include "dialogs/ControlSetup.h"
 #include "imaging/ImageFileRules.h"
 #include "imaging/ImageFileType.h"
+#include "imaging/LoadedPicture.h"
 #include "imaging/ImageObjectFactory.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "layout/LayoutState.h"
@@ -317,20 +318,21 @@ void frmSaveTiles::cmdSaveNow_Click()
     close();
 }
 
-void frmSaveTiles::setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, bool tooLargeToHold,
-                                 std::function<bool()> waitForWholePicture, const PictureDamage &damage)
+void frmSaveTiles::setPicture(const LoadedPicture &picture, bool unturnedJpeg, std::function<bool()> waitForWholePicture)
 {
-    m_unturnedJpeg = std::move(unturnedJpeg);
-    m_tooLargeToHold = tooLargeToHold;
-    m_fileDamage = damage;
+    m_picture = &picture;
+    m_unturnedJpeg = unturnedJpeg;
     m_waitForWholePicture = std::move(waitForWholePicture);
 }
 
 std::unique_ptr<StreamingJpegDecoder> frmSaveTiles::bandedDecoder() const
 {
-    if ((pdfPosterChosen() && !m_tooLargeToHold) || !m_unturnedJpeg || !m_unturnedJpeg->stillMatches())
+    if (!m_picture || !m_unturnedJpeg || (pdfPosterChosen() && !m_picture->isCutFromFile()))
         return nullptr;
-    return StreamingJpegDecoder::open(m_unturnedJpeg->path());
+    const std::optional<SourceFileStamp> &file = m_picture->fileStamp();
+    if (!file || !file->stillMatches())
+        return nullptr;
+    return StreamingJpegDecoder::open(file->path());
 }
 
 void frmSaveTiles::processSaveNow()
@@ -343,8 +345,8 @@ void frmSaveTiles::processSaveNow()
     SaveRunWindows windows(parentWidget());
     // The run reads the bands; the picture in memory is not read.
     const std::unique_ptr<ImageObject> noPixels = createImageObject();
-    if (noPixels)
-        noPixels->SetDamage(m_fileDamage);
+    if (noPixels && m_picture)
+        noPixels->SetDamage(m_picture->damage());
     SaveRequest request{banded ? *noPixels : m_source,
                         m_layout,
                         dirTilePath(),

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "imaging/PictureDamage.h"
-#include "imaging/SourceFileStamp.h"
 #include "prefs/PreferenceStore.h"
 
 #include <QString>
@@ -14,6 +12,7 @@
 class AssemblyAidsWidget;
 class FolderListWidget;
 class ImageObject;
+class LoadedPicture;
 class StreamingJpegDecoder;
 class QButtonGroup;
 class QComboBox;
@@ -49,15 +48,13 @@ public:
     frmSaveTiles(const LayoutState &layout, const ImageObject &source, QWidget *parent = nullptr,
                  const PreferenceStore &prefs = PreferenceStore());
 
-    // Where the tiles may come from besides the picture in memory: its file, when that is
-    // an unturned JPEG whose tiles can be cut band by band from it without waiting for or
-    // reading the picture in memory (a PDF poster only when the picture is too large to
-    // hold, since the picture in memory serves it faster); and how to wait for the picture
-    // in memory, which may still be decoding, when the file cannot serve (a file changed
-    // since); and the rows the file could not give, as its load found them, so that a
-    // poster needing them is refused before any tile is cut from the file.
-    void setSourceFile(std::optional<SourceFileStamp> unturnedJpeg, bool tooLargeToHold,
-                       std::function<bool()> waitForWholePicture, const PictureDamage &damage);
+    // The picture the tiles come from, which says whether its file can serve: the tiles of
+    // an unturned JPEG are cut band by band from the file without waiting for or reading
+    // the picture in memory (a PDF poster's only when the picture is too large to hold,
+    // since the picture in memory serves it faster), while the file is still the one the
+    // picture was read from; otherwise the save waits for the whole picture. Its damage
+    // refuses a poster needing rows the file could not give before any tile is cut.
+    void setPicture(const LoadedPicture &picture, bool unturnedJpeg, std::function<bool()> waitForWholePicture);
 
     void UpdateSaveFolderLabel();
     // The drive list's change: the folder list moves to the drive; a drive that cannot be
@@ -117,9 +114,8 @@ private:
     bool m_sourceIsJpeg = false;
     const LayoutState &m_layout;
     const ImageObject &m_source;
-    bool m_tooLargeToHold = false;
-    std::optional<SourceFileStamp> m_unturnedJpeg;
-    PictureDamage m_fileDamage;
+    const LoadedPicture *m_picture = nullptr;
+    bool m_unturnedJpeg = false;
     std::function<bool()> m_waitForWholePicture;
     QButtonGroup *m_formats = nullptr;
     QString sLastGoodDrive;
