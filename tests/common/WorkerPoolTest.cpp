@@ -1,0 +1,28 @@
+#include "common/WorkerPool.h"
+
+#include <atomic>
+
+#include <gtest/gtest.h>
+
+// More jobs than threads all run, and a group is done only when each of its jobs is; a
+// job that waits for work done outside the pool holds only its own thread.
+TEST(WorkerPool, AGroupEndsWhenEveryOneOfItsJobsHas)
+{
+    WorkerPool pool(2);
+    std::atomic<int> done{0};
+    std::atomic<bool> released{false};
+    WorkerGroup waiting;
+    pool.run(waiting, [&] {
+        while (!released)
+            std::this_thread::yield();
+    });
+    {
+        WorkerGroup group;
+        for (int i = 0; i < 10; ++i)
+            pool.run(group, [&done] { ++done; });
+        group.wait();
+        EXPECT_EQ(done, 10);
+    }
+    released = true;
+    waiting.wait();
+}
