@@ -29,9 +29,7 @@ RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords
                                  int workers)
     : m_decoder(decoder)
     , m_cuts(cuts)
-    // Never more than the pool runs at once: a worker left waiting for a thread would hold
-    // up the batches the others wait for.
-    , m_workerCount(std::clamp(workers, 1, WorkerPool::shared().size()))
+    , m_workerCount(std::max(1, workers))
 {
     const std::vector<RowBand> batches = batchesFor(cuts, m_workerCount);
     if (!decoder.decodeBands(batches, QImage::Format_RGB888))
@@ -45,15 +43,15 @@ RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords
     QImage stamped(1, 1, QImage::Format_RGB888);
     stampResolution(stamped, resolution);
     m_dotsPerMeter = stamped.dotsPerMeterX();
-    m_started = true;
     for (int w = 0; w < m_workerCount; ++w)
-        WorkerPool::shared().run(m_workers, [this, w] { work(w); });
+        m_workers.emplace_back([this, w] { work(w); });
 }
 
 RowFedJpegTiles::~RowFedJpegTiles()
 {
     m_decoder.requestStop();
-    m_workers.wait();
+    for (std::thread &worker : m_workers)
+        worker.join();
 }
 
 void RowFedJpegTiles::work(int worker)

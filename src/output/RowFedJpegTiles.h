@@ -1,6 +1,5 @@
 #pragma once
 
-#include "common/WorkerPool.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "layout/TileCoordinates.h"
 #include "output/TileSource.h"
@@ -9,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 // The JPEG tiles of a run whose tiles go to their files as they are cut (not turned, no
@@ -30,7 +30,7 @@ public:
     RowFedJpegTiles &operator=(const RowFedJpegTiles &) = delete;
 
     // False when the decoder refused the batches (its errorText says why); no worker runs.
-    bool started() const { return m_started; }
+    bool started() const { return !m_workers.empty(); }
 
     // Waits for tile t's file; a tile whose rows never came is marked sourceMissing.
     PreparedTile take(int t) override;
@@ -49,8 +49,5 @@ private:
     std::condition_variable m_tileDone;
     std::map<int, PreparedTile> m_done;
     bool m_rowsMissing = false;
-    bool m_started = false;
-    // On the shared pool, all at once: each releases its share of every batch. Last, so
-    // that they end first.
-    WorkerGroup m_workers;
+    std::vector<std::thread> m_workers;
 };

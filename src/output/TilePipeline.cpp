@@ -20,8 +20,9 @@ TilePipeline::TilePipeline(int tileCount, PrepareFunction prepare, int workerCou
     , m_prepare(std::move(prepare))
 {
     const int workers = std::min(std::max(workerCount, 1), std::max(m_tileCount, 1));
+    m_workers.reserve(size_t(workers));
     for (int i = 0; i < workers; ++i)
-        WorkerPool::shared().run(m_workers, [this] { work(); });
+        m_workers.emplace_back([this] { work(); });
 }
 
 TilePipeline::~TilePipeline()
@@ -31,7 +32,13 @@ TilePipeline::~TilePipeline()
         m_stopping = true;
     }
     m_roomOpened.notify_all();
-    m_workers.wait();
+    for (std::thread &worker : m_workers)
+        worker.join();
+}
+
+int TilePipeline::defaultWorkerCount()
+{
+    return std::max(1, int(std::thread::hardware_concurrency()));
 }
 
 bool TilePipeline::mayStartNext() const
