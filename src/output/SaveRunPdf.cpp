@@ -162,12 +162,15 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     // by band every sheet passes in order, each band read once, and only those chosen are
     // made.
     const bool banded = m_bandedSource != nullptr;
-    QList<int> sheets = choice.sheets;
-    if (sheets.isEmpty() || banded) {
-        sheets.clear();
+    // Read by every worker at once, so never changed (nor detached) once made.
+    const QList<int> sheets = [&] {
+        if (!choice.sheets.isEmpty() && !banded)
+            return choice.sheets;
+        QList<int> every;
         for (int t = 0; t < cuts.count(); ++t)
-            sheets.append(t);
-    }
+            every.append(t);
+        return every;
+    }();
     const auto chosen = [&choice](int t) { return choice.sheets.isEmpty() || choice.sheets.contains(t); };
     const auto makeSheet = [&](int t, const QImage &rows, const TileCoords &cutsInRows,
                                const std::function<QImage(const QRect &)> &cutArea) -> PreparedTile {
