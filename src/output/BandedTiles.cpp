@@ -4,15 +4,8 @@
 
 #include <algorithm>
 
-QImage BandRows::copy(const QRect &area) const
-{
-    const bool inOwn = area.top() >= ownTop && area.bottom() < ownTop + own.height();
-    return inOwn ? own.copy(area.translated(0, -ownTop)) : below.copy(area.translated(0, -belowTop));
-}
-
-BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, bool readsRowBelow, Prepare prepare)
+BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, Prepare prepare)
     : m_decoder(decoder)
-    , m_readsRowBelow(readsRowBelow)
     , m_prepare(std::move(prepare))
 {
     m_cutsInBand = cuts;
@@ -27,10 +20,12 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
         m_cutsInBand.set(1, t, cuts.top(t) - m_bands.back().top);
         m_cutsInBand.set(3, t, cuts.bottom(t) - m_bands.back().top);
     }
-    // Every tile of a row that reads on also reads the band below.
-    if (m_readsRowBelow)
-        for (std::size_t band = 1; band < m_bands.size(); ++band)
-            m_bands[band].readers += int(std::count(m_bandOfTile.begin(), m_bandOfTile.end(), int(band) - 1));
+    // A band reaches rowsBelow rows into the next row of tiles (which may begin a row or two
+    // further down, or overlap it), never past that row.
+    for (std::size_t band = 0; rowsBelow > 0 && band + 1 < m_bands.size(); ++band) {
+        const RowBand &next = m_bands[band + 1];
+        m_bands[band].bottom = std::min(std::max(m_bands[band].bottom, next.top + rowsBelow - 1), next.bottom);
+    }
     if (decoder.decodeBands(m_bands, QImage::Format_RGB32))
         m_pipeline.emplace(cuts.count(), [this](int t) { return prepareFromBands(t); }, encodingWorkers());
 }
@@ -43,18 +38,11 @@ PreparedTile BandedTiles::take(int t)
 PreparedTile BandedTiles::prepareFromBands(int t)
 {
     const int band = m_bandOfTile[std::size_t(t)];
-    const bool readsBelow = m_readsRowBelow && band + 1 < int(m_bands.size());
-    BandRows rows{m_decoder.waitForBand(band), m_bands[std::size_t(band)].top, QImage(), 0};
-    if (readsBelow && !rows.own.isNull()) {
-        rows.below = m_decoder.waitForBand(band + 1);
-        rows.belowTop = m_bands[std::size_t(band) + 1].top;
-    }
-    if (rows.own.isNull() || (readsBelow && rows.below.isNull()))
+    const BandRows rows{m_decoder.waitForBand(band), m_bands[std::size_t(band)].top};
+    if (rows.rows.isNull())
         return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
     PreparedTile tile = m_prepare(t, rows, m_cutsInBand);
     m_decoder.releaseBand(band);
-    if (readsBelow)
-        m_decoder.releaseBand(band + 1);
     return tile;
 }
 
@@ -72,8 +60,8 @@ std::unique_ptr<TileSource> startBandedTiles(StreamingJpegDecoder &decoder, cons
         return rowFed->started() ? std::move(rowFed) : nullptr;
     }
     auto banded = std::make_unique<BandedTiles>(
-        decoder, cuts, false, [run, fileType](int t, const BandRows &rows, const TileCoords &cutsInBand) {
-            return prepareTileFrom(rows.own, cutsInBand, t, run, fileType);
+        decoder, cuts, 0, [run, fileType](int t, const BandRows &rows, const TileCoords &cutsInBand) {
+            return prepareTileFrom(rows.rows, cutsInBand, t, run, fileType);
         });
     return banded->started() ? std::move(banded) : nullptr;
 }

@@ -13,17 +13,15 @@
 #include <optional>
 #include <vector>
 
-// The rows a tile is cut from: the band of its own row of tiles and, for a tile that
-// reads into the row below (a PDF sheet's glue strip), that row's band too.
+// The rows a tile is cut from: the band of its row of tiles, which may reach into the row
+// below (a PDF sheet's glue strip), and where the band begins.
 struct BandRows
 {
-    QImage own;
-    int ownTop = 0;
-    QImage below; // null when not read
-    int belowTop = 0;
+    QImage rows;
+    int top = 0;
 
-    // The pixels of an area of the whole picture that lies within one of the two bands.
-    QImage copy(const QRect &area) const;
+    // The pixels of an area of the whole picture that lies within the band.
+    QImage copy(const QRect &area) const { return rows.copy(area.translated(0, -top)); }
 };
 
 // The tiles of a run over a JPEG that is decoded as the tiles need it and never held
@@ -37,8 +35,10 @@ public:
     // Called from several threads at once.
     using Prepare = std::function<PreparedTile(int t, const BandRows &rows, const TileCoords &cutsInBand)>;
 
-    // Starts the decoder on the rows the tiles need; started() says whether it could.
-    BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, bool readsRowBelow, Prepare prepare);
+    // Starts the decoder on the rows the tiles need, each row of tiles' band reaching
+    // rowsBelow rows into the next (a tile holds only its own band: holding the next while
+    // it waits could stall the decoder's ring); started() says whether it could.
+    BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, Prepare prepare);
 
     // False when the decoder refused the bands (its errorText says why).
     bool started() const { return m_pipeline.has_value(); }
@@ -53,7 +53,6 @@ private:
     PreparedTile prepareFromBands(int t);
 
     StreamingJpegDecoder &m_decoder;
-    const bool m_readsRowBelow;
     const Prepare m_prepare;
     std::vector<RowBand> m_bands;
     std::vector<int> m_bandOfTile;

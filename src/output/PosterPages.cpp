@@ -97,6 +97,11 @@ QRectF PosterPages::ownPixelsRect(const QSize &tile) const
                                       -borderPoints(kBottomEdge));
 }
 
+int PosterPages::stripPixels() const
+{
+    return m_glueStrip > 0.0 ? std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch))) : 0;
+}
+
 std::optional<QRect> PosterPages::neighbourStripArea(int t, bool right) const
 {
     if (m_glueStrip <= 0.0)
@@ -117,7 +122,7 @@ std::optional<QRect> PosterPages::neighbourStripArea(int t, bool right) const
     if (neighbourRow >= m_layout.tilesHigh() || neighbourColumn < 0 || neighbourColumn >= wide)
         return std::nullopt;
     const int n = neighbourRow * wide + neighbourColumn;
-    const int pixels = std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch)));
+    const int pixels = stripPixels();
     const int left = m_cuts.left(n);
     const int top = m_cuts.top(n);
     const int width = m_cuts.right(n) - left + 1;

@@ -70,7 +70,8 @@ public:
     // nothing when the sheet has no neighbour there or the poster no strips. The area lies
     // in the neighbour's tile: in sheet t's row of tiles or the row below.
     std::optional<QRect> neighbourStripArea(int t, bool right) const;
-    bool hasGlueStrips() const { return m_glueStrip > 0.0; }
+    // How many pixels of its neighbour a glue strip shows at most; 0 without strips.
+    int stripPixels() const;
     // Those pixels cut out, turned as the sheet's tile is.
     SheetStrips cutStrips(int t, const std::function<QImage(const QRect &area)> &cut) const;
     // The strips sheet t carries beside its own pixels, with their pictures: one in the

@@ -185,11 +185,11 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     std::unique_ptr<TileSource> tiles;
     if (banded) {
         auto bandedTiles = std::make_unique<BandedTiles>(
-            *m_bandedSource, cuts, pages->hasGlueStrips(),
+            *m_bandedSource, cuts, pages->stripPixels(),
             [&](int t, const BandRows &rows, const TileCoords &cutsInBand) -> PreparedTile {
                 if (!chosen(t))
                     return {RenderStatus::Ok, std::nullopt, false, {}, {}};
-                return makeSheet(t, rows.own, cutsInBand, [&rows](const QRect &area) { return rows.copy(area); });
+                return makeSheet(t, rows.rows, cutsInBand, [&rows](const QRect &area) { return rows.copy(area); });
             });
         if (!bandedTiles->started()) {
             writer.discard();
