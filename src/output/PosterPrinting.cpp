@@ -158,10 +158,11 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const Loaded
     const std::unique_ptr<StreamingJpegDecoder> fromFile = picture.openFileBandByBand();
     // Band by band the picture in memory is not read; its damage still refuses a poster
     // that needs rows the file could not give.
-    const std::unique_ptr<ImageObject> noPixels = createImageObject();
-    if (!noPixels)
+    const std::unique_ptr<ImageObject> noPixels = fromFile ? createImageObject() : nullptr;
+    if (fromFile && !noPixels)
         return;
-    noPixels->SetDamage(picture.damage());
+    if (noPixels)
+        noPixels->SetDamage(picture.damage());
     const QTemporaryDir scratch;
     SaveRequest request{fromFile ? *noPixels : picture.whole(), layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
                         int(entry.suggestion->fileType),

@@ -171,7 +171,6 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
             every.append(t);
         return every;
     }();
-    const auto chosen = [&choice](int t) { return choice.sheets.isEmpty() || choice.sheets.contains(t); };
     const auto makeSheet = [&](int t, const QImage &rows, const TileCoords &cutsInRows,
                                const std::function<QImage(const QRect &)> &cutArea) -> PreparedTile {
         const RenderedTile tile = renderTileForEncoding(rows, cutsInRows, t, *run);
@@ -182,12 +181,13 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     };
     const int count = int(sheets.size());
     const int wide = pages->layout().tilesWide();
+    PdfPageSink pagesOut(writer, sheets, choice);
     std::unique_ptr<TileSource> tiles;
     if (banded) {
         auto bandedTiles = std::make_unique<BandedTiles>(
             *m_bandedSource, cuts, pages->stripPixels(),
             [&](int t, const BandRows &rows, const TileCoords &cutsInBand) -> PreparedTile {
-                if (!chosen(t))
+                if (!pagesOut.wanted(t))
                     return {RenderStatus::Ok, std::nullopt, false, {}, {}};
                 return makeSheet(t, rows.rows, cutsInBand, [&rows](const QRect &area) { return rows.copy(area); });
             });
@@ -206,7 +206,6 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
             return makeSheet(t, source, cuts, [&source](const QRect &area) { return source.copy(area); });
         });
     }
-    PdfPageSink pagesOut(writer, sheets, choice);
     if (const SaveRunOutcome outcome = saveEach(*tiles, count, pagesOut, folder); outcome != SaveRunOutcome::Completed)
         return outcome;
     // The assembly page shows the whole picture, which every sheet has needed by now; it
