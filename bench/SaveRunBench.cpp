@@ -59,7 +59,8 @@ void BM_SaveRun48MegapixelJpeg4x3(benchmark::State &state)
             state.SkipWithError("could not load the generated photo");
             return;
         }
-        SaveRun run(SaveRequest{*source, layout, output.path(), "tiles", "photo_", int(ImageFileType::Jpeg), std::nullopt},
+        HeldPicturePixels pixels(*source);
+        SaveRun run(SaveRequest{pixels, layout, output.path(), "tiles", "photo_", int(ImageFileType::Jpeg), std::nullopt},
                     listener);
         if (run.processSaveNow() != SaveRunOutcome::Completed) {
             state.SkipWithError("save run did not complete");

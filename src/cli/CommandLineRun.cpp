@@ -5,7 +5,6 @@
 #include "cli/PosterSetup.h"
 #include "cli/TerminalListener.h"
 #include "imaging/ImageFileRules.h"
-#include "imaging/ImageObjectFactory.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/SaveEntryCheck.h"
 #include "output/CupsPrinting.h"
@@ -114,20 +113,12 @@ int printReport(const CliOptions &options, const LayoutState &layout, QTextStrea
 
 // The picture the tiles are cut from: loaded whole, still being decoded whole (for a PDF
 // poster, whose pages need all of it), or decoded band by band as the tiles need it.
-struct SaveSource
-{
-    const ImageObject &image;
-    StreamingJpegDecoder *decoding = nullptr;
-    bool banded = false;
-};
-
 // An unturned JPEG that is to be cut into tiles is decoded while the tiles are written:
 // band by band for tile files, so that the whole picture is never held, or whole for a PDF
 // poster, where a sheet waits only for the rows it covers, unless the picture is too large
-// to hold: then its sheets are cut band by band too (`whole` says which). Any file the
-// streaming decoder does not take goes the ordinary way, which also gives the message for
-// one that cannot load.
-std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &options, bool &whole)
+// to hold: then its sheets are cut band by band too. Any file the streaming decoder does
+// not take goes the ordinary way, which also gives the message for one that cannot load.
+std::unique_ptr<PicturePixels> openStreamedDecode(const CliOptions &options)
 {
     if (options.report || options.imageRotation.value_or(0) != 0
         || !ImageFileRules::hasCommandLineImageEnding(QFileInfo(options.imagePath).fileName()))
@@ -135,10 +126,11 @@ std::unique_ptr<StreamingJpegDecoder> openStreamedDecode(const CliOptions &optio
     std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(options.imagePath);
     if (!decoder || ImageFileRules::isBelowMinimumSize(decoder->size().width(), decoder->size().height()))
         return nullptr;
-    whole = options.pdf && decoder->wholePictureRoom();
-    if (whole && !decoder->decodeWhole())
+    if (!options.pdf || !decoder->wholePictureRoom())
+        return std::make_unique<FileBandPixels>(std::move(decoder), PictureDamage());
+    if (!decoder->decodeWhole())
         return nullptr;
-    return decoder;
+    return std::make_unique<DecodingPicturePixels>(std::move(decoder));
 }
 
 // A picture with rows its file could not give is still cut where the tiles do not need
@@ -155,7 +147,7 @@ int imageNotLoaded(QTextStream &err, const QString &detail)
                      CliStrings::kImageNotLoaded + QStringLiteral(" - ") + detail);
 }
 
-int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSource &source, QTextStream &out,
+int saveTiles(const CliOptions &options, const LayoutState &layout, PicturePixels &pixels, QTextStream &out,
               QTextStream &err, bool errIsTerminal)
 {
     // The checks of the window's Save button come first, with its messages.
@@ -191,7 +183,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
             printMessage(err, PosterStrings::kPrinterClipsTitle, PosterStrings::printerClipsNoticeText(edges));
     }
 
-    SaveRequest request{source.image,
+    SaveRequest request{pixels,
                         layout,
                         destination->parentFolder,
                         destination->newFolderName,
@@ -208,13 +200,9 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, const SaveSo
     TerminalListener listener(err, options.overwrite, errIsTerminal);
     listener.announceFolder(!options.printQueue || options.outFolder);
     SaveRun run(request, listener);
-    if (StreamingJpegDecoder *decoder = source.decoding; decoder && source.banded)
-        run.setBandedSource(decoder);
-    else if (decoder)
-        run.setSourceRowsGate([decoder](int lastSourceRow) { return decoder->waitForRowsToCut(lastSourceRow + 1); });
     const SaveRunOutcome outcome = run.processSaveNow();
-    if (outcome == SaveRunOutcome::SourceMissing && source.decoding)
-        return imageNotLoaded(err, source.decoding->errorText());
+    if (outcome == SaveRunOutcome::SourceMissing)
+        return imageNotLoaded(err, run.rowsMissingText());
     if (outcome != SaveRunOutcome::Completed)
         return kExitRunFailed;
 
@@ -282,16 +270,9 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     if (options.sheets && !parseSheetList(*options.sheets, setup.layout.tilesWide(), setup.layout.tilesHigh()))
         return usageError(err, CliStrings::kBadSheets);
 
-    // The decoder outlives the save run that reads its rows; its thread is joined here.
-    bool decodesWhole = false;
-    if (const std::unique_ptr<StreamingJpegDecoder> streamed = openStreamedDecode(options, decodesWhole)) {
+    if (const std::unique_ptr<PicturePixels> streamed = openStreamedDecode(options)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
-        const std::unique_ptr<ImageObject> noPixels = createImageObject();
-        // A PDF poster waits for rows of the whole picture; tile files read bands, and the
-        // picture itself is never made.
-        const int exitCode = decodesWhole
-            ? saveTiles(options, setup.layout, {streamed->image(), streamed.get()}, out, err, errIsTerminal)
-            : saveTiles(options, setup.layout, {*noPixels, streamed.get(), true}, out, err, errIsTerminal);
+        const int exitCode = saveTiles(options, setup.layout, *streamed, out, err, errIsTerminal);
         if (exitCode == kExitSuccess)
             warnOfDamage(err, streamed->damage());
         return exitCode;
@@ -309,5 +290,6 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
     if (options.report)
         return printReport(options, setup.layout, out, err);
-    return saveTiles(options, setup.layout, {*loaded.image}, out, err, errIsTerminal);
+    HeldPicturePixels pixels(*loaded.image);
+    return saveTiles(options, setup.layout, pixels, out, err, errIsTerminal);
 }

@@ -74,11 +74,6 @@ bool LoadedPicture::isCutFromFile() const
     return m_state == State::TooLargeToHold && m_fileStamp && m_fileStamp->stillMatches();
 }
 
-std::unique_ptr<StreamingJpegDecoder> LoadedPicture::openFileBandByBand() const
-{
-    return isCutFromFile() ? StreamingJpegDecoder::open(m_fileStamp->path()) : nullptr;
-}
-
 QSize LoadedPicture::size() const
 {
     if (m_quickLoad)

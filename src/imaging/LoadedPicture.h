@@ -54,10 +54,8 @@ public:
     ConstPixelArrayView reducedPicture() const { return m_quickLoad->canvasPicture(); }
 
     // A picture too large to hold is cut from its file band by band, while that is still
-    // the file the picture was read from: whether it is, and the file opened for that
-    // (nothing otherwise).
+    // the file the picture was read from: whether it is.
     bool isCutFromFile() const;
-    std::unique_ptr<StreamingJpegDecoder> openFileBandByBand() const;
 
     // The whole picture; empty until it is in. The window turns it in place.
     ImageObject &whole() { return *m_whole; }

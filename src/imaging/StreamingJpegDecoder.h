@@ -19,20 +19,30 @@
 
 struct JpegCodec; // libjpeg's state, kept out of this header
 
-// Rows top to bottom (inclusive) of the picture that one row of tiles reads, and how many
-// tiles read them.
-struct RowBand
+// Where the rows of a decode that does not fill the whole picture go, as the decoding
+// thread produces them, top row first. It must outlive the decode: stopDecoding joins the
+// thread.
+class DecodedRowReceiver
 {
-    int top = 0;
-    int bottom = 0;
-    int readers = 0;
+public:
+    virtual ~DecodedRowReceiver() = default;
+    // Where row y goes; null stops decoding.
+    virtual uchar *place(int y) = 0;
+    // How many of the count rows from first may be decoded in one batch (at least one): a
+    // receiver may end a batch early where placing a row would wait for rows of the batch.
+    virtual int rowsInBatch(int /*first*/, int count) { return count; }
+    // Every row above end is in; damage is what the file showed so far. False stops decoding.
+    virtual bool rowsDone(int end, const PictureDamage &damage) = 0;
+    // The decode ended before the receiver asked it to stop: why, empty when the decoder
+    // was asked to stop.
+    virtual void decodingFailed(const QString &why) = 0;
 };
 
 // Decodes a baseline or progressive JPEG on a background thread, top row first, in one of
 // two ways: into an image of the full size that exists from the start, whose upper part a
-// caller can use as soon as those rows are in; or band by band, the rows of one row of
-// tiles at a time in two buffers used in turn, so that the whole picture is never held.
-// Either way the pixels come out exactly as decodeImageFile gives them.
+// caller can use as soon as those rows are in; or into the places a receiver gives for
+// each row, so that the whole picture need never be held. Either way the pixels come out
+// exactly as decodeImageFile gives them. The decoder knows nothing of who reads the rows.
 //
 // Only files the streaming decoder is sure to read the same way are taken: grey-scale,
 // YCbCr and RGB JPEGs that pass the same checks as decodeImageFile (readable, complete,
@@ -55,14 +65,19 @@ public:
     // Decodes into image(); false when its memory cannot be had. whenFinished, if given, is
     // called on the decoding thread once the last row is in or the decode has failed.
     bool decodeWhole(std::function<void()> whenFinished = {});
-    // Decodes only the rows of the bands, given top to bottom, each into one of two
-    // buffers of the pixel format (32-bit RGB as image() has, or 24-bit RGB, the same
-    // colours in three quarters of the memory): band b + 2 waits until every reader of
-    // band b has released it. False, with the reason as errorText(), when the bands do not
-    // lie within the picture in order or their buffers cannot be had.
-    bool decodeBands(std::vector<RowBand> bands, QImage::Format pixels = QImage::Format_RGB32);
+    // Decodes every row into the receiver's places, in the pixel format (32-bit RGB as
+    // image() has, or 24-bit RGB, the same colours in three quarters of the memory).
+    bool decodeRowsInto(DecodedRowReceiver &receiver, QImage::Format pixels = QImage::Format_RGB32);
+    // Whether rows a receiver holds (bytes) fit beside what the decoder itself keeps: a
+    // progressive or multi-scan JPEG keeps every coefficient of the picture.
+    ImagingResult roomForRows(qint64 heldBytes) const;
+    // One pixel carrying the picture's resolution and colour profile, as the whole picture
+    // would: rows handed on carry them the same way.
+    const QImage &pictureTraits() const { return m_traits; }
 
-    // Stops decoding early if it is still running and waits for the thread.
+    // Stops decoding early if it is still running and waits for the thread. A receiver
+    // waiting for its readers must be told to stop first.
+    void stopDecoding();
     ~StreamingJpegDecoder();
 
     StreamingJpegDecoder(const StreamingJpegDecoder &) = delete;
@@ -95,14 +110,7 @@ public:
     // end of the file's data, which errorText then says.
     bool waitForRowsToCut(int rowCount);
 
-    // Blocks until band b is decoded; its rows as an image (row 0 is the band's top row)
-    // carrying the picture's resolution and colour profile, valid until the band is
-    // released. A null image when decoding failed before the band was complete.
-    QImage waitForBand(int band);
-    // One reader is done with the band; after the last, its buffer takes the next band.
-    void releaseBand(int band);
-
-    // Stops decoding: waiting readers get no more bands.
+    // Stops decoding: waiters for rows of the whole picture get no more.
     void requestStop();
 
     // Why decoding failed; empty while it has not.
@@ -110,56 +118,33 @@ public:
 
 
 private:
-    class DecoderSink; // the decoding thread's view of the decoder
+    class WholePictureRows; // the rows' places in the whole picture
+    class ReceiverStops;    // tells the decoder when a receiver asked it to stop
 
     StreamingJpegDecoder();
+    bool startDecoding(DecodedRowReceiver &receiver);
     void decode();
-    void decodeRows();
-    // Called by the decoding thread after each batch of rows; false asks it to stop.
-    bool publishRows(int rowsDone);
     void finishWithError(const QString &text);
-    // Where the decoding thread puts picture row y: its place in the whole image, or in
-    // the buffer of the first band that holds it (waiting for that buffer to be free), or
-    // a scratch row for a row no tile reads.
-    uchar *placeOfRow(int y);
-    // The first band not yet complete that holds row y; -1 when no band does.
-    int firstBandHolding(int y) const;
-    // How many of the count rows from first the decoding thread may decode in one batch
-    // without waiting for a buffer that only the same batch's rows would free.
-    int rowsWithoutWaiting(int first, int count) const;
-    bool bandedRowsDone(int first, int end);
-    // Waits until the band's buffer is free for it; false when asked to stop meanwhile.
-    bool acquireBuffer(int band);
-    QImage bandView(int band) const;
+    bool wholeRowsDone(int rowsDone);
 
     QSize m_size;
     ImageFileInfo m_header;
     JpegStructure m_structure;
     QByteArray m_colourProfile;
     std::int32_t m_resolution[2] = {0, 0}; // horizontal, vertical, as read; 0 when not given
+    QImage m_traits;
 
     QByteArray m_bytes; // the whole file
     std::unique_ptr<JpegCodec> m_codec;
     std::unique_ptr<ImageObject> m_image;
-    uchar *m_firstRow = nullptr;
-    qsizetype m_bytesPerLine = 0;
+    std::unique_ptr<WholePictureRows> m_wholeRows;
+    DecodedRowReceiver *m_receiver = nullptr;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_rowsChanged;
     int m_rowsDone = 0;
     bool m_failed = false;
     PictureDamage m_damage;
-
-    // Band decoding: the bands, their readers still to release them, and the two buffers.
-    std::vector<RowBand> m_bands;
-    std::vector<int> m_readersLeft;
-    int m_bandsDone = 0; // bands 0 to m_bandsDone - 1 are complete
-    int m_bandFilling = 0;  // the first band not yet complete
-    int m_bandAcquired = -1; // the last band whose buffer the decoding thread writes
-    bool m_missingRowsNeeded = false; // a band reached past the end of the file's data
-    QImage m_buffers[2];
-    QImage m_scratchRow;
-    QImage m_shape; // one pixel carrying the picture's resolution and colour profile
     QString m_errorText;
     std::atomic<bool> m_stopRequested{false};
     std::thread m_thread;

@@ -2,7 +2,6 @@
 
 #include "dialogs/MessageSeam.h"
 #include "imaging/ImageFileRules.h"
-#include "imaging/ImageObjectFactory.h"
 #include "imaging/LoadedPicture.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
@@ -155,25 +154,20 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const Loaded
             != kAnswerYes)
         return;
 
-    const std::unique_ptr<StreamingJpegDecoder> fromFile = picture.openFileBandByBand();
-    // Band by band the picture in memory is not read; its damage still refuses a poster
-    // that needs rows the file could not give.
-    const std::unique_ptr<ImageObject> noPixels = fromFile ? createImageObject() : nullptr;
-    if (fromFile && !noPixels)
-        return;
-    if (noPixels)
-        noPixels->SetDamage(picture.damage());
+    // A picture too large to hold is read band by band from its file.
+    std::unique_ptr<PicturePixels> pixels = fileBandsToSave(picture, /*unturnedJpeg=*/false, /*pdfPoster=*/true);
+    if (!pixels)
+        pixels = std::make_unique<HeldPicturePixels>(picture.whole());
     const QTemporaryDir scratch;
-    SaveRequest request{fromFile ? *noPixels : picture.whole(), layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
+    SaveRequest request{*pixels, layout, scratch.path(), QStringLiteral("poster"), entry.suggestion->baseFileName,
                         int(entry.suggestion->fileType),
                         PdfPosterChoice{readAssemblyAids(prefs),
                                         entry.suggestion->fileType == ImageFileType::Jpeg, {}}};
     PrintRunWindows windows(owner);
     SaveRun run(request, windows);
-    run.setBandedSource(fromFile.get());
     const SaveRunOutcome outcome = run.processSaveNow();
-    if (outcome == SaveRunOutcome::SourceMissing && fromFile)
-        messages().showMessage(sourceLoadFailure(fromFile->errorText()).errorText, PosterStrings::kPrintingTitle,
+    if (outcome == SaveRunOutcome::SourceMissing)
+        messages().showMessage(sourceLoadFailure(run.rowsMissingText()).errorText, PosterStrings::kPrintingTitle,
                                MessageIcon::Critical);
     if (outcome != SaveRunOutcome::Completed)
         return;

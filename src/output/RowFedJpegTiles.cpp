@@ -27,14 +27,15 @@ std::vector<RowBand> batchesFor(const TileCoords &cuts, int workers)
 
 RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution,
                                  int workers)
-    : m_decoder(decoder)
-    , m_cuts(cuts)
+    : m_cuts(cuts)
     , m_workerCount(std::max(1, workers))
+    , m_ring(decoder, batchesFor(cuts, m_workerCount), QImage::Format_RGB888)
 {
-    const std::vector<RowBand> batches = batchesFor(cuts, m_workerCount);
-    if (!decoder.decodeBands(batches, QImage::Format_RGB888))
+    if (!m_ring.started()) {
+        m_rowsMissing = true;
         return;
-    m_batchCount = int(batches.size());
+    }
+    m_batchCount = m_ring.bandCount();
     for (int t = 0; t < cuts.count(); ++t) {
         const bool rowStarts = t == 0 || cuts.top(t) != cuts.top(t - 1);
         m_column.push_back(rowStarts ? 0 : m_column.back() + 1);
@@ -49,7 +50,7 @@ RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords
 
 RowFedJpegTiles::~RowFedJpegTiles()
 {
-    m_decoder.requestStop();
+    m_ring.stop();
     for (std::thread &worker : m_workers)
         worker.join();
 }
@@ -58,7 +59,7 @@ void RowFedJpegTiles::work(int worker)
 {
     std::map<int, std::unique_ptr<JpegRowCompressor>> open;
     for (int b = 0; b < m_batchCount; ++b) {
-        const QImage rows = m_decoder.waitForBand(b);
+        const QImage rows = m_ring.waitForBand(b);
         if (rows.isNull()) {
             const std::lock_guard lock(m_mutex);
             m_rowsMissing = true;
@@ -91,7 +92,7 @@ void RowFedJpegTiles::work(int worker)
                 m_tileDone.notify_all();
             }
         }
-        m_decoder.releaseBand(b);
+        m_ring.releaseBand(b);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "imaging/StreamingJpegDecoder.h"
+#include "output/BandRing.h"
 #include "layout/TileCoordinates.h"
 #include "output/TileSource.h"
 
@@ -29,8 +30,9 @@ public:
     RowFedJpegTiles(const RowFedJpegTiles &) = delete;
     RowFedJpegTiles &operator=(const RowFedJpegTiles &) = delete;
 
-    // False when the decoder refused the batches (its errorText says why); no worker runs.
+    // False when the batches could not be had (whyRowsMissing says why); no worker runs.
     bool started() const { return !m_workers.empty(); }
+    QString whyRowsMissing() const override { return m_ring.errorText(); }
 
     // Waits for tile t's file; a tile whose rows never came is marked sourceMissing.
     PreparedTile take(int t) override;
@@ -38,7 +40,6 @@ public:
 private:
     void work(int worker);
 
-    StreamingJpegDecoder &m_decoder;
     const TileCoords m_cuts;
     const int m_workerCount;
     int m_batchCount = 0;
@@ -49,5 +50,6 @@ private:
     std::condition_variable m_tileDone;
     std::map<int, PreparedTile> m_done;
     bool m_rowsMissing = false;
+    BandRing m_ring; // the decoder writes into it until it is destroyed
     std::vector<std::thread> m_workers;
 };

@@ -49,14 +49,6 @@ QString problemText(const QString &reason)
     return OutputStrings::kProblem + OutputStrings::kProblemSeparator + reason;
 }
 
-PreparedTile prepareTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run,
-                         ImageFileType fileType, const SaveRun::SourceRowsGate &waitForSourceRows)
-{
-    if (waitForSourceRows && !waitForSourceRows(coords.bottom(t)))
-        return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
-    return prepareTileFrom(source, coords, t, run, fileType);
-}
-
 // Each tile as its own file in the destination folder, under its numbered name.
 class TileFileSink final : public SaveSink
 {
@@ -97,33 +89,20 @@ SaveRun::SaveRun(SaveRequest request, SaveRunListener &listener)
 {
 }
 
-void SaveRun::setSourceRowsGate(SourceRowsGate gate)
-{
-    m_sourceRowsGate = std::move(gate);
-}
-
-void SaveRun::setBandedSource(StreamingJpegDecoder *decoder)
-{
-    m_bandedSource = decoder;
-}
-
 SaveRunOutcome SaveRun::processSaveNow()
 {
-    // A snapshot that shares the pixels: should the window change its image while the run
-    // lets events through, the tiles still come from the image the run started with.
-    const QImage source = m_request.source.image();
     // The run values come from the rectangles as computed; only the cut is fitted to the
     // image, which a layout computed for another image size cannot be.
     TileCoords coords;
     if (CalcTileCoord(m_request.layout, coords) <= 0)
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
     TileCoords cuts = coords;
-    const QSize sourceSize = m_bandedSource ? m_bandedSource->size() : source.size();
+    const QSize sourceSize = m_request.pixels.size();
     if (!fitTilesToImage(cuts, sourceSize.width(), sourceSize.height()))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     // Grey rows past the end of the file's data must not be printed as the picture.
-    if (tilesNeedMissingRows(cuts, m_request.source.Damage())) {
+    if (tilesNeedMissingRows(cuts, m_request.pixels.damage())) {
         const LoadedSourceImage refusal = sourceLoadFailure(ImagingStrings::kIncompleteFile);
         return stopBeforeProgress(refusal.errorText, refusal.errorTitle);
     }
@@ -144,8 +123,8 @@ SaveRunOutcome SaveRun::processSaveNow()
 
     m_listener.showProgress(OutputStrings::kSavingTileImages);
     if (m_request.pdf)
-        return writePdf(source, coords, cuts, folder);
-    return writeTiles(source, coords, cuts, folder);
+        return writePdf(coords, cuts, folder);
+    return writeTiles(coords, cuts, folder);
 }
 
 SaveRunOutcome SaveRun::saveEach(TileSource &tiles, int count, SaveSink &sink, const QString &folder)
@@ -155,10 +134,10 @@ SaveRunOutcome SaveRun::saveEach(TileSource &tiles, int count, SaveSink &sink, c
         sink.abandon();
         return stopDuringRun(outcome, text, title, how);
     };
-    for (int made = 0; made < count; ++made) {
-        const int t = sink.tileOf(made);
-        const PreparedTile tile = tiles.take(made);
+    for (int t = 0; t < count; ++t) {
+        const PreparedTile tile = tiles.take(t);
         if (tile.sourceMissing) {
+            m_rowsMissingText = tiles.whyRowsMissing();
             sink.abandon();
             m_listener.closeProgress(ProgressClose::Now);
             return SaveRunOutcome::SourceMissing;
@@ -174,7 +153,7 @@ SaveRunOutcome SaveRun::saveEach(TileSource &tiles, int count, SaveSink &sink, c
             return stop(SaveRunOutcome::Failed, failed->text, failed->title, failed->how);
         if (m_listener.cancelRequested())
             return stop(SaveRunOutcome::Canceled, kCanceledByUser, kCanceledTitle, ProgressClose::OnNextTick);
-        m_listener.setProgress(double(made + 1) / double(count));
+        m_listener.setProgress(double(t + 1) / double(count));
     }
     return SaveRunOutcome::Completed;
 }
@@ -194,8 +173,7 @@ std::optional<SaveRunOutcome> SaveRun::prepareFolder(const QString &folder)
     return std::nullopt;
 }
 
-SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
-                                   const QString &folder)
+SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const TileCoords &cuts, const QString &folder)
 {
     using namespace OutputStrings;
     const SaveRunOutcome failed = SaveRunOutcome::Failed;
@@ -213,18 +191,7 @@ SaveRunOutcome SaveRun::writeTiles(const QImage &source, const TileCoords &coord
     // Tiles are rendered and encoded on every core; the checks, writes, progress and
     // Cancel below stay on this thread in tile order. Leaving the loop early discards the
     // tiles prepared ahead and waits for the workers.
-    std::unique_ptr<TileSource> tiles;
-    if (fileType && m_bandedSource) {
-        tiles = startBandedTiles(*m_bandedSource, cuts, *run, *fileType);
-        if (!tiles) {
-            m_listener.closeProgress(ProgressClose::Now);
-            return SaveRunOutcome::SourceMissing;
-        }
-    } else if (fileType) {
-        tiles = std::make_unique<TilePipeline>(count, [this, &source, &cuts, &run, &fileType](int t) {
-            return prepareTile(source, cuts, t, *run, *fileType, m_sourceRowsGate);
-        });
-    }
+    const std::unique_ptr<TileSource> tiles = fileType ? m_request.pixels.tileFiles(cuts, *run, *fileType) : nullptr;
     if (!tiles) // no file type: the first tile's name says so
         return stopDuringRun(failed, problemText(MakeTileFileName(m_request.parentFolder, m_request.newFolderName,
                                                                   m_request.baseFileName, m_request.fileTypeCode, 1)

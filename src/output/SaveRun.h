@@ -1,11 +1,10 @@
 #pragma once
 
-#include "imaging/ImageObject.h"
-#include "imaging/StreamingJpegDecoder.h"
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
 #include "output/AssemblyAids.h"
 #include "output/FileSystemAccess.h"
+#include "output/PicturePixels.h"
 #include "output/SaveRunListener.h"
 #include "output/TileNaming.h"
 
@@ -26,11 +25,11 @@ struct PdfPosterChoice
     QList<int> sheets;
 };
 
-// What one save run writes: the layout as it is when "Save Images Now" is pressed, the
-// loaded image (held by reference, never copied whole) and the save dialog's choices.
+// What one save run writes: the layout as it is when "Save Images Now" is pressed, where
+// the picture's pixels come from, and the save dialog's choices.
 struct SaveRequest
 {
-    const ImageObject &source;
+    PicturePixels &pixels;
     LayoutState layout;
     QString parentFolder;  // the folder in which the new folder is made
     QString newFolderName; // empty: the tiles go straight into the parent
@@ -46,7 +45,7 @@ enum class SaveRunOutcome {
     Declined,  // the folder existed and the user did not answer Yes
     Failed,    // stopped with an error message
     Canceled,  // the user pressed Cancel; the tiles written so far stay
-    SourceMissing, // the source rows gate said no; nothing shown, the caller tells why
+    SourceMissing, // the picture's rows never came; nothing shown, the caller tells why
 };
 
 // Cuts the image into its tiles and writes one file per tile, in tile order, into the
@@ -62,23 +61,11 @@ public:
     // Writes to the local disks.
     SaveRun(SaveRequest request, SaveRunListener &listener);
 
-    // Blocks until the source rows down to lastSourceRow are in; false when they never will be.
-    using SourceRowsGate = std::function<bool(int lastSourceRow)>;
-    // For a source still being decoded while the run starts: each tile waits for its rows.
-    // When the gate says no, the run ends as SourceMissing without a message of its own,
-    // since the caller that decodes knows why.
-    void setSourceRowsGate(SourceRowsGate gate);
-
-    // For an unturned JPEG that is decoded band by band (never held whole): each tile is
-    // cut from the band of its row of tiles, which the run asks the decoder for; a PDF
-    // sheet also reads the band below for its glue strip, and the assembly page's overview
-    // is read from the file at a reduced size. The request's source is then not read. A
-    // band that never arrives ends the run as SourceMissing.
-    void setBandedSource(StreamingJpegDecoder *decoder);
-
     SaveRunOutcome processSaveNow();
     // The files the run wrote, in order: every tile file, or the PDF poster.
     const QStringList &writtenPaths() const { return m_written; }
+    // Why the picture's rows never came, when the run ended as SourceMissing.
+    const QString &rowsMissingText() const { return m_rowsMissingText; }
 
 private:
     // Makes the destination ready: created, or existing and accepted by the user.
@@ -95,19 +82,16 @@ private:
     SaveRunOutcome stopDuringRun(SaveRunOutcome outcome, const QString &text, const QString &title,
                                  SaveRunListener::ProgressClose how);
     // coords as computed give the run values; cuts are the same rectangles fitted to the source.
-    SaveRunOutcome writeTiles(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
-                              const QString &folder);
+    SaveRunOutcome writeTiles(const TileCoords &coords, const TileCoords &cuts, const QString &folder);
     // The one loop over the tiles: count taken in order from tiles into sink. Completed
     // when every tile is in; the outcome it stopped with otherwise.
     SaveRunOutcome saveEach(TileSource &tiles, int count, SaveSink &sink, const QString &folder);
     // The same run writing one PDF poster (SaveRunPdf.cpp).
-    SaveRunOutcome writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
-                            const QString &folder);
+    SaveRunOutcome writePdf(const TileCoords &coords, const TileCoords &cuts, const QString &folder);
 
     SaveRequest m_request;
     SaveRunListener &m_listener;
     FileSystemAccess &m_fileSystem;
-    SourceRowsGate m_sourceRowsGate;
-    StreamingJpegDecoder *m_bandedSource = nullptr;
     QStringList m_written;
+    QString m_rowsMissingText;
 };

@@ -5,11 +5,9 @@
 #include "layout/OutputReport.h"
 #include "layout/PreviewLayout.h"
 #include "layout/TileSizeRules.h"
-#include "output/BandedTiles.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
 #include "output/SaveSink.h"
-#include "output/TilePipeline.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
 #include "resources/PosterStrings.h"
@@ -33,29 +31,22 @@ QSize posterPictureBox(const QSizeF &pageSize)
     return QSize(int(pageSize.width() * kPixelsPerPoint), int(pageSize.height() * kPixelsPerPoint));
 }
 
-QImage posterPicture(const LayoutState &layout, const QImage &source, const QSizeF &pageSize, double sourceScale = 1.0)
-{
-    const ConstPixelArrayView pixels(source.constBits(), source.width(), source.height(), source.bytesPerLine());
-    return previewPicture(layout, pixels, posterPictureBox(pageSize), sourceScale).value_or(QImage());
-}
-
-// The same from a picture never held whole: from its file read at a reduced size that
-// still gives the grid's area the box's pixels.
-QImage posterPictureFromFile(const LayoutState &layout, const TileCoords &cuts, const StreamingJpegDecoder &file,
-                             const QSizeF &pageSize)
+// The picture read at a reduced size that still gives the grid's area the box's pixels.
+QImage posterPicture(const LayoutState &layout, const TileCoords &cuts, const PicturePixels &pixels, const QSizeF &pageSize)
 {
     const QSize box = posterPictureBox(pageSize);
     const int last = cuts.count() - 1;
     const double gridWidth = cuts.right(last) - cuts.left(0) + 1;
     const double gridHeight = cuts.bottom(last) - cuts.top(0) + 1;
     const double scale = std::min(1.0, std::max(box.width() / gridWidth, box.height() / gridHeight));
-    const QSize whole = file.size();
-    QImage reduced = file.reducedPicture(QSize(int(std::ceil(whole.width() * scale)), int(std::ceil(whole.height() * scale))));
+    const QSize whole = pixels.size();
+    QImage reduced = pixels.reduced(QSize(int(std::ceil(whole.width() * scale)), int(std::ceil(whole.height() * scale))));
     if (reduced.isNull())
         return QImage();
-    if (reduced.format() != QImage::Format_RGB32)
+    if (reduced.depth() != 32)
         reduced.convertTo(QImage::Format_RGB32);
-    return posterPicture(layout, reduced, pageSize, double(reduced.width()) / whole.width());
+    const ConstPixelArrayView view(reduced.constBits(), reduced.width(), reduced.height(), reduced.bytesPerLine());
+    return previewPicture(layout, view, box, double(reduced.width()) / whole.width()).value_or(QImage());
 }
 
 QString unitName(Units units)
@@ -89,12 +80,8 @@ QStringList assemblyFacts(const LayoutState &layout)
 class PdfPageSink final : public SaveSink
 {
 public:
-    PdfPageSink(PosterPdfWriter &writer, const QList<int> &sheets, const PdfPosterChoice &choice)
-        : m_writer(writer), m_sheets(sheets), m_choice(choice)
-    {
-    }
+    PdfPageSink(PosterPdfWriter &writer, const PdfPosterChoice &choice) : m_writer(writer), m_choice(choice) {}
 
-    int tileOf(int made) const override { return m_sheets[made]; }
     bool wanted(int t) const override { return m_choice.sheets.isEmpty() || m_choice.sheets.contains(t); }
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
@@ -107,7 +94,6 @@ public:
 
 private:
     PosterPdfWriter &m_writer;
-    const QList<int> &m_sheets;
     const PdfPosterChoice &m_choice;
 };
 
@@ -128,8 +114,7 @@ std::optional<SaveRunOutcome> SaveRun::preparePosterFile(const QString &folder)
     return SaveRunOutcome::Declined;
 }
 
-SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords, const TileCoords &cuts,
-                                 const QString &folder)
+SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cuts, const QString &folder)
 {
     using namespace OutputStrings;
     const SaveRunOutcome failed = SaveRunOutcome::Failed;
@@ -147,8 +132,7 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
         return stopDuringRun(failed, kProblem + kProblemSeparator + named.errorText, kErrorTitle,
                              ProgressClose::OnNextTick);
 
-    PosterPdfWriter writer(*pages, choice.jpegPictures,
-                           m_bandedSource ? m_bandedSource->colourProfile() : source.colorSpace().iccProfile());
+    PosterPdfWriter writer(*pages, choice.jpegPictures, m_request.pixels.colourProfile());
     if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
@@ -158,61 +142,27 @@ SaveRunOutcome SaveRun::writePdf(const QImage &source, const TileCoords &coords,
     };
 
     // Sheets are rendered and encoded on every core ahead of the page being written; pages
-    // go into the file in order on this thread, where progress and Cancel are handled. Band
-    // by band every sheet passes in order, each band read once, and only those chosen are
-    // made.
-    const bool banded = m_bandedSource != nullptr;
-    // Read by every worker at once, so never changed (nor detached) once made.
-    const QList<int> sheets = [&] {
-        if (!choice.sheets.isEmpty() && !banded)
-            return choice.sheets;
-        QList<int> every;
-        for (int t = 0; t < cuts.count(); ++t)
-            every.append(t);
-        return every;
-    }();
-    const auto makeSheet = [&](int t, const QImage &rows, const TileCoords &cutsInRows,
-                               const std::function<QImage(const QRect &)> &cutArea) -> PreparedTile {
-        const RenderedTile tile = renderTileForEncoding(rows, cutsInRows, t, *run);
-        if (tile.status != RenderStatus::Ok)
-            return {tile.status, std::nullopt, false, {}, {}};
-        PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
-        return {RenderStatus::Ok, std::move(picture.data), false, picture.size, pages->cutStrips(t, cutArea)};
-    };
-    const int count = int(sheets.size());
-    const int wide = pages->layout().tilesWide();
-    PdfPageSink pagesOut(writer, sheets, choice);
-    std::unique_ptr<TileSource> tiles;
-    if (banded) {
-        auto bandedTiles = std::make_unique<BandedTiles>(
-            *m_bandedSource, cuts, pages->stripPixels(),
-            [&](int t, const BandRows &rows, const TileCoords &cutsInBand) -> PreparedTile {
-                if (!pagesOut.wanted(t))
-                    return {RenderStatus::Ok, std::nullopt, false, {}, {}};
-                return makeSheet(t, rows.rows, cutsInBand, [&rows](const QRect &area) { return rows.copy(area); });
-            });
-        if (!bandedTiles->started()) {
-            writer.discard();
-            m_listener.closeProgress(ProgressClose::Now);
-            return SaveRunOutcome::SourceMissing;
-        }
-        tiles = std::move(bandedTiles);
-    } else {
-        tiles = std::make_unique<TilePipeline>(count, [&](int made) -> PreparedTile {
-            const int t = sheets[made];
-            // A sheet's glue strips reach into the row of tiles below.
-            if (m_sourceRowsGate && !m_sourceRowsGate(cuts.bottom(std::min(cuts.count() - 1, t + wide))))
-                return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
-            return makeSheet(t, source, cuts, [&source](const QRect &area) { return source.copy(area); });
+    // go into the file in order on this thread, where progress and Cancel are handled. Each
+    // sheet's rows reach into the row of tiles below for its glue strips.
+    PdfPageSink pagesOut(writer, choice);
+    const std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
+        cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
+        [&](int t, const BandRows &rows, const TileCoords &cutsInRows) -> PreparedTile {
+            const RenderedTile tile = renderTileForEncoding(rows.rows, cutsInRows, t, *run);
+            if (tile.status != RenderStatus::Ok)
+                return {tile.status, std::nullopt, false, {}, {}};
+            PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
+            return {RenderStatus::Ok, std::move(picture.data), false, picture.size,
+                    pages->cutStrips(t, [&rows](const QRect &area) { return rows.copy(area); })};
         });
-    }
+    const int count = cuts.count();
     if (const SaveRunOutcome outcome = saveEach(*tiles, count, pagesOut, folder); outcome != SaveRunOutcome::Completed)
         return outcome;
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
-    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() ? QImage()
-        : banded ? posterPictureFromFile(m_request.layout, cuts, *m_bandedSource, pages->pageSize())
-                 : posterPicture(m_request.layout, source, pages->pageSize());
+    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty()
+        ? QImage()
+        : posterPicture(m_request.layout, cuts, m_request.pixels, pages->pageSize());
     if (choice.aids.assemblyPage && choice.sheets.isEmpty()
         && !writer.addAssemblyPage(assemblyPicture, assemblyFacts(m_request.layout)))
         return stop(failed, kWriteError, kErrorTitle, ProgressClose::Now);

@@ -22,8 +22,6 @@ public:
     };
 
     virtual ~SaveSink() = default;
-    // The tile the made-th tile taken from the source is.
-    virtual int tileOf(int made) const { return made; }
     // False for a tile the source prepares but the run does not keep.
     virtual bool wanted(int) const { return true; }
     // Puts tile t where it goes; why not, when it cannot.

@@ -5,7 +5,12 @@
 
 #include <QByteArray>
 #include <QSize>
+#include <QString>
 
+#include <QImage>
+#include <QRect>
+
+#include <functional>
 #include <optional>
 
 // A tile rendered and encoded, ready to be written.
@@ -28,4 +33,21 @@ public:
     virtual ~TileSource() = default;
     // Waits for tile t; a tile whose source rows never came is marked sourceMissing.
     virtual PreparedTile take(int tile) = 0;
+    // Why a tile's source rows never came; empty while they have.
+    virtual QString whyRowsMissing() const { return QString(); }
 };
+
+// The rows a tile is cut from: the whole picture, or the band of its row of tiles, which
+// may reach into the row below (a PDF sheet's glue strip), and where they begin.
+struct BandRows
+{
+    QImage rows;
+    int top = 0;
+
+    // The pixels of an area of the whole picture that lies within the rows.
+    QImage copy(const QRect &area) const { return rows.copy(area.translated(0, -top)); }
+};
+
+// Tile t made from rows that hold it; cutsInRows give each tile's rectangle within its own
+// rows. Called from several threads at once.
+using TilePrepare = std::function<PreparedTile(int t, const BandRows &rows, const TileCoords &cutsInRows)>;

@@ -14,8 +14,6 @@
 #include "imaging/ImageFileRules.h"
 #include "imaging/ImageFileType.h"
 #include "imaging/LoadedPicture.h"
-#include "imaging/ImageObjectFactory.h"
-#include "imaging/StreamingJpegDecoder.h"
 #include "layout/LayoutState.h"
 #include "output/SaveEntryCheck.h"
 #include "output/SaveRun.h"
@@ -325,29 +323,19 @@ void frmSaveTiles::setPicture(const LoadedPicture &picture, bool unturnedJpeg, s
     m_waitForWholePicture = std::move(waitForWholePicture);
 }
 
-std::unique_ptr<StreamingJpegDecoder> frmSaveTiles::bandedDecoder() const
-{
-    if (!m_picture || !m_unturnedJpeg || (pdfPosterChosen() && !m_picture->isCutFromFile()))
-        return nullptr;
-    const std::optional<SourceFileStamp> &file = m_picture->fileStamp();
-    if (!file || !file->stillMatches())
-        return nullptr;
-    return StreamingJpegDecoder::open(file->path());
-}
-
 void frmSaveTiles::processSaveNow()
 {
-    const std::unique_ptr<StreamingJpegDecoder> banded = bandedDecoder();
-    if (!banded && m_waitForWholePicture && !m_waitForWholePicture())
-        return;
+    std::unique_ptr<PicturePixels> pixels =
+        m_picture ? fileBandsToSave(*m_picture, m_unturnedJpeg, pdfPosterChosen()) : nullptr;
+    if (!pixels) {
+        if (m_waitForWholePicture && !m_waitForWholePicture())
+            return;
+        pixels = std::make_unique<HeldPicturePixels>(m_source);
+    }
     m_saving = true;
     setEnabled(false);
     SaveRunWindows windows(parentWidget());
-    // The run reads the bands; the picture in memory is not read.
-    const std::unique_ptr<ImageObject> noPixels = createImageObject();
-    if (noPixels && m_picture)
-        noPixels->SetDamage(m_picture->damage());
-    SaveRequest request{banded ? *noPixels : m_source,
+    SaveRequest request{*pixels,
                         m_layout,
                         dirTilePath(),
                         newFolderName(),
@@ -357,10 +345,8 @@ void frmSaveTiles::processSaveNow()
     if (pdfPosterChosen())
         request.pdf = PdfPosterChoice{fraAssemblyAids->aids(), m_sourceIsJpeg, {}};
     SaveRun run(std::move(request), windows);
-    if (banded)
-        run.setBandedSource(banded.get());
-    if (run.processSaveNow() == SaveRunOutcome::SourceMissing && banded)
-        messages().showMessage(sourceLoadFailure(banded->errorText()).errorText, CliStrings::kImageNotLoadedTitle,
+    if (run.processSaveNow() == SaveRunOutcome::SourceMissing)
+        messages().showMessage(sourceLoadFailure(run.rowsMissingText()).errorText, CliStrings::kImageNotLoadedTitle,
                                MessageIcon::Critical);
     setEnabled(true);
     m_saving = false;

@@ -13,7 +13,6 @@ class AssemblyAidsWidget;
 class FolderListWidget;
 class ImageObject;
 class LoadedPicture;
-class StreamingJpegDecoder;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -105,9 +104,6 @@ private:
     void selectFileType(int fileTypeCode);
     void cmdSaveNow_Click();
     void processSaveNow();
-    // The decoder that gives the tiles' bands from the picture's file; nothing when the
-    // picture in memory is to be cut instead.
-    std::unique_ptr<StreamingJpegDecoder> bandedDecoder() const;
 
     PreferenceStore m_prefs;
     // A JPEG source makes a PDF of JPEG pictures at the tiles' quality.

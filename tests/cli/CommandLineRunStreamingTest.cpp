@@ -140,23 +140,28 @@ TEST(CommandLineRunStreaming, EachTileWaitsForItsOwnRowsAndAMissingRowStopsTheRu
     std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
     TempDir parent;
     QuietListener listener;
-    SaveRun run(SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", int(ImageFileType::Bmp), std::nullopt},
+    struct GatedPixels final : HeldPicturePixels
+    {
+        using HeldPicturePixels::HeldPicturePixels;
+        bool waitForRows(int lastRow) override
+        {
+            const std::lock_guard lock(asked);
+            rowsAskedFor.insert(lastRow);
+            return lastRow < 100; // the lower row of tiles never arrives
+        }
+        std::mutex asked;
+        std::multiset<int> rowsAskedFor;
+    } pixels(*source);
+    SaveRun run(SaveRequest{pixels, layout3x2(), parent.path(), "poster", "tile_", int(ImageFileType::Bmp), std::nullopt},
                 listener);
-    std::mutex asked;
-    std::multiset<int> rowsAskedFor;
-    run.setSourceRowsGate([&](int lastSourceRow) {
-        const std::lock_guard lock(asked);
-        rowsAskedFor.insert(lastSourceRow);
-        return lastSourceRow < 100; // the lower row of tiles never arrives
-    });
 
     EXPECT_EQ(run.processSaveNow(), SaveRunOutcome::SourceMissing);
     EXPECT_EQ(listener.messages, 0);
     EXPECT_EQ(listener.closes, 1);
     EXPECT_EQ(QDir(parent.filePath("poster")).entryList(QDir::Files, QDir::Name),
               (QStringList{"tile_001.bmp", "tile_002.bmp", "tile_003.bmp"}));
-    EXPECT_EQ(rowsAskedFor.count(99), 3u);
-    EXPECT_GE(rowsAskedFor.count(199), 1u);
+    EXPECT_EQ(pixels.rowsAskedFor.count(99), 3u);
+    EXPECT_GE(pixels.rowsAskedFor.count(199), 1u);
 }
 
 // A JPEG cut band by band gives, for every format and tile setting, the very files that

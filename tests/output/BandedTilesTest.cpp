@@ -54,27 +54,24 @@ struct RunResult
     std::map<QString, QByteArray> files;
 };
 
-RunResult save(const LayoutState &layout, const ImageObject &source, StreamingJpegDecoder *banded, int fileTypeCode)
+RunResult save(const LayoutState &layout, PicturePixels &pixels, int fileTypeCode)
 {
     RecordingListener listener;
     MemoryFileSystem disk;
-    SaveRun run(SaveRequest{source, layout, "/poster", "", "tile_", fileTypeCode, std::nullopt}, listener, disk);
-    run.setBandedSource(banded);
+    SaveRun run(SaveRequest{pixels, layout, "/poster", "", "tile_", fileTypeCode, std::nullopt}, listener, disk);
     return {run.processSaveNow(), disk.files};
 }
 
 // A PDF poster without its assembly page (whose overview a banded run reads from the file
 // at a reduced size) into the folder; the file's bytes by its name.
-RunResult savePdf(const LayoutState &layout, const ImageObject &source, StreamingJpegDecoder *banded,
-                  const QString &folder)
+RunResult savePdf(const LayoutState &layout, PicturePixels &pixels, const QString &folder)
 {
     AssemblyAids aids;
     aids.assemblyPage = false;
     RecordingListener listener;
     ScriptedFileSystem disk;
     QDir().mkpath(folder);
-    SaveRun run(SaveRequest{source, layout, folder, "", "p_", 6, PdfPosterChoice{aids, false, {}}}, listener, disk);
-    run.setBandedSource(banded);
+    SaveRun run(SaveRequest{pixels, layout, folder, "", "p_", 6, PdfPosterChoice{aids, false, {}}}, listener, disk);
     RunResult result{run.processSaveNow(), {}};
     for (const QString &path : run.writtenPaths()) {
         QFile file(path);
@@ -145,12 +142,12 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
             SCOPED_TRACE(what);
 
             const Watchdog watchdog(std::chrono::seconds(60), what);
-            const RunResult fromMemory = pdf ? savePdf(layout, *whole.image, nullptr, folder + "memory")
-                                             : save(layout, *whole.image, nullptr, fileType);
+            HeldPicturePixels memory(*whole.image);
+            const RunResult fromMemory = pdf ? savePdf(layout, memory, folder + "memory") : save(layout, memory, fileType);
             std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(photo);
             ASSERT_NE(decoder, nullptr);
-            const RunResult fromFile = pdf ? savePdf(layout, *whole.image, decoder.get(), folder + "file")
-                                           : save(layout, *whole.image, decoder.get(), fileType);
+            FileBandPixels file(std::move(decoder), whole.image->Damage());
+            const RunResult fromFile = pdf ? savePdf(layout, file, folder + "file") : save(layout, file, fileType);
             ASSERT_EQ(fromFile.outcome, fromMemory.outcome);
             ASSERT_EQ(fromFile.files.size(), fromMemory.files.size());
             for (const auto &[path, bytes] : fromMemory.files)

@@ -33,7 +33,8 @@ PdfRun savePdf(const ImageObject &source, const LayoutState &layout, const Assem
                ScriptedFileSystem &disk)
 {
     PdfRun result{SaveRunOutcome::Failed, QDir(dir.filePath("poster")).filePath("p_poster.pdf"), {}};
-    SaveRequest request{source, layout, dir.path(), "poster", "p_", 6, PdfPosterChoice{aids, false, {}}};
+    HeldPicturePixels pixels(source);
+    SaveRequest request{pixels, layout, dir.path(), "poster", "p_", 6, PdfPosterChoice{aids, false, {}}};
     SaveRun run(request, result.listener, disk);
     result.outcome = run.processSaveNow();
     return result;
@@ -195,14 +196,13 @@ TEST(SaveRunPdf, BandByBandFromTheFileGivesTheSheetsOfTheWholePicture)
         QStringList pictures[2];
         for (const bool fromFile : {false, true}) {
             const QString folder = dir.filePath(QStringLiteral("%1-%2").arg(name).arg(fromFile));
-            std::unique_ptr<StreamingJpegDecoder> decoder = fromFile ? StreamingJpegDecoder::open(photo) : nullptr;
-            const std::unique_ptr<ImageObject> nothing = createImageObject();
+            const std::unique_ptr<PicturePixels> pixels = fromFile
+                ? std::unique_ptr<PicturePixels>(std::make_unique<FileBandPixels>(StreamingJpegDecoder::open(photo), PictureDamage()))
+                : std::make_unique<HeldPicturePixels>(*whole.image);
             RecordingListener listener;
             ScriptedFileSystem disk;
-            SaveRun run(SaveRequest{fromFile ? *nothing : *whole.image, layout, folder, "", "p_", 6,
-                                    PdfPosterChoice{AssemblyAids{}, false, sheets}},
+            SaveRun run(SaveRequest{*pixels, layout, folder, "", "p_", 6, PdfPosterChoice{AssemblyAids{}, false, sheets}},
                         listener, disk);
-            run.setBandedSource(decoder.get());
             QDir().mkpath(folder);
             ASSERT_EQ(run.processSaveNow(), SaveRunOutcome::Completed) << listener.lastText.toStdString();
             // Every picture past the assembly page, as poppler reads it back.
@@ -252,7 +252,8 @@ TEST(SaveRunPdf, AFullDiskOrCancelLeavesNoPartialPoster)
         ScriptedFileSystem disk;
         if (full)
             disk.free = 100;
-        SaveRequest request{*source, a4Poster(1200, 1100), dir.path(), "poster", "p_", 6, PdfPosterChoice{}};
+        HeldPicturePixels pixels(*source);
+        SaveRequest request{pixels, a4Poster(1200, 1100), dir.path(), "poster", "p_", 6, PdfPosterChoice{}};
         RecordingListener listener;
         listener.cancelOnCall = full ? 0 : 2;
         SaveRun run(request, listener, disk);

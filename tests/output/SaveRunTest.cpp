@@ -38,15 +38,17 @@ class SaveRunTest : public ::testing::Test
 {
 protected:
     std::unique_ptr<ImageObject> source = test_images::makePatternImage(300, 200);
+    std::vector<std::unique_ptr<HeldPicturePixels>> pixels; // one for each request
     TempDir parent;
     RecordingListener listener;
     ScriptedFileSystem fileSystem;
 
     QString folder() const { return parent.filePath("poster"); }
 
-    SaveRequest request(int fileType = int(ImageFileType::Bmp)) const
+    SaveRequest request(int fileType = int(ImageFileType::Bmp))
     {
-        return SaveRequest{*source, layout3x2(), parent.path(), "poster", "tile_", fileType, std::nullopt};
+        pixels.push_back(std::make_unique<HeldPicturePixels>(*source));
+        return SaveRequest{*pixels.back(), layout3x2(), parent.path(), "poster", "tile_", fileType, std::nullopt};
     }
 
     SaveRunOutcome run(const SaveRequest &saveRequest)
