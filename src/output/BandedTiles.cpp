@@ -59,7 +59,7 @@ PreparedTile BandedTiles::prepareFromBands(int t)
 
 int BandedTiles::encodingWorkers()
 {
-    return std::max(1, TilePipeline::defaultWorkerCount() - 1);
+    return std::max(1, WorkerPool::coreCount() - 1);
 }
 
 std::unique_ptr<TileSource> startBandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts,

@@ -27,13 +27,10 @@ class BandedTiles final : public TileSource
 public:
     // Starts the decoder on the rows the tiles need, each row of tiles' band reaching
     // rowsBelow rows into the next (a tile holds only its own band: holding the next while
-    // it waits could stall the decoder's ring); started() says whether it could.
+    // it waits could stall the decoder's ring); when they cannot be had, every tile comes back missing and whyRowsMissing says why.
     BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, TilePrepare prepare);
     // Wakes the workers waiting for bands before they are joined.
     ~BandedTiles() override;
-
-    // False when the bands could not be had (whyRowsMissing says why).
-    bool started() const { return m_pipeline.has_value(); }
 
     PreparedTile take(int t) override;
     QString whyRowsMissing() const override { return m_ring->errorText(); }

@@ -28,7 +28,9 @@ std::vector<RowBand> batchesFor(const TileCoords &cuts, int workers)
 RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, std::int32_t resolution,
                                  int workers)
     : m_cuts(cuts)
-    , m_workerCount(std::max(1, workers))
+    // Never more than the pool runs at once: a worker left waiting for a thread would hold
+    // up the batches the others wait for.
+    , m_workerCount(std::clamp(workers, 1, WorkerPool::shared().size()))
     , m_ring(decoder, batchesFor(cuts, m_workerCount), QImage::Format_RGB888)
 {
     if (!m_ring.started()) {
@@ -45,14 +47,13 @@ RowFedJpegTiles::RowFedJpegTiles(StreamingJpegDecoder &decoder, const TileCoords
     stampResolution(stamped, resolution);
     m_dotsPerMeter = stamped.dotsPerMeterX();
     for (int w = 0; w < m_workerCount; ++w)
-        m_workers.emplace_back([this, w] { work(w); });
+        WorkerPool::shared().run(m_workers, [this, w] { work(w); });
 }
 
 RowFedJpegTiles::~RowFedJpegTiles()
 {
     m_ring.stop();
-    for (std::thread &worker : m_workers)
-        worker.join();
+    m_workers.wait();
 }
 
 void RowFedJpegTiles::work(int worker)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WorkerPool.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/BandRing.h"
 #include "layout/TileCoordinates.h"
@@ -9,7 +10,6 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 // The JPEG tiles of a run whose tiles go to their files as they are cut (not turned, no
@@ -30,8 +30,6 @@ public:
     RowFedJpegTiles(const RowFedJpegTiles &) = delete;
     RowFedJpegTiles &operator=(const RowFedJpegTiles &) = delete;
 
-    // False when the batches could not be had (whyRowsMissing says why); no worker runs.
-    bool started() const { return !m_workers.empty(); }
     QString whyRowsMissing() const override { return m_ring.errorText(); }
 
     // Waits for tile t's file; a tile whose rows never came is marked sourceMissing.
@@ -51,5 +49,7 @@ private:
     std::map<int, PreparedTile> m_done;
     bool m_rowsMissing = false;
     BandRing m_ring; // the decoder writes into it until it is destroyed
-    std::vector<std::thread> m_workers;
+    // On the shared pool, all at once: each releases its share of every batch. Last, so
+    // that they end first.
+    WorkerGroup m_workers;
 };

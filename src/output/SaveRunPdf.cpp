@@ -147,11 +147,12 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     PdfPageSink pagesOut(writer, choice);
     const std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
         cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
-        [&](int t, const BandRows &rows, const TileCoords &cutsInRows) -> PreparedTile {
+        [&run, &pages, jpegPictures = choice.jpegPictures](int t, const BandRows &rows,
+                                                           const TileCoords &cutsInRows) -> PreparedTile {
             const RenderedTile tile = renderTileForEncoding(rows.rows, cutsInRows, t, *run);
             if (tile.status != RenderStatus::Ok)
                 return {tile.status, std::nullopt, false, {}, {}};
-            PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, choice.jpegPictures);
+            PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, jpegPictures);
             return {RenderStatus::Ok, std::move(picture.data), false, picture.size,
                     pages->cutStrips(t, [&rows](const QRect &area) { return rows.copy(area); })};
         });

@@ -20,9 +20,8 @@ TilePipeline::TilePipeline(int tileCount, PrepareFunction prepare, int workerCou
     , m_prepare(std::move(prepare))
 {
     const int workers = std::min(std::max(workerCount, 1), std::max(m_tileCount, 1));
-    m_workers.reserve(size_t(workers));
     for (int i = 0; i < workers; ++i)
-        m_workers.emplace_back([this] { work(); });
+        WorkerPool::shared().run(m_workers, [this] { work(); });
 }
 
 TilePipeline::~TilePipeline()
@@ -32,13 +31,7 @@ TilePipeline::~TilePipeline()
         m_stopping = true;
     }
     m_roomOpened.notify_all();
-    for (std::thread &worker : m_workers)
-        worker.join();
-}
-
-int TilePipeline::defaultWorkerCount()
-{
-    return std::max(1, int(std::thread::hardware_concurrency()));
+    m_workers.wait();
 }
 
 bool TilePipeline::mayStartNext() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/WorkerPool.h"
 #include "imaging/ImageFileType.h"
 #include "output/TileRenderer.h"
 #include "output/TileSource.h"
@@ -12,8 +13,6 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <thread>
-#include <vector>
 
 // Tile t cut from source (in place where it can be), turned and widened as the run asks,
 // and encoded as fileType.
@@ -31,7 +30,7 @@ public:
     // Must be safe to call from several threads at once for different tiles.
     using PrepareFunction = std::function<PreparedTile(int tile)>;
 
-    TilePipeline(int tileCount, PrepareFunction prepare, int workerCount = defaultWorkerCount());
+    TilePipeline(int tileCount, PrepareFunction prepare, int workerCount = WorkerPool::coreCount());
     ~TilePipeline();
 
     TilePipeline(const TilePipeline &) = delete;
@@ -40,9 +39,6 @@ public:
     // Waits for the tile and hands it over. Tiles are taken in order 0, 1, 2, ...; a tile
     // out of that order, or past the end, comes back as a failed cut.
     PreparedTile take(int tile) override;
-
-    // One worker per core the machine offers, at least one.
-    static int defaultWorkerCount();
 
 private:
     void work();
@@ -59,5 +55,5 @@ private:
     int m_nextToTake = 0;
     bool m_stopping = false;
     std::map<int, PreparedTile> m_done;
-    std::vector<std::thread> m_workers;
+    WorkerGroup m_workers; // on the shared pool; last, so that they end first
 };
