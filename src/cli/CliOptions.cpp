@@ -81,6 +81,9 @@ const OptionSpec kSpecs[] = {
     {"rotate-image", CliStrings::kRotateImageHelp, CliStrings::kRotationValue, CliStrings::kBadRotation},
     {"rotate-tiles", CliStrings::kRotateTilesHelp, kNone, kNone},
     {"zoom", CliStrings::kZoomHelp, CliStrings::kZoomValue, CliStrings::kBadZoom},
+    {"fit", CliStrings::kFitHelp, CliStrings::kFitValue, CliStrings::kBadFit},
+    {"poster-width", CliStrings::kPosterWidthHelp, CliStrings::kLengthValue, kNone},
+    {"poster-height", CliStrings::kPosterHeightHelp, CliStrings::kLengthValue, kNone},
     {"placement", CliStrings::kPlacementHelp, CliStrings::kPlacementValue, CliStrings::kBadPlacement},
     {"adjust-edges", CliStrings::kAdjustEdgesHelp, CliStrings::kNameValue, kNone},
     {"format", CliStrings::kFormatHelp, CliStrings::kFormatValue, CliStrings::kBadFormat},
@@ -147,6 +150,21 @@ void readValues(OptionReader &reader, CliOptions &options)
     reader.ifSet("zoom", [&](const QString &value) {
         options.zoom = wholeNumberIn(value, 0, kMaxZoom);
         return options.zoom.has_value();
+    });
+    reader.ifSet("fit", [&](const QString &value) {
+        if (value == QLatin1String("fill"))
+            options.fit = FitMode::FillSheets;
+        else if (value == QLatin1String("whole"))
+            options.fit = FitMode::WholePicture;
+        return options.fit.has_value();
+    });
+    reader.ifSet("poster-width", [&](const QString &value) {
+        options.posterWidth = value;
+        return true;
+    });
+    reader.ifSet("poster-height", [&](const QString &value) {
+        options.posterHeight = value;
+        return true;
     });
     reader.ifSet("placement", [&](const QString &value) {
         const std::optional<QStringList> pieces = splitValue(value, QLatin1Char(','), 2);

@@ -2,6 +2,7 @@
 
 #include "imaging/ImageFileType.h"
 #include "common/Units.h"
+#include "layout/LayoutState.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,10 @@ struct CliOptions
     std::optional<int> imageRotation;                      // 0, 90, 180, 270
     bool rotateTiles = false;
     std::optional<int> zoom; // 0 to 400
+    std::optional<FitMode> fit;
+    // --poster-width or --poster-height as typed; read once the unit is known.
+    std::optional<QString> posterWidth;
+    std::optional<QString> posterHeight;
     std::optional<int> horizontalPlacement;
     std::optional<int> verticalPlacement;
     std::optional<QString> adjustEdgesProfile;

@@ -212,7 +212,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, PicturePixel
     QJsonObject json = reportJson(*report.report, keepsFiles ? std::optional<QStringList>(files) : std::nullopt);
     if (request.pdf) {
         const bool everySheet = request.pdf->sheets.isEmpty();
-        json.insert(QStringLiteral("pages"), everySheet ? report.report->coords.count() + (request.pdf->aids.assemblyPage ? 1 : 0)
+        json.insert(QStringLiteral("pages"), everySheet ? report.report->texts.sheetsUsed + (request.pdf->aids.assemblyPage ? 1 : 0)
                                                         : int(request.pdf->sheets.size()));
     }
     if (options.printQueue) {
@@ -272,6 +272,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
     if (const std::unique_ptr<PicturePixels> streamed = openStreamedDecode(options)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
+        if (!sizeToWall(setup.layout, options))
+            return runFailed(err, LayoutStrings::kPosterTooLargeTitle, LayoutStrings::kPosterTooLarge);
         const int exitCode = saveTiles(options, setup.layout, *streamed, out, err, errIsTerminal);
         if (exitCode == kExitSuccess)
             warnOfDamage(err, streamed->damage());
@@ -283,6 +285,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     if (!loaded.ok())
         return runFailed(err, loaded.errorTitle, loaded.errorText);
     setImageSize(setup.layout, loaded.image->Width(), loaded.image->Height(), rotation);
+    if (!sizeToWall(setup.layout, options))
+        return runFailed(err, LayoutStrings::kPosterTooLargeTitle, LayoutStrings::kPosterTooLarge);
     const PictureDamage &damage = loaded.image->Damage();
     if (tilesNeedMissingRows(setup.layout, damage))
         return imageNotLoaded(err, ImagingStrings::kIncompleteFile);

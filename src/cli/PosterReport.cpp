@@ -36,11 +36,18 @@ PosterReportResult makePosterReport(const LayoutState &layout)
     report.tilesWide = layout.tilesWide();
     report.tilesHigh = layout.tilesHigh();
     const std::optional<OutputReport> texts = computeOutputReport(layout, c);
-    const std::optional<TileRunValues> run =
-        CalcTileCoord(layout, report.coords) > 0 ? PrepareTileRun(layout, report.coords) : std::nullopt;
+    // The whole picture's grid is given as it is cut: a last column or row rounding left a
+    // pixel short of the picture's edge is widened to it.
+    const bool cut = CalcTileCoord(layout, report.coords) > 0
+        && (layout.fit == FitMode::FillSheets
+            || fitTilesToImage(report.coords, layout.lImgWidth, layout.lImgHeight, layout.fit));
+    const std::optional<TileRunValues> run = cut ? PrepareTileRun(layout, report.coords) : std::nullopt;
     if (!texts || !run)
         return refused(OutputStrings::kInvalidTileInfoTitle, OutputStrings::kInvalidTileInfo);
     report.texts = *texts;
+    report.fit = layout.fit;
+    for (int t = 0; t < report.coords.count(); ++t)
+        report.leftOut.push_back(!tileHoldsPicture(report.coords, t, layout.lImgWidth, layout.lImgHeight));
     report.pixelsPerInch = run->pixelsPerInch;
     report.resolutionTag = run->resolutionTag;
     return {report, QString(), QString()};
@@ -53,6 +60,7 @@ QString reportText(const PosterReport &report)
                                                   .arg(report.tilesWide)
                                                   .arg(report.tilesHigh)
                                                   .arg(report.coords.count()));
+    text += labelled(AppStrings::kSheets, report.texts.sheets);
     text += labelled(AppStrings::kSize, report.texts.finalSize);
     text += labelled(AppStrings::kResolution, report.texts.resolution);
     text += labelled(AppStrings::kQuality, report.texts.quality);
@@ -67,7 +75,8 @@ QString reportText(const PosterReport &report)
                              .arg(report.coords.left(t))
                              .arg(report.coords.top(t))
                              .arg(report.coords.right(t))
-                             .arg(report.coords.bottom(t)));
+                             .arg(report.coords.bottom(t))
+                             + (report.leftOut[std::size_t(t)] ? QLatin1Char(' ') + CliStrings::kLeftOut : QString()));
     }
     return text;
 }
@@ -82,6 +91,8 @@ QJsonObject reportJson(const PosterReport &report, const std::optional<QStringLi
         {"tilesWide", report.tilesWide},
         {"tilesHigh", report.tilesHigh},
         {"tileCount", report.coords.count()},
+        {"fit", report.fit == FitMode::WholePicture ? QStringLiteral("whole") : QStringLiteral("fill")},
+        {"sheetsUsed", report.texts.sheetsUsed},
         {"tiles", tiles},
         {"finalSize", report.texts.finalSize},
         {"resolution", report.texts.resolution},

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // Everything the command line tells about a poster before (or instead of) saving it:
 // the grid, every tile rectangle, the window's report texts and the density of the tiles.
@@ -21,6 +22,8 @@ struct PosterReport
     OutputReport texts;
     double pixelsPerInch = 0.0;
     std::int32_t resolutionTag = 0;
+    FitMode fit = FitMode::FillSheets;
+    std::vector<bool> leftOut; // each tile's: a sheet a picture kept whole leaves blank
 };
 
 struct PosterReportResult

@@ -1,5 +1,7 @@
 #include "cli/PosterSetup.h"
 
+#include "layout/PosterSizing.h"
+
 #include "app/StartingPoster.h"
 
 #include "common/NumberFormat.h"
@@ -102,6 +104,16 @@ PosterSetup buildPosterSetup(const CliOptions &options, const StoredStart &start
         layout.tilesHighIndex = *options.tilesHigh - 1;
     layout.bTileRotated = options.rotateTiles;
     layout.zoom = options.zoom.value_or(layout.zoom);
+    layout.fit = options.fit.value_or(layout.fit);
+    if (options.posterWidth && options.posterHeight) {
+        setup.usageError = CliStrings::kPosterWidthAndHeight;
+        return setup;
+    }
+    const std::optional<QString> &wallLength = options.posterWidth ? options.posterWidth : options.posterHeight;
+    if (wallLength && !parseLengthInches(*wallLength, layout.units)) {
+        setup.usageError = CliStrings::kBadPosterLength;
+        return setup;
+    }
     layout.iHPlacement = options.horizontalPlacement.value_or(layout.iHPlacement);
     layout.iVPlacement = options.verticalPlacement.value_or(layout.iVPlacement);
 
@@ -115,6 +127,19 @@ PosterSetup buildPosterSetup(const CliOptions &options, const StoredStart &start
         layout.edgeTrimInches = start.profiles.FillCurEdgeTrimInches(profileRow);
     }
     return setup;
+}
+
+bool sizeToWall(LayoutState &layout, const CliOptions &options)
+{
+    const std::optional<QString> &length = options.posterWidth ? options.posterWidth : options.posterHeight;
+    if (!length)
+        return true;
+    const PosterSide side = options.posterWidth ? PosterSide::Width : PosterSide::Height;
+    const std::optional<TileCounts> counts =
+        tilesForPosterSize(layout, side, parseLengthInches(*length, layout.units).value_or(0.0));
+    if (counts)
+        sizePosterToWall(layout, *counts);
+    return counts.has_value();
 }
 
 void setImageSize(LayoutState &layout, int width, int height, int rotationDegrees)

@@ -35,3 +35,6 @@ PosterSetup buildPosterSetup(const CliOptions &options, const StoredStart &start
 
 // Records the loaded image (after its turn) in the layout.
 void setImageSize(LayoutState &layout, int width, int height, int rotationDegrees);
+// --poster-width or --poster-height, once the picture's size is known: the tile counts
+// that hold the whole picture at that size. False when more than 25 sheets a side would.
+bool sizeToWall(LayoutState &layout, const CliOptions &options);

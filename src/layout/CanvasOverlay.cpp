@@ -97,7 +97,7 @@ CanvasRedraw CanvasOverlay::RedrawCanvas(const LayoutState &state, bool showTile
     if (!CheckTileSizes(state, usableWidth, usableHeight))
         return CanvasRedraw::InvalidTileSize;
 
-    if (CalcTileCoord(state, m_coords) <= 0 || !fitTilesToImage(m_coords, state.lImgWidth, state.lImgHeight))
+    if (CalcTileCoord(state, m_coords) <= 0 || !fitTilesToImage(m_coords, state.lImgWidth, state.lImgHeight, state.fit))
         return CanvasRedraw::InvalidConfiguration;
     const std::optional<OverlayLines> lines = overlayLines(m_coords, state.tilesWide(), state.tilesHigh(),
                                                            canvasScale, display.Width(), display.Height());

@@ -14,6 +14,12 @@ inline constexpr int kMaxZoom = 400;
 inline constexpr int kMaxPlacement = 200;
 inline constexpr int kCentredPlacement = kMaxPlacement / 2;
 
+// How the picture meets the grid of sheets: cut to the grid's shape, the grid filling the
+// picture (zoom and placement pick the part), or kept whole, the picture as large as fits
+// inside the grid with blank paper where it does not reach (placement slides it along the
+// axis that has room).
+enum class FitMode { FillSheets, WholePicture };
+
 // Everything that describes one poster: the image, the tile grid over it, the printed
 // tile size and how image and tiles are turned. A plain value, so the engine can compute
 // with it without any window; the main window keeps one and its controls edit it.
@@ -37,7 +43,8 @@ struct LayoutState
 
     bool bTileRotated = false;
     int iImgRotation = 0;  // 0, 90, 180 or 270 degrees clockwise
-    int zoom = 0;          // 0 to 400 percent
+    FitMode fit = FitMode::FillSheets;
+    int zoom = 0;          // 0 to 400 percent; not used for the whole picture
     int iHPlacement = 100; // 0 to 200, 100 centred
     int iVPlacement = 100;
 

@@ -3,6 +3,7 @@
 #include "common/Units.h"
 #include "common/NumberFormat.h"
 #include "layout/PosterFit.h"
+#include "layout/TileCoordinates.h"
 #include "layout/TileSizeRules.h"
 #include "resources/LayoutStrings.h"
 
@@ -14,10 +15,9 @@ QString trimmedFormat(double value, const QString &mask, const QLocale &locale)
     return formatMask(value, mask, locale).trimmed();
 }
 
-QString posterSizeText(const PosterShape &shape, Units units, const QLocale &locale)
+// width x height inches in the user's unit.
+QString posterSizeText(double width, double height, Units units, const QLocale &locale)
 {
-    const double width = shape.tilesWide * shape.tileWidth;
-    const double height = shape.tilesHigh * shape.tileHeight;
     if (units == Units::Inches) {
         const QString mask = QStringLiteral("##0.00");
         return trimmedFormat(width, mask, locale) + LayoutStrings::kSizeSeparator + trimmedFormat(height, mask, locale)
@@ -50,7 +50,11 @@ std::optional<OutputReport> computeOutputReport(const LayoutState &state, const 
         return std::nullopt;
 
     OutputReport report;
-    report.finalSize = posterSizeText(*shape, state.units, locale);
+    const double gridWidth = shape->tilesWide * shape->tileWidth;
+    const double gridHeight = shape->tilesHigh * shape->tileHeight;
+    report.finalSize = posterSizeText(gridWidth, gridHeight, state.units, locale);
+    report.sheetsUsed = shape->tilesWide * shape->tilesHigh;
+    report.sheets = LayoutStrings::sheetsUsedText(report.sheetsUsed, report.sheetsUsed);
     report.resolution = LayoutStrings::kNotAvailable;
     report.quality = LayoutStrings::kNotAvailable;
     report.megapixels = LayoutStrings::kNotAvailable;
@@ -60,8 +64,17 @@ std::optional<OutputReport> computeOutputReport(const LayoutState &state, const 
     const std::optional<ImageCoverage> coverage = coverImage(state, *shape);
     if (!coverage)
         return report;
-    const double dotsPerInch = coverage->zoomFactor * (coverage->fullWidth / (shape->tilesWide * shape->tileWidth));
-    const double megapixels = coverage->usedWidth() * coverage->usedHeight() / 1000000;
+    const double dotsPerInch = coverage->zoomFactor * (coverage->fullWidth / gridWidth);
+    const double megapixels = coverage->pictureWidth * coverage->pictureHeight / 1000000;
+    if (state.fit == FitMode::WholePicture) {
+        report.finalSize = posterSizeText(coverage->pictureWidth / dotsPerInch, coverage->pictureHeight / dotsPerInch,
+                                          state.units, locale);
+        TileCoords coords;
+        if (CalcTileCoord(state, coords) > 0 && fitTilesToImage(coords, state.lImgWidth, state.lImgHeight, state.fit)) {
+            report.sheetsUsed = tilesHoldingPicture(coords, state.lImgWidth, state.lImgHeight);
+            report.sheets = LayoutStrings::sheetsUsedText(report.sheetsUsed, coords.count());
+        }
+    }
     report.resolution = resolutionText(dotsPerInch, state.units, locale);
     report.quality = QualityText(dotsPerInch);
     report.megapixels = formatMask(megapixels, QStringLiteral("##0.00"), locale);

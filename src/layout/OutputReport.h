@@ -7,13 +7,17 @@
 
 #include <optional>
 
-// The four texts of the "Final Poster Size" frame.
+// The texts of the "Final Poster Size" frame.
 struct OutputReport
 {
-    QString finalSize;  // e.g. "24.00 x 20.00 inches" or "61.0 x 50.8 cm"
+    // e.g. "24.00 x 20.00 inches" or "61.0 x 50.8 cm": the grid's size, or the picture's
+    // printed size when it is kept whole
+    QString finalSize;
     QString resolution; // e.g. "100.0 dpi" or "39.4 dots/cm"; "---" without an image
     QString quality;    // QualityText of the resolution; "---" without an image
-    QString megapixels; // image megapixels inside the zoomed grid; "---" without an image
+    QString megapixels; // image megapixels that print; "---" without an image
+    QString sheets;     // e.g. "6", or "4 (2 left out)" when the whole picture leaves sheets blank
+    int sheetsUsed = 0;
 };
 
 // The report for the current layout, numbers written with the locale's decimal separator.

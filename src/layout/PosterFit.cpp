@@ -43,6 +43,20 @@ std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterSh
     const double imageRatio = imageWidth / imageHeight;
 
     ImageCoverage coverage;
+    if (state.fit == FitMode::WholePicture) {
+        // The grid reaches round the picture: across its whole width when the picture is the
+        // wider shape, else down its whole height.
+        if (imageRatio >= shape.ratio) {
+            coverage.fullWidth = imageWidth;
+            coverage.fullHeight = imageWidth / shape.ratio;
+        } else {
+            coverage.fullHeight = imageHeight;
+            coverage.fullWidth = shape.ratio * imageHeight;
+        }
+        coverage.pictureWidth = imageWidth;
+        coverage.pictureHeight = imageHeight;
+        return coverage;
+    }
     // An image at least as wide as the poster (ties included) is filled top to bottom.
     if (imageRatio >= shape.ratio) {
         coverage.fullHeight = imageHeight;
@@ -52,6 +66,8 @@ std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterSh
         coverage.fullHeight = imageWidth / shape.ratio;
     }
     coverage.zoomFactor = 1 / (state.zoom / 100.0 + 1);
+    coverage.pictureWidth = coverage.usedWidth();
+    coverage.pictureHeight = coverage.usedHeight();
     return coverage;
 }
 

@@ -18,13 +18,17 @@ struct PosterShape
 // Nothing when the tile counts are outside 1 to 25 or the tile size check fails.
 std::optional<PosterShape> posterShape(const LayoutState &state);
 
-// The largest poster-shaped area of the image, in image pixels, before and after the
-// zoom shrinks it. Not rounded: the tile grid rounds it, the report does not.
+// The poster-shaped area of the grid in image pixels, before and after the zoom shrinks
+// it: the largest such area inside the image when the sheets are filled, the smallest
+// around it when the picture is kept whole. Not rounded: the tile grid rounds it, the
+// report does not.
 struct ImageCoverage
 {
-    double fullWidth = 0;  // largest poster-shaped width inside the image
+    double fullWidth = 0;
     double fullHeight = 0;
-    double zoomFactor = 1; // 1 / (zoom / 100 + 1): 1 at zoom 0, 0.2 at zoom 400
+    double zoomFactor = 1; // 1 / (zoom / 100 + 1): 1 at zoom 0, 0.2 at zoom 400; 1 for the whole picture
+    double pictureWidth = 0; // the image's pixels that print
+    double pictureHeight = 0;
     double usedWidth() const { return zoomFactor * fullWidth; }
     double usedHeight() const { return zoomFactor * fullHeight; }
 };

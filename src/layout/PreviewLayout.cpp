@@ -114,7 +114,7 @@ std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelA
     TileCoords coords;
     const int width = sourceScale == 1.0 ? source.width() : state.lImgWidth;
     const int height = sourceScale == 1.0 ? source.height() : state.lImgHeight;
-    if (CalcTileCoord(state, coords) <= 0 || !fitTilesToImage(coords, width, height))
+    if (CalcTileCoord(state, coords) <= 0 || !fitTilesToImage(coords, width, height, state.fit))
         return std::nullopt;
     const std::optional<PreviewCut> cut = previewCut(coords, box);
     if (!cut)

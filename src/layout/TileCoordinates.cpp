@@ -142,8 +142,50 @@ int CalcTileCoord(const LayoutState &state, TileCoords &coords)
     return count;
 }
 
-bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height)
+namespace {
+
+bool fitTilesAroundImage(TileCoords &coords, std::int32_t width, std::int32_t height)
 {
+    const int last = coords.count() - 1;
+    for (int t = 0; t <= last; ++t)
+        if (coords.right(t) < coords.left(t) || coords.bottom(t) < coords.top(t))
+            return false;
+    const std::int64_t shortOfRight = std::int64_t(width) - 1 - coords.right(last);
+    const std::int64_t shortOfBottom = std::int64_t(height) - 1 - coords.bottom(last);
+    if (last < 0 || coords.left(0) > 0 || coords.top(0) > 0 || shortOfRight > 1 || shortOfBottom > 1)
+        return false;
+    // The last column shares its right edge, the last row its bottom edge.
+    const std::int32_t lastRight = coords.right(last);
+    const std::int32_t lastBottom = coords.bottom(last);
+    for (int t = 0; t <= last; ++t) {
+        if (shortOfRight == 1 && coords.right(t) == lastRight)
+            coords.set(2, t, width - 1);
+        if (shortOfBottom == 1 && coords.bottom(t) == lastBottom)
+            coords.set(3, t, height - 1);
+    }
+    return true;
+}
+
+} // namespace
+
+bool tileHoldsPicture(const TileCoords &coords, int t, std::int32_t width, std::int32_t height)
+{
+    return t >= 0 && t < coords.count() && coords.right(t) >= 0 && coords.bottom(t) >= 0 && coords.left(t) < width
+        && coords.top(t) < height;
+}
+
+int tilesHoldingPicture(const TileCoords &coords, std::int32_t width, std::int32_t height)
+{
+    int holding = 0;
+    for (int t = 0; t < coords.count(); ++t)
+        holding += tileHoldsPicture(coords, t, width, height) ? 1 : 0;
+    return holding;
+}
+
+bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height, FitMode fit)
+{
+    if (fit == FitMode::WholePicture)
+        return fitTilesAroundImage(coords, width, height);
     for (int t = 0; t < coords.count(); ++t) {
         if (coords.left(t) < 0 || coords.top(t) < 0 || coords.right(t) < coords.left(t)
             || coords.bottom(t) < coords.top(t) || coords.right(t) > width || coords.bottom(t) > height
@@ -152,7 +194,7 @@ bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height
     }
     // Moved back rather than cut, so that the tile keeps the size its rectangle gives it and
     // prints as large as its neighbours; cut only when the image has no pixel to spare.
-    const auto fit = [&coords](int t, int first, int last, std::int32_t extent) {
+    const auto moveBack = [&coords](int t, int first, int last, std::int32_t extent) {
         if (coords.at(last, t) < extent)
             return;
         if (coords.at(first, t) > 0)
@@ -160,8 +202,8 @@ bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height
         coords.set(last, t, extent - 1);
     };
     for (int t = 0; t < coords.count(); ++t) {
-        fit(t, 0, 2, width);
-        fit(t, 1, 3, height);
+        moveBack(t, 0, 2, width);
+        moveBack(t, 1, 3, height);
     }
     return true;
 }

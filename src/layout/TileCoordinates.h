@@ -48,10 +48,20 @@ private:
 // as N zero-filled tiles.
 int CalcTileCoord(const LayoutState &state, TileCoords &coords);
 
-// Makes the rectangles fit an image of width x height pixels. CalcTileCoord's rounding can
-// put the last column's right edge or the last row's bottom edge one pixel past the image;
-// such a rectangle is moved back by that pixel, keeping its size (it then overlaps its
-// neighbour by one pixel, as rounding lets neighbours do anyway), and cut only where it
-// already starts at the image's edge. Returns false, changing nothing, when a rectangle is
-// empty or lies further outside (a layout computed for another image size).
-bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height);
+// Makes the rectangles fit an image of width x height pixels. Filling the sheets,
+// CalcTileCoord's rounding can put the last column's right edge or the last row's bottom
+// edge one pixel past the image; such a rectangle is moved back by that pixel, keeping its
+// size (it then overlaps its neighbour by one pixel, as rounding lets neighbours do
+// anyway), and cut only where it already starts at the image's edge. Keeping the whole
+// picture, the grid reaches round it, and a last column or row that rounding left a pixel
+// short of its edge is widened by that pixel, so that no column of the picture is lost.
+// Returns false, changing nothing, when a rectangle is empty or lies further off (a layout
+// computed for another image size).
+bool fitTilesToImage(TileCoords &coords, std::int32_t width, std::int32_t height,
+                     FitMode fit = FitMode::FillSheets);
+
+// Whether tile t's rectangle holds any pixel of an image of width x height pixels: keeping
+// the whole picture, a sheet that holds none is left out.
+bool tileHoldsPicture(const TileCoords &coords, int t, std::int32_t width, std::int32_t height);
+// How many tiles hold some of the picture.
+int tilesHoldingPicture(const TileCoords &coords, std::int32_t width, std::int32_t height);

@@ -8,16 +8,25 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
     : m_prepare(std::move(prepare))
 {
     m_cutsInBand = cuts;
+    const int lastPictureRow = decoder.size().height() - 1;
     std::vector<RowBand> bands;
     for (int t = 0; t < cuts.count(); ++t) {
         // Tiles run row by row, and the tiles of one row share their top and bottom.
         const bool sameRow = t > 0 && cuts.top(t - 1) == cuts.top(t) && cuts.bottom(t - 1) == cuts.bottom(t);
+        // A band holds only rows of the picture: a picture kept whole may leave whole rows
+        // of tiles above or below it, which read no band.
+        const int top = std::max(cuts.top(t), 0);
+        const int bottom = std::min(lastRowRead(cuts, t, rowsBelow), lastPictureRow);
+        if (top > bottom) {
+            m_bandOfTile.push_back(kNoBand);
+            continue;
+        }
         if (!sameRow)
-            bands.push_back({cuts.top(t), lastRowRead(cuts, t, rowsBelow), 0});
+            bands.push_back({top, bottom, 0});
         ++bands.back().readers;
         m_bandOfTile.push_back(int(bands.size()) - 1);
-        m_cutsInBand.set(1, t, cuts.top(t) - bands.back().top);
-        m_cutsInBand.set(3, t, cuts.bottom(t) - bands.back().top);
+        m_cutsInBand.set(1, t, cuts.top(t) - top);
+        m_cutsInBand.set(3, t, cuts.bottom(t) - top);
     }
     m_ring = std::make_unique<BandRing>(decoder, std::move(bands), QImage::Format_RGB32);
     if (m_ring->started())
@@ -49,6 +58,8 @@ PreparedTile BandedTiles::take(int t)
 PreparedTile BandedTiles::prepareFromBands(int t)
 {
     const int band = m_bandOfTile[std::size_t(t)];
+    if (band == kNoBand)
+        return m_prepare(t, BandRows{}, m_cutsInBand);
     const BandRows rows{m_ring->waitForBand(band), m_ring->band(band).top};
     if (rows.rows.isNull())
         return {RenderStatus::CutFailed, std::nullopt, true, {}, {}};
@@ -65,7 +76,13 @@ int BandedTiles::encodingWorkers()
 std::unique_ptr<TileSource> startBandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts,
                                              const TileRunValues &run, ImageFileType fileType)
 {
-    if (fileType == ImageFileType::Jpeg && !run.rotated && !run.compensation) {
+    const QSize picture = decoder.size();
+    bool withinPicture = true;
+    for (int t = 0; t < cuts.count(); ++t)
+        withinPicture = withinPicture && cuts.left(t) >= 0 && cuts.top(t) >= 0 && cuts.right(t) < picture.width()
+            && cuts.bottom(t) < picture.height();
+    // Compressors fed rows take the tiles' own pixels only: no turn, border or blank paper.
+    if (fileType == ImageFileType::Jpeg && !run.rotated && !run.compensation && withinPicture) {
         return std::make_unique<RowFedJpegTiles>(decoder, cuts, run.stampedResolution(), BandedTiles::encodingWorkers());
     }
     auto banded = std::make_unique<BandedTiles>(

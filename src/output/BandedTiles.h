@@ -43,7 +43,8 @@ private:
     PreparedTile prepareFromBands(int t);
 
     const TilePrepare m_prepare;
-    std::vector<int> m_bandOfTile;
+    static constexpr int kNoBand = -1;
+    std::vector<int> m_bandOfTile; // kNoBand for a tile wholly above or below the picture
     TileCoords m_cutsInBand;
     std::unique_ptr<BandRing> m_ring;
     // Last, so that its workers are joined before anything they read goes.

@@ -102,6 +102,24 @@ int PosterPages::stripPixels() const
     return m_glueStrip > 0.0 ? std::max(1, int(std::lround(m_glueStrip / kPointsPerInch * m_run.pixelsPerInch))) : 0;
 }
 
+bool PosterPages::sheetMade(int t) const
+{
+    return tileHoldsPicture(m_cuts, t, m_layout.lImgWidth, m_layout.lImgHeight);
+}
+
+int PosterPages::madeSheetCount() const
+{
+    return tilesHoldingPicture(m_cuts, m_layout.lImgWidth, m_layout.lImgHeight);
+}
+
+int PosterPages::madeSheetNumber(int t) const
+{
+    int number = 0;
+    for (int s = 0; s <= t; ++s)
+        number += sheetMade(s) ? 1 : 0;
+    return number;
+}
+
 std::optional<QRect> PosterPages::neighbourStripArea(int t, bool right) const
 {
     if (m_glueStrip <= 0.0)
@@ -122,6 +140,8 @@ std::optional<QRect> PosterPages::neighbourStripArea(int t, bool right) const
     if (neighbourRow >= m_layout.tilesHigh() || neighbourColumn < 0 || neighbourColumn >= wide)
         return std::nullopt;
     const int n = neighbourRow * wide + neighbourColumn;
+    if (!sheetMade(n))
+        return std::nullopt;
     const int pixels = stripPixels();
     const int left = m_cuts.left(n);
     const int top = m_cuts.top(n);

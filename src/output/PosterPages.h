@@ -42,8 +42,14 @@ public:
     static std::optional<PosterPages> create(const LayoutState &layout, const TileCoords &cuts,
                                              const TileRunValues &run, const AssemblyAids &aids);
 
+    // Every sheet of the grid, made or left out.
     int sheetCount() const { return m_cuts.count(); }
-    int pageCount() const { return sheetCount() + (m_aids.assemblyPage ? 1 : 0); }
+    // A sheet that holds none of a picture kept whole is left out: no page, no strip toward it.
+    bool sheetMade(int t) const;
+    int madeSheetCount() const;
+    // Sheet t's place among the sheets made, from 1.
+    int madeSheetNumber(int t) const;
+    int pageCount() const { return madeSheetCount() + (m_aids.assemblyPage ? 1 : 0); }
     QSizeF pageSize() const { return m_pageSize; }
     const LayoutState &layout() const { return m_layout; }
     const AssemblyAids &aids() const { return m_aids; }

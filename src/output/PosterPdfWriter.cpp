@@ -153,6 +153,8 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
             const LayoutState &layout = m_pages.layout();
             m_document->font->SetFontSize(std::clamp(fitted.height() / layout.tilesHigh() / 4, 5.0, 24.0));
             for (int t = 0; t < m_pages.sheetCount(); ++t) {
+                if (!m_pages.sheetMade(t))
+                    continue;
                 const double cellWidth = fitted.width() / layout.tilesWide();
                 const double cellHeight = fitted.height() / layout.tilesHigh();
                 const double x = where.left() + (t % layout.tilesWide()) * cellWidth;
@@ -215,7 +217,7 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const SheetStrips &st
             painter.SetFont(m_document->font);
             m_document->font->SetFontSize(PosterPages::kLabelPoints);
             const QString text = m_pages.sheetLabel(t) + QStringLiteral("   ")
-                + PosterStrings::sheetOfText(t + 1, m_pages.sheetCount());
+                + PosterStrings::sheetOfText(m_pages.madeSheetNumber(t), m_pages.madeSheetCount());
             const double baseline = label->top() + (label->height() + PosterPages::kLabelPoints * 0.7) / 2;
             painter.DrawTextAligned(0, fromTop(size.height(), baseline), size.width(),
                                     PdfString(text.toLatin1().constData()), ePdfAlignment_Center);

@@ -4,6 +4,7 @@
 #include "imaging/ImageFileRules.h"
 #include "imaging/LoadedPicture.h"
 #include "output/CupsPrinting.h"
+#include "layout/TileCoordinates.h"
 #include "output/PosterPages.h"
 #include "output/PrintDialogChoices.h"
 #include "output/PrinterMargins.h"
@@ -126,7 +127,12 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const Loaded
     QPrinter printer(QPrinter::HighResolution);
     choosePaper(printer, layout, entry.suggestion->baseFileName + PosterStrings::kPdfFileSuffix);
     const bool assemblyPage = readAssemblyAids(prefs).assemblyPage;
-    if (!messages().choosePrinter(printer, owner, printPageGuide(layout.tilesWide(), layout.tilesHigh(), assemblyPage)))
+    TileCoords coords;
+    const bool grid = CalcTileCoord(layout, coords) > 0
+        && fitTilesToImage(coords, layout.lImgWidth, layout.lImgHeight, layout.fit);
+    const auto made = [&](int t) { return !grid || tileHoldsPicture(coords, t, layout.lImgWidth, layout.lImgHeight); };
+    if (!messages().choosePrinter(printer, owner,
+                                  printPageGuide(layout.tilesWide(), layout.tilesHigh(), assemblyPage, made)))
         return;
     // Our job asks for one page per sheet, one-sided, whatever the dialog says; a person
     // who chose otherwise is told rather than overruled.

@@ -2,18 +2,31 @@
 
 #include "resources/PosterStrings.h"
 
-QString printPageGuide(int tilesWide, int tilesHigh, bool assemblyPage)
+QString printPageGuide(int tilesWide, int tilesHigh, bool assemblyPage, const std::function<bool(int t)> &made)
 {
     QStringList lines{PosterStrings::kPageGuideIntro};
     if (assemblyPage)
         lines.append(PosterStrings::kAssemblyPageIsFirst);
-    const int firstSheetPage = assemblyPage ? 2 : 1;
+    int page = assemblyPage ? 2 : 1;
     for (int row = 0; row < tilesHigh; ++row) {
         const QString letter(QChar(u'A' + row));
-        const int first = firstSheetPage + row * tilesWide;
-        lines.append(tilesWide == 1 ? PosterStrings::sheetIsPageText(letter + u'1', first)
-                                    : PosterStrings::rowOfSheetsText(letter + u'1', letter + QString::number(tilesWide),
-                                                                     first, first + tilesWide - 1));
+        // Each run of sheets made one after another in the row; sheets left out have no page.
+        for (int column = 0; column < tilesWide;) {
+            if (!made(row * tilesWide + column)) {
+                ++column;
+                continue;
+            }
+            int end = column;
+            while (end + 1 < tilesWide && made(row * tilesWide + end + 1))
+                ++end;
+            const int pages = end - column + 1;
+            lines.append(pages == 1 ? PosterStrings::sheetIsPageText(letter + QString::number(column + 1), page)
+                                    : PosterStrings::rowOfSheetsText(letter + QString::number(column + 1),
+                                                                     letter + QString::number(end + 1), page,
+                                                                     page + pages - 1));
+            page += pages;
+            column = end + 1;
+        }
     }
     return lines.join(u'\n');
 }

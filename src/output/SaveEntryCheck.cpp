@@ -31,5 +31,5 @@ bool tilesNeedMissingRows(const LayoutState &layout, const PictureDamage &damage
 {
     TileCoords cuts;
     return damage.dataRunsOut && CalcTileCoord(layout, cuts) > 0
-        && fitTilesToImage(cuts, layout.lImgWidth, layout.lImgHeight) && tilesNeedMissingRows(cuts, damage);
+        && fitTilesToImage(cuts, layout.lImgWidth, layout.lImgHeight, layout.fit) && tilesNeedMissingRows(cuts, damage);
 }

@@ -53,10 +53,13 @@ QString problemText(const QString &reason)
 class TileFileSink final : public SaveSink
 {
 public:
-    TileFileSink(const SaveRequest &request, FileSystemAccess &fileSystem, QStringList &written)
-        : m_request(request), m_fileSystem(fileSystem), m_written(written)
+    TileFileSink(const SaveRequest &request, const TileCoords &cuts, FileSystemAccess &fileSystem, QStringList &written)
+        : m_request(request), m_cuts(cuts), m_picture(request.pixels.size()), m_fileSystem(fileSystem), m_written(written)
     {
     }
+
+    // A sheet that holds none of a picture kept whole gets no file.
+    bool wanted(int t) const override { return tileHoldsPicture(m_cuts, t, m_picture.width(), m_picture.height()); }
 
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
@@ -73,6 +76,8 @@ public:
 
 private:
     const SaveRequest &m_request;
+    const TileCoords &m_cuts;
+    const QSize m_picture;
     FileSystemAccess &m_fileSystem;
     QStringList &m_written;
 };
@@ -98,7 +103,7 @@ SaveRunOutcome SaveRun::processSaveNow()
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
     TileCoords cuts = coords;
     const QSize sourceSize = m_request.pixels.size();
-    if (!fitTilesToImage(cuts, sourceSize.width(), sourceSize.height()))
+    if (!fitTilesToImage(cuts, sourceSize.width(), sourceSize.height(), m_request.layout.fit))
         return stopBeforeProgress(OutputStrings::kErrorCalculatingTileCoordinates, OutputStrings::kErrorTitle);
 
     // Grey rows past the end of the file's data must not be printed as the picture.
@@ -197,7 +202,7 @@ SaveRunOutcome SaveRun::writeTiles(const TileCoords &coords, const TileCoords &c
                                                                   m_request.baseFileName, m_request.fileTypeCode, 1)
                                                      .errorText),
                              kErrorTitle, ProgressClose::OnNextTick);
-    TileFileSink files(m_request, m_fileSystem, m_written);
+    TileFileSink files(m_request, cuts, m_fileSystem, m_written);
     if (const SaveRunOutcome outcome = saveEach(*tiles, count, files, folder); outcome != SaveRunOutcome::Completed)
         return outcome;
 

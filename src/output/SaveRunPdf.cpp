@@ -80,9 +80,15 @@ QStringList assemblyFacts(const LayoutState &layout)
 class PdfPageSink final : public SaveSink
 {
 public:
-    PdfPageSink(PosterPdfWriter &writer, const PdfPosterChoice &choice) : m_writer(writer), m_choice(choice) {}
+    PdfPageSink(PosterPdfWriter &writer, const PosterPages &pages, const PdfPosterChoice &choice)
+        : m_writer(writer), m_pages(pages), m_choice(choice)
+    {
+    }
 
-    bool wanted(int t) const override { return m_choice.sheets.isEmpty() || m_choice.sheets.contains(t); }
+    bool wanted(int t) const override
+    {
+        return m_pages.sheetMade(t) && (m_choice.sheets.isEmpty() || m_choice.sheets.contains(t));
+    }
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
         if (tile.status != RenderStatus::Ok || !tile.encoded
@@ -94,6 +100,7 @@ public:
 
 private:
     PosterPdfWriter &m_writer;
+    const PosterPages &m_pages;
     const PdfPosterChoice &m_choice;
 };
 
@@ -144,7 +151,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // Sheets are rendered and encoded on every core ahead of the page being written; pages
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
-    PdfPageSink pagesOut(writer, choice);
+    PdfPageSink pagesOut(writer, *pages, choice);
     const std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
         cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
         [&run, &pages, jpegPictures = choice.jpegPictures](int t, const BandRows &rows,

@@ -59,9 +59,10 @@ RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, c
     const qint64 top = coords.top(t);
     const qint64 width = qint64(coords.right(t)) - left + 1;
     const qint64 height = qint64(coords.bottom(t)) - top + 1;
-    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0 || left < 0 || top < 0
-        || left + width > source.width() || top + height > source.height())
+    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0)
         return {RenderStatus::CutFailed, {}};
+    const bool withinPicture =
+        left >= 0 && top >= 0 && left + width <= source.width() && top + height <= source.height();
 
     // A 24-bit source is read in place only for a tile that goes to the encoder as it is
     // cut; turning and borders work on 32-bit pixels.
@@ -70,9 +71,9 @@ RenderedTile renderTile(const QImage &source, const TileCoords &coords, int t, c
                               && (source.format() == QImage::Format_RGB32
                                   || (source.format() == QImage::Format_RGB888 && untouched));
     // copy() reads only the rectangle's part of each source scanline.
-    QImage tile = sharesSource
-                      ? viewOfSource(source, int(left), int(top), int(width), int(height))
-                      : source.copy(int(left), int(top), int(width), int(height)).convertToFormat(QImage::Format_RGB32);
+    QImage tile = !withinPicture ? areaOnPaper(source, QRect(int(left), int(top), int(width), int(height)))
+        : sharesSource           ? viewOfSource(source, int(left), int(top), int(width), int(height))
+                                 : source.copy(int(left), int(top), int(width), int(height)).convertToFormat(QImage::Format_RGB32);
     if (tile.isNull())
         return {RenderStatus::CutFailed, {}};
     if (run.rotated)
@@ -197,6 +198,27 @@ std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInc
     for (int y = *top + height; y < paddedHeight; ++y)
         std::memcpy(padded.scanLine(y), padded.constScanLine(*top + height - 1), rowBytes);
     return padded;
+}
+
+QImage areaOnPaper(const QImage &source, const QRect &area)
+{
+    const QRect part = area.intersected(source.rect());
+    if (part.isEmpty() || !ImageLimits::isAllowedImageSize(area.width(), area.height()))
+        return QImage();
+    if (part == area)
+        return source.copy(area);
+    QImage paper(area.size(), QImage::Format_RGB32);
+    if (paper.isNull())
+        return QImage();
+    paper.fill(Qt::white);
+    const QImage piece = source.copy(part).convertToFormat(QImage::Format_RGB32);
+    if (piece.isNull())
+        return QImage();
+    for (int y = 0; y < piece.height(); ++y)
+        std::memcpy(paper.scanLine(part.top() - area.top() + y) + qsizetype(part.left() - area.left()) * 4,
+                    piece.constScanLine(y), size_t(piece.width()) * 4);
+    paper.setColorSpace(source.colorSpace());
+    return paper;
 }
 
 void stampResolution(QImage &image, std::int32_t pixelsPerInch)

@@ -49,7 +49,8 @@ struct RenderedTile
 
 // Tile t of the run: cut from the source's own scanlines (the source is never copied
 // whole), turned when tiles are rotated, widened by the compensation borders, carrying the
-// source's colour profile.
+// source's colour profile. Where the rectangle reaches beyond the source (a picture kept
+// whole) the tile is white; a rectangle that holds none of it is a failed cut.
 RenderedTile RenderTile(const QImage &source, const TileCoords &coords, int t, const TileRunValues &run);
 
 // The same tile for encoding at once: a tile that is neither turned nor widened is not
@@ -68,6 +69,10 @@ QImage RotateTileImage(const QImage &tile);
 // trims are not usable.
 std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInch,
                                          const std::array<double, 4> &trims);
+
+// The area of the source's pixels; where it reaches beyond the source (a picture kept
+// whole), blank paper: white. A null image when it holds none of the source.
+QImage areaOnPaper(const QImage &source, const QRect &area);
 
 // Records the resolution, in pixels per inch, that the encoded file carries.
 void stampResolution(QImage &image, std::int32_t pixelsPerInch);

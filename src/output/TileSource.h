@@ -44,8 +44,9 @@ struct BandRows
     QImage rows;
     int top = 0;
 
-    // The pixels of an area of the whole picture that lies within the rows.
-    QImage copy(const QRect &area) const { return rows.copy(area.translated(0, -top)); }
+    // The pixels of an area of the whole picture: white beyond the rows, which hold every
+    // row of the picture the area reaches.
+    QImage copy(const QRect &area) const { return areaOnPaper(rows, area.translated(0, -top)); }
 };
 
 // Tile t made from rows that hold it; cutsInRows give each tile's rectangle within its own

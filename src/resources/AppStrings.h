@@ -37,6 +37,8 @@ inline TranslatableText kPreviewTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings"
 inline TranslatableText kRotateImageTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate image 90, 180, or 270 degrees")};
 inline TranslatableText kPosterSizeFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Final Poster Size")};
 inline TranslatableText kMegaPixels{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "MegaPixels")};
+inline TranslatableText kSheets{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Sheets")};
+inline TranslatableText kSheetsTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Sheets of paper the poster is printed on")};
 inline TranslatableText kMegaPixelsTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Millions of pixels used in poster image")};
 inline TranslatableText kSize{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Size")};
 inline TranslatableText kFinalSizeTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Final size of your poster")};

@@ -27,6 +27,11 @@ inline TranslatableText kMarginsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings
 inline TranslatableText kRotateImageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Turn the image clockwise: 0, 90, 180 or 270.")};
 inline TranslatableText kRotateTilesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Print every tile turned by a quarter turn.")};
 inline TranslatableText kZoomHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Zoom in percent, 0 to 400.")};
+inline TranslatableText kFitHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "How the picture meets the sheets: fill (cut to the sheets' shape, the default) or "
+                   "whole (all of the picture, blank paper where it does not reach).")};
+inline TranslatableText kPosterWidthHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Size the poster by its width, e.g. 1m, 90cm or 36in (a bare number is in the current "
+                   "unit): the fewest tiles that hold the whole picture that wide, with --fit whole.")};
+inline TranslatableText kPosterHeightHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Size the poster by its height, as --poster-width does by its width.")};
 inline TranslatableText kPlacementHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Grid placement horizontal,vertical, 0 to 200 each, 100 centred.")};
 inline TranslatableText kAdjustEdgesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Compensate printer edge clipping with the named profile (see --list-profiles).")};
 inline TranslatableText kFormatHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Tile file format: bmp, tif or jpg (default: the image's own), or pdf for one PDF poster "
@@ -56,6 +61,10 @@ inline const QString kListValue = QStringLiteral("LIST");
 inline const QString kCountValue = QStringLiteral("N");
 inline TranslatableText kNoAssemblyPageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF: no assembly page.")};
 inline const QString kLengthValue = QStringLiteral("LENGTH");
+inline const QString kFitValue = QStringLiteral("fill|whole");
+inline TranslatableText kBadFit{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--fit needs fill or whole")};
+inline TranslatableText kBadPosterLength{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--poster-width and --poster-height need a length above 0, with mm, cm, m or in or none")};
+inline TranslatableText kPosterWidthAndHeight{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--poster-width and --poster-height each size the poster: give only one")};
 inline TranslatableText kBadGlueStrip{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--glue-strip needs a length of 0 or more")};
 inline TranslatableText kOutHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The new folder for the tiles; its parent must exist (default: beside the image).")};
 inline TranslatableText kBaseHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Base name of the tile files (default: the image's name and _).")};
@@ -110,6 +119,7 @@ inline TranslatableText kFolderExistsRefused{"CliStrings", QT_TRANSLATE_NOOP("Cl
 
 // Report labels that the window has no text for.
 inline TranslatableText kTilesLabel{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Tiles")};
+inline TranslatableText kLeftOut{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "(left out)")};
 inline TranslatableText kTileLabel{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Tile")};
 inline TranslatableText kTilePixelsPerInchLabel{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Tile pixels per inch")};
 inline TranslatableText kResolutionTagLabel{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "resolution tag")};

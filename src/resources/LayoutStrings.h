@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "common/TranslatableText.h"
 
 #include <QString>
@@ -31,5 +33,17 @@ inline TranslatableText kQualityGood{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutS
 inline TranslatableText kQualityFair{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Fair")};
 inline TranslatableText kQualityGoodFromDistance{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Good from a distance")};
 inline TranslatableText kQualityFairFromDistance{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Fair from a distance")};
+
+inline TranslatableText kPosterTooLargeTitle{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Poster Too Large")};
+inline TranslatableText kPosterTooLarge{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "A poster of that size needs more than 25 sheets across or down on this paper.  Choose a smaller size or a larger paper.")};
+
+// The sheets a poster is printed on; keeping the whole picture, those it leaves blank are
+// left out.
+inline QString sheetsUsedText(int used, int total)
+{
+    if (used == total)
+        return QString::number(total);
+    return QCoreApplication::translate("LayoutStrings", "%1 (%2 left out)").arg(used).arg(total - used);
+}
 
 } // namespace LayoutStrings

@@ -493,7 +493,7 @@ TEST_F(frmMainWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
     m_messages.queuePrinter(QString()); // the dialog cancelled
     print->trigger();
     EXPECT_EQ(m_messages.last().kind, ShownDialog::Kind::File);
-    EXPECT_EQ(m_messages.last().text, printPageGuide(2, 2, true));
+    EXPECT_EQ(m_messages.last().text, printPageGuide(2, 2, true, [](int) { return true; }));
 
     // Two pages on a sheet or two-sided printing chosen in the dialog are refused.
     for (const ScriptedMessages::PrinterChoice &breaking :

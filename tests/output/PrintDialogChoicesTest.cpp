@@ -7,8 +7,14 @@ TEST(PrintDialogChoices, TheGuideNamesEachRowsPages)
 {
     const QString intro = PosterStrings::kPageGuideIntro;
     const QString assembly = PosterStrings::kAssemblyPageIsFirst;
-    EXPECT_EQ(printPageGuide(3, 2, true), intro + "\n" + assembly + "\nA1 to A3: pages 2 to 4\nB1 to B3: pages 5 to 7");
-    EXPECT_EQ(printPageGuide(1, 2, false), intro + "\nA1: page 1\nB1: page 2");
+    const auto every = [](int) { return true; };
+    EXPECT_EQ(printPageGuide(3, 2, true, every), intro + "\n" + assembly + "\nA1 to A3: pages 2 to 4\nB1 to B3: pages 5 to 7");
+    EXPECT_EQ(printPageGuide(1, 2, false, every), intro + "\nA1: page 1\nB1: page 2");
+    // Sheets left out of a picture kept whole have no page: B2 here, and the row's first.
+    const auto notB1OrB2 = [](int t) { return t != 3 && t != 4; };
+    EXPECT_EQ(printPageGuide(3, 2, false, notB1OrB2), intro + "\nA1 to A3: pages 1 to 3\nB3: page 4");
+    const auto notA2 = [](int t) { return t != 1; };
+    EXPECT_EQ(printPageGuide(3, 1, false, notA2), intro + "\nA1: page 1\nA3: page 2");
 }
 
 TEST(PrintDialogChoices, SeveralPagesPerSheetOrTwoSidedAreRefused)

@@ -47,14 +47,25 @@ TEST(TileRendererPrepareTileRun, DensityComesFromTileZeroAcrossThePaperWidth)
     EXPECT_FALSE(PrepareTileRun(layout, TileCoords()));
 }
 
-TEST(TileRendererRenderTile, RefusesRectanglesOutsideTheSource)
+// A picture kept whole leaves blank paper where a tile reaches beyond it; a tile that
+// holds none of it is not cut.
+TEST(TileRendererRenderTile, BeyondTheSourceIsWhitePaper)
 {
     const QImage source = patternImage(100, 100);
-    TileCoords coords(1);
-    coords.set(2, 0, 100); // one column past the right edge
-    coords.set(3, 0, 99);
-    EXPECT_EQ(RenderTile(source, coords, 0, TileRunValues()).status, RenderStatus::CutFailed);
+    TileCoords coords(2);
+    const int rects[2][4] = {{-3, 90, 9, 104}, {100, 0, 120, 99}}; // overlapping the corner; wholly right of it
+    for (int t = 0; t < 2; ++t)
+        for (int k = 0; k < 4; ++k)
+            coords.set(k, t, rects[t][k]);
+    const RenderedTile tile = RenderTile(source, coords, 0, TileRunValues());
+    ASSERT_EQ(tile.status, RenderStatus::Ok);
+    ASSERT_EQ(tile.image.size(), QSize(13, 15));
+    EXPECT_EQ(tile.image.pixel(2, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(tile.image.pixel(3, 0), source.pixel(0, 90));
+    EXPECT_EQ(tile.image.pixel(12, 9), source.pixel(9, 99));
+    EXPECT_EQ(tile.image.pixel(12, 10), qRgb(255, 255, 255));
     EXPECT_EQ(RenderTile(source, coords, 1, TileRunValues()).status, RenderStatus::CutFailed);
+    EXPECT_EQ(RenderTile(source, coords, 2, TileRunValues()).status, RenderStatus::CutFailed);
 }
 
 TEST(TileRendererRotateTileImage, QuarterTurnCounterClockwise)
