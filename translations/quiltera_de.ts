@@ -443,6 +443,58 @@
         <source>The picture cannot be turned - %1.</source>
         <translation>Das Bild kann nicht gedreht werden - %1.</translation>
     </message>
+    <message>
+        <source>Sheets</source>
+        <translation>Blätter</translation>
+    </message>
+    <message>
+        <source>Sheets of paper the poster is printed on</source>
+        <translation>Papierblätter, auf die das Poster gedruckt wird</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fill the sheets</source>
+        <translation>Blätter füllen</translation>
+    </message>
+    <message>
+        <source>Whole picture</source>
+        <translation>Ganzes Bild</translation>
+    </message>
+    <message>
+        <source>Fill the sheets: cut the picture to the sheets&apos; shape.  Whole picture: keep all of it, with blank paper where it does not reach.</source>
+        <translation>Blätter füllen: das Bild auf die Form der Blätter zuschneiden.  Ganzes Bild: alles behalten, mit leerem Papier, wo es nicht hinreicht.</translation>
+    </message>
+    <message>
+        <source>Poster width</source>
+        <translation>Posterbreite</translation>
+    </message>
+    <message>
+        <source>Poster height</source>
+        <translation>Posterhöhe</translation>
+    </message>
+    <message>
+        <source>The poster&apos;s width or height on the wall, e.g. 1m, 90cm or 36in; a bare number is in the current unit</source>
+        <translation>Breite oder Höhe des Posters an der Wand, z. B. 1m, 90cm oder 36in; eine Zahl allein gilt in der aktuellen Einheit</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Setzen</translation>
+    </message>
+    <message>
+        <source>Choose the fewest tiles that hold the whole picture at that size</source>
+        <translation>Die wenigsten Kacheln wählen, die das ganze Bild in dieser Größe fassen</translation>
+    </message>
+    <message>
+        <source>Poster Size</source>
+        <translation>Postergröße</translation>
+    </message>
+    <message>
+        <source>Type the poster&apos;s width or height as a number above 0, with mm, cm, m or in after it, or none for the current unit.</source>
+        <translation>Geben Sie Breite oder Höhe des Posters als Zahl über 0 ein, gefolgt von mm, cm, m oder in, oder ohne Einheit für die aktuelle.</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationStrings</name>
@@ -1108,6 +1160,34 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>--sheets goes with --format pdf or --print</source>
         <translation>--sheets gehört zu --format pdf oder --print</translation>
     </message>
+    <message>
+        <source>How the picture meets the sheets: fill (cut to the sheets&apos; shape, the default) or whole (all of the picture, blank paper where it does not reach).</source>
+        <translation>Wie das Bild die Blätter füllt: fill (auf die Form der Blätter zugeschnitten, vorgegeben) oder whole (das ganze Bild, leeres Papier, wo es nicht hinreicht).</translation>
+    </message>
+    <message>
+        <source>Size the poster by its width, e.g. 1m, 90cm or 36in (a bare number is in the current unit): the fewest tiles that hold the whole picture that wide, with --fit whole.</source>
+        <translation>Das Poster nach seiner Breite bemessen, z. B. 1m, 90cm oder 36in (eine Zahl allein gilt in der aktuellen Einheit): die wenigsten Kacheln, die das ganze Bild so breit fassen, mit --fit whole.</translation>
+    </message>
+    <message>
+        <source>Size the poster by its height, as --poster-width does by its width.</source>
+        <translation>Das Poster nach seiner Höhe bemessen, wie --poster-width nach der Breite.</translation>
+    </message>
+    <message>
+        <source>--fit needs fill or whole</source>
+        <translation>--fit braucht fill oder whole</translation>
+    </message>
+    <message>
+        <source>--poster-width and --poster-height need a length above 0, with mm, cm, m or in or none</source>
+        <translation>--poster-width und --poster-height brauchen eine Länge über 0, mit mm, cm, m, in oder ohne Einheit</translation>
+    </message>
+    <message>
+        <source>--poster-width and --poster-height each size the poster: give only one</source>
+        <translation>--poster-width und --poster-height bemessen jeweils das Poster: nur eines angeben</translation>
+    </message>
+    <message>
+        <source>(left out)</source>
+        <translation>(ausgelassen)</translation>
+    </message>
 </context>
 <context>
     <name>DialogStrings</name>
@@ -1324,6 +1404,18 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>Fair from a distance</source>
         <translation>Ausreichend aus der Entfernung</translation>
+    </message>
+    <message>
+        <source>Poster Too Large</source>
+        <translation>Poster zu groß</translation>
+    </message>
+    <message>
+        <source>A poster of that size needs more than 25 sheets across or down on this paper.  Choose a smaller size or a larger paper.</source>
+        <translation>Ein Poster dieser Größe braucht auf diesem Papier mehr als 25 Blätter nebeneinander oder untereinander.  Wählen Sie eine kleinere Größe oder ein größeres Papier.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 left out)</source>
+        <translation>%1 (%2 ausgelassen)</translation>
     </message>
 </context>
 <context>
@@ -1892,6 +1984,10 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>The poster %1 already exists.  Replace it?</source>
         <translation>Das Poster %1 gibt es schon.  Ersetzen?</translation>
+    </message>
+    <message>
+        <source>, %1 of them blank and left out</source>
+        <translation>, davon %1 leer und ausgelassen</translation>
     </message>
 </context>
 <context>

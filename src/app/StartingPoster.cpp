@@ -14,6 +14,7 @@ LayoutState startingPoster(const MainSettings &stored, const ProfileStore &profi
     layout.tilesHighIndex = stored.tilesHighIndex;
     layout.lockWh = stored.lockWh == 1;
     layout.compensation = stored.compensation == 1;
+    layout.fit = stored.wholePicture == 1 ? FitMode::WholePicture : FitMode::FillSheets;
     const int profileRow = stored.profileIndex >= 0 && stored.profileIndex < profiles.profiles().size()
                                ? stored.profileIndex
                                : 0;

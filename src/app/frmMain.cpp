@@ -21,6 +21,7 @@
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
 #include "layout/OutputReport.h"
+#include "layout/PosterSizing.h"
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
 #include "layout/frmPreview.h"
@@ -53,6 +54,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QThreadPool>
@@ -191,6 +193,7 @@ MainSettings frmMain::LoadPreferences()
     m_bSkipOutputUpdate = false;
     selectProfile(stored.profileIndex);
     chkPreviewTiles->setChecked(stored.showTiles == 1);
+    cmbFit->setCurrentIndex(stored.wholePicture == 1 ? 1 : 0);
     m_layout.iMarginLocked = stored.marginLocked;
     m_bSkipSettingWrite = false;
     return stored;
@@ -245,6 +248,7 @@ void frmMain::refreshLayoutInputs()
     m_layout.lockWh = chkLockWh->isChecked();
     m_layout.bTileRotated = chkRotateTiles->isChecked();
     m_layout.zoom = scrZoom->value();
+    m_layout.fit = cmbFit->currentIndex() == 1 ? FitMode::WholePicture : FitMode::FillSheets;
     m_layout.compensation = chkPrinterClips->isChecked();
     m_layout.edgeTrimInches = m_profiles.FillCurEdgeTrimInches(cmbCurBtm->currentIndex());
 }
@@ -275,6 +279,7 @@ void frmMain::UpdateOutputSize()
     lblResolution->setText(report->resolution);
     lblQuality->setText(report->quality);
     lblMPixVal->setText(report->megapixels);
+    lblSheets->setText(report->sheets);
     UpdateActionButtons();
 }
 
@@ -303,13 +308,16 @@ void frmMain::UpdatePlacementLabels()
         lblTbValue->setText(AppStrings::kNoValue);
         return;
     }
-    const int shownWidth = nearestInt32(m_layout.lImgWidth * m_dCanvasScale).value_or(0);
-    const int shownHeight = nearestInt32(m_layout.lImgHeight * m_dCanvasScale).value_or(0);
+    const int shownWidth = nearestInt32(m_layout.lImgWidth * m_overlay.gridScale()).value_or(0);
+    const int shownHeight = nearestInt32(m_layout.lImgHeight * m_overlay.gridScale()).value_or(0);
     const CanvasGrid &grid = m_overlay.grid();
-    const PlacementReadout horizontal =
-        placementReadout(PlacementAxis::Horizontal, grid.width(), shownWidth, m_layout.iHPlacement);
-    const PlacementReadout vertical =
-        placementReadout(PlacementAxis::Vertical, grid.height(), shownHeight, m_layout.iVPlacement);
+    // Filling the sheets the grid moves over the picture; kept whole the picture moves
+    // inside the grid, which is then the larger of the two.
+    const bool whole = m_layout.fit == FitMode::WholePicture;
+    const PlacementReadout horizontal = placementReadout(PlacementAxis::Horizontal, whole ? shownWidth : grid.width(),
+                                                         whole ? grid.width() : shownWidth, m_layout.iHPlacement);
+    const PlacementReadout vertical = placementReadout(PlacementAxis::Vertical, whole ? shownHeight : grid.height(),
+                                                       whole ? grid.height() : shownHeight, m_layout.iVPlacement);
     m_layout.iHPlacement = horizontal.placement;
     m_layout.iVPlacement = vertical.placement;
     lblLrValue->setText(horizontal.text);
@@ -322,7 +330,7 @@ void frmMain::RedrawCanvas()
         return;
     refreshLayoutInputs();
     switch (m_overlay.RedrawCanvas(m_layout, chkPreviewTiles->isChecked(), m_dCanvasScale, *m_imgDisplay,
-                                   *m_imgOverlay)) {
+                                   *m_imgOverlay, picCur->canvasSize())) {
     case CanvasRedraw::Nothing:
         break;
     case CanvasRedraw::DisplayCopy:
@@ -356,6 +364,7 @@ void frmMain::SavePreferences()
     settings.showTiles = chkPreviewTiles->isChecked() ? 1 : 0;
     settings.lockWh = chkLockWh->isChecked() ? 1 : 0;
     settings.marginLocked = m_layout.iMarginLocked;
+    settings.wholePicture = cmbFit->currentIndex() == 1 ? 1 : 0;
     writeMainSettings(m_prefs, settings, m_knownStoredTexts);
     m_bSkipSettingWrite = false;
 }
@@ -769,6 +778,54 @@ void frmMain::scrZoom_Change()
     UpdatePlacementLabels();
 }
 
+void frmMain::enableZoomForFit()
+{
+    const bool fills = cmbFit->currentIndex() == 0;
+    for (QWidget *zoom : std::initializer_list<QWidget *>{lblZoom, lblZoomAmount, lblZoomMin, lblZoomMax, scrZoom})
+        zoom->setEnabled(fills);
+}
+
+void frmMain::cmbFit_Click()
+{
+    enableZoomForFit();
+    if (m_bStartupBusy)
+        return;
+    RedrawCanvas();
+    UpdateOutputSize();
+    UpdatePlacementLabels();
+    if (!m_bSkipSettingWrite)
+        SavePreferences();
+}
+
+void frmMain::cmdSizeToWall_Click()
+{
+    refreshLayoutInputs();
+    const std::optional<double> inches = parseLengthInches(txtPosterLength->text(), m_layout.units);
+    if (!inches) {
+        messages().showMessage(AppStrings::kBadPosterLength, AppStrings::kBadPosterLengthTitle, MessageIcon::Critical);
+        return;
+    }
+    if (!m_layout.bImgSelected)
+        return;
+    const PosterSide side = cmbPosterSide->currentIndex() == 0 ? PosterSide::Width : PosterSide::Height;
+    const std::optional<TileCounts> counts = tilesForPosterSize(m_layout, side, *inches);
+    if (!counts) {
+        messages().showMessage(LayoutStrings::kPosterTooLarge, LayoutStrings::kPosterTooLargeTitle, MessageIcon::Critical);
+        return;
+    }
+    // The counts set here may differ across and down.
+    if (counts->wide != counts->high)
+        chkLockWh->setChecked(false);
+    sizePosterToWall(m_layout, *counts);
+    mirrorTileCounts();
+    {
+        const QSignalBlocker quietFit(cmbFit);
+        cmbFit->setCurrentIndex(1);
+    }
+    enableZoomForFit();
+    tileCountChanged();
+}
+
 void frmMain::chkPreviewTiles_Click()
 {
     if (m_bSkipSettingWrite)
@@ -822,10 +879,17 @@ void frmMain::stepPlacementByKey(ArrowDirection direction)
 
 void frmMain::showPlacementStep(bool moved)
 {
-    if (moved) {
-        UpdatePlacementLabels();
-        RedrawCanvas();
-    }
+    if (moved)
+        placementMoved();
+}
+
+void frmMain::placementMoved()
+{
+    UpdatePlacementLabels();
+    RedrawCanvas();
+    // Moving a picture kept whole changes which sheets it reaches.
+    if (m_layout.fit == FitMode::WholePicture)
+        UpdateOutputSize();
 }
 
 void frmMain::stopArrowPad()
@@ -841,22 +905,20 @@ void frmMain::picCur_MouseDown(const QPointF &position, Qt::MouseButton button)
 
 void frmMain::picCur_MouseMove(const QPointF &position)
 {
-    applyDragResponse(m_drag.mouseMove(m_layout, m_overlay.grid(), m_dCanvasScale, position.x(), position.y()));
+    applyDragResponse(m_drag.mouseMove(m_layout, m_overlay.grid(), m_overlay.gridScale(), position.x(), position.y()));
 }
 
 void frmMain::picCur_MouseUp(const QPointF &position, Qt::MouseButton)
 {
-    applyDragResponse(m_drag.mouseUp(m_layout, m_overlay.grid(), m_dCanvasScale, position.x(), position.y()));
+    applyDragResponse(m_drag.mouseUp(m_layout, m_overlay.grid(), m_overlay.gridScale(), position.x(), position.y()));
 }
 
 void frmMain::applyDragResponse(const GridDrag::Response &response)
 {
     if (response.pointer)
         SetPointerMode(int(*response.pointer));
-    if (response.placementMoved) {
-        UpdatePlacementLabels();
-        RedrawCanvas();
-    }
+    if (response.placementMoved)
+        placementMoved();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -26,6 +26,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
@@ -174,6 +175,11 @@ private:
     void chkRotateTiles_Click();
     void cmbRotate_Click();
     void scrZoom_Change();
+    void placementMoved();
+    void cmbFit_Click();
+    void cmdSizeToWall_Click();
+    // The zoom is for filling the sheets only.
+    void enableZoomForFit();
     void chkPreviewTiles_Click();
     void chkPrinterClips_Click();
     void cmbCurBtm_Click();
@@ -258,6 +264,9 @@ private:
     QComboBox *cmbTilesHigh = nullptr;
     QCheckBox *chkLockWh = nullptr;
     QCheckBox *chkRotateTiles = nullptr;
+    QComboBox *cmbPosterSide = nullptr;
+    QLineEdit *txtPosterLength = nullptr;
+    QPushButton *cmdSizeToWall = nullptr;
 
     // Print size per tile
     QGroupBox *fraPrintInfo = nullptr;
@@ -286,6 +295,8 @@ private:
     QLabel *lblZoomMin = nullptr;
     QLabel *lblZoomMax = nullptr;
     QScrollBar *scrZoom = nullptr;
+    QLabel *lblFit = nullptr;
+    QComboBox *cmbFit = nullptr;
 
     // Final poster size
     QGroupBox *fraPosterSize = nullptr;
@@ -297,6 +308,8 @@ private:
     QLabel *lblResolution = nullptr;
     QLabel *lblQuality = nullptr;
     QLabel *lblMPixVal = nullptr;
+    QLabel *Label15 = nullptr;
+    QLabel *lblSheets = nullptr;
 
     QPushButton *cmdSaveNow = nullptr;
     QPushButton *cmdQuit = nullptr;

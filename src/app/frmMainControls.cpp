@@ -50,6 +50,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTimer>
@@ -119,7 +120,8 @@ void frmMain::setStepTabOrder()
     const QList<QWidget *> order{
         cmdDesktop, cmdMyDoc, Drive1, Dir1, cmbFileType, lstFiles,                     // the picture
         cmdEditPaperSize, chkPrinterClips, cmdConfig, cmbCurBtm,                        // print size
-        cmbTilesWide, cmbTilesHigh, chkLockWh, chkRotateTiles, imgArrow, scrZoom,       // the tiles
+        cmbTilesWide, cmbTilesHigh, chkLockWh, chkRotateTiles, cmbPosterSide, txtPosterLength, // the tiles
+        cmdSizeToWall, imgArrow, cmbFit, scrZoom,
         picCur, chkPreviewTiles, cmbRotate, cmdLargePreview, cmdSaveNow, cmdQuit};      // view and save
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -258,7 +260,18 @@ QWidget *frmMain::buildSettingsPanel()
     tilesGrid->addWidget(lblTilesHigh, 0, 2);
     tilesGrid->addWidget(cmbTilesHigh, 0, 3);
     tilesGrid->addWidget(chkLockWh, 1, 0, 1, 4);
-    tilesGrid->addWidget(chkRotateTiles, 2, 0, 1, 4);
+    // The poster sized by the wall shares the turn's row: the panel has no height to spare.
+    cmbPosterSide = named(new QComboBox(fraNumberTiles), "cmbPosterSide");
+    txtPosterLength = named(new QLineEdit(fraNumberTiles), "txtPosterLength");
+    txtPosterLength->setMinimumWidth(40);
+    cmdSizeToWall = named(new QPushButton(fraNumberTiles), "cmdSizeToWall");
+    auto *turnAndSizeRow = new QHBoxLayout;
+    turnAndSizeRow->addWidget(chkRotateTiles);
+    turnAndSizeRow->addStretch(1);
+    turnAndSizeRow->addWidget(cmbPosterSide);
+    turnAndSizeRow->addWidget(txtPosterLength, 1);
+    turnAndSizeRow->addWidget(cmdSizeToWall);
+    tilesGrid->addLayout(turnAndSizeRow, 2, 0, 1, 4);
     tilesGrid->setColumnStretch(1, 1);
     tilesGrid->setColumnStretch(3, 1);
     box->addWidget(fraNumberTiles);
@@ -290,10 +303,15 @@ QWidget *frmMain::buildSettingsPanel()
     scrZoom->setMinimumWidth(120);
     // Scroll bars take no focus by default; this one is the keyboard's way to the zoom.
     scrZoom->setFocusPolicy(Qt::StrongFocus);
+    lblFit = named(new QLabel(fraTilePlacement), "lblFit");
+    cmbFit = named(new QComboBox(fraTilePlacement), "cmbFit");
+    // The fit and the zoom it allows share a row.
     auto *zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(lblFit);
+    zoomRow->addWidget(cmbFit, 1);
+    zoomRow->addSpacing(6);
     zoomRow->addWidget(lblZoom);
     zoomRow->addWidget(lblZoomAmount);
-    zoomRow->addStretch(1);
     placementGrid->addLayout(zoomRow, 4, 0, 1, 2);
     auto *scrollRow = new QHBoxLayout;
     scrollRow->addWidget(lblZoomMin);
@@ -314,14 +332,19 @@ QWidget *frmMain::buildSettingsPanel()
     lblQuality = named(new QLabel(fraPosterSize), "lblQuality");
     lblMPixVal = named(new QLabel(fraPosterSize), "lblMPixVal");
     reportGrid->addWidget(Label2, 0, 0);
-    reportGrid->addWidget(lblFinalSize, 0, 1);
+    reportGrid->addWidget(lblFinalSize, 0, 1, 1, 3);
     reportGrid->addWidget(Label4, 1, 0);
-    reportGrid->addWidget(lblResolution, 1, 1);
+    reportGrid->addWidget(lblResolution, 1, 1, 1, 3);
     reportGrid->addWidget(Label6, 2, 0);
-    reportGrid->addWidget(lblQuality, 2, 1);
+    reportGrid->addWidget(lblQuality, 2, 1, 1, 3);
     reportGrid->addWidget(Label13, 3, 0);
     reportGrid->addWidget(lblMPixVal, 3, 1);
+    Label15 = named(new QLabel(fraPosterSize), "Label15");
+    lblSheets = named(new QLabel(fraPosterSize), "lblSheets");
+    reportGrid->addWidget(Label15, 3, 2);
+    reportGrid->addWidget(lblSheets, 3, 3);
     reportGrid->setColumnStretch(1, 1);
+    reportGrid->setColumnStretch(3, 1);
     box->addWidget(fraPosterSize);
     box->addStretch(1);
 
@@ -391,6 +414,13 @@ void frmMain::InitMainCaptions()
     lblZoomAmount->setToolTip(kZoomAmountTip);
     caption(lblZoom, withColon(kZoom));
     lblZoomMin->setText(kZoomMin);
+    caption(lblFit, withColon(kFit));
+    cmbFit->setToolTip(kFitTip);
+    caption(Label15, withColon(kSheets));
+    lblSheets->setToolTip(kSheetsTip);
+    cmbPosterSide->setToolTip(kPosterLengthTip);
+    txtPosterLength->setToolTip(kPosterLengthTip);
+    caption(cmdSizeToWall, kSizeToWallCaption, kSizeToWallTip);
     lblZoomMax->setText(kZoomMax);
     fraNumberTiles->setTitle(withColon(kNumberTilesFrame));
     caption(chkLockWh, kLockWhCaption, kLockWhTip);
@@ -414,7 +444,7 @@ void frmMain::InitMainCaptions()
     lstFiles->setToolTip(kFilesTip);
     Dir1->setToolTip(kDirTip);
     Drive1->setToolTip(kDriveTip);
-    for (QLabel *value : {lblFinalSize, lblResolution, lblQuality, lblMPixVal, lblLrValue, lblTbValue})
+    for (QLabel *value : {lblFinalSize, lblResolution, lblQuality, lblMPixVal, lblSheets, lblLrValue, lblTbValue})
         value->setText(kNoValue);
     lblZoomAmount->setText(zoomReadoutText(scrZoom->value()));
     FillMainLists();
@@ -424,6 +454,8 @@ void frmMain::FillMainLists()
 {
     cmbFileType->addItems(AppStrings::kFileTypeItems);
     cmbRotate->addItems(AppStrings::kRotateItems);
+    cmbFit->addItems({AppStrings::kFillSheets, AppStrings::kWholePicture});
+    cmbPosterSide->addItems({AppStrings::kPosterWidthItem, AppStrings::kPosterHeightItem});
     for (int count = 1; count <= kMaxTilesPerSide; ++count) {
         cmbTilesWide->addItem(QString::number(count));
         cmbTilesHigh->addItem(QString::number(count));
@@ -447,6 +479,9 @@ void frmMain::wireEvents()
     connect(chkRotateTiles, &QCheckBox::toggled, this, &frmMain::chkRotateTiles_Click);
     connect(cmbRotate, &QComboBox::activated, this, &frmMain::cmbRotate_Click);
     connect(scrZoom, &QScrollBar::valueChanged, this, &frmMain::scrZoom_Change);
+    connect(cmbFit, &QComboBox::currentIndexChanged, this, &frmMain::cmbFit_Click);
+    connect(cmdSizeToWall, &QPushButton::clicked, this, &frmMain::cmdSizeToWall_Click);
+    connect(txtPosterLength, &QLineEdit::returnPressed, this, &frmMain::cmdSizeToWall_Click);
     connect(chkPreviewTiles, &QCheckBox::toggled, this, &frmMain::chkPreviewTiles_Click);
     connect(chkPrinterClips, &QCheckBox::toggled, this, &frmMain::chkPrinterClips_Click);
     connect(cmbCurBtm, &QComboBox::currentIndexChanged, this, &frmMain::cmbCurBtm_Click);

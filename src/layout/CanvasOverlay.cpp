@@ -1,6 +1,7 @@
 #include "layout/CanvasOverlay.h"
 
 #include "common/Rounding.h"
+#include "layout/PreviewLayout.h"
 #include "layout/TileSizeRules.h"
 
 #include <algorithm>
@@ -85,7 +86,7 @@ void drawOverlayLines(const PixelArrayView &pixels, const OverlayLines &lines)
 }
 
 CanvasRedraw CanvasOverlay::RedrawCanvas(const LayoutState &state, bool showTiles, double canvasScale,
-                                         const ImageObject &display, ImageObject &overlay)
+                                         const ImageObject &display, ImageObject &overlay, QSize room)
 {
     if (!state.bImgSelected || display.IsEmpty())
         return CanvasRedraw::Nothing;
@@ -99,6 +100,8 @@ CanvasRedraw CanvasOverlay::RedrawCanvas(const LayoutState &state, bool showTile
 
     if (CalcTileCoord(state, m_coords) <= 0 || !fitTilesToImage(m_coords, state.lImgWidth, state.lImgHeight, state.fit))
         return CanvasRedraw::InvalidConfiguration;
+    if (state.fit == FitMode::WholePicture)
+        return drawOnPaper(state, canvasScale, display, overlay, room);
     const std::optional<OverlayLines> lines = overlayLines(m_coords, state.tilesWide(), state.tilesHigh(),
                                                            canvasScale, display.Width(), display.Height());
     if (!lines)
@@ -113,5 +116,60 @@ CanvasRedraw CanvasOverlay::RedrawCanvas(const LayoutState &state, bool showTile
         return CanvasRedraw::DisplayCopy;
     drawOverlayLines(pixels, *lines);
     m_grid = lines->extent;
+    m_gridScale = canvasScale;
+    return CanvasRedraw::Overlay;
+}
+
+CanvasRedraw CanvasOverlay::drawOnPaper(const LayoutState &state, double canvasScale, const ImageObject &display,
+                                        ImageObject &overlay, QSize room)
+{
+    const int last = m_coords.count() - 1;
+    const double gridWidth = double(m_coords.right(last)) - m_coords.left(0) + 1;
+    const double gridHeight = double(m_coords.bottom(last)) - m_coords.top(0) + 1;
+    double scale = canvasScale;
+    if (room.width() > 0 && room.height() > 0)
+        scale = std::min({scale, room.width() / gridWidth, room.height() / gridHeight});
+    const std::optional<std::int32_t> width = nearestInt32(gridWidth * scale);
+    const std::optional<std::int32_t> height = nearestInt32(gridHeight * scale);
+    if (!width || !height || *width < 1 || *height < 1)
+        return CanvasRedraw::InvalidConfiguration;
+
+    // The grid from its own top-left corner, where the paper begins.
+    TileCoords onPaper(m_coords.count());
+    for (int t = 0; t <= last; ++t)
+        for (int k = 0; k < TileCoords::kValuesPerTile; ++k)
+            onPaper.set(k, t, m_coords.at(k, t) - (k % 2 == 0 ? m_coords.left(0) : m_coords.top(0)));
+    QImage paper(*width, *height, QImage::Format_RGB32);
+    if (paper.isNull())
+        return CanvasRedraw::DisplayCopy;
+    paper.fill(Qt::white);
+    paintLeftOutSheets(paper, m_coords, state, scale);
+    // The display copy, shrunk further where the grid's paper needs the room.
+    const QImage picture = scale == canvasScale
+        ? display.image()
+        : display.image().scaled(std::max(1, int(std::lround(state.lImgWidth * scale))),
+                                 std::max(1, int(std::lround(state.lImgHeight * scale))), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    const QImage shown = picture.convertToFormat(QImage::Format_RGB32);
+    const int pictureLeft = int(std::lround(-m_coords.left(0) * scale));
+    const int pictureTop = int(std::lround(-m_coords.top(0) * scale));
+    for (int y = 0; y < shown.height(); ++y) {
+        if (pictureTop + y < 0 || pictureTop + y >= *height)
+            continue;
+        const auto *from = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(paper.scanLine(pictureTop + y));
+        for (int x = std::max(0, -pictureLeft); x < shown.width() && pictureLeft + x < *width; ++x)
+            to[pictureLeft + x] = from[x];
+    }
+    const std::optional<OverlayLines> lines =
+        overlayLines(onPaper, state.tilesWide(), state.tilesHigh(), scale, *width, *height);
+    if (!lines)
+        return CanvasRedraw::InvalidConfiguration;
+    const PixelArrayView pixels(paper.bits(), paper.width(), paper.height(), paper.bytesPerLine());
+    drawOverlayLines(pixels, *lines);
+    if (!overlay.FromPixelArray(ConstPixelArrayView(paper.constBits(), paper.width(), paper.height(), paper.bytesPerLine())))
+        return CanvasRedraw::DisplayCopy;
+    m_grid = lines->extent;
+    m_gridScale = scale;
     return CanvasRedraw::Overlay;
 }

@@ -5,6 +5,8 @@
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
 
+#include <QSize>
+
 #include <optional>
 #include <vector>
 
@@ -62,14 +64,22 @@ class CanvasOverlay
 public:
     // The grid is drawn into overlay, rebuilt from display on every call so lines never
     // pile up. canvasScale is canvas pixels per image pixel of the display copy.
-    // The recorded grid changes only when the grid is drawn.
+    // The recorded grid changes only when the grid is drawn. A picture kept whole is shown
+    // on the paper of the whole grid, blank where it does not reach and grey on sheets
+    // left out, made smaller where that would not fit the room.
     CanvasRedraw RedrawCanvas(const LayoutState &state, bool showTiles, double canvasScale,
-                              const ImageObject &display, ImageObject &overlay);
+                              const ImageObject &display, ImageObject &overlay, QSize room = QSize());
 
     const CanvasGrid &grid() const { return m_grid; }
+    // Canvas pixels per image pixel of the picture as last drawn with its grid.
+    double gridScale() const { return m_gridScale; }
     bool IsOverTileGrid(double x, double y) const { return ::IsOverTileGrid(m_grid, x, y); }
 
 private:
+    CanvasRedraw drawOnPaper(const LayoutState &state, double canvasScale, const ImageObject &display,
+                             ImageObject &overlay, QSize room);
+
     CanvasGrid m_grid;
+    double m_gridScale = 1.0;
     TileCoords m_coords;
 };

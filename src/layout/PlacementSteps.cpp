@@ -163,10 +163,12 @@ GridDrag::Response GridDrag::mouseUp(LayoutState &state, const CanvasGrid &grid,
 bool GridDrag::DragPlacement(LayoutState &state, const CanvasGrid &grid, double canvasScale, double x,
                              double y) const
 {
+    // Kept whole, the picture is what moves, inside the grid: the way the drag goes.
+    const double towards = state.fit == FitMode::WholePicture ? -1.0 : 1.0;
     const std::optional<int> horizontal =
-        draggedPlacement(state.lImgWidth, canvasScale, grid.width(), m_iDragStartH, x - m_iDragStartX);
+        draggedPlacement(state.lImgWidth, canvasScale, grid.width(), m_iDragStartH, towards * (x - m_iDragStartX));
     const std::optional<int> vertical =
-        draggedPlacement(state.lImgHeight, canvasScale, grid.height(), m_iDragStartV, y - m_iDragStartY);
+        draggedPlacement(state.lImgHeight, canvasScale, grid.height(), m_iDragStartV, towards * (y - m_iDragStartY));
     const int beforeH = state.iHPlacement;
     const int beforeV = state.iVPlacement;
     if (horizontal)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -106,6 +107,23 @@ void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh)
     }
 }
 
+void paintLeftOutSheets(QImage &picture, const TileCoords &coords, const LayoutState &state, double scale)
+{
+    constexpr QRgb kLeftOutGrey = qRgb(200, 200, 200);
+    for (int t = 0; t < coords.count(); ++t) {
+        if (tileHoldsPicture(coords, t, state.lImgWidth, state.lImgHeight))
+            continue;
+        const int left = std::max(0, nearestOr((coords.left(t) - coords.left(0)) * scale, 0));
+        const int top = std::max(0, nearestOr((coords.top(t) - coords.top(0)) * scale, 0));
+        const int right = std::min(picture.width() - 1, nearestOr((coords.right(t) + 1 - coords.left(0)) * scale, 0) - 1);
+        const int bottom = std::min(picture.height() - 1, nearestOr((coords.bottom(t) + 1 - coords.top(0)) * scale, 0) - 1);
+        for (int y = top; y <= bottom; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            std::fill(row + left, row + right + 1, kLeftOutGrey);
+        }
+    }
+}
+
 std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelArrayView &source, const QSize &box,
                                      double sourceScale)
 {
@@ -123,8 +141,10 @@ std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelA
     const QRect scaled(QPoint(int(cut->area.left() * sourceScale), int(cut->area.top() * sourceScale)),
                        QPoint(int(std::ceil((cut->area.right() + 1) * sourceScale)) - 1,
                               int(std::ceil((cut->area.bottom() + 1) * sourceScale)) - 1));
-    const QRect within =
-        sourceScale == 1.0 ? scaled : scaled.intersected(QRect(0, 0, source.width(), source.height()));
+    const bool whole = state.fit == FitMode::WholePicture;
+    const QRect within = sourceScale == 1.0 && !whole
+        ? scaled
+        : scaled.intersected(QRect(0, 0, source.width(), source.height()));
     const auto area = source.region(within.left(), within.top(), within.width(), within.height());
     if (!area)
         return std::nullopt;
@@ -132,8 +152,28 @@ std::optional<QImage> previewPicture(const LayoutState &state, const ConstPixelA
     // A read-only image over the source's own rows: the scaling reads the grid area in
     // place, so even a 100-megapixel source is never copied.
     const QImage inPlace(area->row(0), area->width(), area->height(), area->bytesPerLine(), QImage::Format_RGB32);
-    QImage picture =
-        inPlace.scaled(cut->output, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage picture;
+    if (within == scaled) {
+        picture = inPlace.scaled(cut->output, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        // A picture kept whole lies on the grid's paper: blank where it does not reach,
+        // grey on the sheets left out.
+        const double perPixel = double(cut->output.width()) / scaled.width();
+        picture = QImage(cut->output, QImage::Format_RGB32);
+        if (picture.isNull())
+            return std::nullopt;
+        picture.fill(Qt::white);
+        paintLeftOutSheets(picture, coords, state, perPixel * sourceScale);
+        const QRect onPaper(nearestOr((within.left() - scaled.left()) * perPixel, 0),
+                            nearestOr((within.top() - scaled.top()) * perPixel, 0),
+                            std::max(1, nearestOr(within.width() * perPixel, 1)),
+                            std::max(1, nearestOr(within.height() * perPixel, 1)));
+        const QImage shown = inPlace.scaled(onPaper.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < shown.height() && onPaper.top() + y < picture.height(); ++y)
+            std::memcpy(picture.scanLine(onPaper.top() + y) + qsizetype(onPaper.left()) * 4, shown.constScanLine(y),
+                        size_t(std::min(shown.width(), picture.width() - onPaper.left())) * 4);
+    }
     if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
         picture.convertTo(QImage::Format_RGB32);
     if (picture.isNull())

@@ -56,6 +56,10 @@ std::optional<PreviewCut> previewCut(const TileCoords &coords, const QSize &box)
 // colour (255, 0, 0).
 void PaintPreview(const PixelArrayView &pixels, int tilesWide, int tilesHigh);
 
+// Paints the sheets a picture kept whole leaves blank grey on a picture of the grid's
+// paper, whose top-left corner is the first tile's; scale is picture pixels per image pixel.
+void paintLeftOutSheets(QImage &picture, const TileCoords &coords, const LayoutState &state, double scale);
+
 // The preview picture for a box of the given size in pixels, cut from the tile rectangles
 // the save uses and scaled straight from the source's pixels (no copy of the source is
 // made, whatever its size). Nothing when the layout gives no tiles or the area lies

@@ -15,12 +15,12 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
         const bool sameRow = t > 0 && cuts.top(t - 1) == cuts.top(t) && cuts.bottom(t - 1) == cuts.bottom(t);
         // A band holds only rows of the picture: a picture kept whole may leave whole rows
         // of tiles above or below it, which read no band.
-        const int top = std::max(cuts.top(t), 0);
-        const int bottom = std::min(lastRowRead(cuts, t, rowsBelow), lastPictureRow);
-        if (top > bottom) {
+        if (cuts.bottom(t) < 0 || cuts.top(t) > lastPictureRow) {
             m_bandOfTile.push_back(kNoBand);
             continue;
         }
+        const int top = std::max(cuts.top(t), 0);
+        const int bottom = std::min(lastRowRead(cuts, t, rowsBelow), lastPictureRow);
         if (!sameRow)
             bands.push_back({top, bottom, 0});
         ++bands.back().readers;

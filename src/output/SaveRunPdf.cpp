@@ -63,7 +63,10 @@ QStringList assemblyFacts(const LayoutState &layout)
     return {
         PosterStrings::kAssemblyTitle,
         PosterStrings::kPrintedSize + ' ' + (report ? report->finalSize : QString()),
-        PosterStrings::kSheets + ' ' + PosterStrings::sheetCountText(layout.tilesWide(), layout.tilesHigh()),
+        PosterStrings::kSheets + ' ' + PosterStrings::sheetCountText(layout.tilesWide(), layout.tilesHigh())
+            + (report && report->sheetsUsed < layout.tilesWide() * layout.tilesHigh()
+                   ? PosterStrings::sheetsLeftOutText(layout.tilesWide() * layout.tilesHigh() - report->sheetsUsed)
+                   : QString()),
         PosterStrings::kPaper + ' ' + layout.sPaperName,
         PosterStrings::kMargins + ' ' + margins.join(QStringLiteral(", ")) + ' ' + unitName(layout.units),
         PosterStrings::kResolution + ' ' + (report ? report->resolution : QString()),

@@ -51,6 +51,7 @@ StoredTexts storedTextsOf(const MainSettings &settings)
         {kPrefShowTiles, QString::number(settings.showTiles)},
         {kPrefHeightEqualsWidth, QString::number(settings.lockWh)},
         {kPrefMarginLocked, QString::number(settings.marginLocked)},
+        {kPrefWholePicture, QString::number(settings.wholePicture)},
     };
 }
 
@@ -97,5 +98,6 @@ MainSettings readMainSettings(const PreferenceStore &store, int profileCount, in
     settings.showTiles = showTiles.isEmpty() ? 1 : flagValue(showTiles, 1, settings.showTiles);
 
     settings.marginLocked = flagValue(store.GetPref(kPrefMarginLocked), 0, settings.marginLocked);
+    settings.wholePicture = flagValue(store.GetPref(kPrefWholePicture), 0, settings.wholePicture);
     return settings;
 }

@@ -18,6 +18,7 @@ struct MainSettings
     int profileIndex = 0;   // position of the active edge calibration profile
     QString paperRegLine;   // the paper record, kept as read even when it does not parse
     int marginLocked = 0;   // margin lock, 0 or 1
+    int wholePicture = 0;   // keep the whole picture instead of filling the sheets, 0 or 1
 };
 
 // The text each setting is stored as, by value number.

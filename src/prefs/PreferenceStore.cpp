@@ -64,6 +64,7 @@ QString PrefValueName(int valueNumber)
     case kPrefPdfAssemblyAids: return QStringLiteral("pdf_assemblyAids");
     case kPrefPdfGlueStripLength: return QStringLiteral("pdf_glueStripLength");
     case kPrefPdfPosterChosen: return QStringLiteral("pdf_posterChosen");
+    case kPrefWholePicture: return QStringLiteral("fit_wholePicture");
     default: return QString();
     }
 }

@@ -20,6 +20,8 @@ enum PrefValue : int {
     kPrefPdfGlueStripLength = 21,
     // "1" when the save dialog last had the PDF poster chosen.
     kPrefPdfPosterChosen = 22,
+    // "1" when the main window keeps the whole picture instead of filling the sheets.
+    kPrefWholePicture = 23,
 };
 
 // The stored name of a value number, or the empty text for a number that names no value.

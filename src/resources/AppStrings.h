@@ -54,6 +54,17 @@ inline TranslatableText kLrValueTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings"
 inline TranslatableText kTbValueTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Vertical centering of the poster Tiles")};
 inline TranslatableText kZoomAmountTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Zoom amount")};
 inline TranslatableText kZoom{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Zoom")};
+inline TranslatableText kFit{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Fit")};
+inline TranslatableText kFillSheets{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Fill the sheets")};
+inline TranslatableText kWholePicture{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Whole picture")};
+inline TranslatableText kFitTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Fill the sheets: cut the picture to the sheets' shape.  Whole picture: keep all of it, with blank paper where it does not reach.")};
+inline TranslatableText kPosterWidthItem{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Poster width")};
+inline TranslatableText kPosterHeightItem{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Poster height")};
+inline TranslatableText kPosterLengthTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The poster's width or height on the wall, e.g. 1m, 90cm or 36in; a bare number is in the current unit")};
+inline TranslatableText kSizeToWallCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Set")};
+inline TranslatableText kSizeToWallTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Choose the fewest tiles that hold the whole picture at that size")};
+inline TranslatableText kBadPosterLengthTitle{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Poster Size")};
+inline TranslatableText kBadPosterLength{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Type the poster's width or height as a number above 0, with mm, cm, m or in after it, or none for the current unit.")};
 inline const QString kZoomMin = QStringLiteral("0");
 inline const QString kZoomMax = QStringLiteral("4x");
 inline TranslatableText kNumberTilesFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Number of Tiles")};

@@ -114,6 +114,12 @@ inline QString sheetCountText(int across, int down)
     return QCoreApplication::translate("PosterStrings", "%1 (%2 across, %3 down)").arg(across * down).arg(across).arg(down);
 }
 
+// After the count of sheets: those a picture kept whole leaves blank, which are not made.
+inline QString sheetsLeftOutText(int leftOut)
+{
+    return QCoreApplication::translate("PosterStrings", ", %1 of them blank and left out").arg(leftOut);
+}
+
 inline QString glueStripTooWideText(bool rightMargin, const QString &largest, const QString &unit)
 {
     return QCoreApplication::translate("PosterStrings", "The glue strip does not fit in the %1 margin: it can be at most %2 %3 wide.")

@@ -62,7 +62,8 @@ TEST_F(frmMainTest, TabFollowsTheStepsAndCursorKeysMoveTheGrid)
 
     const QStringList steps{"cmdDesktop", "cmdMyDoc",  "Drive1",    "Dir1",         "cmbFileType",
                             "lstFiles",   "cmdEditPaperSize", "chkPrinterClips", "cmdConfig", "cmbTilesWide",
-                            "cmbTilesHigh", "chkLockWh", "chkRotateTiles", "imgArrowPad", "scrZoom",
+                            "cmbTilesHigh", "chkLockWh", "chkRotateTiles", "cmbPosterSide", "txtPosterLength",
+                            "cmdSizeToWall", "imgArrowPad", "cmbFit", "scrZoom",
                             "picCur",     "chkPreviewTiles", "cmbRotate", "cmdLargePreview", "cmdSaveNow",
                             "cmdQuit"};
     QStringList visited;

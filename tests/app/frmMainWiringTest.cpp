@@ -10,6 +10,8 @@
 #include "output/frmSimpleMsg.h"
 #include "resources/SaveWindowStrings.h"
 #include "support/EdgeOvershootLayouts.h"
+#include "resources/AppStrings.h"
+#include "resources/LayoutStrings.h"
 #include "resources/PosterStrings.h"
 #include "support/PopplerTools.h"
 #include "support/PrintedJobs.h"
@@ -27,6 +29,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -278,6 +281,41 @@ TEST_F(frmMainWiringTest, SaveOpensTheDialogWithSuggestedNamesAndWritesEveryTile
     EXPECT_EQ(tiles.entryList(QDir::Files, QDir::Name),
               (QStringList{"poster_001.bmp", "poster_002.bmp", "poster_003.bmp", "poster_004.bmp"}));
     EXPECT_FALSE(QImage(tiles.filePath("poster_004.bmp")).isNull());
+}
+
+// Kept whole, an 800 x 200 picture on 2 x 2 sheets of 6 x 4 inches (12 x 8 inches in
+// all) spans the grid's width; moved up, it leaves the lower sheets blank, which are not
+// saved, and the sheets it reaches are white below it.
+TEST_F(frmMainWiringTest, TheWholePictureMovesInsideTheGridAndLeavesBlankSheetsOut)
+{
+    startWithPoster();
+    const auto text = [this](const char *label) { return control<QLabel>(label)->text(); };
+    control<QComboBox>("cmbFit")->setCurrentIndex(1);
+    EXPECT_FALSE(control<QScrollBar>("scrZoom")->isEnabled());
+    EXPECT_EQ(text("lblFinalSize"), "12.00 x 3.00 inches");
+    EXPECT_EQ(text("lblSheets"), "4");
+    EXPECT_EQ(text("lblTbValue"), "(" + AppStrings::kCenter + ")");
+
+    for (int step = 0; step < kCentredPlacement; ++step)
+        QTest::keyClick(control<QWidget>("imgArrowPad"), Qt::Key_Up);
+    EXPECT_EQ(text("lblTbValue"), "(" + AppStrings::kUp + " 100%)");
+    EXPECT_EQ(text("lblSheets"), LayoutStrings::sheetsUsedText(2, 4));
+    EXPECT_EQ(PreferenceStore(settingsPath()).GetPref(kPrefWholePicture), "1");
+    // The canvas shows the grid's paper: the picture above, the lower sheets grey.
+    const QImage canvas = shownPicture();
+    EXPECT_EQ(canvas.pixel(canvas.width() / 4, canvas.height() / 8), QColor(Qt::darkCyan).rgb());
+    EXPECT_EQ(canvas.pixel(canvas.width() / 4, canvas.height() * 3 / 4), qRgb(200, 200, 200));
+
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+    const QDir tiles(QDir(m_images).filePath("poster_poster_images"));
+    ASSERT_EQ(tiles.entryList(QDir::Files, QDir::Name), (QStringList{"poster_001.bmp", "poster_002.bmp"}));
+    const QImage first(tiles.filePath("poster_001.bmp"));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first.pixel(0, 0), QColor(Qt::darkCyan).rgb());
+    EXPECT_EQ(first.pixel(0, first.height() - 1), qRgb(255, 255, 255));
 }
 
 TEST_F(frmMainWiringTest, EditOpensCalibrationOnTheActiveProfileAndTheMainListFollows)

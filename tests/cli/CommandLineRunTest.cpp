@@ -1,6 +1,7 @@
 #include "support/CliProcess.h"
 
 #include "resources/CliStrings.h"
+#include "resources/LayoutStrings.h"
 #include "support/EdgeOvershootLayouts.h"
 #include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
@@ -175,6 +176,32 @@ TEST_F(CommandLineRunTest, ReportGivesTheTileDensityAndAColumnInNoTile)
     EXPECT_EQ(report["tiles"].toArray(), rectangles({{0, 0, 332, 999}, {333, 0, 665, 999}, {667, 0, 999, 999}}));
     EXPECT_DOUBLE_EQ(report["tilePixelsPerInch"].toDouble(), 333.0);
     EXPECT_EQ(report["resolutionTag"].toInt(), 333);
+}
+
+// A 6000 x 4000 photo kept whole on 3 x 2 A4 sheets keeps every column; sized 1 m wide it
+// gets the fewest sheets that hold it, and a size beyond 25 sheets is refused.
+TEST_F(CommandLineRunTest, TheWholePictureAndAPosterSizedByTheWall)
+{
+    const QString big = writePicture(dir, "big.jpg", 6000, 4000, "jpg");
+    const QStringList a4{"--units", "mm", "--paper", "A4 - 210 x 297", "--margins", "12,12,12,12"};
+    const CliRun whole = cli(a4 + QStringList{"--report", "--json", "--tiles", "3x2", "--fit", "whole", big});
+    ASSERT_EQ(whole.exitCode, 0) << whole.err.toStdString();
+    const QJsonArray tiles = jsonOf(whole)["tiles"].toArray();
+    EXPECT_EQ(tiles.first().toArray()[0].toInt(), 0);
+    EXPECT_EQ(tiles.last().toArray()[2].toInt(), 5999);
+    EXPECT_EQ(jsonOf(whole)["fit"].toString(), "whole");
+    EXPECT_EQ(jsonOf(whole)["finalSize"].toString(), "55.8 x 37.2 cm");
+
+    const CliRun wall = cli(a4 + QStringList{"--report", "--json", "--poster-width", "1m", big});
+    ASSERT_EQ(wall.exitCode, 0) << wall.err.toStdString();
+    EXPECT_EQ(jsonOf(wall)["tilesWide"].toInt(), 6);
+    EXPECT_EQ(jsonOf(wall)["tilesHigh"].toInt(), 3);
+    EXPECT_EQ(jsonOf(wall)["fit"].toString(), "whole");
+
+    const CliRun tooLarge = cli(a4 + QStringList{"--report", "--poster-height", "7m", big});
+    EXPECT_EQ(tooLarge.exitCode, 1);
+    EXPECT_TRUE(tooLarge.err.contains(LayoutStrings::kPosterTooLarge)) << tooLarge.err.toStdString();
+    EXPECT_EQ(cli(a4 + QStringList{"--report", "--poster-width", "1 furlong", big}).exitCode, 2);
 }
 
 TEST_F(CommandLineRunTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)

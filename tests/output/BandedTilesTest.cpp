@@ -95,7 +95,8 @@ std::string describe(const LayoutState &layout, QSize image, int fileTypeCode)
     std::ostringstream text;
     text << image.width() << "x" << image.height() << " image, " << layout.tilesWide() << "x" << layout.tilesHigh()
          << " tiles of " << layout.dTileWidth << "x" << layout.dTileHeight << " in, zoom " << layout.zoom
-         << ", placement " << layout.iHPlacement << "," << layout.iVPlacement << ", rotated " << layout.bTileRotated
+         << ", placement " << layout.iHPlacement << "," << layout.iVPlacement << ", whole picture "
+         << (layout.fit == FitMode::WholePicture) << ", rotated " << layout.bTileRotated
          << ", trims " << layout.edgeTrimInches[0] * 64 << "," << layout.edgeTrimInches[1] * 64 << ","
          << layout.edgeTrimInches[2] * 64 << "," << layout.edgeTrimInches[3] * 64 << " (on " << layout.compensation
          << "), file type " << fileTypeCode;
@@ -129,6 +130,7 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
             layout.dPaperWidth = layout.dTileWidth + 0.25;
             layout.dPaperHeight = layout.dTileHeight + 0.25;
             layout.zoom = between(0, 400);
+            layout.fit = between(0, 2) == 0 ? FitMode::WholePicture : FitMode::FillSheets;
             layout.iHPlacement = between(0, 200);
             layout.iVPlacement = between(0, 200);
             layout.bTileRotated = between(0, 1) == 1;

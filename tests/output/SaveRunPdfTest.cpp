@@ -261,3 +261,29 @@ TEST(SaveRunPdf, AFullDiskOrCancelLeavesNoPartialPoster)
         EXPECT_TRUE(QDir(dir.filePath("poster")).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 }
+
+// A picture kept whole and moved to the top of 3 x 2 sheets reaches only the upper row:
+// the lower sheets are left out, and a sheet's picture is the source's pixels where the
+// picture reaches and white below it.
+TEST(SaveRunPdf, AWholePictureLeavesBlankSheetsOutAndPaperWhite)
+{
+    const std::unique_ptr<ImageObject> source = test_images::makePatternImage(1200, 300);
+    LayoutState layout = a4Poster(1200, 300);
+    layout.fit = FitMode::WholePicture;
+    layout.iVPlacement = 0;
+    TempDir dir;
+    ScriptedFileSystem disk;
+    const PdfRun run = savePdf(*source, layout, AssemblyAids{}, dir, disk);
+    ASSERT_EQ(run.outcome, SaveRunOutcome::Completed) << run.listener.lastText.toStdString();
+    EXPECT_EQ(poppler::pageBoxes(run.pdf).size(), 4); // the assembly page and sheets A1 to A3
+
+    TileCoords cuts;
+    ASSERT_GT(CalcTileCoord(layout, cuts), 0);
+    ASSERT_TRUE(fitTilesToImage(cuts, 1200, 300, layout.fit));
+    const QImage sheet = poppler::firstImageOfPage(run.pdf, 3, dir.path()); // A2
+    ASSERT_EQ(sheet.size(), QSize(cuts.right(1) - cuts.left(1) + 1, cuts.bottom(1) - cuts.top(1) + 1));
+    EXPECT_EQ(sheet.pixel(7, 5), source->image().pixel(cuts.left(1) + 7, 5));
+    EXPECT_EQ(sheet.pixel(7, 299), source->image().pixel(cuts.left(1) + 7, 299));
+    EXPECT_EQ(sheet.pixel(7, 300), qRgb(255, 255, 255));
+    EXPECT_EQ(sheet.pixel(7, sheet.height() - 1), qRgb(255, 255, 255));
+}
