@@ -5,6 +5,7 @@
 #include "imaging/ImageFileReader.h"
 #include "imaging/LibjpegDecoding.h"
 #include "imaging/StreamingJpegDecoder.h"
+#include "output/BandRing.h"
 
 #include <QGuiApplication>
 #include <QFile>
@@ -42,12 +43,13 @@ void decodeInBands(StreamingJpegDecoder &decoder)
     // Rows shared by two bands, as neighbouring rows of tiles share them.
     for (std::size_t b = 1; b < bands.size(); ++b)
         bands[b].top = std::max(bands[b - 1].top + 1, bands[b].top - 2);
-    if (!decoder.decodeBands(bands, QImage::Format_RGB888))
+    BandRing ring(decoder, std::move(bands), QImage::Format_RGB888);
+    if (!ring.started())
         return;
-    for (int b = 0; b < int(bands.size()); ++b) {
-        if (decoder.waitForBand(b).isNull())
+    for (int b = 0; b < ring.bandCount(); ++b) {
+        if (ring.waitForBand(b).isNull())
             return;
-        decoder.releaseBand(b);
+        ring.releaseBand(b);
     }
 }
 

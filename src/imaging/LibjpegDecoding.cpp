@@ -3,6 +3,7 @@
 #include "resources/ImagingStrings.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include <jerror.h>
@@ -78,7 +79,9 @@ JpegCodec::~JpegCodec()
         jpeg_destroy_decompress(&info);
 }
 
-bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes)
+namespace {
+
+bool readHeaderFrom(JpegCodec &codec, const std::function<void(j_decompress_ptr)> &setSource)
 {
     codec.info.err = jpeg_std_error(&codec.errors);
     codec.errors.error_exit = onFatalError;
@@ -89,11 +92,25 @@ bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes)
         return false;
     jpeg_create_decompress(&codec.info);
     codec.created = true;
-    jpeg_mem_src(&codec.info, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
+    setSource(&codec.info);
     // The colour profile travels in APP2 markers, which libjpeg drops unless asked to keep them.
     jpeg_save_markers(&codec.info, JPEG_APP0 + 2, 0xFFFF);
     return jpeg_read_header(&codec.info, TRUE) == JPEG_HEADER_OK;
+}
+
+} // namespace
+
+bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes)
+{
+    return readHeaderFrom(codec, [&bytes](j_decompress_ptr info) {
+        jpeg_mem_src(info, reinterpret_cast<const unsigned char *>(bytes.constData()),
+                     static_cast<unsigned long>(bytes.size()));
+    });
+}
+
+bool readJpegHeader(JpegCodec &codec, std::FILE *file)
+{
+    return readHeaderFrom(codec, [file](j_decompress_ptr info) { jpeg_stdio_src(info, file); });
 }
 
 bool setProgramPixels(JpegCodec &codec, int scaleEighths)

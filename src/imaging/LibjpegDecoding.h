@@ -43,6 +43,9 @@ struct JpegCodec
 // Reads the header of the file's bytes, which must outlive the codec. False when it does
 // not read.
 bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes);
+// The same from an open file, read from where it stands as the rows are decoded; the file
+// must stay open as long as the codec.
+bool readJpegHeader(JpegCodec &codec, std::FILE *file);
 // Asks for the program's pixels, decoded with the settings of Qt's decoder: 32-bit RGB from
 // a grey, YCbCr or RGB file (false for others, such as CMYK, which Qt inverts by rules of
 // its own), at scaleEighths / 8 of the size.

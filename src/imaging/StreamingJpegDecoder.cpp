@@ -11,6 +11,7 @@
 #include "resources/ImagingStrings.h"
 
 #include <QColorSpace>
+#include <QFile>
 
 #include <algorithm>
 #include <csetjmp>
@@ -75,6 +76,7 @@ std::unique_ptr<StreamingJpegDecoder> StreamingJpegDecoder::open(const QString &
         return nullptr;
 
     std::unique_ptr<StreamingJpegDecoder> decoder(new StreamingJpegDecoder);
+    decoder->m_path = path;
     decoder->m_bytes = std::move(*content);
     JpegCodec &codec = *decoder->m_codec;
     if (!readJpegHeader(codec, decoder->m_bytes) || !setProgramPixels(codec))
@@ -194,9 +196,28 @@ bool StreamingJpegDecoder::decodeRowsInto(DecodedRowReceiver &receiver, QImage::
 {
     if (m_thread.joinable() || (pixels != QImage::Format_RGB32 && pixels != QImage::Format_RGB888))
         return false;
+    // The receiver holds rows of a picture too large, or kept from being held, whole; the
+    // file's bytes (a quarter of its pixels for a photograph) need not be held beside them.
+    if (!decodeFromFile()) {
+        finishWithError(ImagingStrings::kFileUnreadable);
+        return false;
+    }
     if (pixels == QImage::Format_RGB888)
         m_codec->info.out_color_space = JCS_RGB; // read by jpeg_start_decompress on the thread
     return startDecoding(receiver);
+}
+
+bool StreamingJpegDecoder::decodeFromFile()
+{
+    m_file.reset(std::fopen(QFile::encodeName(m_path).constData(), "rb"));
+    auto codec = std::make_unique<JpegCodec>();
+    codec->endMustBeReal = m_codec->endMustBeReal;
+    if (!m_file || !readJpegHeader(*codec, m_file.get()) || !setProgramPixels(*codec)
+        || QSize(int(codec->info.output_width), int(codec->info.output_height)) != m_size)
+        return false;
+    m_codec = std::move(codec);
+    m_bytes = QByteArray();
+    return true;
 }
 
 bool StreamingJpegDecoder::startDecoding(DecodedRowReceiver &receiver)
@@ -286,7 +307,11 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage
         ++eighths;
     JpegCodec codec;
     codec.endMustBeReal = m_codec->endMustBeReal;
-    if (!readJpegHeader(codec, m_bytes) || !setProgramPixels(codec, eighths))
+    // Once rows come from the file itself its bytes are read again for this picture.
+    const std::optional<QByteArray> reread =
+        m_bytes.isEmpty() ? readRegularFile(m_path, ImageLimits::kMaxFileBytes) : std::nullopt;
+    const QByteArray &bytes = reread ? *reread : m_bytes;
+    if (!readJpegHeader(codec, bytes) || !setProgramPixels(codec, eighths))
         return QImage();
     QImage picture(int(codec.info.output_width), int(codec.info.output_height), QImage::Format_RGB32);
     if (picture.isNull())

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -94,7 +95,7 @@ public:
     // still at least the given size both ways, or whole when none is, for showing: 32-bit
     // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
     // null image when the data does not decode. Safe while the decoding thread runs: it
-    // reads the file's bytes only.
+    // reads the file's bytes only (again from the file once decodeRowsInto let them go).
     QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr) const;
     // The file's RGB colour profile (ICC), empty when it has none.
     const QByteArray &colourProfile() const { return m_colourProfile; }
@@ -123,6 +124,9 @@ private:
 
     StreamingJpegDecoder();
     bool startDecoding(DecodedRowReceiver &receiver);
+    // Reads the rows from the file as they are decoded, instead of from its bytes held
+    // whole; false when the file no longer gives the same picture.
+    bool decodeFromFile();
     void decode();
     void finishWithError(const QString &text);
     bool wholeRowsDone(int rowsDone);
@@ -134,7 +138,10 @@ private:
     std::int32_t m_resolution[2] = {0, 0}; // horizontal, vertical, as read; 0 when not given
     QImage m_traits;
 
-    QByteArray m_bytes; // the whole file
+    QString m_path;
+    QByteArray m_bytes; // the whole file; let go once rows are decoded from the file itself
+    // Declared before the codec, which reads it until it is destroyed.
+    std::unique_ptr<std::FILE, int (*)(std::FILE *)> m_file{nullptr, &std::fclose};
     std::unique_ptr<JpegCodec> m_codec;
     std::unique_ptr<ImageObject> m_image;
     std::unique_ptr<WholePictureRows> m_wholeRows;

@@ -43,6 +43,8 @@ BandRing::BandRing(StreamingJpegDecoder &decoder, std::vector<RowBand> bands, QI
     for (const RowBand &band : m_bands)
         m_readersLeft.push_back(band.readers);
     m_started = m_decoder.decodeRowsInto(*this, pixels);
+    if (!m_started)
+        fail(m_decoder.errorText());
 }
 
 BandRing::~BandRing()

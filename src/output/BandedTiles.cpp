@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, TilePrepare prepare)
+BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, TilePrepare prepare,
+                         QImage::Format pixels)
     : m_prepare(std::move(prepare))
 {
     m_cutsInBand = cuts;
@@ -28,7 +29,7 @@ BandedTiles::BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, 
         m_cutsInBand.set(1, t, cuts.top(t) - top);
         m_cutsInBand.set(3, t, cuts.bottom(t) - top);
     }
-    m_ring = std::make_unique<BandRing>(decoder, std::move(bands), QImage::Format_RGB32);
+    m_ring = std::make_unique<BandRing>(decoder, std::move(bands), pixels);
     if (m_ring->started())
         m_pipeline.emplace(cuts.count(), [this](int t) { return prepareFromBands(t); }, encodingWorkers());
 }

@@ -19,16 +19,18 @@
 int lastRowRead(const TileCoords &cuts, int t, int rowsBelow);
 
 // The tiles of a run over a JPEG that is decoded as the tiles need it and never held
-// whole, cut from the rows of their row of tiles: two such bands are held at a time in 32
-// bits, which turning and borders work on, and the tiles are prepared on every core but
-// the decoder's.
+// whole, cut from the rows of their row of tiles: two such bands are held at a time, and
+// the tiles are prepared on every core but the decoder's.
 class BandedTiles final : public TileSource
 {
 public:
     // Starts the decoder on the rows the tiles need, each row of tiles' band reaching
     // rowsBelow rows into the next (a tile holds only its own band: holding the next while
     // it waits could stall the decoder's ring); when they cannot be had, every tile comes back missing and whyRowsMissing says why.
-    BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, TilePrepare prepare);
+    // Bands of 32-bit pixels suit tile files, which are encoded from the pixels they are
+    // cut as; 24-bit bands hold the same colours in three quarters of the memory.
+    BandedTiles(StreamingJpegDecoder &decoder, const TileCoords &cuts, int rowsBelow, TilePrepare prepare,
+                QImage::Format pixels = QImage::Format_RGB32);
     // Wakes the workers waiting for bands before they are joined.
     ~BandedTiles() override;
 

@@ -137,7 +137,10 @@ std::unique_ptr<TileSource> FileBandPixels::tiles(const TileCoords &cuts, int ro
         *m_file, cuts, rowsBelow,
         [wanted = std::move(wanted), prepare = std::move(prepare)](int t, const BandRows &rows, const TileCoords &cutsInRows) {
             return wanted(t) ? prepare(t, rows, cutsInRows) : notWanted();
-        });
+        },
+        // PDF sheets hold their pictures as 24-bit rows: a row of tiles of a gigapixel
+        // picture is then the largest thing held, in three quarters of the memory.
+        QImage::Format_RGB888);
 }
 
 std::unique_ptr<TileSource> FileBandPixels::tileFiles(const TileCoords &cuts, const TileRunValues &run,

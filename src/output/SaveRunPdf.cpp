@@ -155,7 +155,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
     PdfPageSink pagesOut(writer, *pages, choice);
-    const std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
+    std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
         cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
         [&run, &pages, jpegPictures = choice.jpegPictures](int t, const BandRows &rows,
                                                            const TileCoords &cutsInRows) -> PreparedTile {
@@ -169,6 +169,8 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     const int count = cuts.count();
     if (const SaveRunOutcome outcome = saveEach(*tiles, count, pagesOut, folder); outcome != SaveRunOutcome::Completed)
         return outcome;
+    // The bands of a picture read from its file go before its overview is read.
+    tiles.reset();
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
     const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty()

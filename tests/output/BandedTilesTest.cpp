@@ -1,6 +1,7 @@
 #include "imaging/ImageFileRules.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/SaveRun.h"
+#include "resources/ImagingStrings.h"
 #include "support/LayoutTestStates.h"
 #include "support/SaveRunDoubles.h"
 #include "support/TempDir.h"
@@ -160,4 +161,25 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
     }
     // Most random layouts are valid posters; the comparison above must have had tiles to compare.
     EXPECT_GT(completed, kPictures * kLayoutsPerPicture / 2);
+}
+
+// The rows are read from the file as they are cut, not from a copy taken when it was
+// opened: a file replaced by another picture in between is refused with the reason.
+TEST(BandedTiles, AFileReplacedSinceItWasOpenedIsNotCut)
+{
+    TempDir dir;
+    const QString photo = writeDetailedJpeg(dir, 300, 200);
+    std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(photo);
+    ASSERT_NE(decoder, nullptr);
+    ASSERT_TRUE(QFile::remove(photo));
+    ASSERT_TRUE(QFile::rename(writeDetailedJpeg(dir, 200, 300), photo));
+
+    FileBandPixels file(std::move(decoder), PictureDamage());
+    RecordingListener listener;
+    MemoryFileSystem disk;
+    SaveRun run(SaveRequest{file, layout3x2(), "/poster", "", "tile_", int(ImageFileType::Bmp), std::nullopt},
+                listener, disk);
+    EXPECT_EQ(run.processSaveNow(), SaveRunOutcome::SourceMissing);
+    EXPECT_EQ(run.rowsMissingText(), ImagingStrings::kFileUnreadable);
+    EXPECT_TRUE(disk.files.empty());
 }
