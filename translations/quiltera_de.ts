@@ -301,15 +301,15 @@
     </message>
     <message>
         <source>Image Files (*.jpg, *.tif, *.bmp)</source>
-        <translation>Bilddateien (*.jpg, *.tif, *.bmp)</translation>
+        <translation type="vanished">Bilddateien (*.jpg, *.tif, *.bmp)</translation>
     </message>
     <message>
         <source>Jpeg Files Only (*.jpg)</source>
-        <translation>Nur JPEG-Dateien (*.jpg)</translation>
+        <translation type="vanished">Nur JPEG-Dateien (*.jpg)</translation>
     </message>
     <message>
         <source>Tiff Files Only (*.tif)</source>
-        <translation>Nur TIFF-Dateien (*.tif)</translation>
+        <translation type="vanished">Nur TIFF-Dateien (*.tif)</translation>
     </message>
     <message>
         <source>BMP Files Only (*.bmp)</source>
@@ -494,6 +494,26 @@
     <message>
         <source>Type the poster&apos;s width or height as a number above 0, with mm, cm, m or in after it, or none for the current unit.</source>
         <translation>Geben Sie Breite oder Höhe des Posters als Zahl über 0 ein, gefolgt von mm, cm, m oder in, oder ohne Einheit für die aktuelle.</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp)</source>
+        <translation>Bilddateien (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp)</translation>
+    </message>
+    <message>
+        <source>Jpeg Files Only (*.jpg, *.jpeg)</source>
+        <translation>Nur JPEG-Dateien (*.jpg, *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Tiff Files Only (*.tif, *.tiff)</source>
+        <translation>Nur TIFF-Dateien (*.tif, *.tiff)</translation>
+    </message>
+    <message>
+        <source>PNG Files Only (*.png)</source>
+        <translation>Nur PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>WebP Files Only (*.webp)</source>
+        <translation>Nur WebP-Dateien (*.webp)</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1110,7 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     </message>
     <message>
         <source>only files whose names end in BMP, JPG or TIF can be loaded</source>
-        <translation>nur Dateien, deren Namen auf BMP, JPG oder TIF enden, können geladen werden</translation>
+        <translation type="vanished">nur Dateien, deren Namen auf BMP, JPG oder TIF enden, können geladen werden</translation>
     </message>
     <message>
         <source>only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded</source>

@@ -1,13 +1,15 @@
 #include "app/FileListFilter.h"
 
 #include "common/NativeFiles.h"
+#include "imaging/ImageFileRules.h"
 
+#include <QFileInfo>
 
 namespace {
 
 QString ending(const QString &fileName)
 {
-    return fileName.right(3).toUpper();
+    return QFileInfo(fileName).suffix().toLower();
 }
 
 } // namespace
@@ -24,13 +26,17 @@ bool IsListedImageFile(const QString &fileName, FileTypeFilter filter)
     const QString end = ending(fileName);
     switch (filter) {
     case FileTypeFilter::ImageFiles:
-        return end == u"JPG" || end == u"TIF" || end == u"BMP";
+        return ImageFileRules::hasLoadableImageEnding(fileName);
     case FileTypeFilter::JpegOnly:
-        return end == u"JPG";
+        return end == u"jpg" || end == u"jpeg";
     case FileTypeFilter::TiffOnly:
-        return end == u"TIF";
+        return end == u"tif" || end == u"tiff";
     case FileTypeFilter::BmpOnly:
-        return end == u"BMP";
+        return end == u"bmp";
+    case FileTypeFilter::PngOnly:
+        return end == u"png";
+    case FileTypeFilter::WebpOnly:
+        return end == u"webp";
     case FileTypeFilter::AllFiles:
         return true;
     }

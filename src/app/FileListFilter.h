@@ -5,17 +5,19 @@
 
 #include <optional>
 
-// The file list filter of the image browser. Only the last three characters of a name
-// count as its ending, so "photo.jpeg" and "scan.tiff" pass only "Show All Files".
+// The file list filter of the image browser: every picture the program opens, one format,
+// or every file. A name's ending counts in any case, long ones too ("photo.JPEG", "scan.tiff").
 enum class FileTypeFilter : int {
-    ImageFiles = 0, // JPG, TIF, BMP
+    ImageFiles = 0, // every format below
     JpegOnly = 1,
     TiffOnly = 2,
     BmpOnly = 3,
-    AllFiles = 4,
+    PngOnly = 4,
+    WebpOnly = 5,
+    AllFiles = 6,
 };
 
-inline constexpr int kFileTypeFilterCount = 5;
+inline constexpr int kFileTypeFilterCount = 7;
 
 // The filter of a list index; indexes outside the list fall back to the image files filter.
 FileTypeFilter fileTypeFilterFromIndex(int index);

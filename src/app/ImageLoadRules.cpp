@@ -1,5 +1,7 @@
 #include "app/ImageLoadRules.h"
 
+#include <QMimeDatabase>
+
 
 int rotationForListIndex(int index)
 {
@@ -21,4 +23,13 @@ int listIndexForRotation(int degrees)
         if (rotationForListIndex(index) == degrees)
             return index;
     return 0;
+}
+
+bool explainsLoadFailure(const QString &fileName)
+{
+    const QString lastThree = fileName.right(3).toUpper();
+    const bool quietEnding = lastThree == QLatin1String("BMP") || lastThree == QLatin1String("JPG")
+        || lastThree == QLatin1String("TIF");
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(fileName, QMimeDatabase::MatchExtension);
+    return !quietEnding && type.name().startsWith(QLatin1String("image/"));
 }

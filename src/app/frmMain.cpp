@@ -26,11 +26,13 @@
 #include "layout/TileSizeRules.h"
 #include "layout/frmPreview.h"
 #include "output/PosterPrinting.h"
+#include "output/TileNaming.h"
 #include "output/frmSaveTiles.h"
 #include "paper/PaperSelection.h"
 #include "paper/frmTileSize.h"
 #include "prefs/MainSettings.h"
 #include "resources/AppStrings.h"
+#include "resources/CliStrings.h"
 #include "resources/ImagingStrings.h"
 #include "resources/CanvasStrings.h"
 #include "resources/LayoutStrings.h"
@@ -571,6 +573,10 @@ void frmMain::LoadSelectedImage()
     const QString name = selected->text();
     // A name that cannot be loaded never shows the loading notice.
     if (!ImageFileRules::hasLoadableImageEnding(name)) {
+        if (explainsLoadFailure(name)) {
+            const LoadedSourceImage refusal = sourceLoadFailure(CliStrings::kUnloadableEnding);
+            messages().showMessage(refusal.errorText, refusal.errorTitle, MessageIcon::Critical);
+        }
         loadFailed();
         return;
     }
@@ -581,7 +587,7 @@ void frmMain::LoadSelectedImage()
 
     const int rotation = rotationForListIndex(cmbRotate->currentIndex());
     if (!m_picture->open(path, rotation, picCur->canvasSize())) {
-        if (m_picture->failure().tooSmall)
+        if (m_picture->failure().tooSmall || explainsLoadFailure(name))
             messages().showMessage(m_picture->failure().text, m_picture->failure().title, MessageIcon::Critical);
         loadFailed();
         return;
@@ -940,7 +946,8 @@ void frmMain::mnuPrint_Click()
     // A picture too large to hold is printed band by band from its file.
     if (!m_picture->isCutFromFile() && !waitForWholePicture())
         return;
-    PosterPrinting::printFromMainWindow(this, m_layout, *m_picture, QFileInfo(m_sCurImgPath).fileName(), m_prefs);
+    PosterPrinting::printFromMainWindow(this, m_layout, *m_picture, tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()),
+                                        m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()
@@ -949,7 +956,8 @@ void frmMain::cmdSaveNow_Click()
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
     frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(m_layout, m_picture->whole(), Dir1->path(),
-                                                            QFileInfo(m_sCurImgPath).fileName(), this, m_prefs);
+                                                            tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()), this,
+                                                            m_prefs);
     if (!dialog)
         return;
     // An unturned JPEG's tiles are cut band by band from its file, which needs neither

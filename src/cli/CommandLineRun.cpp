@@ -121,7 +121,7 @@ int printReport(const CliOptions &options, const LayoutState &layout, QTextStrea
 std::unique_ptr<PicturePixels> openStreamedDecode(const CliOptions &options)
 {
     if (options.report || options.imageRotation.value_or(0) != 0
-        || !ImageFileRules::hasCommandLineImageEnding(QFileInfo(options.imagePath).fileName()))
+        || !ImageFileRules::hasLoadableImageEnding(QFileInfo(options.imagePath).fileName()))
         return nullptr;
     std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(options.imagePath);
     if (!decoder || ImageFileRules::isBelowMinimumSize(decoder->size().width(), decoder->size().height()))
@@ -157,8 +157,7 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, PicturePixel
     const std::optional<ImageFileType> format = options.format ? options.format : ImageFileRules::ownTileFormat(image.fileName());
     if (!format && !options.pdf)
         return usageError(err, CliStrings::kFormatNeeded);
-    const QString nameForSuggestion =
-        image.completeBaseName() + tileFileExtension(format.value_or(ImageFileType::Jpeg));
+    const QString nameForSuggestion = tilesNamedAfter(image.fileName(), format.value_or(ImageFileType::Jpeg));
     const SaveEntry entry = checkSaveEntry(layout, nameForSuggestion);
     if (!entry.suggestion)
         return runFailed(err, entry.refusal.title, entry.refusal.text);
@@ -281,7 +280,7 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     }
 
     const int rotation = options.imageRotation.value_or(0);
-    const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation, SourceRules::CommandLine);
+    const LoadedSourceImage loaded = loadSourceImage(options.imagePath, rotation);
     if (!loaded.ok())
         return runFailed(err, loaded.errorTitle, loaded.errorText);
     setImageSize(setup.layout, loaded.image->Width(), loaded.image->Height(), rotation);

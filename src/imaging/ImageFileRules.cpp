@@ -8,19 +8,22 @@
 
 namespace ImageFileRules {
 
-bool hasLoadableImageEnding(const QString &fileName)
-{
-    if (fileName.size() < 4)
-        return false;
-    const QString ending = fileName.right(3).toUpper();
-    return ending == QLatin1String("BMP") || ending == QLatin1String("JPG") || ending == QLatin1String("TIF");
-}
-
-bool hasCommandLineImageEnding(const QString &fileName)
+const QStringList &loadableEndings()
 {
     static const QStringList kEndings{"bmp", "jpg", "jpeg", "tif", "tiff", "png", "webp"};
+    return kEndings;
+}
+
+const QStringList &loadableMimeTypes()
+{
+    static const QStringList kTypes{"image/bmp", "image/jpeg", "image/png", "image/tiff", "image/webp"};
+    return kTypes;
+}
+
+bool hasLoadableImageEnding(const QString &fileName)
+{
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    return QFileInfo(fileName).completeBaseName().size() > 0 && kEndings.contains(suffix);
+    return QFileInfo(fileName).completeBaseName().size() > 0 && loadableEndings().contains(suffix);
 }
 
 std::optional<ImageFileType> ownTileFormat(const QString &fileName)
@@ -60,13 +63,11 @@ LoadedSourceImage sourceLoadFailure(const QString &detail)
     return {nullptr, CliStrings::kImageNotLoadedTitle, text, false};
 }
 
-LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, SourceRules rules)
+LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees)
 {
     using namespace ImageFileRules;
-    const bool commandLine = rules == SourceRules::CommandLine;
-    const QString name = QFileInfo(path).fileName();
-    if (!(commandLine ? hasCommandLineImageEnding(name) : hasLoadableImageEnding(name)))
-        return sourceLoadFailure(commandLine ? CliStrings::kCommandLineUnloadableEnding : CliStrings::kUnloadableEnding);
+    if (!hasLoadableImageEnding(QFileInfo(path).fileName()))
+        return sourceLoadFailure(CliStrings::kUnloadableEnding);
     if (!isImageRotation(rotationDegrees))
         return sourceLoadFailure(QString());
 
@@ -74,7 +75,7 @@ LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, Sour
     if (!image)
         return sourceLoadFailure(QString());
     if (const ImagingResult loaded =
-            image->LoadFile(path, commandLine ? DecodeFormats::WithPngAndWebp : DecodeFormats::PosterFormats);
+            image->LoadFile(path, DecodeFormats::WithPngAndWebp);
         !loaded)
         return sourceLoadFailure(loaded.errorText());
     return decodedSource(std::move(image), rotationDegrees);

@@ -4,6 +4,7 @@
 #include "imaging/ImageObject.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <memory>
@@ -16,16 +17,16 @@ namespace ImageFileRules {
 
 inline constexpr std::int32_t kMinimumImageSide = 25;
 
-// True when the name has at least four characters and its last three, upper-cased, are
-// BMP, JPG or TIF.
+// The window and the command line read what people have: names ending in .bmp, .jpg, .jpeg,
+// .tif, .tiff, .png or .webp, in any case.
 bool hasLoadableImageEnding(const QString &fileName);
+// Those endings, lower-case, without the dot.
+const QStringList &loadableEndings();
+// The MIME types of those pictures, as the desktop entry offers the program for them.
+const QStringList &loadableMimeTypes();
 
-// The command line reads what people have: names ending in .bmp, .jpg, .jpeg, .tif, .tiff,
-// .png or .webp, in any case.
-bool hasCommandLineImageEnding(const QString &fileName);
-
-// The tile format a picture's own type gives on the command line: JPEG for .jpg and .jpeg,
-// TIFF for .tif and .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
+// The tile format a picture's own type gives: JPEG for .jpg and .jpeg, TIFF for .tif and
+// .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
 std::optional<ImageFileType> ownTileFormat(const QString &fileName);
 
 bool isBelowMinimumSize(std::int32_t width, std::int32_t height);
@@ -60,9 +61,6 @@ LoadedSourceImage decodedSource(std::unique_ptr<ImageObject> image, int rotation
 // A picture that could not be read or turned, with what went wrong (empty for nothing more).
 LoadedSourceImage sourceLoadFailure(const QString &detail);
 
-// Whose rules decide which files load: the image browser's, or the command line's wider ones.
-enum class SourceRules { Browser, CommandLine };
-
-// Loads the file by the rules: the name's ending, a picture that decodes, the turn, then
-// the minimum size measured after the turn.
-LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees, SourceRules rules = SourceRules::Browser);
+// Loads the file: the name's ending, a picture that decodes, the turn, then the minimum
+// size measured after the turn.
+LoadedSourceImage loadSourceImage(const QString &path, int rotationDegrees);

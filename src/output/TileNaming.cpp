@@ -1,5 +1,9 @@
 #include "output/TileNaming.h"
 
+#include "imaging/ImageFileRules.h"
+
+#include <QFileInfo>
+
 #include "resources/OutputStrings.h"
 
 namespace {
@@ -99,6 +103,17 @@ SaveEntry suggestSaveNames(const QString &imageFileName)
     suggestion.newFolderName = stem + sep + OutputStrings::kPosterWord + sep + OutputStrings::kImagesWord;
     suggestion.fileType = *fileType;
     return {suggestion, {}};
+}
+
+QString tilesNamedAfter(const QString &imageFileName, ImageFileType tileFormat)
+{
+    return QFileInfo(imageFileName).completeBaseName() + tileFileExtension(tileFormat);
+}
+
+QString tilesNamedAfter(const QString &imageFileName)
+{
+    return tilesNamedAfter(imageFileName,
+                           ImageFileRules::ownTileFormat(imageFileName).value_or(ImageFileType::Jpeg));
 }
 
 QString tileFileExtension(ImageFileType fileType)

@@ -69,3 +69,9 @@ SaveEntry suggestSaveNames(const QString &imageFileName);
 
 // The ending of a tile file of the type, with its dot: ".bmp", ".tif" or ".jpg".
 QString tileFileExtension(ImageFileType fileType);
+
+// The name the save names are suggested from for a picture saved as tiles of tileFormat:
+// the picture's own name with the format's ending ("photo.jpeg" gives "photo.jpg").
+QString tilesNamedAfter(const QString &imageFileName, ImageFileType tileFormat);
+// The same in the picture's own tile format, or JPEG for a PNG or WebP picture.
+QString tilesNamedAfter(const QString &imageFileName);

@@ -112,8 +112,7 @@ inline TranslatableText kBadPaperValues{"CliStrings", QT_TRANSLATE_NOOP("CliStri
 // Messages of a run that cannot go on.
 inline TranslatableText kImageNotLoadedTitle{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Error")};
 inline TranslatableText kImageNotLoaded{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The image could not be loaded")};
-inline TranslatableText kUnloadableEnding{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "only files whose names end in BMP, JPG or TIF can be loaded")};
-inline TranslatableText kCommandLineUnloadableEnding{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded")};
+inline TranslatableText kUnloadableEnding{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded")};
 inline TranslatableText kFormatNeeded{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "a PNG or WebP picture has no tile format of its own: give --format bmp, tif, jpg or pdf")};
 inline TranslatableText kFolderExistsRefused{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Nothing was written.  Add --overwrite to write into the existing folder.")};
 

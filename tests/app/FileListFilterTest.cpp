@@ -15,22 +15,24 @@ QStringList listed(const TempDir &dir, FileTypeFilter filter)
 
 } // namespace
 
-TEST(FileListFilter, OnlyTheLastThreeCharactersCountAsTheEnding)
+TEST(FileListFilter, EachFormatByItsEndingsInAnyCase)
 {
     TempDir dir;
-    for (const char *name : {"a.jpg", "x.bm", "photo.JPG", "photo.jpeg", "scan.TIF", "scan.tiff",
-                             "paint.Bmp", "notes.txt"})
+    for (const char *name : {"a.jpg", "x.bm", "photo.JPG", "photo.jpeg", "scan.TIF", "scan.tiff", "paint.Bmp",
+                             "shot.PNG", "web.webp", "notes.txt", "photojpg"})
         dir.write(QString::fromLatin1(name), "x");
 
-    EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles),
-              (QStringList{"a.jpg", "paint.Bmp", "photo.JPG", "scan.TIF"}));
-    EXPECT_EQ(listed(dir, FileTypeFilter::JpegOnly), (QStringList{"a.jpg", "photo.JPG"}));
-    EXPECT_EQ(listed(dir, FileTypeFilter::TiffOnly), QStringList{"scan.TIF"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles), (QStringList{"a.jpg", "paint.Bmp", "photo.jpeg", "photo.JPG",
+                                                                    "scan.TIF", "scan.tiff", "shot.PNG", "web.webp"}));
+    EXPECT_EQ(listed(dir, FileTypeFilter::JpegOnly), (QStringList{"a.jpg", "photo.jpeg", "photo.JPG"}));
+    EXPECT_EQ(listed(dir, FileTypeFilter::TiffOnly), (QStringList{"scan.TIF", "scan.tiff"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::BmpOnly), QStringList{"paint.Bmp"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::PngOnly), QStringList{"shot.PNG"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::WebpOnly), QStringList{"web.webp"});
     // Four-character names never show, not even among all files.
     const QStringList all = listed(dir, FileTypeFilter::AllFiles);
     EXPECT_TRUE(all.contains("notes.txt"));
-    EXPECT_TRUE(all.contains("photo.jpeg"));
+    EXPECT_TRUE(all.contains("photojpg"));
     EXPECT_FALSE(all.contains("x.bm"));
 }
 

@@ -1,10 +1,12 @@
 #include "app/AppInfo.h"
+#include "app/FileListFilter.h"
 #include "common/AccessKeys.h"
 #include "support/frmMainFixture.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "support/ModalDriver.h"
 #include "paper/frmTileSize.h"
+#include "resources/CliStrings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -160,7 +162,7 @@ TEST_F(frmMainTest, FilesThatCannotBeDecodedFailQuietly)
 
     frmMain &window = start();
     openImagesFolder();
-    control<QComboBox>("cmbFileType")->setCurrentIndex(4);
+    control<QComboBox>("cmbFileType")->setCurrentIndex(int(FileTypeFilter::AllFiles));
     for (const char *name : {"cut.jpg", "notes.txt", "fake.bmp"}) {
         pick("good.bmp");
         ASSERT_TRUE(window.bImgSelected());
@@ -169,6 +171,44 @@ TEST_F(frmMainTest, FilesThatCannotBeDecodedFailQuietly)
         EXPECT_FALSE(actionsEnabled()) << name;
     }
     EXPECT_TRUE(m_messages.shown().isEmpty());
+}
+
+// What the command line reads the window opens too, in any case; a picture of a kind it
+// cannot read is told why, where the classic endings fail quietly.
+TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
+{
+    writeImage("shot.png", 120, 80, "PNG");
+    writeImage("web.webp", 120, 80, "WEBP");
+    writeImage("photo.JPEG", 120, 80, "JPG");
+    writeImage("scan.tiff", 120, 80, "TIFF");
+    QFile broken(QDir(m_images).filePath("broken.png"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a PNG at all");
+    broken.close();
+    QFile phone(QDir(m_images).filePath("phone.heic"));
+    ASSERT_TRUE(phone.open(QIODevice::WriteOnly));
+    phone.write("ftypheic");
+    phone.close();
+
+    frmMain &window = start();
+    openImagesFolder();
+    EXPECT_EQ(fileList(), (QStringList{"broken.png", "photo.JPEG", "scan.tiff", "shot.png", "web.webp"}));
+    for (const char *name : {"photo.JPEG", "scan.tiff", "shot.png", "web.webp"}) {
+        pick(QString::fromLatin1(name));
+        EXPECT_TRUE(window.bImgSelected()) << name;
+    }
+    EXPECT_TRUE(m_messages.shown().isEmpty());
+
+    pick("broken.png");
+    EXPECT_FALSE(window.bImgSelected());
+    ASSERT_EQ(m_messages.shown().size(), 1);
+    EXPECT_TRUE(m_messages.last().text.startsWith(CliStrings::kImageNotLoaded)) << m_messages.last().text.toStdString();
+
+    control<QComboBox>("cmbFileType")->setCurrentIndex(int(FileTypeFilter::AllFiles));
+    pick("phone.heic");
+    EXPECT_FALSE(window.bImgSelected());
+    ASSERT_EQ(m_messages.shown().size(), 2);
+    EXPECT_TRUE(m_messages.last().text.endsWith(CliStrings::kUnloadableEnding)) << m_messages.last().text.toStdString();
 }
 
 TEST_F(frmMainTest, FolderChangeClearsTheSelectionButAFilterChangeDoesNot)

@@ -276,7 +276,7 @@ TEST_F(CommandLineRunTest, ExitCodesAndMessages)
         {{dir.filePath("missing.jpg")}, 1, "Error: The image could not be loaded - The image file does not exist"},
         {{truncated}, 1, "Error: The image could not be loaded - The image file is incomplete or damaged"},
         {{notAnImage}, 1, "Error: The image could not be loaded - "},
-        {{wrongEnding}, 1, CliStrings::kCommandLineUnloadableEnding},
+        {{wrongEnding}, 1, CliStrings::kUnloadableEnding},
         {{tiny},
          1,
          "Invalid Image File Selected: The image you selected is EXTREMELY small.  It has a height and/or width "

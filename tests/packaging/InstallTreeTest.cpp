@@ -1,9 +1,12 @@
+#include "imaging/ImageFileRules.h"
 #include "support/TempDir.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -70,7 +73,14 @@ TEST_F(InstallTree, HoldsBothProgramsTheManualIconsAndValidDesktopMetadata)
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     const QString content = QString::fromUtf8(text.readAll());
     EXPECT_TRUE(content.contains("Exec=quiltera %f"));
-    EXPECT_TRUE(content.contains("image/jpeg;image/tiff;image/bmp;"));
+    // The file manager offers the program for exactly what it opens.
+    const QRegularExpression mimeLine(R"(^MimeType=(.*);$)", QRegularExpression::MultilineOption);
+    const QStringList offered = mimeLine.match(content).captured(1).split(u';');
+    EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()),
+              QSet<QString>(ImageFileRules::loadableMimeTypes().begin(), ImageFileRules::loadableMimeTypes().end()));
+    for (const QString &ending : ImageFileRules::loadableEndings())
+        EXPECT_TRUE(offered.contains(QMimeDatabase().mimeTypeForFile("x." + ending, QMimeDatabase::MatchExtension).name()))
+            << ending.toStdString();
 
     const Ran metadata =
         run("appstreamcli", {"validate", "--no-net", file("share/metainfo/com.quilterasoftware.Quiltera.metainfo.xml")});
