@@ -147,18 +147,9 @@ TEST_F(frmMainTest, FilesThatCannotBeDecodedFailQuietly)
     ASSERT_TRUE(full.open(QIODevice::ReadOnly));
     const QByteArray bytes = full.readAll();
     full.close();
-    QFile cut(QDir(m_images).filePath("cut.jpg"));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(bytes.left(bytes.size() / 2));
-    cut.close();
-    QFile text(QDir(m_images).filePath("notes.txt"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a picture");
-    text.close();
-    QFile fake(QDir(m_images).filePath("fake.bmp"));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("BM but nothing else");
-    fake.close();
+    writeFile("cut.jpg", bytes.left(bytes.size() / 2));
+    writeFile("notes.txt", "not a picture");
+    writeFile("fake.bmp", "BM but nothing else");
 
     frmMain &window = start();
     openImagesFolder();
@@ -181,14 +172,8 @@ TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
     writeImage("web.webp", 120, 80, "WEBP");
     writeImage("photo.JPEG", 120, 80, "JPG");
     writeImage("scan.tiff", 120, 80, "TIFF");
-    QFile broken(QDir(m_images).filePath("broken.png"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a PNG at all");
-    broken.close();
-    QFile phone(QDir(m_images).filePath("phone.heic"));
-    ASSERT_TRUE(phone.open(QIODevice::WriteOnly));
-    phone.write("ftypheic");
-    phone.close();
+    writeFile("broken.png", "not a PNG at all");
+    writeFile("phone.heic", "ftypheic");
 
     frmMain &window = start();
     openImagesFolder();

@@ -65,6 +65,13 @@ protected:
         return path;
     }
 
+    void writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile file(QDir(m_images).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
     void openImagesFolder() { ASSERT_TRUE(control<FolderListWidget>("Dir1")->setPath(m_images)); }
 
     // Picks a file in the file list as a click would.
