@@ -2,7 +2,7 @@
 # Writes the fuzzers' seed corpus into the folder given: camera-like JPEGs of every kind the
 # decoders take (4:2:0, 4:2:2, 4:4:4, grey, progressive, restart markers, turned by EXIF,
 # CMYK) and damaged ones (cut short, cut short with an end marker, bytes flipped mid-scan).
-# Needs ImageMagick and libjpeg-turbo-progs.
+# Needs ImageMagick (with its HEIF support) and libjpeg-turbo-progs.
 set -euo pipefail
 out=${1:?folder}
 mkdir -p "$out"
@@ -19,3 +19,8 @@ head -c $((size / 2)) "$out/420.jpg" > "$out/truncated.jpg"
 { head -c $((size * 6 / 10)) "$out/420.jpg"; printf '\xff\xd9'; } > "$out/ends-early.jpg"
 cp "$out/restarts.jpg" "$out/flipped.jpg"
 printf '\x5a\x5a\x5a\x5a\x5a\x5a\x5a\x5a' | dd of="$out/flipped.jpg" bs=1 seek=$((size * 2 / 3)) conv=notrunc status=none
+# HEIF: a phone-like HEIC, an AVIF, and a HEIC cut short.
+convert -size 96x64 plasma:fractal -quality 80 "$out/photo.heic"
+convert -size 96x64 plasma:fractal -quality 80 "$out/picture.avif"
+heic_size=$(stat -c %s "$out/photo.heic")
+head -c $((heic_size / 2)) "$out/photo.heic" > "$out/truncated.heic"

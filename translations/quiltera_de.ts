@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Image Files (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp)</source>
-        <translation>Bilddateien (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp)</translation>
+        <translation type="vanished">Bilddateien (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp)</translation>
     </message>
     <message>
         <source>Jpeg Files Only (*.jpg, *.jpeg)</source>
@@ -514,6 +514,14 @@
     <message>
         <source>WebP Files Only (*.webp)</source>
         <translation>Nur WebP-Dateien (*.webp)</translation>
+    </message>
+    <message>
+        <source>Image Files (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp, *.heic, *.heif, *.avif)</source>
+        <translation>Bilddateien (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp, *.heic, *.heif, *.avif)</translation>
+    </message>
+    <message>
+        <source>HEIC and HEIF Files Only (*.heic, *.heif, *.avif)</source>
+        <translation>Nur HEIC- und HEIF-Dateien (*.heic, *.heif, *.avif)</translation>
     </message>
 </context>
 <context>
@@ -926,7 +934,7 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     </message>
     <message>
         <source>The picture to cut: a BMP, JPEG, TIFF, PNG or WebP file (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp in any case).</source>
-        <translation>Das zu zerlegende Bild: eine BMP-, JPEG-, TIFF-, PNG- oder WebP-Datei (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp in beliebiger Schreibung).</translation>
+        <translation type="vanished">Das zu zerlegende Bild: eine BMP-, JPEG-, TIFF-, PNG- oder WebP-Datei (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp in beliebiger Schreibung).</translation>
     </message>
     <message>
         <source>Tiles wide and high, 1 to 25 each, e.g. 4x3.</source>
@@ -1114,7 +1122,7 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     </message>
     <message>
         <source>only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded</source>
-        <translation>nur Dateien, deren Namen auf .bmp, .jpg, .jpeg, .tif, .tiff, .png oder .webp enden, können geladen werden</translation>
+        <translation type="vanished">nur Dateien, deren Namen auf .bmp, .jpg, .jpeg, .tif, .tiff, .png oder .webp enden, können geladen werden</translation>
     </message>
     <message>
         <source>a PNG or WebP picture has no tile format of its own: give --format bmp, tif, jpg or pdf</source>
@@ -1207,6 +1215,14 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>(left out)</source>
         <translation>(ausgelassen)</translation>
+    </message>
+    <message>
+        <source>only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif or .avif can be loaded</source>
+        <translation>nur Dateien, deren Namen auf .bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif oder .avif enden, können geladen werden</translation>
+    </message>
+    <message>
+        <source>The picture to cut: a BMP, JPEG, TIFF, PNG, WebP or HEIF file (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif, .avif in any case).</source>
+        <translation>Das zu schneidende Bild: eine BMP-, JPEG-, TIFF-, PNG-, WebP- oder HEIF-Datei (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif, .avif in beliebiger Schreibung).</translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1377,10 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>Tiles that need those rows will print them so.</source>
         <translation>Kacheln, die diese Zeilen brauchen, werden sie so drucken.</translation>
+    </message>
+    <message>
+        <source>The picture is a HEIF file whose codec this system lacks (for AVIF pictures, libheif&apos;s AV1 decoder)</source>
+        <translation>Das Bild ist eine HEIF-Datei, deren Codec diesem System fehlt (für AVIF-Bilder der AV1-Decoder von libheif)</translation>
     </message>
 </context>
 <context>

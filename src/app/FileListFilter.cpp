@@ -37,6 +37,8 @@ bool IsListedImageFile(const QString &fileName, FileTypeFilter filter)
         return end == u"png";
     case FileTypeFilter::WebpOnly:
         return end == u"webp";
+    case FileTypeFilter::HeifOnly:
+        return end == u"heic" || end == u"heif" || end == u"avif";
     case FileTypeFilter::AllFiles:
         return true;
     }

@@ -14,10 +14,11 @@ enum class FileTypeFilter : int {
     BmpOnly = 3,
     PngOnly = 4,
     WebpOnly = 5,
-    AllFiles = 6,
+    HeifOnly = 6, // HEIC photos, HEIF and AVIF pictures
+    AllFiles = 7,
 };
 
-inline constexpr int kFileTypeFilterCount = 7;
+inline constexpr int kFileTypeFilterCount = 8;
 
 // The filter of a list index; indexes outside the list fall back to the image files filter.
 FileTypeFilter fileTypeFilterFromIndex(int index);

@@ -45,7 +45,9 @@ namespace DecodeBudget {
 qint64 peakBytes(const ImageFileInfo &info, const JpegStructure *jpeg)
 {
     const qint64 pixels = qint64(info.width) * info.height * PixelLayout::kBytesPerPixel;
-    const qint64 decoderBuffer = jpeg ? coefficientBytes(info, *jpeg) : 0;
+    // libheif holds the picture's planes and its own RGB copy (4.5 bytes a pixel).
+    const qint64 heifBuffers = info.format == QByteArrayLiteral("heif") ? qint64(info.width) * info.height * 9 / 2 : 0;
+    const qint64 decoderBuffer = jpeg ? coefficientBytes(info, *jpeg) : heifBuffers;
     // Qt decodes a colour JPEG straight into 32-bit RGB; other pictures may come in
     // another layout and be converted.
     const bool straightToRgb = jpeg && jpeg->sampling.size() == 3;

@@ -2,6 +2,7 @@
 
 #include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
+#include "imaging/HeifDecoding.h"
 #include "imaging/ImageLimits.h"
 #include "imaging/LibjpegDecoding.h"
 #include "imaging/ImageDataCompleteness.h"
@@ -118,10 +119,35 @@ void raiseDecoderAllocationLimit()
     std::call_once(once, [] { QImageReader::setAllocationLimit(ImageLimits::kReaderAllocationLimitMegabytes); });
 }
 
+// A HEIF picture, within the program's limit and the memory free now.
+ImagingResult decodeHeifFile(const QByteArray &data, QImage &image, PictureDamage *damage)
+{
+    ImageFileInfo info;
+    if (ImagingResult header = readHeifInfo(data, info); !header)
+        return header;
+    if (ImagingResult limit = DecodeBudget::checkImageLimit(info.width, info.height); !limit)
+        return limit;
+    if (ImagingResult budget = DecodeBudget::check(info, nullptr); !budget)
+        return budget;
+    QImage decoded;
+    if (ImagingResult read = decodeHeif(data, decoded); !read)
+        return read;
+    image = std::move(decoded);
+    if (damage)
+        *damage = PictureDamage();
+    return ImagingResult::success();
+}
+
 } // namespace
 
 ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info, SizeLimit limit)
 {
+    if (isHeifFile(content)) {
+        if (ImagingResult read = readHeifInfo(content, info); !read)
+            return read;
+        return limit == SizeLimit::PictureHeld ? DecodeBudget::checkImageLimit(info.width, info.height)
+                                               : ImagingResult::success();
+    }
     QByteArray data = content;
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
@@ -143,6 +169,11 @@ ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats 
     if (ImagingResult read = readFileContent(path, data); !read)
         return read;
 
+    if (isHeifFile(data)) {
+        if (formats == DecodeFormats::PosterFormats)
+            return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
+        return decodeHeifFile(data, image, damage);
+    }
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device);

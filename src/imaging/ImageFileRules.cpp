@@ -10,13 +10,14 @@ namespace ImageFileRules {
 
 const QStringList &loadableEndings()
 {
-    static const QStringList kEndings{"bmp", "jpg", "jpeg", "tif", "tiff", "png", "webp"};
+    static const QStringList kEndings{"bmp", "jpg", "jpeg", "tif", "tiff", "png", "webp", "heic", "heif", "avif"};
     return kEndings;
 }
 
 const QStringList &loadableMimeTypes()
 {
-    static const QStringList kTypes{"image/bmp", "image/jpeg", "image/png", "image/tiff", "image/webp"};
+    static const QStringList kTypes{"image/bmp",  "image/jpeg", "image/png",  "image/tiff",
+                                    "image/webp", "image/heic", "image/heif", "image/avif"};
     return kTypes;
 }
 
@@ -29,7 +30,9 @@ bool hasLoadableImageEnding(const QString &fileName)
 std::optional<ImageFileType> ownTileFormat(const QString &fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+    // A HEIF picture is a photograph, as its own coding is: its tiles are JPEG.
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") || suffix == QLatin1String("heic")
+        || suffix == QLatin1String("heif") || suffix == QLatin1String("avif"))
         return ImageFileType::Jpeg;
     if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
         return ImageFileType::Tiff;

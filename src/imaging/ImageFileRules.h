@@ -18,15 +18,15 @@ namespace ImageFileRules {
 inline constexpr std::int32_t kMinimumImageSide = 25;
 
 // The window and the command line read what people have: names ending in .bmp, .jpg, .jpeg,
-// .tif, .tiff, .png or .webp, in any case.
+// .tif, .tiff, .png, .webp, .heic, .heif or .avif, in any case.
 bool hasLoadableImageEnding(const QString &fileName);
 // Those endings, lower-case, without the dot.
 const QStringList &loadableEndings();
 // The MIME types of those pictures, as the desktop entry offers the program for them.
 const QStringList &loadableMimeTypes();
 
-// The tile format a picture's own type gives: JPEG for .jpg and .jpeg, TIFF for .tif and
-// .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
+// The tile format a picture's own type gives: JPEG for .jpg, .jpeg and the HEIF endings,
+// TIFF for .tif and .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
 std::optional<ImageFileType> ownTileFormat(const QString &fileName);
 
 bool isBelowMinimumSize(std::int32_t width, std::int32_t height);

@@ -17,8 +17,8 @@ inline TranslatableText kDescription{"CliStrings", QT_TRANSLATE_NOOP("CliStrings
 
 // Help texts of the arguments.
 inline const QString kImageArgument = QStringLiteral("IMAGE");
-inline TranslatableText kImageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The picture to cut: a BMP, JPEG, TIFF, PNG or WebP file (.bmp, .jpg, .jpeg, .tif, .tiff, "
-                   ".png, .webp in any case).")};
+inline TranslatableText kImageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The picture to cut: a BMP, JPEG, TIFF, PNG, WebP or HEIF file (.bmp, .jpg, .jpeg, .tif, "
+                   ".tiff, .png, .webp, .heic, .heif, .avif in any case).")};
 inline TranslatableText kTilesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Tiles wide and high, 1 to 25 each, e.g. 4x3.")};
 inline TranslatableText kUnitsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Unit of paper and margins: in or mm.")};
 inline TranslatableText kPaperHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Paper by its exact catalogue name (see --list-papers).")};
@@ -112,7 +112,7 @@ inline TranslatableText kBadPaperValues{"CliStrings", QT_TRANSLATE_NOOP("CliStri
 // Messages of a run that cannot go on.
 inline TranslatableText kImageNotLoadedTitle{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Error")};
 inline TranslatableText kImageNotLoaded{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The image could not be loaded")};
-inline TranslatableText kUnloadableEnding{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png or .webp can be loaded")};
+inline TranslatableText kUnloadableEnding{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "only files whose names end in .bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif or .avif can be loaded")};
 inline TranslatableText kFormatNeeded{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "a PNG or WebP picture has no tile format of its own: give --format bmp, tif, jpg or pdf")};
 inline TranslatableText kFolderExistsRefused{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Nothing was written.  Add --overwrite to write into the existing folder.")};
 

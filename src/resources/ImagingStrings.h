@@ -19,6 +19,7 @@ inline TranslatableText kFileUnreadable{"ImagingStrings", QT_TRANSLATE_NOOP("Ima
 inline TranslatableText kNotSupportedImage{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The file is not a BMP, JPEG or TIFF image")};
 inline TranslatableText kImageTooLarge{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image is too large to be processed")};
 inline TranslatableText kIncompleteFile{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image file is incomplete or damaged")};
+inline TranslatableText kHeifCodecMissing{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The picture is a HEIF file whose codec this system lacks (for AVIF pictures, libheif's AV1 decoder)")};
 inline TranslatableText kDecodeFailed{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image file could not be decoded")};
 inline TranslatableText kOutOfMemory{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Not enough memory for the image")};
 

@@ -19,16 +19,18 @@ TEST(FileListFilter, EachFormatByItsEndingsInAnyCase)
 {
     TempDir dir;
     for (const char *name : {"a.jpg", "x.bm", "photo.JPG", "photo.jpeg", "scan.TIF", "scan.tiff", "paint.Bmp",
-                             "shot.PNG", "web.webp", "notes.txt", "photojpg"})
+                             "shot.PNG", "web.webp", "phone.HEIC", "notes.txt", "photojpg"})
         dir.write(QString::fromLatin1(name), "x");
 
-    EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles), (QStringList{"a.jpg", "paint.Bmp", "photo.jpeg", "photo.JPG",
-                                                                    "scan.TIF", "scan.tiff", "shot.PNG", "web.webp"}));
+    EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles),
+              (QStringList{"a.jpg", "paint.Bmp", "phone.HEIC", "photo.jpeg", "photo.JPG", "scan.TIF", "scan.tiff",
+                           "shot.PNG", "web.webp"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::JpegOnly), (QStringList{"a.jpg", "photo.jpeg", "photo.JPG"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::TiffOnly), (QStringList{"scan.TIF", "scan.tiff"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::BmpOnly), QStringList{"paint.Bmp"});
     EXPECT_EQ(listed(dir, FileTypeFilter::PngOnly), QStringList{"shot.PNG"});
     EXPECT_EQ(listed(dir, FileTypeFilter::WebpOnly), QStringList{"web.webp"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::HeifOnly), QStringList{"phone.HEIC"});
     // Four-character names never show, not even among all files.
     const QStringList all = listed(dir, FileTypeFilter::AllFiles);
     EXPECT_TRUE(all.contains("notes.txt"));
@@ -43,6 +45,6 @@ TEST(FileListFilter, FoldersAndUnreadablePlacesAreNotListed)
     EXPECT_TRUE(listed(dir, FileTypeFilter::AllFiles).isEmpty());
     EXPECT_FALSE(listFolderFiles(dir.filePath("missing"), FileTypeFilter::AllFiles).has_value());
     EXPECT_FALSE(listFolderFiles(QString(), FileTypeFilter::AllFiles).has_value());
-    EXPECT_EQ(fileTypeFilterFromIndex(7), FileTypeFilter::ImageFiles);
+    EXPECT_EQ(fileTypeFilterFromIndex(kFileTypeFilterCount), FileTypeFilter::ImageFiles);
     EXPECT_EQ(fileTypeFilterFromIndex(-1), FileTypeFilter::ImageFiles);
 }

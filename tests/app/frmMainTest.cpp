@@ -2,6 +2,7 @@
 #include "app/FileListFilter.h"
 #include "common/AccessKeys.h"
 #include "support/frmMainFixture.h"
+#include "support/HeifFiles.h"
 #include "app/frmAbout.h"
 #include "app/frmHelp.h"
 #include "support/ModalDriver.h"
@@ -164,21 +165,24 @@ TEST_F(frmMainTest, FilesThatCannotBeDecodedFailQuietly)
     EXPECT_TRUE(m_messages.shown().isEmpty());
 }
 
-// What the command line reads the window opens too, in any case; a picture of a kind it
-// cannot read is told why, where the classic endings fail quietly.
+// What the command line reads the window opens too, in any case, a phone's HEIC photo
+// among them; a picture of a kind it cannot read, or one that does not decode, is told why.
 TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
 {
     writeImage("shot.png", 120, 80, "PNG");
     writeImage("web.webp", 120, 80, "WEBP");
     writeImage("photo.JPEG", 120, 80, "JPG");
     writeImage("scan.tiff", 120, 80, "TIFF");
+    QImage phonePicture(120, 80, QImage::Format_RGB32);
+    phonePicture.fill(Qt::darkCyan);
+    ASSERT_TRUE(test_heif::writeHeic(phonePicture, QDir(m_images).filePath("phone.HEIC")));
     writeFile("broken.png", "not a PNG at all");
-    writeFile("phone.heic", "ftypheic");
+    writeFile("drawing.svg", "<svg/>");
 
     frmMain &window = start();
     openImagesFolder();
-    EXPECT_EQ(fileList(), (QStringList{"broken.png", "photo.JPEG", "scan.tiff", "shot.png", "web.webp"}));
-    for (const char *name : {"photo.JPEG", "scan.tiff", "shot.png", "web.webp"}) {
+    EXPECT_EQ(fileList(), (QStringList{"broken.png", "phone.HEIC", "photo.JPEG", "scan.tiff", "shot.png", "web.webp"}));
+    for (const char *name : {"phone.HEIC", "photo.JPEG", "scan.tiff", "shot.png", "web.webp"}) {
         pick(QString::fromLatin1(name));
         EXPECT_TRUE(window.bImgSelected()) << name;
     }
@@ -190,7 +194,7 @@ TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
     EXPECT_TRUE(m_messages.last().text.startsWith(CliStrings::kImageNotLoaded)) << m_messages.last().text.toStdString();
 
     control<QComboBox>("cmbFileType")->setCurrentIndex(int(FileTypeFilter::AllFiles));
-    pick("phone.heic");
+    pick("drawing.svg");
     EXPECT_FALSE(window.bImgSelected());
     ASSERT_EQ(m_messages.shown().size(), 2);
     EXPECT_TRUE(m_messages.last().text.endsWith(CliStrings::kUnloadableEnding)) << m_messages.last().text.toStdString();

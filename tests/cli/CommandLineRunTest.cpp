@@ -3,6 +3,7 @@
 #include "resources/CliStrings.h"
 #include "resources/LayoutStrings.h"
 #include "support/EdgeOvershootLayouts.h"
+#include "support/HeifFiles.h"
 #include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
 #include "support/ReportedLayouts.h"
@@ -202,6 +203,22 @@ TEST_F(CommandLineRunTest, TheWholePictureAndAPosterSizedByTheWall)
     EXPECT_EQ(tooLarge.exitCode, 1);
     EXPECT_TRUE(tooLarge.err.contains(LayoutStrings::kPosterTooLarge)) << tooLarge.err.toStdString();
     EXPECT_EQ(cli(a4 + QStringList{"--report", "--poster-width", "1 furlong", big}).exitCode, 2);
+}
+
+// A phone's HEIC photo is cut like a JPEG, into JPEG tiles unless asked otherwise.
+TEST_F(CommandLineRunTest, APhonesHeicPhotoIsCutIntoJpegTiles)
+{
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString phone = dir.filePath("IMG_0001.HEIC");
+    ASSERT_TRUE(test_heif::writeHeic(picture, phone, heif_orientation_rotate_90_cw));
+    const CliRun run = cli({"--tiles", "2x1", "--json", "--out", dir.filePath("tiles"), phone});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray files = jsonOf(run)["files"].toArray();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_TRUE(files[0].toString().endsWith("IMG_0001_001.jpg")) << files[0].toString().toStdString();
+    // Turned as the phone recorded it: 300 pixels wide, the grid spanning them all.
+    EXPECT_EQ(jsonOf(run)["tiles"].toArray().last().toArray()[2].toInt(), 299);
 }
 
 TEST_F(CommandLineRunTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)
