@@ -516,8 +516,8 @@
         <translation>Nur WebP-Dateien (*.webp)</translation>
     </message>
     <message>
-        <source>Image Files (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp, *.heic, *.heif, *.avif)</source>
-        <translation>Bilddateien (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp, *.heic, *.heif, *.avif)</translation>
+        <source>Image Files (every kind below)</source>
+        <translation>Bilddateien (alle Arten unten)</translation>
     </message>
     <message>
         <source>HEIC and HEIF Files Only (*.heic, *.heif, *.avif)</source>

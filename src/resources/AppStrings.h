@@ -118,7 +118,7 @@ inline TranslatableList kRotateItems{"AppStrings", {
 
 // File list filter, indexes 0 to 4
 inline TranslatableList kFileTypeItems{"AppStrings", {
-    QT_TRANSLATE_NOOP("AppStrings", "Image Files (*.jpg, *.jpeg, *.tif, *.tiff, *.bmp, *.png, *.webp, *.heic, *.heif, *.avif)"),
+    QT_TRANSLATE_NOOP("AppStrings", "Image Files (every kind below)"),
     QT_TRANSLATE_NOOP("AppStrings", "Jpeg Files Only (*.jpg, *.jpeg)"),
     QT_TRANSLATE_NOOP("AppStrings", "Tiff Files Only (*.tif, *.tiff)"),
     QT_TRANSLATE_NOOP("AppStrings", "BMP Files Only (*.bmp)"),
