@@ -210,6 +210,10 @@ bool StreamingJpegDecoder::decodeRowsInto(DecodedRowReceiver &receiver, QImage::
 bool StreamingJpegDecoder::decodeFromFile()
 {
     m_file.reset(std::fopen(QFile::encodeName(m_path).constData(), "rb"));
+    // libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
+    constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
+    if (m_file)
+        std::setvbuf(m_file.get(), nullptr, _IOFBF, kReadBuffer);
     auto codec = std::make_unique<JpegCodec>();
     codec->endMustBeReal = m_codec->endMustBeReal;
     if (!m_file || !readJpegHeader(*codec, m_file.get()) || !setProgramPixels(*codec)
