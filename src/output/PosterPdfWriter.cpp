@@ -176,7 +176,8 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
     }
 }
 
-bool PosterPdfWriter::addSheet(int t, const Picture &tile, const SheetStrips &stripPictures)
+bool PosterPdfWriter::addSheet(int t, QSize rendered, const Picture &tile, const QRect &drawn,
+                               const SheetStrips &stripPictures)
 {
     if (!m_document)
         return fail(QStringLiteral("not open"));
@@ -185,9 +186,14 @@ bool PosterPdfWriter::addSheet(int t, const Picture &tile, const SheetStrips &st
         PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
         PdfPainter painter;
         painter.SetPage(page);
-        const QRectF picture = m_pages.pictureRect(tile.size);
-        const QRectF ownPixels = m_pages.ownPixelsRect(tile.size);
-        drawPicture(m_document->document, painter, tile, picture, size.height(), m_colourProfile);
+        const QRectF picture = m_pages.pictureRect(rendered);
+        const QRectF ownPixels = m_pages.ownPixelsRect(rendered);
+        const double pointsPerPixel = picture.width() / rendered.width();
+        const QRectF where = drawn.isNull() ? picture
+                                            : QRectF(picture.left() + drawn.left() * pointsPerPixel,
+                                                     picture.top() + drawn.top() * pointsPerPixel,
+                                                     drawn.width() * pointsPerPixel, drawn.height() * pointsPerPixel);
+        drawPicture(m_document->document, painter, tile, where, size.height(), m_colourProfile);
 
         const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(ownPixels, stripPictures);
         for (const PosterPages::GlueStrip &strip : strips)

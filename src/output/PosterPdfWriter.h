@@ -37,8 +37,9 @@ public:
     // The assembly page: the poster picture (with its grid) and what the poster prints as.
     // It becomes the first page whenever it is added.
     bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
-    // Sheet t's page from its prepared tile, with the glue strips' pictures.
-    bool addSheet(int t, const Picture &tile, const SheetStrips &strips);
+    // Sheet t's page from its prepared tile of rendered size, with the glue strips'
+    // pictures. The picture shows the drawn part of the tile (the whole tile when null).
+    bool addSheet(int t, QSize rendered, const Picture &tile, const QRect &drawn, const SheetStrips &strips);
     // Finishes the file and puts it at the path, replacing any file there; false, with
     // nothing changed at the path, when any byte could not be written.
     bool close();

@@ -95,7 +95,9 @@ public:
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
         if (tile.status != RenderStatus::Ok || !tile.encoded
-            || !m_writer.addSheet(t, {tile.size, *tile.encoded, m_choice.jpegPictures}, tile.strips))
+            || !m_writer.addSheet(t, tile.size, {tile.drawn.isNull() ? tile.size : tile.drawn.size(), *tile.encoded,
+                                                 m_choice.jpegPictures},
+                                  tile.drawn, tile.strips))
             return Stop{OutputStrings::kWriteError, OutputStrings::kErrorTitle, SaveRunListener::ProgressClose::Now};
         return std::nullopt;
     }
@@ -155,16 +157,22 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
     PdfPageSink pagesOut(writer, *pages, choice);
+    const QSize pixelsSize = m_request.pixels.size();
     std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
         cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
-        [&run, &pages, jpegPictures = choice.jpegPictures](int t, const BandRows &rows,
-                                                           const TileCoords &cutsInRows) -> PreparedTile {
+        [&run, &pages, &cuts, picture = pixelsSize, jpegPictures = choice.jpegPictures](
+            int t, const BandRows &rows, const TileCoords &cutsInRows) -> PreparedTile {
             const RenderedTile tile = renderTileForEncoding(rows.rows, cutsInRows, t, *run);
             if (tile.status != RenderStatus::Ok)
                 return {tile.status, std::nullopt, false, {}, {}};
-            PosterPdfWriter::Picture picture = PosterPdfWriter::preparePicture(tile.image, jpegPictures);
-            return {RenderStatus::Ok, std::move(picture.data), false, picture.size,
-                    pages->cutStrips(t, [&rows](const QRect &area) { return rows.copy(area); })};
+            // Blank paper of a picture kept whole is left undrawn: only the picture's part goes in.
+            const QRect drawn = pictureOnRenderedTile(cuts, t, picture, *run, tile.image.size());
+            const bool whole = drawn == tile.image.rect();
+            PosterPdfWriter::Picture prepared =
+                PosterPdfWriter::preparePicture(whole ? tile.image : tile.image.copy(drawn), jpegPictures);
+            return {RenderStatus::Ok, std::move(prepared.data), false, tile.image.size(),
+                    pages->cutStrips(t, [&rows](const QRect &area) { return rows.copy(area); }),
+                    whole ? QRect() : drawn};
         });
     const int count = cuts.count();
     if (const SaveRunOutcome outcome = saveEach(*tiles, count, pagesOut, folder); outcome != SaveRunOutcome::Completed)

@@ -200,6 +200,45 @@ std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInc
     return padded;
 }
 
+QRect pictureOnRenderedTile(const TileCoords &coords, int t, QSize picture, const TileRunValues &run, QSize rendered)
+{
+    const qint64 width = qint64(coords.right(t)) - coords.left(t) + 1;
+    const qint64 height = qint64(coords.bottom(t)) - coords.top(t) + 1;
+    // The picture's part of the cut, in the tile's own pixels, ends excluded.
+    const qint64 left = std::max<qint64>(0, -qint64(coords.left(t)));
+    const qint64 top = std::max<qint64>(0, -qint64(coords.top(t)));
+    const qint64 right = std::min<qint64>(width, qint64(picture.width()) - coords.left(t));
+    const qint64 bottom = std::min<qint64>(height, qint64(picture.height()) - coords.top(t));
+    if (left >= right || top >= bottom || width <= 0 || height <= 0)
+        return QRect();
+    if (left == 0 && top == 0 && right == width && bottom == height)
+        return QRect(QPoint(0, 0), rendered);
+    // Turned a quarter counter-clockwise: the right edge becomes the top.
+    const bool turned = run.rotated;
+    const double coreWidth = double(turned ? height : width);
+    const double coreHeight = double(turned ? width : height);
+    const double x0 = turned ? double(top) : double(left);
+    const double x1 = turned ? double(bottom) : double(right);
+    const double y0 = turned ? double(width - right) : double(top);
+    const double y1 = turned ? double(width - left) : double(bottom);
+    std::array<int, 4> border{0, 0, 0, 0};
+    if (run.compensation) {
+        const double scale = run.resamplesTiles() ? TileRunValues::kMinCompensationPixelsPerInch : run.pixelsPerInch;
+        for (int edge = Top; edge <= Left; ++edge)
+            border[std::size_t(edge)] = borderWidth(scale, run.trims[std::size_t(edge)]).value_or(0);
+    }
+    // The tile's own pixels as rendered, resampled or not: what lies between the borders.
+    const double ownWidth = rendered.width() - border[Left] - border[Right];
+    const double ownHeight = rendered.height() - border[Top] - border[Bottom];
+    const double across = ownWidth / coreWidth;
+    const double down = ownHeight / coreHeight;
+    const int fromX = x0 <= 0 ? 0 : border[Left] + int(std::floor(x0 * across));
+    const int toX = x1 >= coreWidth ? rendered.width() : border[Left] + int(std::ceil(x1 * across));
+    const int fromY = y0 <= 0 ? 0 : border[Top] + int(std::floor(y0 * down));
+    const int toY = y1 >= coreHeight ? rendered.height() : border[Top] + int(std::ceil(y1 * down));
+    return QRect(QPoint(fromX, fromY), QPoint(toX - 1, toY - 1));
+}
+
 QImage areaOnPaper(const QImage &source, const QRect &area)
 {
     const QRect part = area.intersected(source.rect());

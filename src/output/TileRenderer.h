@@ -70,6 +70,12 @@ QImage RotateTileImage(const QImage &tile);
 std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInch,
                                          const std::array<double, 4> &trims);
 
+// Where the picture lies on tile t as rendered (turned, resampled and widened as the run
+// asks): its own pixels, with the borders on the sides where it reaches the tile's edge.
+// The whole tile but where a picture kept whole leaves part of the tile blank; an empty
+// rectangle when the tile holds none of it. picture is the image's size, rendered the tile's.
+QRect pictureOnRenderedTile(const TileCoords &coords, int t, QSize picture, const TileRunValues &run, QSize rendered);
+
 // The area of the source's pixels; where it reaches beyond the source (a picture kept
 // whole), blank paper: white. A null image when it holds none of the source.
 QImage areaOnPaper(const QImage &source, const QRect &area);

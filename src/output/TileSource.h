@@ -21,6 +21,9 @@ struct PreparedTile
     bool sourceMissing = false;        // the source rows the tile needs never arrived
     QSize size;                        // the rendered tile's pixels
     SheetStrips strips;                // a PDF sheet's glue strips
+    // The part of the rendered tile its picture shows, for a sheet a picture kept whole
+    // leaves partly blank: encoded is then that part alone. Null for the whole tile.
+    QRect drawn;
 };
 
 // Where a save run takes its tiles from, rendered and encoded, strictly in tile order 0, 1,

@@ -145,3 +145,52 @@ TEST(TileRendererRenderTile, TurnsBeforeCompensating)
 }
 
 } // namespace
+
+// Where a picture kept whole lies on a rendered tile is where the rendering put its pixels:
+// the bounding box of what is not white paper, for every turn, border and resampling.
+TEST(TileRendererPictureOnRenderedTile, IsWhereTheRenderingPutThePicture)
+{
+    QImage black(100, 80, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    TileCoords coords(1);
+    const int rect[4] = {-30, 50, 89, 119}; // 120 x 70, reaching past the left and bottom edges
+    for (int k = 0; k < 4; ++k)
+        coords.set(k, 0, rect[k]);
+    const auto runOf = [](bool rotated, bool compensation, double pixelsPerInch) {
+        TileRunValues run;
+        run.rotated = rotated;
+        run.compensation = compensation;
+        run.trims = {3.0 / 64, 5.0 / 64, 7.0 / 64, 9.0 / 64};
+        run.pixelsPerInch = pixelsPerInch;
+        run.resolutionTag = int(pixelsPerInch);
+        return run;
+    };
+    const struct
+    {
+        const char *name;
+        TileRunValues run;
+    } cases[] = {
+        {"plain", runOf(false, false, 100)},
+        {"turned", runOf(true, false, 100)},
+        {"compensated", runOf(false, true, 128)},
+        {"turned and compensated", runOf(true, true, 128)},
+        {"compensated and resampled", runOf(false, true, 32)},
+    };
+    for (const auto &[name, run] : cases) {
+        SCOPED_TRACE(name);
+        const RenderedTile tile = RenderTile(black, coords, 0, run);
+        ASSERT_EQ(tile.status, RenderStatus::Ok);
+        QRect inked;
+        for (int y = 0; y < tile.image.height(); ++y)
+            for (int x = 0; x < tile.image.width(); ++x)
+                if (qGray(tile.image.pixel(x, y)) < 128)
+                    inked |= QRect(x, y, 1, 1);
+        const QRect found = pictureOnRenderedTile(coords, 0, black.size(), run, tile.image.size());
+        // Resampling blurs the picture's edge by a pixel.
+        const int slack = run.resamplesTiles() ? 1 : 0;
+        EXPECT_NEAR(found.left(), inked.left(), slack);
+        EXPECT_NEAR(found.top(), inked.top(), slack);
+        EXPECT_NEAR(found.right(), inked.right(), slack);
+        EXPECT_NEAR(found.bottom(), inked.bottom(), slack);
+    }
+}
