@@ -111,14 +111,12 @@ public:
     // end of the file's data, which errorText then says.
     bool waitForRowsToCut(int rowCount);
 
-    // Stops decoding: waiters for rows of the whole picture get no more.
-    void requestStop();
-
     // Why decoding failed; empty while it has not.
     QString errorText() const;
 
-
 private:
+    // Stops decoding: waiters for rows of the whole picture get no more.
+    void requestStop();
     class WholePictureRows; // the rows' places in the whole picture
     class ReceiverStops;    // tells the decoder when a receiver asked it to stop
 

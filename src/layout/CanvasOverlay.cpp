@@ -120,6 +120,19 @@ CanvasRedraw CanvasOverlay::RedrawCanvas(const LayoutState &state, bool showTile
     return CanvasRedraw::Overlay;
 }
 
+const QImage &CanvasOverlay::shownOnPaper(const QImage &display, QSize size)
+{
+    // Made once for each display copy and size: an arrow tick moves the picture, not its size.
+    if (m_shownFrom != display.cacheKey() || m_shown.size() != size) {
+        const QImage fitted = display.size() == size
+            ? display
+            : display.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_shown = fitted.convertToFormat(QImage::Format_RGB32);
+        m_shownFrom = display.cacheKey();
+    }
+    return m_shown;
+}
+
 CanvasRedraw CanvasOverlay::drawOnPaper(const LayoutState &state, double canvasScale, const ImageObject &display,
                                         ImageObject &overlay, QSize room)
 {
@@ -145,12 +158,8 @@ CanvasRedraw CanvasOverlay::drawOnPaper(const LayoutState &state, double canvasS
     paper.fill(Qt::white);
     paintLeftOutSheets(paper, m_coords, state, scale);
     // The display copy, shrunk further where the grid's paper needs the room.
-    const QImage picture = scale == canvasScale
-        ? display.image()
-        : display.image().scaled(std::max(1, int(std::lround(state.lImgWidth * scale))),
-                                 std::max(1, int(std::lround(state.lImgHeight * scale))), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
-    const QImage shown = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage &shown = shownOnPaper(display.image(), QSize(std::max(1, int(std::lround(state.lImgWidth * scale))),
+                                                           std::max(1, int(std::lround(state.lImgHeight * scale)))));
     const int pictureLeft = int(std::lround(-m_coords.left(0) * scale));
     const int pictureTop = int(std::lround(-m_coords.top(0) * scale));
     for (int y = 0; y < shown.height(); ++y) {

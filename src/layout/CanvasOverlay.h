@@ -5,6 +5,7 @@
 #include "layout/LayoutState.h"
 #include "layout/TileCoordinates.h"
 
+#include <QImage>
 #include <QSize>
 
 #include <optional>
@@ -79,7 +80,13 @@ private:
     CanvasRedraw drawOnPaper(const LayoutState &state, double canvasScale, const ImageObject &display,
                              ImageObject &overlay, QSize room);
 
+    // The display copy at the size a picture kept whole is shown at, made smaller where the
+    // grid's paper needs the room.
+    const QImage &shownOnPaper(const QImage &display, QSize size);
+
     CanvasGrid m_grid;
     double m_gridScale = 1.0;
+    QImage m_shown;
+    qint64 m_shownFrom = 0;
     TileCoords m_coords;
 };
