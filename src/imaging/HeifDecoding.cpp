@@ -1,5 +1,6 @@
 #include "imaging/HeifDecoding.h"
 
+#include "imaging/DecodeBudget.h"
 #include "resources/ImagingStrings.h"
 
 #include <QColorSpace>
@@ -58,6 +59,18 @@ QByteArray colourProfileOf(const heif_image_handle &handle)
     return profile;
 }
 
+ImagingResult infoOf(const heif_image_handle &primary, ImageFileInfo &info)
+{
+    // The handle's size is the picture's once its turn is applied, as the decode gives it.
+    info.width = heif_image_handle_get_width(&primary);
+    info.height = heif_image_handle_get_height(&primary);
+    info.format = QByteArrayLiteral("heif");
+    info.orientation = QImageIOHandler::TransformationNone;
+    if (info.width <= 0 || info.height <= 0)
+        return ImagingResult::failure(ImagingStrings::kInvalidImageSize);
+    return ImagingResult::success();
+}
+
 } // namespace
 
 bool isHeifFile(const QByteArray &bytes)
@@ -73,14 +86,7 @@ ImagingResult readHeifInfo(const QByteArray &bytes, ImageFileInfo &info)
     HeifFile file;
     if (ImagingResult opened = openPrimary(bytes, file); !opened)
         return opened;
-    // The handle's size is the picture's once its turn is applied, as the decode gives it.
-    info.width = heif_image_handle_get_width(file.primary.get());
-    info.height = heif_image_handle_get_height(file.primary.get());
-    info.format = QByteArrayLiteral("heif");
-    info.orientation = QImageIOHandler::TransformationNone;
-    if (info.width <= 0 || info.height <= 0)
-        return ImagingResult::failure(ImagingStrings::kInvalidImageSize);
-    return ImagingResult::success();
+    return infoOf(*file.primary, info);
 }
 
 ImagingResult decodeHeif(const QByteArray &bytes, QImage &image)
@@ -88,6 +94,13 @@ ImagingResult decodeHeif(const QByteArray &bytes, QImage &image)
     HeifFile file;
     if (ImagingResult opened = openPrimary(bytes, file); !opened)
         return opened;
+    ImageFileInfo info;
+    if (ImagingResult header = infoOf(*file.primary, info); !header)
+        return header;
+    if (ImagingResult limit = DecodeBudget::checkImageLimit(info.width, info.height); !limit)
+        return limit;
+    if (ImagingResult budget = DecodeBudget::check(info, nullptr); !budget)
+        return budget;
     heif_image *decoded = nullptr;
     if (heif_error error = heif_decode_image(file.primary.get(), &decoded, heif_colorspace_RGB,
                                              heif_chroma_interleaved_RGB, nullptr);

@@ -17,5 +17,6 @@ bool isHeifFile(const QByteArray &bytes);
 ImagingResult readHeifInfo(const QByteArray &bytes, ImageFileInfo &info);
 
 // The primary picture, turned and mirrored as the file says, in 32-bit RGB, carrying the
-// file's colour profile.
+// file's colour profile; refused, with the reason, beyond the program's size limit or the
+// memory free now.
 ImagingResult decodeHeif(const QByteArray &bytes, QImage &image);

@@ -119,25 +119,6 @@ void raiseDecoderAllocationLimit()
     std::call_once(once, [] { QImageReader::setAllocationLimit(ImageLimits::kReaderAllocationLimitMegabytes); });
 }
 
-// A HEIF picture, within the program's limit and the memory free now.
-ImagingResult decodeHeifFile(const QByteArray &data, QImage &image, PictureDamage *damage)
-{
-    ImageFileInfo info;
-    if (ImagingResult header = readHeifInfo(data, info); !header)
-        return header;
-    if (ImagingResult limit = DecodeBudget::checkImageLimit(info.width, info.height); !limit)
-        return limit;
-    if (ImagingResult budget = DecodeBudget::check(info, nullptr); !budget)
-        return budget;
-    QImage decoded;
-    if (ImagingResult read = decodeHeif(data, decoded); !read)
-        return read;
-    image = std::move(decoded);
-    if (damage)
-        *damage = PictureDamage();
-    return ImagingResult::success();
-}
-
 } // namespace
 
 ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info, SizeLimit limit)
@@ -172,7 +153,9 @@ ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats 
     if (isHeifFile(data)) {
         if (formats == DecodeFormats::PosterFormats)
             return ImagingResult::failure(ImagingStrings::kNotSupportedImage);
-        return decodeHeifFile(data, image, damage);
+        if (damage)
+            *damage = PictureDamage();
+        return decodeHeif(data, image);
     }
     QBuffer device(&data);
     device.open(QIODevice::ReadOnly);
