@@ -39,6 +39,10 @@ bool IsListedImageFile(const QString &fileName, FileTypeFilter filter)
         return end == u"webp";
     case FileTypeFilter::HeifOnly:
         return end == u"heic" || end == u"heif" || end == u"avif";
+    case FileTypeFilter::PdfOnly:
+        return end == u"pdf";
+    case FileTypeFilter::SvgOnly:
+        return end == u"svg" || end == u"svgz";
     case FileTypeFilter::AllFiles:
         return true;
     }

@@ -15,10 +15,12 @@ enum class FileTypeFilter : int {
     PngOnly = 4,
     WebpOnly = 5,
     HeifOnly = 6, // HEIC photos, HEIF and AVIF pictures
-    AllFiles = 7,
+    PdfOnly = 7,
+    SvgOnly = 8,
+    AllFiles = 9,
 };
 
-inline constexpr int kFileTypeFilterCount = 8;
+inline constexpr int kFileTypeFilterCount = 10;
 
 // The filter of a list index; indexes outside the list fall back to the image files filter.
 FileTypeFilter fileTypeFilterFromIndex(int index);

@@ -1,5 +1,7 @@
 #include "app/ImageLoadRules.h"
 
+#include "imaging/VectorPage.h"
+
 #include <QMimeDatabase>
 
 
@@ -31,5 +33,5 @@ bool explainsLoadFailure(const QString &fileName)
     const bool quietEnding = lastThree == QLatin1String("BMP") || lastThree == QLatin1String("JPG")
         || lastThree == QLatin1String("TIF");
     const QMimeType type = QMimeDatabase().mimeTypeForFile(fileName, QMimeDatabase::MatchExtension);
-    return !quietEnding && type.name().startsWith(QLatin1String("image/"));
+    return !quietEnding && (type.name().startsWith(QLatin1String("image/")) || isVectorPageName(fileName));
 }

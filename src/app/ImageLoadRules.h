@@ -15,5 +15,5 @@ int listIndexForRotation(int degrees);
 // Whether a file the window cannot load is explained in a message. Names ending in BMP,
 // JPG or TIF fail quietly, with the canvas notice alone, as they always have, and so do
 // files that are no picture; a picture of another kind (a PNG that does not decode, a HEIC
-// photo) is told why.
+// photo, a page of a PDF or SVG file) is told why.
 bool explainsLoadFailure(const QString &fileName);

@@ -18,9 +18,11 @@
 #include "dialogs/ControlSetup.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/ImageFileRules.h"
+#include "imaging/VectorPage.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
 #include "layout/OutputReport.h"
+#include "layout/PageResolution.h"
 #include "layout/PosterSizing.h"
 #include "layout/PaperLabels.h"
 #include "layout/TileSizeRules.h"
@@ -39,6 +41,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -141,6 +144,13 @@ void frmMain::RestoreStartupState()
         cmbFileType->setCurrentIndex(0);
     }
     restoreLastFolder();
+    {
+        const QSignalBlocker quiet(spnPageResolution);
+        bool stored = false;
+        const int resolution = m_prefs.GetPref(kPrefPageResolution).toInt(&stored);
+        spnPageResolution->setValue(stored ? resolution : VectorPage::kDefaultResolution);
+    }
+    showPageControls();
     const MainSettings stored = LoadPreferences();
     m_bSkipSettingWrite = true;
     m_bStartupBusy = false;
@@ -274,11 +284,13 @@ void frmMain::UpdateOutputSize()
     if (m_bStartupBusy)
         return;
     refreshLayoutInputs();
-    const std::optional<OutputReport> report = computeOutputReport(m_layout);
+    const std::optional<OutputReport> report = computeOutputReport(outputLayout());
     if (!report)
         return;
     lblFinalSize->setText(report->finalSize);
-    lblResolution->setText(report->resolution);
+    lblResolution->setText(m_picture->page() && m_layout.bImgSelected
+                               ? LayoutStrings::drawnFromVectorsText(report->resolution)
+                               : report->resolution);
     lblQuality->setText(report->quality);
     lblMPixVal->setText(report->megapixels);
     lblSheets->setText(report->sheets);
@@ -501,6 +513,8 @@ void frmMain::goToSpecialFolder(const QString &path, const QString &failureText)
 
 void frmMain::lstFiles_Click()
 {
+    // Another file opens at its first page.
+    m_picture->setPageNumber(1);
     LoadSelectedImage();
     UpdateActionButtons();
     frmSaveTiles::unloadOpenDialog();
@@ -596,12 +610,48 @@ void frmMain::LoadSelectedImage()
     showOpenedPicture(rotation);
 }
 
+const LayoutState &frmMain::outputLayout()
+{
+    if (!m_picture->page())
+        return m_layout;
+    const std::optional<PageLayout> page = layoutAtResolution(m_layout, spnPageResolution->value());
+    m_pageOutputLayout = page ? page->layout : m_layout;
+    return m_pageOutputLayout;
+}
+
+void frmMain::showPageControls()
+{
+    const std::shared_ptr<const VectorPage> &page = m_picture->page();
+    const int pages = page ? page->pageCount() : 1;
+    const QSignalBlocker quiet(spnPage);
+    spnPage->setRange(1, pages);
+    spnPage->setValue(page ? page->pageNumber() : 1);
+    spnPage->setSuffix(AppStrings::pageOfSuffix(pages));
+    lblPage->setVisible(pages > 1);
+    spnPage->setVisible(pages > 1);
+    spnPageResolution->setVisible(page != nullptr);
+}
+
+void frmMain::spnPage_Change()
+{
+    m_picture->setPageNumber(spnPage->value());
+    LoadSelectedImage();
+}
+
+void frmMain::spnPageResolution_Change()
+{
+    if (!m_bSkipSettingWrite)
+        m_prefs.SavePref(kPrefPageResolution, QString::number(spnPageResolution->value()));
+    UpdateOutputSize();
+}
+
 void frmMain::showOpenedPicture(int rotation)
 {
     const QSize size = m_picture->size();
     m_layout.lImgWidth = size.width();
     m_layout.lImgHeight = size.height();
     m_layout.iImgRotation = rotation;
+    showPageControls();
     FitImageToCanvas();
     SetPointerMode(0);
     if (m_layout.bImgSelected) // a failed fit drops the picture
@@ -625,7 +675,7 @@ void frmMain::reportDamage(const PictureDamage &damage)
 
 bool frmMain::waitForWholePicture()
 {
-    if (!m_picture->hasReducedPicture())
+    if (!m_picture->hasReducedPicture() || m_picture->page())
         return m_layout.bImgSelected;
     if (m_picture->state() == LoadedPicture::State::TooLargeToHold) {
         messages().showMessage(AppStrings::pictureTooLargeText(m_picture->tooLargeText()),
@@ -645,6 +695,7 @@ bool frmMain::waitForWholePicture()
 void frmMain::loadFailed()
 {
     m_picture->stopLoading();
+    showPageControls();
     ShowCanvasNotice(3);
     m_layout.bImgSelected = false;
     UpdateOutputSize();
@@ -752,6 +803,11 @@ void frmMain::cmbRotate_Click()
         const QSignalBlocker quiet(cmbRotate);
         cmbRotate->setCurrentIndex(listIndexForRotation(m_layout.iImgRotation));
     };
+    // A page is drawn again, turned.
+    if (m_picture->page()) {
+        LoadSelectedImage();
+        return;
+    }
     if (!waitForWholePicture()) {
         keepTurn();
         return;
@@ -936,7 +992,15 @@ void frmMain::cmdLargePreview_Click()
     if (!waitForWholePicture())
         return;
     SetPointerMode(3);
-    frmPreview::open(this, m_layout, m_picture->whole());
+    if (m_picture->page()) {
+        // The page drawn at about the size of the screen's preview, not at print size.
+        const QSize whole(m_layout.lImgWidth, m_layout.lImgHeight);
+        const QSize drawn = whole.scaled(whole.boundedTo(QSize(4000, 4000)), Qt::KeepAspectRatio);
+        const QImage page = m_picture->page()->draw(drawn, m_picture->pageTurn(), QRect(QPoint(), drawn));
+        frmPreview::open(this, m_layout, page, double(drawn.width()) / whole.width());
+    } else {
+        frmPreview::open(this, m_layout, m_picture->whole());
+    }
     SetPointerMode(0);
 }
 
@@ -946,7 +1010,7 @@ void frmMain::mnuPrint_Click()
     // A picture too large to hold is printed band by band from its file.
     if (!m_picture->isCutFromFile() && !waitForWholePicture())
         return;
-    PosterPrinting::printFromMainWindow(this, m_layout, *m_picture, tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()),
+    PosterPrinting::printFromMainWindow(this, outputLayout(), *m_picture, tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()),
                                         m_prefs);
 }
 
@@ -955,7 +1019,7 @@ void frmMain::cmdSaveNow_Click()
     refreshLayoutInputs();
     // The names are suggested from the image that is loaded, which the file list may no
     // longer show selected once its filter has changed.
-    frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(m_layout, m_picture->whole(), Dir1->path(),
+    frmSaveTiles *dialog = frmSaveTiles::openFromMainWindow(outputLayout(), m_picture->whole(), Dir1->path(),
                                                             tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()), this,
                                                             m_prefs);
     if (!dialog)

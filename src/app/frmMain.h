@@ -26,6 +26,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QSpinBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -164,6 +165,14 @@ private:
     // Image loading
     void lstFiles_Click();
     void loadFailed();
+    // Shows the page controls for a page of a PDF or SVG file, hides them otherwise.
+    void showPageControls();
+    void spnPage_Change();
+    void spnPageResolution_Change();
+    // The layout that saving, printing and the report use: a page is measured at the
+    // resolution chosen for it. The save dialog keeps the reference and reads it when it
+    // saves; every change of the layout brings it up to date through the report.
+    const LayoutState &outputLayout();
     // Tells which rows the picked picture's file could not give, if any.
     void reportDamage(const PictureDamage &damage);
 
@@ -227,6 +236,7 @@ private:
     std::unique_ptr<ImageObject> m_imgOverlay;
     std::unique_ptr<ImageObject> m_imgSpare;
 
+    LayoutState m_pageOutputLayout;
     QString m_sCurImgPath;
     QString m_sCurDrive;
     QString m_helpFile;
@@ -236,6 +246,9 @@ private:
     bool m_bStartupBusy = false;
 
     // Step labels
+    QLabel *lblPage = nullptr;
+    QSpinBox *spnPage = nullptr;
+    QSpinBox *spnPageResolution = nullptr;
     QLabel *lblStep1 = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label11 = nullptr;

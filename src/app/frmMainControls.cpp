@@ -18,6 +18,7 @@
 #include "dialogs/MessageSeam.h"
 #include "dialogs/ControlSetup.h"
 #include "imaging/ImageFileRules.h"
+#include "imaging/VectorPage.h"
 #include "layout/ArrowPadWidget.h"
 #include "layout/LayoutControlRules.h"
 #include "layout/OutputReport.h"
@@ -47,6 +48,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -122,7 +124,8 @@ void frmMain::setStepTabOrder()
         cmdEditPaperSize, chkPrinterClips, cmdConfig, cmbCurBtm,                        // print size
         cmbTilesWide, cmbTilesHigh, chkLockWh, chkRotateTiles, cmbPosterSide, txtPosterLength, // the tiles
         cmdSizeToWall, imgArrow, cmbFit, scrZoom,
-        picCur, chkPreviewTiles, cmbRotate, cmdLargePreview, cmdSaveNow, cmdQuit};      // view and save
+        picCur, chkPreviewTiles, cmbRotate, spnPage, spnPageResolution, cmdLargePreview, // view
+        cmdSaveNow, cmdQuit};                                                            // and save
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -178,8 +181,20 @@ QWidget *frmMain::buildCanvasPanel()
     cmbRotate = named(new QComboBox(panel), "cmbRotate");
     cmdLargePreview = named(new QPushButton(panel), "cmdLargePreview");
     cmdLargePreview->installEventFilter(this);
+    lblPage = named(new QLabel(panel), "lblPage");
+    spnPage = named(new QSpinBox(panel), "spnPage");
+    spnPage->setKeyboardTracking(false);
+    lblPage->setBuddy(spnPage);
+    spnPageResolution = named(new QSpinBox(panel), "spnPageResolution");
+    spnPageResolution->setRange(VectorPage::kMinResolution, VectorPage::kMaxResolution);
+    spnPageResolution->setSingleStep(50);
+    spnPageResolution->setKeyboardTracking(false);
     underCanvas->addWidget(chkPreviewTiles);
     underCanvas->addWidget(cmbRotate);
+    underCanvas->addSpacing(8);
+    underCanvas->addWidget(lblPage);
+    underCanvas->addWidget(spnPage);
+    underCanvas->addWidget(spnPageResolution);
     underCanvas->addStretch(1);
     underCanvas->addWidget(cmdLargePreview);
     box->addLayout(underCanvas);
@@ -396,6 +411,10 @@ void frmMain::InitMainCaptions()
     caption(chkRotateTiles, kRotateTilesCaption, kRotateTilesTip);
     caption(cmdLargePreview, kPreviewCaption, kPreviewTip);
     cmbRotate->setToolTip(kRotateImageTip);
+    lblPage->setText(kPageCaption);
+    spnPage->setToolTip(kPageTip);
+    spnPageResolution->setToolTip(kPageResolutionTip);
+    spnPageResolution->setSuffix(kDotsPerInchSuffix);
     fraPosterSize->setTitle(kPosterSizeFrame);
     caption(Label13, withColon(kMegaPixels));
     lblMPixVal->setToolTip(kMegaPixelsTip);
@@ -478,6 +497,8 @@ void frmMain::wireEvents()
     connect(chkLockWh, &QCheckBox::toggled, this, &frmMain::chkLockWh_Click);
     connect(chkRotateTiles, &QCheckBox::toggled, this, &frmMain::chkRotateTiles_Click);
     connect(cmbRotate, &QComboBox::activated, this, &frmMain::cmbRotate_Click);
+    connect(spnPage, &QSpinBox::valueChanged, this, &frmMain::spnPage_Change);
+    connect(spnPageResolution, &QSpinBox::valueChanged, this, &frmMain::spnPageResolution_Change);
     connect(scrZoom, &QScrollBar::valueChanged, this, &frmMain::scrZoom_Change);
     connect(cmbFit, &QComboBox::currentIndexChanged, this, &frmMain::cmbFit_Click);
     connect(cmdSizeToWall, &QPushButton::clicked, this, &frmMain::cmdSizeToWall_Click);

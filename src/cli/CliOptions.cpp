@@ -3,6 +3,7 @@
 #include "common/NumberFormat.h"
 #include "imaging/ImageFileRules.h"
 #include "layout/LayoutState.h"
+#include "imaging/VectorPage.h"
 #include "resources/CliStrings.h"
 
 #include <QCommandLineParser>
@@ -79,6 +80,8 @@ const OptionSpec kSpecs[] = {
     {"custom-paper", CliStrings::kCustomPaperHelp, CliStrings::kSizeValue, CliStrings::kBadCustomPaper},
     {"margins", CliStrings::kMarginsHelp, CliStrings::kMarginsValue, CliStrings::kBadMargins},
     {"rotate-image", CliStrings::kRotateImageHelp, CliStrings::kRotationValue, CliStrings::kBadRotation},
+    {"page", CliStrings::kPageHelp, CliStrings::kCountValue, CliStrings::kBadPage},
+    {"resolution", CliStrings::kResolutionHelp, CliStrings::kDpiValue, CliStrings::kBadResolution},
     {"rotate-tiles", CliStrings::kRotateTilesHelp, kNone, kNone},
     {"zoom", CliStrings::kZoomHelp, CliStrings::kZoomValue, CliStrings::kBadZoom},
     {"fit", CliStrings::kFitHelp, CliStrings::kFitValue, CliStrings::kBadFit},
@@ -197,6 +200,17 @@ void readValues(OptionReader &reader, CliOptions &options)
     reader.ifSet("sheets", [&](const QString &value) {
         options.sheets = value;
         return true;
+    });
+    reader.ifSet("page", [&](const QString &value) {
+        bool number = false;
+        options.page = value.toInt(&number);
+        return number && *options.page >= 1;
+    });
+    reader.ifSet("resolution", [&](const QString &value) {
+        bool number = false;
+        options.pageResolution = value.toInt(&number);
+        return number && *options.pageResolution >= VectorPage::kMinResolution
+            && *options.pageResolution <= VectorPage::kMaxResolution;
     });
     reader.ifSet("copies", [&](const QString &value) {
         bool number = false;

@@ -25,6 +25,9 @@ struct CliOptions
     std::optional<std::array<QString, 2>> customPaperSize; // width and height as typed
     std::optional<std::array<QString, 4>> margins;         // top, right, bottom, left as typed
     std::optional<int> imageRotation;                      // 0, 90, 180, 270
+    // --page N: the page of a PDF file; --resolution DPI: what a page is drawn at.
+    std::optional<int> page;
+    std::optional<int> pageResolution;
     bool rotateTiles = false;
     std::optional<int> zoom; // 0 to 400
     std::optional<FitMode> fit;

@@ -6,6 +6,9 @@
 #include "cli/TerminalListener.h"
 #include "imaging/ImageFileRules.h"
 #include "imaging/StreamingJpegDecoder.h"
+#include "imaging/VectorPage.h"
+#include "layout/PageResolution.h"
+#include "output/PagePixels.h"
 #include "output/SaveEntryCheck.h"
 #include "output/CupsPrinting.h"
 #include "output/PosterPages.h"
@@ -15,6 +18,7 @@
 #include "output/TileNaming.h"
 #include "paper/PaperCatalogue.h"
 #include "prefs/PreferenceStore.h"
+#include "resources/AppStrings.h"
 #include "resources/CliStrings.h"
 #include "resources/ImagingStrings.h"
 #include "resources/PosterStrings.h"
@@ -99,11 +103,13 @@ PdfPosterChoice pdfChoiceOf(const CliOptions &options, const LayoutState &layout
     return choice;
 }
 
-int printReport(const CliOptions &options, const LayoutState &layout, QTextStream &out, QTextStream &err)
+int printReport(const CliOptions &options, const LayoutState &layout, QTextStream &out, QTextStream &err,
+                bool drawnFromVectors = false)
 {
-    const PosterReportResult result = makePosterReport(layout);
+    PosterReportResult result = makePosterReport(layout);
     if (!result.report)
         return runFailed(err, result.errorTitle, result.errorText);
+    result.report->drawnFromVectors = drawnFromVectors;
     if (options.json)
         out << QJsonDocument(reportJson(*result.report)).toJson(QJsonDocument::Indented);
     else
@@ -233,6 +239,29 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, PicturePixel
     return kExitSuccess;
 }
 
+// A page of a PDF or SVG file: laid out on the page measured at the fixed resolution the
+// window uses, then measured again for the resolution asked for, and drawn tile by tile.
+int runPage(const CliOptions &options, PosterSetup &setup, QTextStream &out, QTextStream &err, bool errIsTerminal)
+{
+    const VectorPage::Opened opened = VectorPage::open(options.imagePath, options.page.value_or(1));
+    if (!opened.page)
+        return imageNotLoaded(err, opened.errorText);
+    const int rotation = options.imageRotation.value_or(0);
+    const QSize size = pagePictureSize(opened.page->sizePoints(), rotation, VectorPage::kDefaultResolution);
+    if (ImageFileRules::isBelowMinimumSize(size.width(), size.height()))
+        return runFailed(err, AppStrings::kSmallImageTitle, ImageFileRules::smallImageMessage());
+    setImageSize(setup.layout, size.width(), size.height(), rotation);
+    if (!sizeToWall(setup.layout, options))
+        return runFailed(err, LayoutStrings::kPosterTooLargeTitle, LayoutStrings::kPosterTooLarge);
+    const std::optional<PageLayout> page =
+        layoutAtResolution(setup.layout, options.pageResolution.value_or(VectorPage::kDefaultResolution));
+    const LayoutState &layout = page ? page->layout : setup.layout;
+    if (options.report)
+        return printReport(options, layout, out, err, true);
+    PagePixels pixels(opened.page, rotation, QSize(layout.lImgWidth, layout.lImgHeight));
+    return saveTiles(options, layout, pixels, out, err, errIsTerminal);
+}
+
 } // namespace
 
 int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err, bool errIsTerminal)
@@ -269,6 +298,8 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
     if (options.sheets && !parseSheetList(*options.sheets, setup.layout.tilesWide(), setup.layout.tilesHigh()))
         return usageError(err, CliStrings::kBadSheets);
 
+    if (isVectorPageName(options.imagePath))
+        return runPage(options, setup, out, err, errIsTerminal);
     if (const std::unique_ptr<PicturePixels> streamed = openStreamedDecode(options)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
         if (!sizeToWall(setup.layout, options))

@@ -62,7 +62,9 @@ QString reportText(const PosterReport &report)
                                                   .arg(report.coords.count()));
     text += labelled(AppStrings::kSheets, report.texts.sheets);
     text += labelled(AppStrings::kSize, report.texts.finalSize);
-    text += labelled(AppStrings::kResolution, report.texts.resolution);
+    text += labelled(AppStrings::kResolution, report.drawnFromVectors
+                                                  ? LayoutStrings::drawnFromVectorsText(report.texts.resolution)
+                                                  : report.texts.resolution);
     text += labelled(AppStrings::kQuality, report.texts.quality);
     text += labelled(AppStrings::kMegaPixels, report.texts.megapixels);
     text += labelled(CliStrings::kTilePixelsPerInchLabel, QStringLiteral("%1 (%2 %3)")
@@ -100,6 +102,7 @@ QJsonObject reportJson(const PosterReport &report, const std::optional<QStringLi
         {"megapixels", report.texts.megapixels},
         {"tilePixelsPerInch", report.pixelsPerInch},
         {"resolutionTag", report.resolutionTag},
+        {"drawnFromVectors", report.drawnFromVectors},
     };
     if (files)
         object.insert("files", QJsonArray::fromStringList(*files));

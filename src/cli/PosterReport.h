@@ -24,6 +24,7 @@ struct PosterReport
     std::int32_t resolutionTag = 0;
     FitMode fit = FitMode::FillSheets;
     std::vector<bool> leftOut; // each tile's: a sheet a picture kept whole leaves blank
+    bool drawnFromVectors = false; // a page of a PDF or SVG file, not a picture's pixels
 };
 
 struct PosterReportResult

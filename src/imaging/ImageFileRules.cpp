@@ -10,14 +10,16 @@ namespace ImageFileRules {
 
 const QStringList &loadableEndings()
 {
-    static const QStringList kEndings{"bmp", "jpg", "jpeg", "tif", "tiff", "png", "webp", "heic", "heif", "avif"};
+    static const QStringList kEndings{"bmp",  "jpg",  "jpeg", "tif", "tiff", "png", "webp",
+                                      "heic", "heif", "avif", "pdf", "svg",  "svgz"};
     return kEndings;
 }
 
 const QStringList &loadableMimeTypes()
 {
-    static const QStringList kTypes{"image/bmp",  "image/jpeg", "image/png",  "image/tiff",
-                                    "image/webp", "image/heic", "image/heif", "image/avif"};
+    static const QStringList kTypes{"image/bmp",  "image/jpeg", "image/png",  "image/tiff",     "image/webp",
+                                    "image/heic", "image/heif", "image/avif", "application/pdf", "image/svg+xml",
+                                    "image/svg+xml-compressed"};
     return kTypes;
 }
 

@@ -18,7 +18,8 @@ namespace ImageFileRules {
 inline constexpr std::int32_t kMinimumImageSide = 25;
 
 // The window and the command line read what people have: names ending in .bmp, .jpg, .jpeg,
-// .tif, .tiff, .png, .webp, .heic, .heif or .avif, in any case.
+// .tif, .tiff, .png, .webp, .heic, .heif or .avif, in any case, and the pages of .pdf,
+// .svg and .svgz files.
 bool hasLoadableImageEnding(const QString &fileName);
 // Those endings, lower-case, without the dot.
 const QStringList &loadableEndings();
@@ -26,7 +27,7 @@ const QStringList &loadableEndings();
 const QStringList &loadableMimeTypes();
 
 // The tile format a picture's own type gives: JPEG for .jpg, .jpeg and the HEIF endings,
-// TIFF for .tif and .tiff, BMP for .bmp; nothing for PNG and WebP, which have none.
+// TIFF for .tif and .tiff, BMP for .bmp; nothing for PNG, WebP and pages, which have none.
 std::optional<ImageFileType> ownTileFormat(const QString &fileName);
 
 bool isBelowMinimumSize(std::int32_t width, std::int32_t height);

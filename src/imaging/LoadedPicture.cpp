@@ -2,6 +2,9 @@
 
 #include "imaging/ImageFileRules.h"
 #include "imaging/ImageObjectFactory.h"
+#include "resources/AppStrings.h"
+#include "resources/CliStrings.h"
+#include "resources/ImagingStrings.h"
 
 #include <QThreadPool>
 
@@ -23,6 +26,8 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
     m_failure = {};
     // Taken before the file is read: a file changed while it is read no longer matches.
     m_fileStamp = SourceFileStamp::of(path);
+    if (isVectorPageName(path))
+        return openPage(path, rotationDegrees, canvas);
     m_quickLoad = QuickPictureLoad::start(path, rotationDegrees, canvas, m_reducedFirstFromPixels, [this, opening] {
         QMetaObject::invokeMethod(
             this,
@@ -33,13 +38,7 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
             Qt::QueuedConnection);
     });
     if (m_quickLoad) {
-        // The previous picture is let go now rather than when the new one is complete, on a
-        // pool thread: handing hundreds of megabytes back to the system takes tens of
-        // milliseconds.
-        if (const std::unique_ptr<ImageObject> nothing = createImageObject()) {
-            QThreadPool::globalInstance()->start([previous = m_whole->image()]() mutable { previous = QImage(); });
-            static_cast<void>(m_whole->FromImage(*nothing));
-        }
+        releaseWhole();
         setState(m_quickLoad->decodesWhole() ? State::Reduced : State::TooLargeToHold);
         return true;
     }
@@ -55,11 +54,61 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
     return true;
 }
 
+bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize canvas)
+{
+    const VectorPage::Opened opened = VectorPage::open(path, m_pageNumber);
+    const QSize size = opened.page
+        ? pagePictureSize(opened.page->sizePoints(), rotationDegrees, VectorPage::kDefaultResolution)
+        : QSize();
+    if (!opened.page || ImageFileRules::isBelowMinimumSize(size.width(), size.height())) {
+        m_failure = opened.page ? Failure{true, ImageFileRules::smallImageMessage(), AppStrings::kSmallImageTitle}
+                                : Failure{false, sourceLoadFailure(opened.errorText).errorText, CliStrings::kImageNotLoadedTitle};
+        setState(State::Failed);
+        return false;
+    }
+    // The canvas shows the page drawn at its own size, as a picture would be reduced.
+    const QSize shown = size.scaled(canvas.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    QImage onCanvas = opened.page->draw(shown, rotationDegrees, QRect(QPoint(), shown));
+    if (onCanvas.isNull()) {
+        m_failure = {false, sourceLoadFailure(ImagingStrings::kPageNotDrawn).errorText, CliStrings::kImageNotLoadedTitle};
+        setState(State::Failed);
+        return false;
+    }
+    releaseWhole();
+    m_page = opened.page;
+    m_pageTurn = rotationDegrees;
+    m_pageSize = size;
+    m_pageOnCanvas = std::move(onCanvas);
+    setState(State::Page);
+    return true;
+}
+
+void LoadedPicture::releaseWhole()
+{
+    // The previous picture is let go now rather than when the new one is complete, on a
+    // pool thread: handing hundreds of megabytes back to the system takes tens of
+    // milliseconds.
+    if (const std::unique_ptr<ImageObject> nothing = createImageObject()) {
+        QThreadPool::globalInstance()->start([previous = m_whole->image()]() mutable { previous = QImage(); });
+        static_cast<void>(m_whole->FromImage(*nothing));
+    }
+}
+
 void LoadedPicture::stopLoading()
 {
     m_quickLoad.reset();
-    if (m_state == State::Reduced || m_state == State::TooLargeToHold)
+    m_page.reset();
+    m_pageOnCanvas = QImage();
+    if (m_state == State::Reduced || m_state == State::TooLargeToHold || m_state == State::Page)
         setState(State::None);
+}
+
+ConstPixelArrayView LoadedPicture::reducedPicture() const
+{
+    if (m_quickLoad)
+        return m_quickLoad->canvasPicture();
+    return ConstPixelArrayView(m_pageOnCanvas.constBits(), m_pageOnCanvas.width(), m_pageOnCanvas.height(),
+                               m_pageOnCanvas.bytesPerLine());
 }
 
 bool LoadedPicture::waitForWhole()
@@ -78,6 +127,8 @@ QSize LoadedPicture::size() const
 {
     if (m_quickLoad)
         return m_quickLoad->size();
+    if (m_page)
+        return m_pageSize;
     return m_state == State::Whole ? QSize(m_whole->Width(), m_whole->Height()) : QSize();
 }
 

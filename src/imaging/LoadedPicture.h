@@ -5,6 +5,7 @@
 #include "imaging/PixelArrayView.h"
 #include "imaging/QuickPictureLoad.h"
 #include "imaging/SourceFileStamp.h"
+#include "imaging/VectorPage.h"
 
 #include <QObject>
 #include <QSize>
@@ -19,12 +20,14 @@
 // (TooLargeToHold: its tiles are cut band by band from its file); any other picture
 // decodes whole at once. The object owns the whole picture's pixels, which the preview,
 // the save dialog and printing read, the file's stamp and the damage the file showed, and
-// says when its state changes, so that no one has to poll it.
+// says when its state changes, so that no one has to poll it. A page of a PDF or SVG file
+// (Page) has no pixels at all: the canvas shows it drawn at the canvas's size, and its
+// picture's size is the page measured at VectorPage::kDefaultResolution.
 class LoadedPicture : public QObject
 {
     Q_OBJECT
 public:
-    enum class State { None, Reduced, Whole, TooLargeToHold, Failed };
+    enum class State { None, Reduced, Whole, TooLargeToHold, Page, Failed };
 
     // whole is the object that holds the whole picture's pixels from now on.
     explicit LoadedPicture(std::unique_ptr<ImageObject> whole, QObject *parent = nullptr);
@@ -32,6 +35,9 @@ public:
 
     // Pictures of at least this many pixels show a reduced picture first.
     void setReducedFirstFromPixels(qint64 pixels) { m_reducedFirstFromPixels = pixels; }
+
+    // The page a PDF file is opened at, from 1; the next open uses it.
+    void setPageNumber(int pageNumber) { m_pageNumber = pageNumber; }
 
     // Opens the file turned clockwise by rotationDegrees; a reduced picture is sized for
     // the canvas. False, with failure() saying why, when the file cannot be used.
@@ -49,9 +55,13 @@ public:
     const PictureDamage &damage() const;
     // Why the whole picture cannot be held; empty unless TooLargeToHold.
     QString tooLargeText() const;
-    // The reduced picture, while there is one (Reduced or TooLargeToHold).
-    bool hasReducedPicture() const { return m_quickLoad != nullptr; }
-    ConstPixelArrayView reducedPicture() const { return m_quickLoad->canvasPicture(); }
+    // The reduced picture, while there is one (Reduced, TooLargeToHold or Page).
+    bool hasReducedPicture() const { return m_quickLoad != nullptr || m_page != nullptr; }
+    ConstPixelArrayView reducedPicture() const;
+
+    // The page, with the turn it is shown at, while the picture is one (Page).
+    const std::shared_ptr<const VectorPage> &page() const { return m_page; }
+    int pageTurn() const { return m_pageTurn; }
 
     // A picture too large to hold is cut from its file band by band, while that is still
     // the file the picture was read from: whether it is.
@@ -74,10 +84,17 @@ Q_SIGNALS:
 
 private:
     void setState(State state);
+    bool openPage(const QString &path, int rotationDegrees, QSize canvas);
+    void releaseWhole();
     void completeWhole();
 
     std::unique_ptr<ImageObject> m_whole;
     std::unique_ptr<QuickPictureLoad> m_quickLoad;
+    std::shared_ptr<const VectorPage> m_page;
+    QImage m_pageOnCanvas;
+    QSize m_pageSize;
+    int m_pageTurn = 0;
+    int m_pageNumber = 1;
     qint64 m_reducedFirstFromPixels = QuickPictureLoad::kFromPixels;
     State m_state = State::None;
     std::optional<SourceFileStamp> m_fileStamp;

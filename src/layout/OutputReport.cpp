@@ -64,7 +64,7 @@ std::optional<OutputReport> computeOutputReport(const LayoutState &state, const 
     const std::optional<ImageCoverage> coverage = coverImage(state, *shape);
     if (!coverage)
         return report;
-    const double dotsPerInch = coverage->zoomFactor * (coverage->fullWidth / gridWidth);
+    const double dotsPerInch = *posterDotsPerInch(state);
     const double megapixels = coverage->pictureWidth * coverage->pictureHeight / 1000000;
     if (state.fit == FitMode::WholePicture) {
         report.finalSize = posterSizeText(coverage->pictureWidth / dotsPerInch, coverage->pictureHeight / dotsPerInch,

@@ -76,3 +76,13 @@ double GetFinalImgWhRatio(const LayoutState &state)
     const std::optional<PosterShape> shape = posterShape(state);
     return shape ? shape->ratio : 0.0;
 }
+
+std::optional<double> posterDotsPerInch(const LayoutState &state)
+{
+    const std::optional<PosterShape> shape = posterShape(state);
+    const std::optional<ImageCoverage> coverage =
+        shape && state.bImgSelected ? coverImage(state, *shape) : std::nullopt;
+    if (!coverage)
+        return std::nullopt;
+    return coverage->zoomFactor * (coverage->fullWidth / (shape->tilesWide * shape->tileWidth));
+}

@@ -36,6 +36,9 @@ struct ImageCoverage
 // Nothing when the image has no pixels or the zoom is outside 0 to 400.
 std::optional<ImageCoverage> coverImage(const LayoutState &state, const PosterShape &shape);
 
+// The pixels per inch the poster prints at; nothing without a picture or a usable layout.
+std::optional<double> posterDotsPerInch(const LayoutState &state);
+
 // Width divided by height of the finished poster, tile rotation included;
 // 0 when the tile size check fails.
 double GetFinalImgWhRatio(const LayoutState &state);

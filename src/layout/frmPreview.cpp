@@ -38,6 +38,11 @@ frmPreview::frmPreview(QWidget *owner) : QWidget(owner, Qt::Window)
 
 frmPreview *frmPreview::open(QWidget *owner, const LayoutState &layout, const ImageObject &img)
 {
+    return open(owner, layout, img.image(), 1.0);
+}
+
+frmPreview *frmPreview::open(QWidget *owner, const LayoutState &layout, const QImage &picture, double scale)
+{
     if (!layout.bImgSelected) {
         messages().showMessage(CanvasStrings::kNoImageSelectedText, CanvasStrings::kNoImageSelectedTitle,
                                MessageIcon::Critical);
@@ -51,7 +56,7 @@ frmPreview *frmPreview::open(QWidget *owner, const LayoutState &layout, const Im
     preview->show();
     if (!preview->FitToNewSizeForPic(layout))
         return nullptr;
-    preview->FillPreview(layout, img);
+    preview->FillPreview(layout, picture, scale);
     return preview;
 }
 
@@ -77,7 +82,15 @@ bool frmPreview::FitToNewSizeForPic(const LayoutState &layout)
 
 bool frmPreview::FillPreview(const LayoutState &layout, const ImageObject &img)
 {
-    const std::optional<QImage> picture = previewPicture(layout, img.ConstPixelArray(), picPreview->size());
+    return FillPreview(layout, img.image(), 1.0);
+}
+
+bool frmPreview::FillPreview(const LayoutState &layout, const QImage &source, double scale)
+{
+    if (source.depth() != 32)
+        return false;
+    const ConstPixelArrayView view(source.constBits(), source.width(), source.height(), source.bytesPerLine());
+    const std::optional<QImage> picture = previewPicture(layout, view, picPreview->size(), scale);
     if (!picture)
         return false;
     m_picture = *picture;

@@ -25,6 +25,9 @@ public:
     // nothing; otherwise opens the window filling the owner's screen, laid out and filled.
     // Returns the window, or nullptr when none stays open.
     static frmPreview *open(QWidget *owner, const LayoutState &layout, const ImageObject &img);
+    // The same from a 32-bit picture that may be reduced: scale is its pixels per pixel of
+    // the picture the layout is computed for.
+    static frmPreview *open(QWidget *owner, const LayoutState &layout, const QImage &picture, double scale);
 
     // Lays the window out for the poster's shape. With a tile size that gives no poster it
     // shows "Invalid print size values", closes the window and returns false.
@@ -33,6 +36,7 @@ public:
     // Builds the preview picture for the picture box from the loaded image. Returns false,
     // leaving the box empty, when the layout gives no tiles.
     bool FillPreview(const LayoutState &layout, const ImageObject &img);
+    bool FillPreview(const LayoutState &layout, const QImage &picture, double scale);
 
     const QImage &picture() const { return m_picture; }
 

@@ -3,6 +3,7 @@
 #include "imaging/LoadedPicture.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "output/BandedTiles.h"
+#include "output/PagePixels.h"
 #include "output/TilePipeline.h"
 
 #include <QColorSpace>
@@ -23,15 +24,11 @@ PreparedTile rowsMissing()
 class HeldTiles final : public TileSource
 {
 public:
-    HeldTiles(HeldPicturePixels &pixels, const QImage &picture, const TileCoords &cuts, int rowsBelow,
-              PicturePixels::Wanted wanted, TilePrepare prepare)
+    HeldTiles(HeldPicturePixels &pixels, const QImage &picture, TilesAsked asked)
         : m_pixels(pixels)
         , m_rows{picture, 0}
-        , m_cuts(cuts)
-        , m_rowsBelow(rowsBelow)
-        , m_wanted(std::move(wanted))
-        , m_prepare(std::move(prepare))
-        , m_pipeline(cuts.count(), [this](int t) { return make(t); })
+        , m_asked(std::move(asked))
+        , m_pipeline(m_asked.cuts.count(), [this](int t) { return make(t); })
     {
     }
 
@@ -41,19 +38,16 @@ public:
 private:
     PreparedTile make(int t)
     {
-        if (!m_wanted(t))
+        if (!m_asked.wanted(t))
             return notWanted();
-        if (!m_pixels.waitForRows(lastRowRead(m_cuts, t, m_rowsBelow)))
+        if (!m_pixels.waitForRows(lastRowRead(m_asked.cuts, t, m_asked.rowsBelow)))
             return rowsMissing();
-        return m_prepare(t, m_rows, m_cuts);
+        return m_asked.prepare(t, m_rows, m_asked.cuts);
     }
 
     HeldPicturePixels &m_pixels;
     const BandRows m_rows;
-    const TileCoords m_cuts;
-    const int m_rowsBelow;
-    const PicturePixels::Wanted m_wanted;
-    const TilePrepare m_prepare;
+    const TilesAsked m_asked;
     // Last, so that its workers are joined before anything they read goes.
     TilePipeline m_pipeline;
 };
@@ -82,7 +76,7 @@ QByteArray HeldPicturePixels::colourProfile() const
 std::unique_ptr<TileSource> HeldPicturePixels::tiles(const TileCoords &cuts, int rowsBelow, Wanted wanted,
                                                      TilePrepare prepare)
 {
-    return std::make_unique<HeldTiles>(*this, m_pixels, cuts, rowsBelow, std::move(wanted), std::move(prepare));
+    return std::make_unique<HeldTiles>(*this, m_pixels, TilesAsked{cuts, rowsBelow, std::move(wanted), std::move(prepare)});
 }
 
 DecodingPicturePixels::DecodingPicturePixels(std::unique_ptr<StreamingJpegDecoder> decoder)
@@ -154,8 +148,11 @@ QImage FileBandPixels::reduced(QSize atLeast) const
     return m_file->reducedPicture(atLeast);
 }
 
-std::unique_ptr<PicturePixels> fileBandsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster)
+std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster,
+                                            QSize pictureSize)
 {
+    if (picture.page())
+        return std::make_unique<PagePixels>(picture.page(), picture.pageTurn(), pictureSize);
     const bool fromFile = picture.isCutFromFile() || (unturnedJpeg && !pdfPoster);
     const std::optional<SourceFileStamp> &file = picture.fileStamp();
     if (!fromFile || !file || !file->stillMatches())

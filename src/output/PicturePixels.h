@@ -14,9 +14,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class LoadedPicture;
 class StreamingJpegDecoder;
+class VectorPage;
 
 // Where a save run's pixels come from, with one implementation for each way of getting
 // them: the picture held whole, the picture while it decodes whole, and its file read band
@@ -45,6 +47,24 @@ public:
     // The picture at a size of at least atLeast both ways where it can be had smaller, for
     // an overview; a null image when it cannot be read.
     virtual QImage reduced(QSize atLeast) const = 0;
+
+    // A page drawn from its vectors, which a PDF poster puts on its sheets as it is.
+    struct PageArt
+    {
+        std::shared_ptr<const VectorPage> page;
+        int turn = 0; // clockwise, as the picture is turned
+    };
+    virtual std::optional<PageArt> pageArt() const { return std::nullopt; }
+};
+
+// What a run asks of the pixels, as tiles() takes it: kept by the tile sources that make
+// each tile on a pool worker.
+struct TilesAsked
+{
+    TileCoords cuts;
+    int rowsBelow = 0;
+    PicturePixels::Wanted wanted;
+    TilePrepare prepare;
 };
 
 // The picture held whole, as a snapshot that shares its pixels: should the window change
@@ -113,8 +133,11 @@ private:
     PictureDamage m_knownDamage;
 };
 
-// How a save of the window's picture reads its file band by band, while it is still the
-// file the picture came from: always for a picture too large to hold, and for tile files
-// of an unturned JPEG, which then need neither the picture in memory nor a wait for it.
+// The pixels a save of the window's picture takes without holding the picture whole. A
+// page is drawn as the sheets need it, measured at pictureSize (the save layout's). A
+// picture's file is read band by band while it is still the file the picture came from:
+// always for a picture too large to hold, and for tile files of an unturned JPEG, which
+// then need neither the picture in memory nor a wait for it.
 // Nothing when the whole picture is to be read.
-std::unique_ptr<PicturePixels> fileBandsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster);
+std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster,
+                                            QSize pictureSize);

@@ -169,18 +169,26 @@ SheetStrips PosterPages::cutStrips(int t, const std::function<QImage(const QRect
 
 QList<PosterPages::GlueStrip> PosterPages::glueStrips(const QRectF &ownPixels, const SheetStrips &pictures) const
 {
+    QList<GlueStrip> strips = glueStrips(ownPixels, !pictures.right.isNull(), !pictures.bottom.isNull());
+    for (GlueStrip &strip : strips)
+        strip.picture = strip.right ? pictures.right : pictures.bottom;
+    return strips;
+}
+
+QList<PosterPages::GlueStrip> PosterPages::glueStrips(const QRectF &ownPixels, bool right, bool bottom) const
+{
     QList<GlueStrip> strips;
     const double roomRight = m_pageSize.width() - ownPixels.right();
     const double roomBelow = m_pageSize.height() - ownPixels.bottom();
-    if (roomRight > 0.0 && !pictures.right.isNull()) {
+    if (roomRight > 0.0 && right) {
         const QRectF rect(ownPixels.right(), ownPixels.top(), std::min(m_glueStrip, roomRight), ownPixels.height());
         const QPointF inward(kLineWidthPoints / 2, 0.0);
-        strips.append({rect, pictures.right, QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
+        strips.append({rect, true, QImage(), QLineF(rect.topLeft() + inward, rect.bottomLeft() + inward)});
     }
-    if (roomBelow > 0.0 && !pictures.bottom.isNull()) {
+    if (roomBelow > 0.0 && bottom) {
         const QRectF rect(ownPixels.left(), ownPixels.bottom(), ownPixels.width(), std::min(m_glueStrip, roomBelow));
         const QPointF inward(0.0, kLineWidthPoints / 2);
-        strips.append({rect, pictures.bottom, QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
+        strips.append({rect, false, QImage(), QLineF(rect.topLeft() + inward, rect.topRight() + inward)});
     }
     return strips;
 }

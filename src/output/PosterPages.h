@@ -66,6 +66,7 @@ public:
     struct GlueStrip
     {
         QRectF rect;
+        bool right = true; // along the page's right edge, else its bottom edge
         QImage picture;
         // The dashed line along which the neighbour's picture will start, drawn on the
         // strip beside the sheet's own picture, which no aid touches.
@@ -84,6 +85,9 @@ public:
     // right margin when it has a right neighbour on the page, one in the bottom margin when
     // it has one below.
     QList<GlueStrip> glueStrips(const QRectF &ownPixels, const SheetStrips &pictures) const;
+    // The same strips, without pictures, for a sheet with neighbours to the right and below
+    // as given.
+    QList<GlueStrip> glueStrips(const QRectF &ownPixels, bool right, bool bottom) const;
     // Short marks in the margins, outside the whole picture, along every edge of its own
     // pixels.
     QList<QLineF> cutMarks(const QRectF &ownPixels, const QRectF &picture) const;

@@ -5,8 +5,11 @@
 #include "output/AtomicPdfDevice.h"
 #include "output/TileWriter.h"
 #include "imaging/ProgramPixels.h"
+#include "imaging/VectorPage.h"
 
 #include <podofo/podofo.h>
+
+#include <QTransform>
 
 #include <cstring>
 
@@ -16,11 +19,29 @@ using namespace PoDoFo;
 // to, then the file.
 struct PosterPdfWriter::Document
 {
-    Document() : device(file), document(&device) {}
+    // A poster of pictures is written page by page as it is made; one of page art is held
+    // until it is closed, as PoDoFo copies another document's page only into a document it
+    // holds. Its pages carry no pictures of their own, so it stays small.
+    explicit Document(bool held) : device(file)
+    {
+        if (held)
+            heldDocument = std::make_unique<PdfMemDocument>();
+        else
+            streamedDocument = std::make_unique<PdfStreamedDocument>(&device);
+    }
+    PdfDocument &document()
+    {
+        return heldDocument ? static_cast<PdfDocument &>(*heldDocument) : *streamedDocument;
+    }
     AtomicFile file;
     AtomicPdfDevice device;
-    PdfStreamedDocument document;
+    std::unique_ptr<PdfStreamedDocument> streamedDocument;
+    std::unique_ptr<PdfMemDocument> heldDocument;
     PdfFont *font = nullptr;
+    // The page art's form and how its space maps onto the poster's picture pixels.
+    std::unique_ptr<PdfXObject> ownedArt;
+    PdfXObject *art = nullptr;
+    QTransform artToPicture;
 };
 
 namespace {
@@ -74,7 +95,7 @@ bool PosterPdfWriter::written()
 bool PosterPdfWriter::open(const QString &path)
 {
     try {
-        m_document = std::make_unique<Document>();
+        m_document = std::make_unique<Document>(!m_artPdf.isEmpty());
         if (!m_document->file.open(path)) {
             const QString reason = m_document->file.errorText();
             m_document.reset();
@@ -82,11 +103,13 @@ bool PosterPdfWriter::open(const QString &path)
         }
         // Printed from a viewer, a page scaled to fit would no longer join its neighbours.
         PdfName noScaling("None");
-        m_document->document.SetPrintScaling(noScaling);
-        m_document->font = m_document->document.CreateFont("Helvetica", false, false, false,
+        m_document->document().SetPrintScaling(noScaling);
+        m_document->font = m_document->document().CreateFont("Helvetica", false, false, false,
                                                            PdfEncodingFactory::GlobalWinAnsiEncodingInstance(),
                                                            PdfFontCache::eFontCreationFlags_AutoSelectBase14, false);
-        return m_document->font != nullptr || fail(QStringLiteral("no font"));
+        if (m_document->font == nullptr)
+            return fail(QStringLiteral("no font"));
+        return m_artPdf.isEmpty() || putPageArt();
     } catch (const PdfError &error) {
         m_document.reset();
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
@@ -96,7 +119,7 @@ bool PosterPdfWriter::open(const QString &path)
 namespace {
 
 // One picture of the page: JPEG bytes passed through, or lossless RGB, with the profile.
-void drawPicture(PdfStreamedDocument &document, PdfPainter &painter, const PosterPdfWriter::Picture &picture,
+void drawPicture(PdfDocument &document, PdfPainter &painter, const PosterPdfWriter::Picture &picture,
                  const QRectF &where, double pageHeight, const QByteArray &profile)
 {
     if (picture.data.isEmpty() || picture.size.isEmpty())
@@ -117,9 +140,42 @@ void drawPicture(PdfStreamedDocument &document, PdfPainter &painter, const Poste
                       where.width() / picture.size.width(), where.height() / picture.size.height());
 }
 
+// The form's /Matrix: identity when it has none.
+QTransform formMatrix(PdfXObject &form)
+{
+    const PdfObject *matrix = form.GetObject()->GetDictionary().GetKey("Matrix");
+    if (matrix == nullptr || !matrix->IsArray() || matrix->GetArray().size() != 6)
+        return QTransform();
+    const PdfArray &values = matrix->GetArray();
+    const auto at = [&values](std::size_t i) { return values[i].IsNumber() ? double(values[i].GetNumber()) : values[i].GetReal(); };
+    return QTransform(at(0), at(1), at(2), at(3), at(4), at(5));
+}
+
+// Maps an area of the picture's pixels onto a rectangle of the page (points, y downward),
+// turned a quarter counter-clockwise as turned tiles are: the area's right edge on top.
+QTransform areaOntoRect(const QRectF &area, const QRectF &rect, bool turned)
+{
+    if (!turned) {
+        const double across = rect.width() / area.width();
+        const double down = rect.height() / area.height();
+        return QTransform(across, 0, 0, down, rect.left() - area.left() * across, rect.top() - area.top() * down);
+    }
+    const double across = rect.width() / area.height();
+    const double down = rect.height() / area.width();
+    return QTransform(0, -down, across, 0, rect.left() - area.top() * across, rect.top() + area.right() * down);
+}
+
 void drawLine(PdfPainter &painter, const QLineF &line, double pageHeight)
 {
     painter.DrawLine(line.x1(), fromTop(pageHeight, line.y1()), line.x2(), fromTop(pageHeight, line.y2()));
+}
+
+// The grid's area of the picture: from the first tile's top-left corner to the last one's
+// bottom-right corner.
+QRectF gridArea(const TileCoords &cuts)
+{
+    const int last = cuts.count() - 1;
+    return QRectF(QPointF(cuts.left(0), cuts.top(0)), QPointF(cuts.right(last) + 1.0, cuts.bottom(last) + 1.0));
 }
 
 } // namespace
@@ -131,7 +187,7 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
     try {
         // Made once every sheet is in, when the whole picture is, but the first page.
         const QSizeF size = m_pages.pageSize();
-        PdfPage *page = m_document->document.GetPagesTree()->InsertPage(PdfRect(0, 0, size.width(), size.height()), 0);
+        PdfPage *page = m_document->document().GetPagesTree()->InsertPage(PdfRect(0, 0, size.width(), size.height()), 0);
         PdfPainter painter;
         painter.SetPage(page);
         const double margin = std::min(size.width(), size.height()) * 0.06;
@@ -143,12 +199,17 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
         painter.DrawText(margin, fromTop(size.height(), margin + kTitlePoints), PdfString(facts.value(0).toLatin1().constData()));
         // The facts follow the picture, or the title when there is none.
         double y = room.top() + kFactPoints;
-        if (!posterPicture.isNull() && room.width() > 0 && room.height() > 0) {
-            const QSizeF fitted = QSizeF(posterPicture.size()).scaled(room.size(), Qt::KeepAspectRatio);
+        const QRectF grid = gridArea(m_pages.cuts());
+        const QSizeF overview = m_document->art ? grid.size() : QSizeF(posterPicture.size());
+        if (!overview.isEmpty() && room.width() > 0 && room.height() > 0) {
+            const QSizeF fitted = overview.scaled(room.size(), Qt::KeepAspectRatio);
             const QRectF where(room.left() + (room.width() - fitted.width()) / 2, room.top(), fitted.width(),
                                fitted.height());
-            drawPicture(m_document->document, painter, preparePicture(posterPicture, m_jpegPictures), where,
-                        size.height(), m_colourProfile);
+            if (m_document->art)
+                drawPageArtOverview(painter, grid, where);
+            else
+                drawPicture(m_document->document(), painter, preparePicture(posterPicture, m_jpegPictures), where,
+                            size.height(), m_colourProfile);
             // Each sheet's label at the middle of its cell of the grid.
             const LayoutState &layout = m_pages.layout();
             m_document->font->SetFontSize(std::clamp(fitted.height() / layout.tilesHigh() / 4, 5.0, 24.0));
@@ -179,11 +240,111 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
 bool PosterPdfWriter::addSheet(int t, QSize rendered, const Picture &tile, const QRect &drawn,
                                const SheetStrips &stripPictures)
 {
+    return addSheetPage(t, rendered, drawn, &tile, &stripPictures);
+}
+
+bool PosterPdfWriter::addPageArtSheet(int t, QSize rendered, const QRect &drawn)
+{
+    if (m_document && !m_document->art)
+        return fail(QStringLiteral("no page art"));
+    return addSheetPage(t, rendered, drawn, nullptr, nullptr);
+}
+
+void PosterPdfWriter::usePageArt(const QByteArray &pdf, int pageNumber, int turn, QSize picture)
+{
+    m_artPdf = pdf;
+    m_artPage = pageNumber;
+    m_artTurn = turn;
+    m_artPicture = picture;
+}
+
+bool PosterPdfWriter::putPageArt()
+{
+    const int pageNumber = m_artPage;
+    try {
+        PdfMemDocument source;
+        source.LoadFromBuffer(m_artPdf.constData(), long(m_artPdf.size()));
+        const PdfPage *page = source.GetPage(pageNumber - 1);
+        if (page == nullptr || m_artPicture.isEmpty())
+            return fail(QStringLiteral("no such page"));
+        const PdfRect crop = page->GetCropBox();
+        // PoDoFo tells what it copies as it goes.
+        PdfError::EnableLogging(false);
+        PdfError::EnableDebug(false);
+        auto *art = new PdfXObject(source, pageNumber - 1, &m_document->document(), "Page");
+        m_document->ownedArt.reset(art);
+        m_document->art = art;
+        // The form draws the page's own space through its /Matrix, which PoDoFo sets to
+        // undo the page's /Rotate; that is taken back here, and the whole turn worked out
+        // from the page's own space.
+        m_document->artToPicture = formMatrix(*art).inverted()
+            * pageSpaceToPicture(QRectF(crop.GetLeft(), crop.GetBottom(), crop.GetWidth(), crop.GetHeight()),
+                                 page->GetRotation(), m_artTurn, m_artPicture);
+        return true;
+    } catch (const PdfError &error) {
+        return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));
+    }
+}
+
+void PosterPdfWriter::drawPageArtOverview(PdfPainter &painter, const QRectF &grid, const QRectF &where)
+{
+    const double pageHeight = m_pages.pageSize().height();
+    const QTransform toPdf(1, 0, 0, -1, 0, pageHeight);
+    const QTransform place = m_document->artToPicture * areaOntoRect(grid, where, false) * toPdf;
+    painter.Save();
+    painter.SetClipRect(where.left(), fromTop(pageHeight, where.top(), where.height()), where.width(), where.height());
+    painter.SetTransformationMatrix(place.m11(), place.m12(), place.m21(), place.m22(), place.dx(), place.dy());
+    painter.DrawXObject(0, 0, m_document->art);
+    painter.Restore();
+    // The sheets a picture kept whole leaves blank in grey, the grid's lines in red, as on
+    // the overview picture of a photograph.
+    const LayoutState &layout = m_pages.layout();
+    const double cellWidth = where.width() / layout.tilesWide();
+    const double cellHeight = where.height() / layout.tilesHigh();
+    painter.SetColor(0.75, 0.75, 0.75);
+    for (int t = 0; t < m_pages.sheetCount(); ++t) {
+        if (m_pages.sheetMade(t))
+            continue;
+        painter.Rectangle(where.left() + (t % layout.tilesWide()) * cellWidth,
+                          fromTop(pageHeight, where.top() + (t / layout.tilesWide()) * cellHeight, cellHeight),
+                          cellWidth, cellHeight);
+        painter.Fill();
+    }
+    painter.SetStrokingColor(1.0, 0.0, 0.0);
+    painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
+    for (int column = 0; column <= layout.tilesWide(); ++column)
+        drawLine(painter, QLineF(where.left() + column * cellWidth, where.top(), where.left() + column * cellWidth,
+                                 where.bottom()),
+                 pageHeight);
+    for (int row = 0; row <= layout.tilesHigh(); ++row)
+        drawLine(painter, QLineF(where.left(), where.top() + row * cellHeight, where.right(),
+                                 where.top() + row * cellHeight),
+                 pageHeight);
+    painter.SetStrokingColor(0.0, 0.0, 0.0);
+    painter.SetColor(0.0, 0.0, 0.0);
+}
+
+void PosterPdfWriter::drawPageArt(PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip)
+{
+    const double pageHeight = m_pages.pageSize().height();
+    const QTransform toPdf(1, 0, 0, -1, 0, pageHeight);
+    const QTransform place =
+        m_document->artToPicture * areaOntoRect(area, onPage, m_pages.layout().bTileRotated) * toPdf;
+    painter.Save();
+    painter.SetClipRect(clip.left(), fromTop(pageHeight, clip.top(), clip.height()), clip.width(), clip.height());
+    painter.SetTransformationMatrix(place.m11(), place.m12(), place.m21(), place.m22(), place.dx(), place.dy());
+    painter.DrawXObject(0, 0, m_document->art);
+    painter.Restore();
+}
+
+bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, const Picture *tile,
+                                   const SheetStrips *stripPictures)
+{
     if (!m_document)
         return fail(QStringLiteral("not open"));
     try {
         const QSizeF size = m_pages.pageSize();
-        PdfPage *page = m_document->document.CreatePage(PdfRect(0, 0, size.width(), size.height()));
+        PdfPage *page = m_document->document().CreatePage(PdfRect(0, 0, size.width(), size.height()));
         PdfPainter painter;
         painter.SetPage(page);
         const QRectF picture = m_pages.pictureRect(rendered);
@@ -193,12 +354,29 @@ bool PosterPdfWriter::addSheet(int t, QSize rendered, const Picture &tile, const
                                             : QRectF(picture.left() + drawn.left() * pointsPerPixel,
                                                      picture.top() + drawn.top() * pointsPerPixel,
                                                      drawn.width() * pointsPerPixel, drawn.height() * pointsPerPixel);
-        drawPicture(m_document->document, painter, tile, where, size.height(), m_colourProfile);
+        const TileCoords &cuts = m_pages.cuts();
+        const auto cut = [&cuts](int tile) {
+            return QRectF(cuts.left(tile), cuts.top(tile), double(cuts.right(tile)) - cuts.left(tile) + 1,
+                          double(cuts.bottom(tile)) - cuts.top(tile) + 1);
+        };
+        // Page art reaches past the tile's own pixels into any compensation borders, as
+        // the page goes on there.
+        if (tile)
+            drawPicture(m_document->document(), painter, *tile, where, size.height(), m_colourProfile);
+        else
+            drawPageArt(painter, cut(t), ownPixels, where);
 
-        const QList<PosterPages::GlueStrip> strips = m_pages.glueStrips(ownPixels, stripPictures);
-        for (const PosterPages::GlueStrip &strip : strips)
-            drawPicture(m_document->document, painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
-                        size.height(), m_colourProfile);
+        const QList<PosterPages::GlueStrip> strips = stripPictures
+            ? m_pages.glueStrips(ownPixels, *stripPictures)
+            : m_pages.glueStrips(ownPixels, m_pages.neighbourStripArea(t, true).has_value(),
+                                 m_pages.neighbourStripArea(t, false).has_value());
+        for (const PosterPages::GlueStrip &strip : strips) {
+            if (stripPictures)
+                drawPicture(m_document->document(), painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
+                            size.height(), m_colourProfile);
+            else
+                drawPageArt(painter, QRectF(*m_pages.neighbourStripArea(t, strip.right)), strip.rect, strip.rect);
+        }
         painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
         painter.SetStrokingColor(0.0, 0.0, 0.0);
         for (const QLineF &mark : m_pages.cutMarks(ownPixels, picture))
@@ -240,7 +418,10 @@ bool PosterPdfWriter::close()
     if (!m_document)
         return fail(QStringLiteral("not open"));
     try {
-        m_document->document.Close();
+        if (m_document->heldDocument)
+            m_document->heldDocument->Write(&m_document->device);
+        else
+            m_document->streamedDocument->Close();
     } catch (const PdfError &error) {
         discard();
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));

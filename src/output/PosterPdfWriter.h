@@ -9,6 +9,10 @@
 
 #include <memory>
 
+namespace PoDoFo {
+class PdfPainter;
+}
+
 // Writes the poster's pages into one PDF file, page by page: each page is written out
 // before the next is begun, so memory holds one page at a time. Pictures are stored
 // losslessly (Flate), or as JPEG at the tiles' quality when jpegPictures is set, and carry
@@ -40,6 +44,16 @@ public:
     // Sheet t's page from its prepared tile of rendered size, with the glue strips'
     // pictures. The picture shows the drawn part of the tile (the whole tile when null).
     bool addSheet(int t, QSize rendered, const Picture &tile, const QRect &drawn, const SheetStrips &strips);
+
+    // Puts page pageNumber (from 1) of the PDF document pdf into the file once, as a form,
+    // for the sheets to show as vectors: its text stays text and its lines stay sharp at
+    // any size. picture is the size in pixels, turned clockwise by turn, that the poster's
+    // tile rectangles measure the page in. Before open, which fails when the page cannot
+    // be taken.
+    void usePageArt(const QByteArray &pdf, int pageNumber, int turn, QSize picture);
+    // Sheet t's page showing its part of the page art, as addSheet would show the tile of
+    // rendered size, its glue strips and the assembly page's overview likewise.
+    bool addPageArtSheet(int t, QSize rendered, const QRect &drawn);
     // Finishes the file and puts it at the path, replacing any file there; false, with
     // nothing changed at the path, when any byte could not be written.
     bool close();
@@ -53,10 +67,24 @@ public:
 
 private:
     bool fail(const QString &text);
+    // Sheet t's page: its tile and strips from the pictures given, or from the page art
+    // when there are none.
+    bool addSheetPage(int t, QSize rendered, const QRect &drawn, const Picture *tile, const SheetStrips *strips);
     // False, with the reason, once a write to the file has failed (a full disk, say).
     bool written();
+    // The page art's area of picture pixels shown on the rectangle onPage, cut to clip.
+    void drawPageArt(PoDoFo::PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip);
+    // The assembly page's overview from the page art: the grid's area on where, with the grid.
+    void drawPageArtOverview(PoDoFo::PdfPainter &painter, const QRectF &grid, const QRectF &where);
+
+    // Puts the page art into the document just opened.
+    bool putPageArt();
 
     const PosterPages &m_pages;
+    QByteArray m_artPdf;
+    int m_artPage = 1;
+    int m_artTurn = 0;
+    QSize m_artPicture;
     bool m_jpegPictures;
     QByteArray m_colourProfile;
     std::unique_ptr<Document> m_document;

@@ -160,8 +160,9 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const Loaded
             != kAnswerYes)
         return;
 
-    // A picture too large to hold is read band by band from its file.
-    std::unique_ptr<PicturePixels> pixels = fileBandsToSave(picture, /*unturnedJpeg=*/false, /*pdfPoster=*/true);
+    // A picture too large to hold is read band by band from its file, a page drawn as it goes.
+    std::unique_ptr<PicturePixels> pixels = pixelsToSave(picture, /*unturnedJpeg=*/false, /*pdfPoster=*/true,
+                                                         QSize(layout.lImgWidth, layout.lImgHeight));
     if (!pixels)
         pixels = std::make_unique<HeldPicturePixels>(picture.whole());
     const QTemporaryDir scratch;

@@ -8,6 +8,7 @@
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
 #include "output/SaveSink.h"
+#include "imaging/VectorPage.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
 #include "resources/PosterStrings.h"
@@ -79,12 +80,40 @@ QStringList assemblyFacts(const LayoutState &layout)
     };
 }
 
+// The sheets of a poster drawn from page art: nothing to render, only each tile's size
+// and the part of it the picture covers, so that the page art lands where a tile would.
+class PageArtSheets final : public TileSource
+{
+public:
+    PageArtSheets(const TileCoords &cuts, const TileRunValues &run, QSize picture, PicturePixels::Wanted wanted)
+        : m_cuts(cuts), m_run(run), m_picture(picture), m_wanted(std::move(wanted))
+    {
+    }
+
+    PreparedTile take(int t) override
+    {
+        if (!m_wanted(t))
+            return {RenderStatus::Ok, std::nullopt, false, {}, {}};
+        const std::optional<QSize> rendered = renderedTileSize(m_cuts, t, m_run);
+        if (!rendered)
+            return {RenderStatus::CompensationFailed, std::nullopt, false, {}, {}};
+        const QRect drawn = pictureOnRenderedTile(m_cuts, t, m_picture, m_run, *rendered);
+        return {RenderStatus::Ok, QByteArray(), false, *rendered, {}, drawn == QRect(QPoint(), *rendered) ? QRect() : drawn};
+    }
+
+private:
+    const TileCoords &m_cuts;
+    const TileRunValues &m_run;
+    const QSize m_picture;
+    const PicturePixels::Wanted m_wanted;
+};
+
 // Each sheet as a page of the PDF poster, with its glue strips.
 class PdfPageSink final : public SaveSink
 {
 public:
-    PdfPageSink(PosterPdfWriter &writer, const PosterPages &pages, const PdfPosterChoice &choice)
-        : m_writer(writer), m_pages(pages), m_choice(choice)
+    PdfPageSink(PosterPdfWriter &writer, const PosterPages &pages, const PdfPosterChoice &choice, bool pageArt)
+        : m_writer(writer), m_pages(pages), m_choice(choice), m_pageArt(pageArt)
     {
     }
 
@@ -94,10 +123,13 @@ public:
     }
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
-        if (tile.status != RenderStatus::Ok || !tile.encoded
-            || !m_writer.addSheet(t, tile.size, {tile.drawn.isNull() ? tile.size : tile.drawn.size(), *tile.encoded,
-                                                 m_choice.jpegPictures},
-                                  tile.drawn, tile.strips))
+        const bool added = tile.status == RenderStatus::Ok && tile.encoded
+            && (m_pageArt ? m_writer.addPageArtSheet(t, tile.size, tile.drawn)
+                          : m_writer.addSheet(t, tile.size,
+                                              {tile.drawn.isNull() ? tile.size : tile.drawn.size(), *tile.encoded,
+                                               m_choice.jpegPictures},
+                                              tile.drawn, tile.strips));
+        if (!added)
             return Stop{OutputStrings::kWriteError, OutputStrings::kErrorTitle, SaveRunListener::ProgressClose::Now};
         return std::nullopt;
     }
@@ -107,6 +139,7 @@ private:
     PosterPdfWriter &m_writer;
     const PosterPages &m_pages;
     const PdfPosterChoice &m_choice;
+    const bool m_pageArt;
 };
 
 } // namespace
@@ -145,6 +178,10 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
                              ProgressClose::OnNextTick);
 
     PosterPdfWriter writer(*pages, choice.jpegPictures, m_request.pixels.colourProfile());
+    const std::optional<PicturePixels::PageArt> art = m_request.pixels.pageArt();
+    const QSize pixelsSize = m_request.pixels.size();
+    if (art)
+        writer.usePageArt(art->page->pdf(), art->page->pageNumber(), art->turn, pixelsSize);
     if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
@@ -156,10 +193,10 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // Sheets are rendered and encoded on every core ahead of the page being written; pages
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
-    PdfPageSink pagesOut(writer, *pages, choice);
-    const QSize pixelsSize = m_request.pixels.size();
-    std::unique_ptr<TileSource> tiles = m_request.pixels.tiles(
-        cuts, pages->stripPixels(), [&pagesOut](int t) { return pagesOut.wanted(t); },
+    PdfPageSink pagesOut(writer, *pages, choice, art.has_value());
+    const auto wanted = [&pagesOut](int t) { return pagesOut.wanted(t); };
+    std::unique_ptr<TileSource> tiles = art ? std::make_unique<PageArtSheets>(cuts, *run, pixelsSize, wanted) : m_request.pixels.tiles(
+        cuts, pages->stripPixels(), wanted,
         [&run, &pages, &cuts, picture = pixelsSize, jpegPictures = choice.jpegPictures](
             int t, const BandRows &rows, const TileCoords &cutsInRows) -> PreparedTile {
             const RenderedTile tile = renderTileForEncoding(rows.rows, cutsInRows, t, *run);
@@ -181,7 +218,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     tiles.reset();
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
-    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty()
+    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() || art
         ? QImage()
         : posterPicture(m_request.layout, cuts, m_request.pixels, pages->pageSize());
     if (choice.aids.assemblyPage && choice.sheets.isEmpty()

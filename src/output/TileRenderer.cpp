@@ -200,6 +200,41 @@ std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInc
     return padded;
 }
 
+std::optional<QSize> renderedTileSize(const TileCoords &coords, int t, const TileRunValues &run)
+{
+    const qint64 width = qint64(coords.right(t)) - coords.left(t) + 1;
+    const qint64 height = qint64(coords.bottom(t)) - coords.top(t) + 1;
+    if (t < 0 || t >= coords.count() || width <= 0 || height <= 0)
+        return std::nullopt;
+    double across = double(run.rotated ? height : width);
+    double down = double(run.rotated ? width : height);
+    if (!run.compensation)
+        return QSize(int(across), int(down));
+    double scale = run.pixelsPerInch;
+    if (run.resamplesTiles()) {
+        const double factor = TileRunValues::kMinCompensationPixelsPerInch / run.pixelsPerInch;
+        const std::optional<std::int32_t> resampledAcross = nearestInt32(across * factor);
+        const std::optional<std::int32_t> resampledDown = nearestInt32(down * factor);
+        if (!resampledAcross || !resampledDown)
+            return std::nullopt;
+        across = *resampledAcross;
+        down = *resampledDown;
+        scale = TileRunValues::kMinCompensationPixelsPerInch;
+    }
+    std::array<int, 4> border{};
+    for (int edge = Top; edge <= Left; ++edge) {
+        const std::optional<int> width = borderWidth(scale, run.trims[std::size_t(edge)]);
+        if (!width)
+            return std::nullopt;
+        border[std::size_t(edge)] = *width;
+    }
+    const double paddedAcross = across + border[Left] + border[Right];
+    const double paddedDown = down + border[Top] + border[Bottom];
+    if (!ImageLimits::isAllowedImageSize(qint64(paddedAcross), qint64(paddedDown)))
+        return std::nullopt;
+    return QSize(int(paddedAcross), int(paddedDown));
+}
+
 QRect pictureOnRenderedTile(const TileCoords &coords, int t, QSize picture, const TileRunValues &run, QSize rendered)
 {
     const qint64 width = qint64(coords.right(t)) - coords.left(t) + 1;

@@ -70,6 +70,9 @@ QImage RotateTileImage(const QImage &tile);
 std::optional<QImage> AddEdgeClipBorders(const QImage &tile, double pixelsPerInch,
                                          const std::array<double, 4> &trims);
 
+// The size tile t has once rendered, without rendering it; nothing when it cannot be had.
+std::optional<QSize> renderedTileSize(const TileCoords &coords, int t, const TileRunValues &run);
+
 // Where the picture lies on tile t as rendered (turned, resampled and widened as the run
 // asks): its own pixels, with the borders on the sides where it reaches the tile's edge.
 // The whole tile but where a picture kept whole leaves part of the tile blank; an empty

@@ -40,16 +40,18 @@ public:
     virtual QString whyRowsMissing() const { return QString(); }
 };
 
-// The rows a tile is cut from: the whole picture, or the band of its row of tiles, which
-// may reach into the row below (a PDF sheet's glue strip), and where they begin.
+// The rows a tile is cut from: the whole picture, the band of its row of tiles, which
+// may reach into the row below (a PDF sheet's glue strip), or the part of a page drawn for
+// it; and where they begin.
 struct BandRows
 {
     QImage rows;
     int top = 0;
+    int left = 0;
 
     // The pixels of an area of the whole picture: white beyond the rows, which hold every
-    // row of the picture the area reaches.
-    QImage copy(const QRect &area) const { return areaOnPaper(rows, area.translated(0, -top)); }
+    // pixel of the picture the area reaches.
+    QImage copy(const QRect &area) const { return areaOnPaper(rows, area.translated(-left, -top)); }
 };
 
 // Tile t made from rows that hold it; cutsInRows give each tile's rectangle within its own

@@ -326,7 +326,8 @@ void frmSaveTiles::setPicture(const LoadedPicture &picture, bool unturnedJpeg, s
 void frmSaveTiles::processSaveNow()
 {
     std::unique_ptr<PicturePixels> pixels =
-        m_picture ? fileBandsToSave(*m_picture, m_unturnedJpeg, pdfPosterChosen()) : nullptr;
+        m_picture ? pixelsToSave(*m_picture, m_unturnedJpeg, pdfPosterChosen(), QSize(m_layout.lImgWidth, m_layout.lImgHeight))
+                  : nullptr;
     if (!pixels) {
         if (m_waitForWholePicture && !m_waitForWholePicture())
             return;

@@ -55,6 +55,7 @@ QString PrefValueName(int valueNumber)
     switch (valueNumber) {
     case kPrefAppDir: return QStringLiteral("app_dir");
     case kPrefLastFolder: return QStringLiteral("last_folder");
+    case kPrefPageResolution: return QStringLiteral("page_resolution");
     case kPrefNumTiles: return QStringLiteral("prefs_numTiles");
     case kPrefEdgeAdjust: return QStringLiteral("prefs_edgeAdjust");
     case kPrefShowTiles: return QStringLiteral("prefs_showTiles");

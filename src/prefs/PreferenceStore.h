@@ -22,6 +22,8 @@ enum PrefValue : int {
     kPrefPdfPosterChosen = 22,
     // "1" when the main window keeps the whole picture instead of filling the sheets.
     kPrefWholePicture = 23,
+    // The resolution, in pixels per inch, a page of a PDF or SVG file is printed at.
+    kPrefPageResolution = 24,
 };
 
 // The stored name of a value number, or the empty text for a number that names no value.

@@ -34,6 +34,14 @@ inline TranslatableText kRotateTilesCaption{"AppStrings", QT_TRANSLATE_NOOP("App
 inline TranslatableText kRotateTilesTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate Tiles 90 degrees")};
 inline TranslatableText kPreviewCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Preview")};
 inline TranslatableText kPreviewTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "View full screen preview of your poster")};
+inline TranslatableText kPageCaption{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Page:")};
+inline TranslatableText kPageTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The page of the PDF file that becomes the poster")};
+inline TranslatableText kPageResolutionTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "The resolution the page is drawn at for the tile images and the printer")};
+inline TranslatableText kDotsPerInchSuffix{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", " dpi")};
+inline QString pageOfSuffix(int pages)
+{
+    return QCoreApplication::translate("AppStrings", " of %1").arg(pages);
+}
 inline TranslatableText kRotateImageTip{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Rotate image 90, 180, or 270 degrees")};
 inline TranslatableText kPosterSizeFrame{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "Final Poster Size")};
 inline TranslatableText kMegaPixels{"AppStrings", QT_TRANSLATE_NOOP("AppStrings", "MegaPixels")};
@@ -116,7 +124,7 @@ inline TranslatableList kRotateItems{"AppStrings", {
     QT_TRANSLATE_NOOP("AppStrings", "CCW Rotate"),
     QT_TRANSLATE_NOOP("AppStrings", "180 Rotate")}};
 
-// File list filter, indexes 0 to 4
+// File list filter, in the order of FileTypeFilter
 inline TranslatableList kFileTypeItems{"AppStrings", {
     QT_TRANSLATE_NOOP("AppStrings", "Image Files (every kind below)"),
     QT_TRANSLATE_NOOP("AppStrings", "Jpeg Files Only (*.jpg, *.jpeg)"),
@@ -125,6 +133,8 @@ inline TranslatableList kFileTypeItems{"AppStrings", {
     QT_TRANSLATE_NOOP("AppStrings", "PNG Files Only (*.png)"),
     QT_TRANSLATE_NOOP("AppStrings", "WebP Files Only (*.webp)"),
     QT_TRANSLATE_NOOP("AppStrings", "HEIC and HEIF Files Only (*.heic, *.heif, *.avif)"),
+    QT_TRANSLATE_NOOP("AppStrings", "PDF Files Only (*.pdf)"),
+    QT_TRANSLATE_NOOP("AppStrings", "SVG Files Only (*.svg, *.svgz)"),
     QT_TRANSLATE_NOOP("AppStrings", "Show All Files (*.*)")}};
 
 // Placement readout words

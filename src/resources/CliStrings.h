@@ -53,6 +53,11 @@ inline QString printerClipsRefusedText(const QString &edges)
 }
 inline TranslatableText kSheetsHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "PDF and printing: only these sheets, by label, number or range (A2,B1 or 3-4), "
                    "without the assembly page, to make or print again.")};
+inline TranslatableText kPageHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "The page of a PDF file that becomes the poster, from 1 (the first page when not given).")};
+inline TranslatableText kBadPage{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--page needs a whole number from 1")};
+inline TranslatableText kResolutionHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "A page of a PDF or SVG file is drawn at this many dots per inch of the printed poster, 10 to 2400 (300 when not given).")};
+inline TranslatableText kBadResolution{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--resolution needs a whole number from 10 to 2400")};
+inline const QString kDpiValue = QStringLiteral("DPI");
 inline TranslatableText kCopiesHelp{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "Printing: this many copies of every sheet, 1 to 99.")};
 inline TranslatableText kBadCopies{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--copies needs a whole number from 1 to 99")};
 inline TranslatableText kSheetsNeedPdf{"CliStrings", QT_TRANSLATE_NOOP("CliStrings", "--sheets goes with --format pdf or --print")};

@@ -20,10 +20,19 @@ inline TranslatableText kNotSupportedImage{"ImagingStrings", QT_TRANSLATE_NOOP("
 inline TranslatableText kImageTooLarge{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image is too large to be processed")};
 inline TranslatableText kIncompleteFile{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image file is incomplete or damaged")};
 inline TranslatableText kHeifCodecMissing{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The picture is a HEIF file whose codec this system lacks (for AVIF pictures, libheif's AV1 decoder)")};
+inline TranslatableText kPdfUnreadable{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The PDF file can not be read")};
+inline TranslatableText kPdfLocked{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The PDF file is protected by a password")};
+inline TranslatableText kSvgUnreadable{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The SVG file can not be read")};
+inline TranslatableText kPageNotDrawn{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The page could not be drawn in time")};
 inline TranslatableText kDecodeFailed{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "The image file could not be decoded")};
 inline TranslatableText kOutOfMemory{"ImagingStrings", QT_TRANSLATE_NOOP("ImagingStrings", "Not enough memory for the image")};
 
 // The load refusals that name the numbers behind them.
+inline QString noSuchPageText(int page, int pages)
+{
+    return QCoreApplication::translate("ImagingStrings", "The file has no page %1; its pages are 1 to %2").arg(page).arg(pages);
+}
+
 inline QString notEnoughMemoryText(qint64 neededMegabytes, qint64 availableMegabytes)
 {
     return QCoreApplication::translate("ImagingStrings", "The image needs %1 MB of memory to open, but only %2 MB are free")

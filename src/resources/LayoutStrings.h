@@ -27,6 +27,11 @@ inline TranslatableText kDotsWord{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStri
 inline const QString kPerSign = QStringLiteral("/");
 inline const QString kNotAvailable = QStringLiteral("---");
 
+// The resolution of a poster drawn from a page's vectors rather than from pixels.
+inline QString drawnFromVectorsText(const QString &resolution)
+{
+    return QCoreApplication::translate("LayoutStrings", "%1, drawn from vectors").arg(resolution);
+}
 inline TranslatableText kQualityExcellent{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Excellent")};
 inline TranslatableText kQualityVeryGood{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Very Good")};
 inline TranslatableText kQualityGood{"LayoutStrings", QT_TRANSLATE_NOOP("LayoutStrings", "Good")};

@@ -19,18 +19,21 @@ TEST(FileListFilter, EachFormatByItsEndingsInAnyCase)
 {
     TempDir dir;
     for (const char *name : {"a.jpg", "x.bm", "photo.JPG", "photo.jpeg", "scan.TIF", "scan.tiff", "paint.Bmp",
-                             "shot.PNG", "web.webp", "phone.HEIC", "notes.txt", "photojpg"})
+                             "shot.PNG", "web.webp", "phone.HEIC", "map.PDF", "logo.svg", "logo.svgz", "notes.txt",
+                             "photojpg"})
         dir.write(QString::fromLatin1(name), "x");
 
     EXPECT_EQ(listed(dir, FileTypeFilter::ImageFiles),
-              (QStringList{"a.jpg", "paint.Bmp", "phone.HEIC", "photo.jpeg", "photo.JPG", "scan.TIF", "scan.tiff",
-                           "shot.PNG", "web.webp"}));
+              (QStringList{"a.jpg", "logo.svg", "logo.svgz", "map.PDF", "paint.Bmp", "phone.HEIC", "photo.jpeg",
+                           "photo.JPG", "scan.TIF", "scan.tiff", "shot.PNG", "web.webp"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::JpegOnly), (QStringList{"a.jpg", "photo.jpeg", "photo.JPG"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::TiffOnly), (QStringList{"scan.TIF", "scan.tiff"}));
     EXPECT_EQ(listed(dir, FileTypeFilter::BmpOnly), QStringList{"paint.Bmp"});
     EXPECT_EQ(listed(dir, FileTypeFilter::PngOnly), QStringList{"shot.PNG"});
     EXPECT_EQ(listed(dir, FileTypeFilter::WebpOnly), QStringList{"web.webp"});
     EXPECT_EQ(listed(dir, FileTypeFilter::HeifOnly), QStringList{"phone.HEIC"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::PdfOnly), QStringList{"map.PDF"});
+    EXPECT_EQ(listed(dir, FileTypeFilter::SvgOnly), (QStringList{"logo.svg", "logo.svgz"}));
     // Four-character names never show, not even among all files.
     const QStringList all = listed(dir, FileTypeFilter::AllFiles);
     EXPECT_TRUE(all.contains("notes.txt"));

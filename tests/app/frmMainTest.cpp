@@ -177,7 +177,7 @@ TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
     phonePicture.fill(Qt::darkCyan);
     ASSERT_TRUE(test_heif::writeHeic(phonePicture, QDir(m_images).filePath("phone.HEIC")));
     writeFile("broken.png", "not a PNG at all");
-    writeFile("drawing.svg", "<svg/>");
+    writeFile("drawing.xcf", "not a picture it reads");
 
     frmMain &window = start();
     openImagesFolder();
@@ -194,7 +194,7 @@ TEST_F(frmMainTest, PicturesOfEveryKindTheProgramReadsOpenAndOthersSayWhyNot)
     EXPECT_TRUE(m_messages.last().text.startsWith(CliStrings::kImageNotLoaded)) << m_messages.last().text.toStdString();
 
     control<QComboBox>("cmbFileType")->setCurrentIndex(int(FileTypeFilter::AllFiles));
-    pick("drawing.svg");
+    pick("drawing.xcf");
     EXPECT_FALSE(window.bImgSelected());
     ASSERT_EQ(m_messages.shown().size(), 2);
     EXPECT_TRUE(m_messages.last().text.endsWith(CliStrings::kUnloadableEnding)) << m_messages.last().text.toStdString();

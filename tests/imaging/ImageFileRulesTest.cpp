@@ -10,9 +10,9 @@ using namespace ImageFileRules;
 
 TEST(ImageFileRules, TheEndingsOfWhatPeopleHaveLoadWhateverTheirCase)
 {
-    for (const char *name : {"a.jpg", "B.JPG", "scan.Tif", "scan.tiff", "x.bmp", "photo.JPEG", "a.png", "w.WebP", "IMG_1.HEIC"})
+    for (const char *name : {"a.jpg", "B.JPG", "scan.Tif", "scan.tiff", "x.bmp", "photo.JPEG", "a.png", "w.WebP", "IMG_1.HEIC", "map.PDF", "a.svg", "b.svgz"})
         EXPECT_TRUE(hasLoadableImageEnding(name)) << name;
-    for (const char *name : {"jpg", ".BMP", "photojpg", "notes.txt", "a.svg", ""})
+    for (const char *name : {"jpg", ".BMP", "photojpg", "notes.txt", "a.xcf", ""})
         EXPECT_FALSE(hasLoadableImageEnding(name)) << name;
 }
 
