@@ -10,9 +10,11 @@
 #include "output/frmSimpleMsg.h"
 #include "resources/SaveWindowStrings.h"
 #include "support/EdgeOvershootLayouts.h"
+#include "prefs/PreferenceStore.h"
 #include "resources/AppStrings.h"
 #include "resources/LayoutStrings.h"
 #include "resources/PosterStrings.h"
+#include "support/PageFiles.h"
 #include "support/PopplerTools.h"
 #include "support/PrintedJobs.h"
 #include "support/ReportedLayouts.h"
@@ -28,6 +30,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -572,4 +575,57 @@ TEST_F(frmMainWiringTest, PrintSendsThePosterToTheChosenQueueAtFullSize)
     m_messages.queuePrinter(queue + "Jammed");
     print->trigger();
     EXPECT_EQ(m_messages.last().text, PosterStrings::printerStoppedText(queue + "Jammed") + " - paper jam");
+}
+
+// A PDF of two pages opens at its first page with the page chooser and the resolution box
+// shown; the report says the poster is drawn from vectors at the resolution chosen, which
+// is stored; the second page, a turn and the preview all draw the page; the save writes
+// its tiles at that resolution. A picture hides the page controls again.
+TEST_F(frmMainWiringTest, APdfPageIsChosenTurnedPreviewedAndSavedAtTheResolutionChosen)
+{
+    ASSERT_TRUE(test_pages::writePdf(QDir(m_images).filePath("map.pdf"), QSizeF(576, 432), 2));
+    writeImage("photo.bmp", 300, 200);
+    frmMain &window = start();
+    openImagesFolder();
+    pick("map.pdf");
+    ASSERT_TRUE(window.bImgSelected());
+    auto *page = control<QSpinBox>("spnPage");
+    auto *resolution = control<QSpinBox>("spnPageResolution");
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(page->maximum(), 2);
+    EXPECT_EQ(page->suffix(), AppStrings::pageOfSuffix(2));
+    EXPECT_TRUE(resolution->isVisible());
+    EXPECT_TRUE(test_pages::isMarkRed(shownPicture().pixel(shownPicture().width() / 10, 2)));
+
+    resolution->setValue(150);
+    EXPECT_EQ(control<QLabel>("lblResolution")->text(), LayoutStrings::drawnFromVectorsText("150.0 dpi"));
+    EXPECT_EQ(prefs().GetPref(kPrefPageResolution), "150");
+
+    page->setValue(2);
+    EXPECT_TRUE(window.bImgSelected());
+    EXPECT_FALSE(test_pages::isMarkRed(shownPicture().pixel(shownPicture().width() / 10, 2)));
+    page->setValue(1);
+    control<QComboBox>("cmbRotate")->setCurrentIndex(1);
+    Q_EMIT control<QComboBox>("cmbRotate")->activated(1);
+    EXPECT_TRUE(test_pages::isMarkRed(shownPicture().pixel(shownPicture().width() * 9 / 10, 2)));
+    EXPECT_EQ(page->value(), 1);
+
+    control<QPushButton>("cmdLargePreview")->click();
+    auto *preview = m_window->findChild<frmPreview *>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->picture().isNull());
+    preview->close();
+
+    control<QPushButton>("cmdSaveNow")->click();
+    auto *dialog = m_window->findChild<frmSaveTiles *>();
+    ASSERT_NE(dialog, nullptr);
+    ::control<QPushButton>(dialog, "cmdSaveNow")->click();
+    const QDir tiles(QDir(m_images).filePath(::control<QLineEdit>(dialog, "txtNewFolderName")->text()));
+    const QStringList saved = tiles.entryList(QDir::Files, QDir::Name);
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_EQ(std::lround(QImage(tiles.filePath(saved.first())).dotsPerMeterX() * 0.0254), 150);
+
+    pick("photo.bmp");
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_FALSE(resolution->isVisible());
 }

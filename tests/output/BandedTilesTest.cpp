@@ -1,8 +1,12 @@
 #include "imaging/ImageFileRules.h"
+#include "imaging/ImageObjectFactory.h"
+#include "imaging/VectorPage.h"
 #include "imaging/StreamingJpegDecoder.h"
+#include "output/PagePixels.h"
 #include "output/SaveRun.h"
 #include "resources/ImagingStrings.h"
 #include "support/LayoutTestStates.h"
+#include "support/PageFiles.h"
 #include "support/SaveRunDoubles.h"
 #include "support/TempDir.h"
 #include "support/Watchdog.h"
@@ -91,6 +95,31 @@ bool sameBytes(const QByteArray &a, const QByteArray &b, bool pdf)
     return QString::fromLatin1(a).replace(moment, "()") == QString::fromLatin1(b).replace(moment, "()");
 }
 
+// How far the grey of each pixel of a is from the nearest match among the pixels of b at
+// most one pixel away: at most, and on average.
+struct Difference
+{
+    int largest = 0;
+    double mean = 0;
+};
+
+Difference differenceWithinAPixel(const QImage &a, const QImage &b)
+{
+    Difference difference;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            int nearest = 255;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (b.valid(x + dx, y + dy))
+                        nearest = std::min(nearest, std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x + dx, y + dy))));
+            difference.largest = std::max(difference.largest, nearest);
+            difference.mean += nearest;
+        }
+    difference.mean /= double(a.width()) * a.height();
+    return difference;
+}
+
 std::string describe(const LayoutState &layout, QSize image, int fileTypeCode)
 {
     std::ostringstream text;
@@ -161,6 +190,66 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
     }
     // Most random layouts are valid posters; the comparison above must have had tiles to compare.
     EXPECT_GT(completed, kPictures * kLayoutsPerPicture / 2);
+}
+
+// A page drawn tile by tile gives the tiles of the page drawn whole, but that an edge of
+// its drawing may fall a pixel apart or shade differently where a tile's edge cuts it (and
+// compensation borders repeat that edge), and its PDF poster of page art is made, whatever
+// the layout, each run under a watchdog.
+TEST(BandedTiles, RandomLayoutsOfAPageDrawTheWholePagesTilesAndItsVectorPoster)
+{
+    TempDir dir;
+    ASSERT_TRUE(test_pages::writePdf(dir.filePath("page.pdf"), QSizeF(300, 200)));
+    const VectorPage::Opened opened = VectorPage::open(dir.filePath("page.pdf"), 1);
+    ASSERT_NE(opened.page, nullptr);
+    std::mt19937 random(1811);
+    const auto between = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    int completed = 0;
+    constexpr int kLayouts = 150;
+    for (int l = 0; l < kLayouts; ++l) {
+        const int turn = between(0, 3) * 90;
+        const QSize size = pagePictureSize(opened.page->sizePoints(), turn, between(30, 150));
+        LayoutState layout = withImage(posterOf(between(1, 7), between(1, 7), between(20, 400) / 100.0,
+                                                between(20, 400) / 100.0),
+                                       size.width(), size.height());
+        layout.dPaperWidth = layout.dTileWidth + 0.25;
+        layout.dPaperHeight = layout.dTileHeight + 0.25;
+        layout.zoom = between(0, 400);
+        layout.fit = between(0, 2) == 0 ? FitMode::WholePicture : FitMode::FillSheets;
+        layout.iHPlacement = between(0, 200);
+        layout.iVPlacement = between(0, 200);
+        layout.bTileRotated = between(0, 1) == 1;
+        layout.compensation = between(0, 2) > 0;
+        for (double &trim : layout.edgeTrimInches)
+            trim = between(0, 16) / 64.0;
+        const std::string what = describe(layout, size, turn);
+        SCOPED_TRACE(what);
+
+        const Watchdog watchdog(std::chrono::seconds(60), what);
+        std::unique_ptr<ImageObject> drawnWhole = createImageObject();
+        const QImage drawing = opened.page->draw(size, turn, QRect(QPoint(), size));
+        ASSERT_TRUE(drawnWhole->FromPixelArray(
+            ConstPixelArrayView(drawing.constBits(), drawing.width(), drawing.height(), drawing.bytesPerLine())));
+        HeldPicturePixels whole(*drawnWhole);
+        PagePixels page(opened.page, turn, size);
+        const RunResult fromWhole = save(layout, whole, int(ImageFileType::Bmp));
+        const RunResult fromPage = save(layout, page, int(ImageFileType::Bmp));
+        ASSERT_EQ(fromPage.outcome, fromWhole.outcome);
+        ASSERT_EQ(fromPage.files.size(), fromWhole.files.size());
+        for (const auto &[path, bytes] : fromWhole.files) {
+            ASSERT_TRUE(fromPage.files.count(path)) << path.toStdString();
+            const QImage expected = QImage::fromData(bytes);
+            const QImage drawn = QImage::fromData(fromPage.files.at(path));
+            ASSERT_EQ(drawn.size(), expected.size()) << path.toStdString();
+            const Difference difference = differenceWithinAPixel(drawn, expected);
+            EXPECT_LE(difference.largest, 128) << path.toStdString();
+            EXPECT_LE(difference.mean, 2.0) << path.toStdString();
+        }
+        const RunResult poster = savePdf(layout, page, dir.filePath(QStringLiteral("page-%1").arg(l)));
+        EXPECT_EQ(poster.outcome, fromWhole.outcome);
+        completed += poster.outcome == SaveRunOutcome::Completed ? 1 : 0;
+    }
+    EXPECT_GT(completed, kLayouts / 2);
 }
 
 // The rows are read from the file as they are cut, not from a copy taken when it was

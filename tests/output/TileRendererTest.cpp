@@ -148,7 +148,7 @@ TEST(TileRendererRenderTile, TurnsBeforeCompensating)
 
 // Where a picture kept whole lies on a rendered tile is where the rendering put its pixels:
 // the bounding box of what is not white paper, for every turn, border and resampling.
-TEST(TileRendererPictureOnRenderedTile, IsWhereTheRenderingPutThePicture)
+TEST(TileRendererPictureOnRenderedTile, IsWhereTheRenderingPutThePictureOnATileOfTheSizeForeseen)
 {
     QImage black(100, 80, QImage::Format_RGB32);
     black.fill(Qt::black);
@@ -180,6 +180,8 @@ TEST(TileRendererPictureOnRenderedTile, IsWhereTheRenderingPutThePicture)
         SCOPED_TRACE(name);
         const RenderedTile tile = RenderTile(black, coords, 0, run);
         ASSERT_EQ(tile.status, RenderStatus::Ok);
+        // A poster drawn from page art places its sheets by this size, never rendering them.
+        EXPECT_EQ(renderedTileSize(coords, 0, run), tile.image.size());
         QRect inked;
         for (int y = 0; y < tile.image.height(); ++y)
             for (int x = 0; x < tile.image.width(); ++x)
