@@ -120,6 +120,27 @@ Difference differenceWithinAPixel(const QImage &a, const QImage &b)
     return difference;
 }
 
+// 1 to 7 tiles a side of 0.2 to 4 inches, any zoom, placement and fit, turned or not,
+// trims up to a quarter inch, over a picture of the size given.
+template <typename Between>
+LayoutState randomLayout(Between &between, QSize picture)
+{
+    LayoutState layout = withImage(
+        posterOf(between(1, 7), between(1, 7), between(20, 400) / 100.0, between(20, 400) / 100.0), picture.width(),
+        picture.height());
+    layout.dPaperWidth = layout.dTileWidth + 0.25;
+    layout.dPaperHeight = layout.dTileHeight + 0.25;
+    layout.zoom = between(0, 400);
+    layout.fit = between(0, 2) == 0 ? FitMode::WholePicture : FitMode::FillSheets;
+    layout.iHPlacement = between(0, 200);
+    layout.iVPlacement = between(0, 200);
+    layout.bTileRotated = between(0, 1) == 1;
+    layout.compensation = between(0, 2) > 0;
+    for (double &trim : layout.edgeTrimInches)
+        trim = between(0, 16) / 64.0;
+    return layout;
+}
+
 std::string describe(const LayoutState &layout, QSize image, int fileTypeCode)
 {
     std::ostringstream text;
@@ -154,19 +175,7 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
         const LoadedSourceImage whole = loadSourceImage(photo, 0);
         ASSERT_TRUE(whole.ok());
         for (int l = 0; l < kLayoutsPerPicture; ++l) {
-            LayoutState layout = withImage(posterOf(between(1, 7), between(1, 7), between(20, 400) / 100.0,
-                                                    between(20, 400) / 100.0),
-                                           size.width(), size.height());
-            layout.dPaperWidth = layout.dTileWidth + 0.25;
-            layout.dPaperHeight = layout.dTileHeight + 0.25;
-            layout.zoom = between(0, 400);
-            layout.fit = between(0, 2) == 0 ? FitMode::WholePicture : FitMode::FillSheets;
-            layout.iHPlacement = between(0, 200);
-            layout.iVPlacement = between(0, 200);
-            layout.bTileRotated = between(0, 1) == 1;
-            layout.compensation = between(0, 2) > 0;
-            for (double &trim : layout.edgeTrimInches)
-                trim = between(0, 16) / 64.0;
+            const LayoutState layout = randomLayout(between, size);
             const int fileType = fileTypes[between(0, 3)];
             const bool pdf = fileType == 0;
             const QString folder = dir.filePath(QStringLiteral("pdf-%1-%2-").arg(p).arg(l));
@@ -209,19 +218,7 @@ TEST(BandedTiles, RandomLayoutsOfAPageDrawTheWholePagesTilesAndItsVectorPoster)
     for (int l = 0; l < kLayouts; ++l) {
         const int turn = between(0, 3) * 90;
         const QSize size = pagePictureSize(opened.page->sizePoints(), turn, between(30, 150));
-        LayoutState layout = withImage(posterOf(between(1, 7), between(1, 7), between(20, 400) / 100.0,
-                                                between(20, 400) / 100.0),
-                                       size.width(), size.height());
-        layout.dPaperWidth = layout.dTileWidth + 0.25;
-        layout.dPaperHeight = layout.dTileHeight + 0.25;
-        layout.zoom = between(0, 400);
-        layout.fit = between(0, 2) == 0 ? FitMode::WholePicture : FitMode::FillSheets;
-        layout.iHPlacement = between(0, 200);
-        layout.iVPlacement = between(0, 200);
-        layout.bTileRotated = between(0, 1) == 1;
-        layout.compensation = between(0, 2) > 0;
-        for (double &trim : layout.edgeTrimInches)
-            trim = between(0, 16) / 64.0;
+        const LayoutState layout = randomLayout(between, size);
         const std::string what = describe(layout, size, turn);
         SCOPED_TRACE(what);
 
