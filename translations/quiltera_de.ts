@@ -523,6 +523,34 @@
         <source>HEIC and HEIF Files Only (*.heic, *.heif, *.avif)</source>
         <translation>Nur HEIC- und HEIF-Dateien (*.heic, *.heif, *.avif)</translation>
     </message>
+    <message>
+        <source>Page:</source>
+        <translation>Seite:</translation>
+    </message>
+    <message>
+        <source>The page of the PDF file that becomes the poster</source>
+        <translation>Die Seite der PDF-Datei, die zum Poster wird</translation>
+    </message>
+    <message>
+        <source>The resolution the page is drawn at for the tile images and the printer</source>
+        <translation>Die Auflösung, mit der die Seite für die Kachelbilder und den Drucker gezeichnet wird</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> dpi</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>PDF Files Only (*.pdf)</source>
+        <translation>Nur PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG Files Only (*.svg, *.svgz)</source>
+        <translation>Nur SVG-Dateien (*.svg, *.svgz)</translation>
+    </message>
 </context>
 <context>
     <name>CalibrationStrings</name>
@@ -1224,6 +1252,22 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The picture to cut: a BMP, JPEG, TIFF, PNG, WebP or HEIF file (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif, .avif in any case).</source>
         <translation>Das zu schneidende Bild: eine BMP-, JPEG-, TIFF-, PNG-, WebP- oder HEIF-Datei (.bmp, .jpg, .jpeg, .tif, .tiff, .png, .webp, .heic, .heif, .avif in beliebiger Schreibung).</translation>
     </message>
+    <message>
+        <source>The page of a PDF file that becomes the poster, from 1 (the first page when not given).</source>
+        <translation>Die Seite einer PDF-Datei, die zum Poster wird, ab 1 (ohne Angabe die erste Seite).</translation>
+    </message>
+    <message>
+        <source>--page needs a whole number from 1</source>
+        <translation>--page braucht eine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>A page of a PDF or SVG file is drawn at this many dots per inch of the printed poster, 10 to 2400 (300 when not given).</source>
+        <translation>Eine Seite einer PDF- oder SVG-Datei wird mit so vielen Punkten pro Zoll des gedruckten Posters gezeichnet, 10 bis 2400 (ohne Angabe 300).</translation>
+    </message>
+    <message>
+        <source>--resolution needs a whole number from 10 to 2400</source>
+        <translation>--resolution braucht eine ganze Zahl von 10 bis 2400</translation>
+    </message>
 </context>
 <context>
     <name>DialogStrings</name>
@@ -1382,6 +1426,26 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
         <source>The picture is a HEIF file whose codec this system lacks (for AVIF pictures, libheif&apos;s AV1 decoder)</source>
         <translation>Das Bild ist eine HEIF-Datei, deren Codec diesem System fehlt (für AVIF-Bilder der AV1-Decoder von libheif)</translation>
     </message>
+    <message>
+        <source>The PDF file can not be read</source>
+        <translation>Die PDF-Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The PDF file is protected by a password</source>
+        <translation>Die PDF-Datei ist durch ein Passwort geschützt</translation>
+    </message>
+    <message>
+        <source>The SVG file can not be read</source>
+        <translation>Die SVG-Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn in time</source>
+        <translation>Die Seite konnte nicht rechtzeitig gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>The file has no page %1; its pages are 1 to %2</source>
+        <translation>Die Datei hat keine Seite %1; ihre Seiten sind 1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>LayoutStrings</name>
@@ -1456,6 +1520,10 @@ gelten nur für diesen Lauf und werden nie gespeichert.</translation>
     <message>
         <source>%1 (%2 left out)</source>
         <translation>%1 (%2 ausgelassen)</translation>
+    </message>
+    <message>
+        <source>%1, drawn from vectors</source>
+        <translation>%1, aus Vektoren gezeichnet</translation>
     </message>
 </context>
 <context>
