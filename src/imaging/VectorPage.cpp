@@ -40,8 +40,14 @@ bool pastDeadline(const QVariant &deadline)
     return QDateTime::currentMSecsSinceEpoch() > deadline.toLongLong();
 }
 
+void ignorePopplerMessage(const QString &, const QVariant &) {}
+
 std::unique_ptr<Poppler::Document> loadDocument(const QByteArray &pdf)
 {
+    // What poppler finds wrong in a file is its own affair: the person is told whether the
+    // page can be used, not what poppler mended on the way.
+    static const bool quiet = (Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant()), true);
+    static_cast<void>(quiet);
     std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
     if (document) {
         document->setRenderHint(Poppler::Document::Antialiasing);
