@@ -109,7 +109,12 @@ bool PosterPdfWriter::open(const QString &path)
                                                            PdfFontCache::eFontCreationFlags_AutoSelectBase14, false);
         if (m_document->font == nullptr)
             return fail(QStringLiteral("no font"));
-        return m_artPdf.isEmpty() || putPageArt();
+        if (m_artPdf.isEmpty() || putPageArt())
+            return true;
+        // A file poppler mends (one without its cross-reference table, say) may still be
+        // one PoDoFo cannot copy from: its poster is then made of the page's pixels.
+        m_artPdf.clear();
+        return open(path);
     } catch (const PdfError &error) {
         m_document.reset();
         return fail(QString::fromLatin1(PdfError::ErrorMessage(error.GetError())));

@@ -48,9 +48,10 @@ public:
     // Puts page pageNumber (from 1) of the PDF document pdf into the file once, as a form,
     // for the sheets to show as vectors: its text stays text and its lines stay sharp at
     // any size. picture is the size in pixels, turned clockwise by turn, that the poster's
-    // tile rectangles measure the page in. Before open, which fails when the page cannot
-    // be taken.
+    // tile rectangles measure the page in. Before open, which makes a poster of pictures
+    // instead when the page cannot be copied; usesPageArt then says which it makes.
     void usePageArt(const QByteArray &pdf, int pageNumber, int turn, QSize picture);
+    bool usesPageArt() const { return !m_artPdf.isEmpty(); }
     // Sheet t's page showing its part of the page art, as addSheet would show the tile of
     // rendered size, its glue strips and the assembly page's overview likewise.
     bool addPageArtSheet(int t, QSize rendered, const QRect &drawn);

@@ -178,12 +178,14 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
                              ProgressClose::OnNextTick);
 
     PosterPdfWriter writer(*pages, choice.jpegPictures, m_request.pixels.colourProfile());
-    const std::optional<PicturePixels::PageArt> art = m_request.pixels.pageArt();
+    // A page goes onto the sheets as vectors where the writer can copy it.
+    const std::optional<PicturePixels::PageArt> pageArt = m_request.pixels.pageArt();
     const QSize pixelsSize = m_request.pixels.size();
-    if (art)
-        writer.usePageArt(art->page->pdf(), art->page->pageNumber(), art->turn, pixelsSize);
+    if (pageArt)
+        writer.usePageArt(pageArt->page->pdf(), pageArt->page->pageNumber(), pageArt->turn, pixelsSize);
     if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
+    const bool art = writer.usesPageArt();
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
     const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
         writer.discard();
@@ -193,7 +195,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // Sheets are rendered and encoded on every core ahead of the page being written; pages
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
-    PdfPageSink pagesOut(writer, *pages, choice, art.has_value());
+    PdfPageSink pagesOut(writer, *pages, choice, art);
     const auto wanted = [&pagesOut](int t) { return pagesOut.wanted(t); };
     std::unique_ptr<TileSource> tiles = art ? std::make_unique<PageArtSheets>(cuts, *run, pixelsSize, wanted) : m_request.pixels.tiles(
         cuts, pages->stripPixels(), wanted,

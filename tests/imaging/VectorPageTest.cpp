@@ -25,16 +25,6 @@ bool lockWithPassword(const QString &from, const QString &to)
     }
 }
 
-// A one-page PDF written by hand whose page box is given; its cross-reference table is
-// wrong, which poppler mends.
-QByteArray handWrittenPdf(const char *mediaBox)
-{
-    return QByteArray("%PDF-1.4\n1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
-                      "2 0 obj << /Type /Pages /Kids [3 0 R] /Count 1 >> endobj\n"
-                      "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [") +
-           mediaBox + "] >> endobj\ntrailer << /Root 1 0 R >>\n%%EOF\n";
-}
-
 // Where the red corner mark lies on a drawn page: 0 top-left, 1 top-right, 2 bottom-right,
 // 3 bottom-left; -1 when no corner is red. Looked for off the diagonals the line draws.
 int markedCorner(const QImage &page)
@@ -72,7 +62,7 @@ TEST(VectorPage, WhatIsNoUsablePageIsRefusedWithTheReason)
     ASSERT_TRUE(lockWithPassword(dir.filePath("two.pdf"), dir.filePath("locked.pdf")));
     dir.write("empty.pdf", "");
     dir.write("text.pdf", "these are words, not a PDF");
-    dir.write("huge.pdf", handWrittenPdf("0 0 99999999 99999999"));
+    dir.write("huge.pdf", test_pages::handWrittenPdf("/MediaBox [0 0 99999999 99999999]"));
     dir.write("nothing.svg", "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
     dir.write("broken.svg", "<svg width=\"10\"");
     const struct

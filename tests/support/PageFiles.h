@@ -55,6 +55,31 @@ inline QByteArray svg(int width, int height)
         .toUtf8();
 }
 
+// A one-page PDF written by hand, with a red square, a blue line and a word drawn in the
+// page's own space, and the page dictionary's entries given (its /MediaBox, say, and a
+// /CropBox or /Rotate). Without its cross-reference table when asked, which poppler mends.
+inline QByteArray handWrittenPdf(const QByteArray &pageEntries, bool crossReferences = true)
+{
+    const QByteArray content = "1 0 0 rg 0 78 16 12 re f 0 0 1 RG 3 w 0 90 m 120 0 l S BT /F1 12 Tf 10 40 Td (Words) Tj ET";
+    const QByteArray objects[] = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /Contents 4 0 R /Resources << /Font << /F1 5 0 R >> >> " + pageEntries + " >>",
+        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QByteArray table = "xref\n0 6\n0000000000 65535 f \n";
+    for (int n = 0; n < 5; ++n) {
+        table += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+        pdf += QByteArray::number(n + 1) + " 0 obj\n" + objects[n] + "\nendobj\n";
+    }
+    const QByteArray start = QByteArray::number(pdf.size());
+    if (crossReferences)
+        pdf += table;
+    return pdf + "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + (crossReferences ? start : "0") + "\n%%EOF\n";
+}
+
 inline bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
