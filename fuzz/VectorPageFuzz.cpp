@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static const QTemporaryDir folder;
     PosterPdfWriter writer(*pages, false, QByteArray());
     writer.usePageArt(opened.page->pdf(), 1, 0, picture);
-    if (writer.open(folder.filePath(QStringLiteral("poster.pdf"))) && writer.addPageArtSheet(0, *rendered, QRect()))
+    if (writer.open(folder.filePath(QStringLiteral("poster.pdf"))) && writer.addPlacedSheet(0, *rendered, QRect()))
         static_cast<void>(writer.close());
     return 0;
 }

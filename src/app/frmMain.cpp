@@ -1010,8 +1010,8 @@ void frmMain::mnuPrint_Click()
     // A picture too large to hold is printed band by band from its file.
     if (!m_picture->isCutFromFile() && !waitForWholePicture())
         return;
-    PosterPrinting::printFromMainWindow(this, outputLayout(), *m_picture, tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()),
-                                        m_prefs);
+    PosterPrinting::printFromMainWindow(this, outputLayout(), *m_picture, pictureIsUnturnedJpeg(),
+                                        tilesNamedAfter(QFileInfo(m_sCurImgPath).fileName()), m_prefs);
 }
 
 void frmMain::cmdSaveNow_Click()
@@ -1024,11 +1024,12 @@ void frmMain::cmdSaveNow_Click()
                                                             m_prefs);
     if (!dialog)
         return;
-    // An unturned JPEG's tiles are cut band by band from its file, which needs neither
-    // the picture in memory nor a wait for it.
-    const bool unturnedJpeg =
-        m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
-    dialog->setPicture(*m_picture, unturnedJpeg, [this] { return waitForWholePicture(); });
+    dialog->setPicture(*m_picture, pictureIsUnturnedJpeg(), [this] { return waitForWholePicture(); });
+}
+
+bool frmMain::pictureIsUnturnedJpeg() const
+{
+    return m_layout.iImgRotation == 0 && ImageFileRules::ownTileFormat(m_sCurImgPath) == ImageFileType::Jpeg;
 }
 
 void frmMain::OpenPaperDialog()

@@ -173,6 +173,9 @@ private:
     // resolution chosen for it. The save dialog keeps the reference and reads it when it
     // saves; every change of the layout brings it up to date through the report.
     const LayoutState &outputLayout();
+    // An unturned JPEG's tiles are cut band by band from its file, which needs neither the
+    // picture in memory nor a wait for it, and its PDF poster carries the file's coded data.
+    bool pictureIsUnturnedJpeg() const;
     // Tells which rows the picked picture's file could not give, if any.
     void reportDamage(const PictureDamage &damage);
 

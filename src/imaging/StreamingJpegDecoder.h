@@ -55,6 +55,8 @@ public:
     // Reads the file and its header; nothing when it cannot be streamed. No pixel is
     // decoded until decodeWhole or decodeBands is called, once.
     static std::unique_ptr<StreamingJpegDecoder> open(const QString &path);
+    // The file the decoder reads.
+    const QString &path() const { return m_path; }
     // open, then decodeWhole; nothing also when the whole picture would not fit in memory.
     static std::unique_ptr<StreamingJpegDecoder> start(const QString &path);
 

@@ -91,6 +91,11 @@ PictureDamage DecodingPicturePixels::damage() const
     return m_decoder->damage();
 }
 
+QString DecodingPicturePixels::unturnedJpegFile() const
+{
+    return m_decoder->path();
+}
+
 bool DecodingPicturePixels::waitForRows(int lastRow)
 {
     return m_decoder->waitForRowsToCut(lastRow + 1);
@@ -148,12 +153,17 @@ QImage FileBandPixels::reduced(QSize atLeast) const
     return m_file->reducedPicture(atLeast);
 }
 
-std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster,
-                                            QSize pictureSize)
+QString FileBandPixels::unturnedJpegFile() const
+{
+    return m_file->path();
+}
+
+std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, QSize pictureSize)
 {
     if (picture.page())
         return std::make_unique<PagePixels>(picture.page(), picture.pageTurn(), pictureSize);
-    const bool fromFile = picture.isCutFromFile() || (unturnedJpeg && !pdfPoster);
+    // A PDF poster of an unturned JPEG carries the file's own coded data where it can.
+    const bool fromFile = picture.isCutFromFile() || unturnedJpeg;
     const std::optional<SourceFileStamp> &file = picture.fileStamp();
     if (!fromFile || !file || !file->stillMatches())
         return nullptr;

@@ -55,6 +55,10 @@ public:
         int turn = 0; // clockwise, as the picture is turned
     };
     virtual std::optional<PageArt> pageArt() const { return std::nullopt; }
+
+    // The JPEG file these pixels are, unturned, whose coded data a PDF poster can carry as
+    // it is; empty when they are no such file's.
+    virtual QString unturnedJpegFile() const { return QString(); }
 };
 
 // What a run asks of the pixels, as tiles() takes it: kept by the tile sources that make
@@ -103,6 +107,7 @@ public:
     PictureDamage damage() const override;
     bool waitForRows(int lastRow) override;
     QString whyRowsMissing() const override;
+    QString unturnedJpegFile() const override;
 
 private:
     std::unique_ptr<StreamingJpegDecoder> m_decoder;
@@ -127,6 +132,7 @@ public:
     std::unique_ptr<TileSource> tileFiles(const TileCoords &cuts, const TileRunValues &run,
                                           ImageFileType fileType) override;
     QImage reduced(QSize atLeast) const override;
+    QString unturnedJpegFile() const override;
 
 private:
     std::unique_ptr<StreamingJpegDecoder> m_file;
@@ -136,8 +142,7 @@ private:
 // The pixels a save of the window's picture takes without holding the picture whole. A
 // page is drawn as the sheets need it, measured at pictureSize (the save layout's). A
 // picture's file is read band by band while it is still the file the picture came from:
-// always for a picture too large to hold, and for tile files of an unturned JPEG, which
-// then need neither the picture in memory nor a wait for it.
-// Nothing when the whole picture is to be read.
-std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, bool pdfPoster,
-                                            QSize pictureSize);
+// always for a picture too large to hold, and for an unturned JPEG, whose tile files then
+// need neither the picture in memory nor a wait for it, and whose PDF poster carries the
+// file's coded data. Nothing when the whole picture is to be read.
+std::unique_ptr<PicturePixels> pixelsToSave(const LoadedPicture &picture, bool unturnedJpeg, QSize pictureSize);

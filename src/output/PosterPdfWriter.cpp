@@ -11,6 +11,7 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <cstring>
 
 using namespace PoDoFo;
@@ -248,10 +249,16 @@ bool PosterPdfWriter::addSheet(int t, QSize rendered, const Picture &tile, const
     return addSheetPage(t, rendered, drawn, &tile, &stripPictures);
 }
 
-bool PosterPdfWriter::addPageArtSheet(int t, QSize rendered, const QRect &drawn)
+void PosterPdfWriter::useJpegCrops(std::vector<JpegCrop> crops, QSize picture)
 {
-    if (m_document && !m_document->art)
-        return fail(QStringLiteral("no page art"));
+    m_jpegCrops = std::move(crops);
+    m_jpegPicture = picture;
+}
+
+bool PosterPdfWriter::addPlacedSheet(int t, QSize rendered, const QRect &drawn)
+{
+    if (m_document && !m_document->art && m_jpegCrops.empty())
+        return fail(QStringLiteral("nothing to place"));
     return addSheetPage(t, rendered, drawn, nullptr, nullptr);
 }
 
@@ -329,17 +336,42 @@ void PosterPdfWriter::drawPageArtOverview(PdfPainter &painter, const QRectF &gri
     painter.SetColor(0.0, 0.0, 0.0);
 }
 
-void PosterPdfWriter::drawPageArt(PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip)
+void PosterPdfWriter::drawPlacedArea(PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip)
 {
     const double pageHeight = m_pages.pageSize().height();
     const QTransform toPdf(1, 0, 0, -1, 0, pageHeight);
-    const QTransform place =
-        m_document->artToPicture * areaOntoRect(area, onPage, m_pages.layout().bTileRotated) * toPdf;
+    const QTransform place = areaOntoRect(area, onPage, m_pages.layout().bTileRotated) * toPdf;
     painter.Save();
     painter.SetClipRect(clip.left(), fromTop(pageHeight, clip.top(), clip.height()), clip.width(), clip.height());
+    // From here on the page is drawn in the picture's pixels.
     painter.SetTransformationMatrix(place.m11(), place.m12(), place.m21(), place.m22(), place.dx(), place.dy());
-    painter.DrawXObject(0, 0, m_document->art);
+    if (m_document->art) {
+        const QTransform &art = m_document->artToPicture;
+        painter.SetTransformationMatrix(art.m11(), art.m12(), art.m21(), art.m22(), art.dx(), art.dy());
+        painter.DrawXObject(0, 0, m_document->art);
+    } else {
+        drawJpegCrop(painter, area);
+    }
     painter.Restore();
+}
+
+void PosterPdfWriter::drawJpegCrop(PdfPainter &painter, const QRectF &area)
+{
+    const QRect inside = area.toAlignedRect().intersected(QRect(QPoint(), m_jpegPicture));
+    const auto crop = std::find_if(m_jpegCrops.begin(), m_jpegCrops.end(),
+                                   [&inside](const JpegCrop &c) { return c.region.contains(inside); });
+    if (inside.isEmpty() || crop == m_jpegCrops.end())
+        PODOFO_RAISE_ERROR(ePdfError_InvalidDataType);
+    PdfImage image(&m_document->document());
+    image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(crop->jpeg.constData()), crop->jpeg.size());
+    if (!m_colourProfile.isEmpty() && image.GetObject()->GetDictionary().GetKey("ColorSpace") != nullptr
+        && image.GetObject()->GetDictionary().GetKey("ColorSpace")->IsName()
+        && image.GetObject()->GetDictionary().GetKey("ColorSpace")->GetName() == PdfName("DeviceRGB")) {
+        PdfMemoryInputStream iccStream(m_colourProfile.constData(), pdf_long(m_colourProfile.size()));
+        image.SetImageICCProfile(&iccStream, 3, ePdfColorSpace_DeviceRGB);
+    }
+    // The image's unit square, bottom row first, onto the crop's region of the picture.
+    painter.DrawImage(crop->region.left(), crop->region.top() + crop->region.height(), &image, 1.0, -1.0);
 }
 
 bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, const Picture *tile,
@@ -365,11 +397,11 @@ bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, co
                           double(cuts.bottom(tile)) - cuts.top(tile) + 1);
         };
         // Page art reaches past the tile's own pixels into any compensation borders, as
-        // the page goes on there.
+        // the page goes on there; JPEG crops are made for posters without borders.
         if (tile)
             drawPicture(m_document->document(), painter, *tile, where, size.height(), m_colourProfile);
         else
-            drawPageArt(painter, cut(t), ownPixels, where);
+            drawPlacedArea(painter, cut(t), ownPixels, where);
 
         const QList<PosterPages::GlueStrip> strips = stripPictures
             ? m_pages.glueStrips(ownPixels, *stripPictures)
@@ -380,7 +412,7 @@ bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, co
                 drawPicture(m_document->document(), painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
                             size.height(), m_colourProfile);
             else
-                drawPageArt(painter, QRectF(*m_pages.neighbourStripArea(t, strip.right)), strip.rect, strip.rect);
+                drawPlacedArea(painter, QRectF(*m_pages.neighbourStripArea(t, strip.right)), strip.rect, strip.rect);
         }
         painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
         painter.SetStrokingColor(0.0, 0.0, 0.0);

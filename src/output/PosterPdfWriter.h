@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/JpegCrops.h"
 #include "output/PosterPages.h"
 
 #include <QByteArray>
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace PoDoFo {
 class PdfPainter;
@@ -52,9 +54,14 @@ public:
     // instead when the page cannot be copied; usesPageArt then says which it makes.
     void usePageArt(const QByteArray &pdf, int pageNumber, int turn, QSize picture);
     bool usesPageArt() const { return !m_artPdf.isEmpty(); }
-    // Sheet t's page showing its part of the page art, as addSheet would show the tile of
-    // rendered size, its glue strips and the assembly page's overview likewise.
-    bool addPageArtSheet(int t, QSize rendered, const QRect &drawn);
+    // Makes the sheets and their glue strips from these cuts of the photo's own JPEG data,
+    // as the camera coded it: each area of the picture a sheet shows comes from the crop
+    // whose region holds it, placed so that exactly the area prints. picture is the photo's
+    // size. Before the first sheet.
+    void useJpegCrops(std::vector<JpegCrop> crops, QSize picture);
+    // Sheet t's page showing its part of the page art or of the JPEG crops, as addSheet
+    // would show the tile of rendered size, its glue strips likewise.
+    bool addPlacedSheet(int t, QSize rendered, const QRect &drawn);
     // Finishes the file and puts it at the path, replacing any file there; false, with
     // nothing changed at the path, when any byte could not be written.
     bool close();
@@ -73,8 +80,11 @@ private:
     bool addSheetPage(int t, QSize rendered, const QRect &drawn, const Picture *tile, const SheetStrips *strips);
     // False, with the reason, once a write to the file has failed (a full disk, say).
     bool written();
-    // The page art's area of picture pixels shown on the rectangle onPage, cut to clip.
-    void drawPageArt(PoDoFo::PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip);
+    // An area of the picture's pixels shown on the rectangle onPage, cut to clip, from the
+    // page art or the JPEG crops.
+    void drawPlacedArea(PoDoFo::PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip);
+    // The JPEG crop that holds the area, drawn in the picture's pixels.
+    void drawJpegCrop(PoDoFo::PdfPainter &painter, const QRectF &area);
     // The assembly page's overview from the page art: the grid's area on where, with the grid.
     void drawPageArtOverview(PoDoFo::PdfPainter &painter, const QRectF &grid, const QRectF &where);
 
@@ -86,6 +96,8 @@ private:
     int m_artPage = 1;
     int m_artTurn = 0;
     QSize m_artPicture;
+    std::vector<JpegCrop> m_jpegCrops;
+    QSize m_jpegPicture;
     bool m_jpegPictures;
     QByteArray m_colourProfile;
     std::unique_ptr<Document> m_document;

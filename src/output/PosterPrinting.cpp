@@ -116,7 +116,7 @@ QStringList edgesThePrinterClips(const QPrinter &printer, const LayoutState &lay
     return edgesClippedByPrinter(pageLayout.minimumMargins(), layout);
 }
 
-void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture,
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture, bool unturnedJpeg,
                          const QString &imageFileName, const PreferenceStore &prefs)
 {
     const SaveEntry entry = checkSaveEntry(layout, imageFileName);
@@ -160,9 +160,9 @@ void printFromMainWindow(QWidget *owner, const LayoutState &layout, const Loaded
             != kAnswerYes)
         return;
 
-    // A picture too large to hold is read band by band from its file, a page drawn as it goes.
-    std::unique_ptr<PicturePixels> pixels = pixelsToSave(picture, /*unturnedJpeg=*/false, /*pdfPoster=*/true,
-                                                         QSize(layout.lImgWidth, layout.lImgHeight));
+    // A picture too large to hold is read band by band from its file, a page drawn as it
+    // goes, and an unturned JPEG's coded data goes into the poster as it is.
+    std::unique_ptr<PicturePixels> pixels = pixelsToSave(picture, unturnedJpeg, QSize(layout.lImgWidth, layout.lImgHeight));
     if (!pixels)
         pixels = std::make_unique<HeldPicturePixels>(picture.whole());
     const QTemporaryDir scratch;

@@ -26,8 +26,9 @@ inline constexpr auto kCupsOptionsProperty = QPrintEngine::PrintEnginePropertyKe
 
 // Checks the layout as "Save Poster Tile Images" does, with the same messages. The
 // assembly aids are those the save dialog stored in prefs. The whole picture must be in,
-// unless it is too large to hold: then the sheets are cut band by band from its file.
-void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture,
+// unless it is too large to hold: then the sheets are cut band by band from its file. An
+// unturned JPEG's sheets carry its coded data as it is.
+void printFromMainWindow(QWidget *owner, const LayoutState &layout, const LoadedPicture &picture, bool unturnedJpeg,
                          const QString &imageFileName, const PreferenceStore &prefs);
 
 // Runs a call to the print service off the window's thread, behind a busy window with

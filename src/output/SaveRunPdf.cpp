@@ -5,9 +5,11 @@
 #include "layout/OutputReport.h"
 #include "layout/PreviewLayout.h"
 #include "layout/TileSizeRules.h"
+#include "output/JpegCrops.h"
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
 #include "output/SaveSink.h"
+#include "imaging/ImageLimits.h"
 #include "imaging/VectorPage.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
@@ -80,12 +82,13 @@ QStringList assemblyFacts(const LayoutState &layout)
     };
 }
 
-// The sheets of a poster drawn from page art: nothing to render, only each tile's size
-// and the part of it the picture covers, so that the page art lands where a tile would.
-class PageArtSheets final : public TileSource
+// The sheets of a poster drawn from page art or the photo's JPEG crops: nothing to
+// render, only each tile's size and the part of it the picture covers, so that what is
+// placed lands where a tile would.
+class PlacedSheets final : public TileSource
 {
 public:
-    PageArtSheets(const TileCoords &cuts, const TileRunValues &run, QSize picture, PicturePixels::Wanted wanted)
+    PlacedSheets(const TileCoords &cuts, const TileRunValues &run, QSize picture, PicturePixels::Wanted wanted)
         : m_cuts(cuts), m_run(run), m_picture(picture), m_wanted(std::move(wanted))
     {
     }
@@ -108,23 +111,27 @@ private:
     const PicturePixels::Wanted m_wanted;
 };
 
+// A sheet the poster is made with: one that holds some of the picture, and one of those
+// chosen when only some are made.
+bool sheetWanted(const PosterPages &pages, const PdfPosterChoice &choice, int t)
+{
+    return pages.sheetMade(t) && (choice.sheets.isEmpty() || choice.sheets.contains(t));
+}
+
 // Each sheet as a page of the PDF poster, with its glue strips.
 class PdfPageSink final : public SaveSink
 {
 public:
-    PdfPageSink(PosterPdfWriter &writer, const PosterPages &pages, const PdfPosterChoice &choice, bool pageArt)
-        : m_writer(writer), m_pages(pages), m_choice(choice), m_pageArt(pageArt)
+    PdfPageSink(PosterPdfWriter &writer, const PosterPages &pages, const PdfPosterChoice &choice, bool placed)
+        : m_writer(writer), m_pages(pages), m_choice(choice), m_placed(placed)
     {
     }
 
-    bool wanted(int t) const override
-    {
-        return m_pages.sheetMade(t) && (m_choice.sheets.isEmpty() || m_choice.sheets.contains(t));
-    }
+    bool wanted(int t) const override { return sheetWanted(m_pages, m_choice, t); }
     std::optional<Stop> put(int t, const PreparedTile &tile) override
     {
         const bool added = tile.status == RenderStatus::Ok && tile.encoded
-            && (m_pageArt ? m_writer.addPageArtSheet(t, tile.size, tile.drawn)
+            && (m_placed ? m_writer.addPlacedSheet(t, tile.size, tile.drawn)
                           : m_writer.addSheet(t, tile.size,
                                               {tile.drawn.isNull() ? tile.size : tile.drawn.size(), *tile.encoded,
                                                m_choice.jpegPictures},
@@ -139,8 +146,33 @@ private:
     PosterPdfWriter &m_writer;
     const PosterPages &m_pages;
     const PdfPosterChoice &m_choice;
-    const bool m_pageArt;
+    const bool m_placed;
 };
+
+// The photo's own JPEG data cut for every sheet wanted and every glue strip, when the
+// pixels are an unturned JPEG file's and no sheet needs pixels the file does not have
+// (compensation borders repeat the edge pixels); nothing otherwise.
+std::optional<std::vector<JpegCrop>> photoCrops(const PicturePixels &pixels, const LayoutState &layout,
+                                                const PosterPages &pages, const PdfPosterChoice &choice)
+{
+    const QString file = pixels.unturnedJpegFile();
+    if (file.isEmpty() || layout.compensation)
+        return std::nullopt;
+    const std::optional<QByteArray> jpeg = readRegularFile(file, ImageLimits::kMaxFileBytes);
+    if (!jpeg)
+        return std::nullopt;
+    const TileCoords &cuts = pages.cuts();
+    std::vector<QRect> areas;
+    for (int t = 0; t < cuts.count(); ++t) {
+        if (!sheetWanted(pages, choice, t))
+            continue;
+        areas.push_back(QRect(QPoint(cuts.left(t), cuts.top(t)), QPoint(cuts.right(t), cuts.bottom(t))));
+        for (const bool right : {true, false})
+            if (const std::optional<QRect> strip = pages.neighbourStripArea(t, right))
+                areas.push_back(*strip);
+    }
+    return cutJpegAreas(*jpeg, areas, pixels.size());
+}
 
 } // namespace
 
@@ -185,7 +217,12 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
         writer.usePageArt(pageArt->page->pdf(), pageArt->page->pageNumber(), pageArt->turn, pixelsSize);
     if (!writer.open(posterPath(folder)))
         return stopDuringRun(failed, kWriteError, kErrorTitle, ProgressClose::Now);
-    const bool art = writer.usesPageArt();
+    // So does a photo's own JPEG data, where it can be cut for every sheet.
+    std::optional<std::vector<JpegCrop>> crops =
+        writer.usesPageArt() ? std::nullopt : photoCrops(m_request.pixels, m_request.layout, *pages, choice);
+    const bool placed = writer.usesPageArt() || crops;
+    if (crops)
+        writer.useJpegCrops(std::move(*crops), pixelsSize);
     // Whatever ends the run early leaves no partial poster behind, and an older one as it was.
     const auto stop = [&](SaveRunOutcome outcome, const QString &text, const QString &title, ProgressClose how) {
         writer.discard();
@@ -195,9 +232,9 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     // Sheets are rendered and encoded on every core ahead of the page being written; pages
     // go into the file in order on this thread, where progress and Cancel are handled. Each
     // sheet's rows reach into the row of tiles below for its glue strips.
-    PdfPageSink pagesOut(writer, *pages, choice, art);
+    PdfPageSink pagesOut(writer, *pages, choice, placed);
     const auto wanted = [&pagesOut](int t) { return pagesOut.wanted(t); };
-    std::unique_ptr<TileSource> tiles = art ? std::make_unique<PageArtSheets>(cuts, *run, pixelsSize, wanted) : m_request.pixels.tiles(
+    std::unique_ptr<TileSource> tiles = placed ? std::make_unique<PlacedSheets>(cuts, *run, pixelsSize, wanted) : m_request.pixels.tiles(
         cuts, pages->stripPixels(), wanted,
         [&run, &pages, &cuts, picture = pixelsSize, jpegPictures = choice.jpegPictures](
             int t, const BandRows &rows, const TileCoords &cutsInRows) -> PreparedTile {
@@ -220,7 +257,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     tiles.reset();
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
-    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() || art
+    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() || writer.usesPageArt()
         ? QImage()
         : posterPicture(m_request.layout, cuts, m_request.pixels, pages->pageSize());
     if (choice.aids.assemblyPage && choice.sheets.isEmpty()

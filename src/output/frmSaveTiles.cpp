@@ -326,7 +326,7 @@ void frmSaveTiles::setPicture(const LoadedPicture &picture, bool unturnedJpeg, s
 void frmSaveTiles::processSaveNow()
 {
     std::unique_ptr<PicturePixels> pixels =
-        m_picture ? pixelsToSave(*m_picture, m_unturnedJpeg, pdfPosterChosen(), QSize(m_layout.lImgWidth, m_layout.lImgHeight))
+        m_picture ? pixelsToSave(*m_picture, m_unturnedJpeg, QSize(m_layout.lImgWidth, m_layout.lImgHeight))
                   : nullptr;
     if (!pixels) {
         if (m_waitForWholePicture && !m_waitForWholePicture())

@@ -7,6 +7,7 @@
 #include "output/TileWriter.h"
 #include "support/LayoutTestStates.h"
 #include "support/PhotoFiles.h"
+#include "support/PopplerTools.h"
 #include "support/TempDir.h"
 #include "support/TestImages.h"
 
@@ -222,4 +223,79 @@ TEST(CommandLineRunStreaming, AHugeHeaderOverLittleDataIsRefusedAtOnce)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(ImagingStrings::kIncompleteFile)) << run.err.toStdString();
     EXPECT_TRUE(QDir(dir.filePath("tiles")).entryList(QDir::Files).isEmpty());
+}
+
+// A PDF poster of an unturned JPEG carries the photo's own coded data: each sheet's picture
+// (and each glue strip's) is a JPEG of whole coded blocks around the sheet's rectangle that
+// decodes to the photo's own pixels there, whether the sheets are turned or the picture
+// kept whole. Compensation borders need pixels the file does not have: those sheets are
+// coded from the decoded pixels at the sheet's own size.
+TEST(CommandLineRunStreaming, APdfPosterOfAJpegCarriesThePhotosOwnCodedData)
+{
+    TempDir dir;
+    const QString photo = dir.write("photo.jpg", photo_files::encoded(photo_files::detailedPicture(1200, 800), "jpeg"));
+    const QImage decoded = QImage(photo).convertToFormat(QImage::Format_RGB32);
+    const QStringList a4{"--tiles", "3x2", "--units", "mm", "--paper", "A4 - 210 x 297", "--format", "pdf"};
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        bool coded;
+    } cases[] = {
+        {"plain", {}, true},
+        {"turned sheets, picture kept whole", {"--rotate-tiles", "--fit", "whole"}, true},
+        {"compensated", {"--adjust-edges", "Fuji photo lab default"}, false},
+    };
+    for (const auto &[name, arguments, coded] : cases) {
+        SCOPED_TRACE(name);
+        const QString out = dir.filePath(QString::fromLatin1(name));
+        const CliRun run = runCli(QStringList{photo, "--out", out} + a4 + arguments, dir.filePath("home"));
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString pdf = QDir(out).filePath("photo_poster.pdf");
+        const QList<poppler::ImageEntry> pictures = poppler::images(pdf);
+        ASSERT_FALSE(pictures.isEmpty());
+        const poppler::ImageEntry &first = pictures.value(1); // past the assembly page's overview
+        const CliRun report = runCli(QStringList{photo, "--report", "--json"} + a4 + arguments, dir.filePath("home"));
+        const QJsonArray tile = QJsonDocument::fromJson(report.out.toUtf8()).object().value("tiles").toArray().at(0).toArray();
+        const QRect cut(QPoint(tile.at(0).toInt(), tile.at(1).toInt()), QPoint(tile.at(2).toInt(), tile.at(3).toInt()));
+        const QRect region = cut.intersected(QRect(QPoint(), decoded.size()));
+        const QImage sheet = poppler::firstImageOfPage(pdf, 2, out).convertToFormat(QImage::Format_RGB32);
+        if (!coded) {
+            EXPECT_NE(sheet.width() % 16, 0);
+            continue;
+        }
+        // The picture is the region widened to 16-pixel blocks (4:2:0), from the block the
+        // sheet's first pixel lies in.
+        const QPoint origin(region.left() / 16 * 16, region.top() / 16 * 16);
+        EXPECT_EQ(first.encoding, "jpeg");
+        EXPECT_GE(sheet.width(), region.right() + 1 - origin.x());
+        EXPECT_GE(sheet.height(), region.bottom() + 1 - origin.y());
+        int largest = 0;
+        for (int y = 1; y < sheet.height() - 1; ++y)
+            for (int x = 1; x < sheet.width() - 1; ++x) {
+                const QRgb p = sheet.pixel(x, y);
+                const QRgb q = decoded.pixel(origin.x() + x, origin.y() + y);
+                largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                    std::abs(qBlue(p) - qBlue(q))});
+            }
+        EXPECT_LE(largest, 1);
+    }
+
+    // Placed on sheets without margins, the photo prints as its tiles do, turned or not.
+    for (const QStringList &turns : {QStringList(), QStringList{"--rotate-tiles"}}) {
+        const QString out = dir.filePath("bare" + turns.join(""));
+        const QStringList bare = QStringList{photo, "--units", "in", "--custom-paper", "4x3", "--margins", "0,0,0,0",
+                                             "--tiles", "2x2", "--zoom", "37", "--out", out} + turns;
+        ASSERT_EQ(runCli(bare + QStringList{"--format", "tif"}, dir.filePath("home")).exitCode, 0);
+        ASSERT_EQ(runCli(bare + QStringList{"--format", "pdf", "--overwrite"}, dir.filePath("home")).exitCode, 0);
+        const QImage tile = QImage(QDir(out).filePath("photo_004.tif")).convertToFormat(QImage::Format_RGB32);
+        const QImage printed = poppler::renderedPage(QDir(out).filePath("photo_poster.pdf"), 5, 97, out)
+                                   .scaled(tile.size())
+                                   .convertToFormat(QImage::Format_RGB32);
+        double sum = 0;
+        for (int y = 0; y < tile.height(); ++y)
+            for (int x = 0; x < tile.width(); ++x)
+                sum += std::abs(qGray(tile.pixel(x, y)) - qGray(printed.pixel(x, y)));
+        EXPECT_LT(sum / (tile.width() * tile.height()), 6.0) << turns.join("").toStdString();
+    }
 }

@@ -191,8 +191,12 @@ TEST(BandedTiles, RandomLayoutsFinishWithTheWholePicturesTiles)
             const RunResult fromFile = pdf ? savePdf(layout, file, folder + "file") : save(layout, file, fileType);
             ASSERT_EQ(fromFile.outcome, fromMemory.outcome);
             ASSERT_EQ(fromFile.files.size(), fromMemory.files.size());
+            // Without compensation borders the file's poster carries its own JPEG data
+            // instead, which JpegCrops and the command line's tests compare.
+            const bool carriesTheFilesJpeg = pdf && !layout.compensation;
             for (const auto &[path, bytes] : fromMemory.files)
-                EXPECT_TRUE(fromFile.files.count(path) && sameBytes(fromFile.files.at(path), bytes, pdf))
+                EXPECT_TRUE(fromFile.files.count(path)
+                            && (carriesTheFilesJpeg || sameBytes(fromFile.files.at(path), bytes, pdf)))
                     << path.toStdString();
             completed += fromMemory.outcome == SaveRunOutcome::Completed ? 1 : 0;
         }

@@ -1,0 +1,90 @@
+#include "output/JpegCrops.h"
+#include "support/PhotoFiles.h"
+
+#include <QImage>
+
+#include <turbojpeg.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The largest difference of a colour channel between the pixels of a and those of b's area
+// at the same place, leaving out the edge pixels of a, where the colour planes' upsampling
+// meets the crop's edge.
+int largestInnerDifference(const QImage &a, const QImage &b, QPoint at)
+{
+    int largest = 0;
+    for (int y = 1; y < a.height() - 1; ++y)
+        for (int x = 1; x < a.width() - 1; ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(at.x() + x, at.y() + y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+// The picture coded with the colour sampling given (TJSAMP_...), as cameras code theirs.
+QByteArray jpegOf(const QImage &image, int sampling)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    tjhandle coder = tjInitCompress();
+    unsigned char *out = nullptr;
+    unsigned long size = 0;
+    const int failed = tjCompress2(coder, rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()), rgb.height(), TJPF_RGB,
+                                   &out, &size, sampling, 85, 0);
+    QByteArray bytes = failed ? QByteArray() : QByteArray(reinterpret_cast<const char *>(out), qsizetype(size));
+    tjFree(out);
+    tjDestroy(coder);
+    return bytes;
+}
+
+} // namespace
+
+TEST(JpegCrops, ARegionOfWholeBlocksHoldsTheAreaAndEndsOnlyAtThePicturesEdge)
+{
+    const QSize picture(1000, 700);
+    const struct
+    {
+        QRect area;
+        QSize mcu;
+        QRect region;
+    } cases[] = {
+        {{0, 0, 16, 16}, {16, 16}, {0, 0, 16, 16}},
+        {{17, 9, 30, 40}, {16, 16}, {16, 0, 32, 64}},
+        {{17, 9, 30, 40}, {8, 8}, {16, 8, 32, 48}},
+        {{990, 690, 50, 50}, {16, 16}, {976, 688, 24, 12}},
+        {{-20, -20, 30, 30}, {16, 8}, {0, 0, 16, 16}},
+        {{2000, 0, 10, 10}, {16, 16}, {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(wholeBlocksAround(c.area, c.mcu, picture), c.region) << c.area.x() << "," << c.area.y();
+}
+
+// Each crop decodes to the source's own pixels of its region, whatever the colour
+// sampling; a JPEG of another size, or none, is not cut.
+TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
+{
+    const QImage picture = photo_files::detailedPicture(333, 211);
+    const std::vector<QRect> areas{{0, 0, 100, 100}, {150, 37, 61, 90}, {300, 180, 33, 31}};
+    for (const int sampling : {TJSAMP_420, TJSAMP_422, TJSAMP_444, TJSAMP_GRAY}) {
+        const QByteArray jpeg = jpegOf(picture, sampling);
+        ASSERT_FALSE(jpeg.isEmpty());
+        const QImage decoded = QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB32);
+        const std::optional<std::vector<JpegCrop>> crops = cutJpegAreas(jpeg, areas, picture.size());
+        ASSERT_TRUE(crops.has_value()) << sampling;
+        ASSERT_EQ(crops->size(), areas.size());
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            const JpegCrop &crop = (*crops)[i];
+            EXPECT_TRUE(crop.region.contains(areas[i])) << sampling << i;
+            const QImage cut = QImage::fromData(crop.jpeg).convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(cut.size(), crop.region.size()) << sampling << i;
+            EXPECT_LE(largestInnerDifference(cut, decoded, crop.region.topLeft()), 1) << sampling << i;
+        }
+    }
+    const QByteArray jpeg = jpegOf(picture, TJSAMP_420);
+    EXPECT_FALSE(cutJpegAreas(jpeg, areas, QSize(332, 211)).has_value());
+    EXPECT_FALSE(cutJpegAreas("not a JPEG", areas, picture.size()).has_value());
+    EXPECT_FALSE(cutJpegAreas(jpeg, {}, picture.size()).has_value());
+}
