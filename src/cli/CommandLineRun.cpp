@@ -4,6 +4,7 @@
 #include "cli/PosterReport.h"
 #include "cli/PosterSetup.h"
 #include "cli/TerminalListener.h"
+#include "imaging/ImageFileReader.h"
 #include "imaging/ImageFileRules.h"
 #include "imaging/StreamingJpegDecoder.h"
 #include "imaging/VectorPage.h"
@@ -120,19 +121,21 @@ int printReport(const CliOptions &options, const LayoutState &layout, QTextStrea
 // The picture the tiles are cut from: loaded whole, still being decoded whole (for a PDF
 // poster, whose pages need all of it), or decoded band by band as the tiles need it.
 // An unturned JPEG that is to be cut into tiles is decoded while the tiles are written:
-// band by band for tile files, so that the whole picture is never held, or whole for a PDF
-// poster, where a sheet waits only for the rows it covers, unless the picture is too large
+// band by band for tile files, so that the whole picture is never held. A PDF poster
+// carries the JPEG's own coded data and needs no decode at all, but for compensated
+// sheets, which need pixels the file does not have: the picture is then decoded whole as
+// the sheets are made, a sheet waiting only for the rows it covers, unless it is too large
 // to hold: then its sheets are cut band by band too. Any file the streaming decoder does
 // not take goes the ordinary way, which also gives the message for one that cannot load.
-std::unique_ptr<PicturePixels> openStreamedDecode(const CliOptions &options)
+std::unique_ptr<PicturePixels> openStreamedDecode(const CliOptions &options, const LayoutState &layout)
 {
-    if (options.report || options.imageRotation.value_or(0) != 0
+    if (options.imageRotation.value_or(0) != 0
         || !ImageFileRules::hasLoadableImageEnding(QFileInfo(options.imagePath).fileName()))
         return nullptr;
     std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(options.imagePath);
     if (!decoder || ImageFileRules::isBelowMinimumSize(decoder->size().width(), decoder->size().height()))
         return nullptr;
-    if (!options.pdf || !decoder->wholePictureRoom())
+    if (!options.pdf || !layout.compensation || !decoder->wholePictureRoom())
         return std::make_unique<FileBandPixels>(std::move(decoder), PictureDamage());
     if (!decoder->decodeWhole())
         return nullptr;
@@ -239,6 +242,26 @@ int saveTiles(const CliOptions &options, const LayoutState &layout, PicturePixel
     return kExitSuccess;
 }
 
+// The report needs the picture's size alone: it reads the file's header and orientation,
+// not its pixels, so that a picture of any size is reported at once. Rows a damaged file
+// cannot give are found when the picture is cut.
+int reportFromHeader(const CliOptions &options, PosterSetup &setup, QTextStream &out, QTextStream &err)
+{
+    if (!ImageFileRules::hasLoadableImageEnding(QFileInfo(options.imagePath).fileName()))
+        return imageNotLoaded(err, CliStrings::kUnloadableEnding);
+    ImageFileInfo header;
+    if (const ImagingResult read = readImageFileInfo(options.imagePath, header, SizeLimit::HeaderOnly); !read)
+        return imageNotLoaded(err, read.errorText());
+    if (ImageFileRules::isBelowMinimumSize(header.width, header.height))
+        return runFailed(err, AppStrings::kSmallImageTitle, ImageFileRules::smallImageMessage());
+    const int rotation = options.imageRotation.value_or(0);
+    const bool across = rotation == 90 || rotation == 270;
+    setImageSize(setup.layout, across ? header.height : header.width, across ? header.width : header.height, rotation);
+    if (!sizeToWall(setup.layout, options))
+        return runFailed(err, LayoutStrings::kPosterTooLargeTitle, LayoutStrings::kPosterTooLarge);
+    return printReport(options, setup.layout, out, err);
+}
+
 // A page of a PDF or SVG file: laid out on the page measured at the fixed resolution the
 // window uses, then measured again for the resolution asked for, and drawn tile by tile.
 int runPage(const CliOptions &options, PosterSetup &setup, QTextStream &out, QTextStream &err, bool errIsTerminal)
@@ -300,7 +323,9 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
 
     if (isVectorPageName(options.imagePath))
         return runPage(options, setup, out, err, errIsTerminal);
-    if (const std::unique_ptr<PicturePixels> streamed = openStreamedDecode(options)) {
+    if (options.report)
+        return reportFromHeader(options, setup, out, err);
+    if (const std::unique_ptr<PicturePixels> streamed = openStreamedDecode(options, setup.layout)) {
         setImageSize(setup.layout, streamed->size().width(), streamed->size().height(), 0);
         if (!sizeToWall(setup.layout, options))
             return runFailed(err, LayoutStrings::kPosterTooLargeTitle, LayoutStrings::kPosterTooLarge);
@@ -322,8 +347,6 @@ int runCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &
         return imageNotLoaded(err, ImagingStrings::kIncompleteFile);
     warnOfDamage(err, damage);
 
-    if (options.report)
-        return printReport(options, setup.layout, out, err);
     HeldPicturePixels pixels(*loaded.image);
     return saveTiles(options, setup.layout, pixels, out, err, errIsTerminal);
 }

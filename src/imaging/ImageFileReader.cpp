@@ -10,11 +10,15 @@
 #include "resources/ImagingStrings.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QColorSpace>
 #include <QImageReader>
 #include <QTransform>
 
 #include <mutex>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -136,12 +140,30 @@ ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info, Size
     return readHeader(reader, info, limit);
 }
 
-ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info)
+ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info, SizeLimit limit)
 {
-    QByteArray content;
-    if (ImagingResult read = readFileContent(path, content); !read)
-        return read;
-    return readImageInfo(content, info);
+    const NativeFileStatus status = nativeFileStatus(path);
+    if (!status.exists || !status.regularFile)
+        return ImagingResult::failure(ImagingStrings::kFileNotFound);
+    if (status.size == 0)
+        return ImagingResult::failure(ImagingStrings::kFileEmpty);
+    // Opened by its real name, whatever the bytes of that name.
+    const int descriptor = status.readable ? ::open(encodeNativePath(path).constData(), O_RDONLY | O_CLOEXEC) : -1;
+    QFile file;
+    if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        return ImagingResult::failure(ImagingStrings::kFileUnreadable);
+    }
+    constexpr qint64 kFileTypeBoxBytes = 64;
+    if (isHeifFile(file.peek(kFileTypeBoxBytes))) {
+        QByteArray content;
+        if (ImagingResult read = readFileContent(path, content); !read)
+            return read;
+        return readImageInfo(content, info, limit);
+    }
+    QImageReader reader(&file);
+    return readHeader(reader, info, limit);
 }
 
 ImagingResult decodeImageFile(const QString &path, QImage &image, DecodeFormats formats, PictureDamage *damage)

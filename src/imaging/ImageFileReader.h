@@ -15,13 +15,15 @@
 // rule), or those and PNG and WebP (the command line's).
 enum class DecodeFormats { PosterFormats, WithPngAndWebp };
 
-// Reads the pixel size from the header without decoding the pixels. Fails for a missing,
-// empty or unreadable file, a file that is not a BMP, JPEG or TIFF image, and a size beyond
-// what the program can hold.
-ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info);
 // Whether a size beyond what the program can hold fails the header: it does unless the
-// picture is never held whole (cut band by band).
+// picture is never held whole (cut band by band, or only reported).
 enum class SizeLimit { PictureHeld, HeaderOnly };
+
+// Reads the pixel size and orientation from the file's header, reading no more of the file
+// than the header (a HEIF file, whose header libheif finds in its boxes, is read whole).
+// Fails for a missing, empty or unreadable file, a file that is not a picture the program
+// reads, and a size beyond what the program can hold unless limit says otherwise.
+ImagingResult readImageFileInfo(const QString &path, ImageFileInfo &info, SizeLimit limit = SizeLimit::PictureHeld);
 
 // The same for a file's content already in memory.
 ImagingResult readImageInfo(const QByteArray &content, ImageFileInfo &info,

@@ -8,6 +8,10 @@
 
 namespace {
 
+// The coded blocks of a picture of about 130 megapixels (4:2:0); a bigger picture's poster
+// is cut band by band, within the memory a gigapixel poster is allowed.
+constexpr qint64 kMaxCoefficientBytes = qint64(400) << 20;
+
 struct TurboJpeg
 {
     tjhandle handle = tjInitTransform();
@@ -62,7 +66,8 @@ std::optional<std::vector<JpegCrop>> cutJpegAreas(const QByteArray &jpeg, const 
     const QSize mcu(tjMCUWidth[subsampling], tjMCUHeight[subsampling]);
     const qint64 lumaPixels = qint64(width) * height;
     const double chromaShare = colourSpace == TJCS_GRAY ? 0.0 : 2.0 * 64.0 / (mcu.width() * mcu.height());
-    if (!DecodeBudget::checkRoomFor(qint64(lumaPixels * 2 * (1.0 + chromaShare))))
+    const qint64 coefficientBytes = qint64(lumaPixels * 2 * (1.0 + chromaShare));
+    if (coefficientBytes > kMaxCoefficientBytes || !DecodeBudget::checkRoomFor(coefficientBytes))
         return std::nullopt;
 
     std::vector<JpegCrop> crops;
@@ -78,8 +83,10 @@ std::optional<std::vector<JpegCrop>> cutJpegAreas(const QByteArray &jpeg, const 
         transforms[i].options = TJXOPT_CROP | TJXOPT_COPYNONE;
     }
     Outputs outputs(areas.size());
+    // Damaged coded data is not passed on: the poster is then cut from decoded pixels,
+    // which say which rows the file could not give.
     if (tjTransform(turbo.handle, bytes, static_cast<unsigned long>(jpeg.size()), int(areas.size()),
-                    outputs.buffers.data(), outputs.sizes.data(), transforms.data(), 0)
+                    outputs.buffers.data(), outputs.sizes.data(), transforms.data(), TJFLAG_STOPONWARNING)
         != 0)
         return std::nullopt;
     for (std::size_t i = 0; i < areas.size(); ++i)

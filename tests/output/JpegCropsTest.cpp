@@ -63,7 +63,7 @@ TEST(JpegCrops, ARegionOfWholeBlocksHoldsTheAreaAndEndsOnlyAtThePicturesEdge)
 }
 
 // Each crop decodes to the source's own pixels of its region, whatever the colour
-// sampling; a JPEG of another size, or none, is not cut.
+// sampling; a JPEG of another size, a damaged one, or none, is not cut.
 TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
 {
     const QImage picture = photo_files::detailedPicture(333, 211);
@@ -86,5 +86,6 @@ TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
     const QByteArray jpeg = jpegOf(picture, TJSAMP_420);
     EXPECT_FALSE(cutJpegAreas(jpeg, areas, QSize(332, 211)).has_value());
     EXPECT_FALSE(cutJpegAreas("not a JPEG", areas, picture.size()).has_value());
+    EXPECT_FALSE(cutJpegAreas(photo_files::jpegWithDataCut(jpeg, 0.6), areas, picture.size()).has_value());
     EXPECT_FALSE(cutJpegAreas(jpeg, {}, picture.size()).has_value());
 }
