@@ -214,7 +214,9 @@ TEST(CommandLineRunStreaming, TilesCutBandByBandMatchThePictureLoadedWhole)
 // A picture too large to hold is cut band by band, so its header alone cannot refuse it; a
 // few bytes of data under such a header are refused as soon as they run out, not decoded
 // for minutes into grey tiles.
-TEST(CommandLineRunStreaming, AHugeHeaderOverLittleDataIsRefusedAtOnce)
+// The report, which reads the header alone, gives the poster of the size the header claims,
+// a gigapixel one too.
+TEST(CommandLineRunStreaming, AHugeHeaderOverLittleDataIsRefusedAtOnceButReported)
 {
     TempDir dir;
     const QString forged = dir.write(
@@ -223,6 +225,11 @@ TEST(CommandLineRunStreaming, AHugeHeaderOverLittleDataIsRefusedAtOnce)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(ImagingStrings::kIncompleteFile)) << run.err.toStdString();
     EXPECT_TRUE(QDir(dir.filePath("tiles")).entryList(QDir::Files).isEmpty());
+
+    const CliRun report = runCli({"--tiles", "2x2", "--report", "--json", forged}, dir.filePath("home"));
+    ASSERT_EQ(report.exitCode, 0) << report.err.toStdString();
+    const QJsonArray last = QJsonDocument::fromJson(report.out.toUtf8()).object().value("tiles").toArray().at(3).toArray();
+    EXPECT_EQ(last.at(2).toInt(), 39999);
 }
 
 // A PDF poster of an unturned JPEG carries the photo's own coded data: each sheet's picture
