@@ -598,9 +598,14 @@ void frmMain::LoadSelectedImage()
     SetPointerMode(3);
     ShowCanvasNotice(4);
     picCur->repaint();
+    // The window answers while a big picture loads: nothing acts on the picture before.
+    m_layout.bImgSelected = false;
+    UpdateOutputSize();
 
     const int rotation = rotationForListIndex(cmbRotate->currentIndex());
     if (!m_picture->open(path, rotation, picCur->canvasSize())) {
+        if (m_picture->failure().stopped)
+            return;
         if (m_picture->failure().tooSmall || explainsLoadFailure(name))
             messages().showMessage(m_picture->failure().text, m_picture->failure().title, MessageIcon::Critical);
         loadFailed();
@@ -1103,6 +1108,7 @@ void frmMain::cmdQuit_Click()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    m_picture->stopLoading();
     SavePreferences();
     stopArrowPad();
     event->accept();

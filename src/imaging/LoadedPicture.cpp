@@ -6,7 +6,10 @@
 #include "resources/CliStrings.h"
 #include "resources/ImagingStrings.h"
 
+#include <QEventLoop>
 #include <QThreadPool>
+
+#include <thread>
 
 LoadedPicture::LoadedPicture(std::unique_ptr<ImageObject> whole, QObject *parent)
     : QObject(parent), m_whole(std::move(whole))
@@ -22,24 +25,26 @@ LoadedPicture::~LoadedPicture()
 bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
 {
     stopLoading();
-    const quint64 opening = ++m_opening;
+    const quint64 opening = m_opening;
     m_failure = {};
     // Taken before the file is read: a file changed while it is read no longer matches.
     m_fileStamp = SourceFileStamp::of(path);
     if (isVectorPageName(path))
         return openPage(path, rotationDegrees, canvas);
-    m_quickLoad = QuickPictureLoad::start(path, rotationDegrees, canvas, m_reducedFirstFromPixels, [this, opening] {
-        QMetaObject::invokeMethod(
-            this,
-            [this, opening] {
-                if (opening == m_opening && m_state == State::Reduced)
-                    completeWhole();
-            },
-            Qt::QueuedConnection);
-    });
+    std::unique_ptr<QuickPictureLoad> quick = startQuickLoad(path, rotationDegrees, canvas, opening);
+    // Picked again, or stopped, while the reduced picture was read: the newer open decides.
+    if (opening != m_opening) {
+        m_failure = {false, QString(), QString(), true};
+        return false;
+    }
+    m_quickLoad = std::move(quick);
     if (m_quickLoad) {
         releaseWhole();
         setState(m_quickLoad->decodesWhole() ? State::Reduced : State::TooLargeToHold);
+        // Word of a whole decode that ended while the reduced picture was still read came
+        // before the state said Reduced.
+        if (m_quickLoad->decodesWhole() && m_quickLoad->isFinished())
+            completeWholeLater(opening);
         return true;
     }
     const LoadedSourceImage loaded = loadSourceImage(path, rotationDegrees);
@@ -83,6 +88,37 @@ bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize can
     return true;
 }
 
+std::unique_ptr<QuickPictureLoad> LoadedPicture::startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
+                                                                quint64 opening)
+{
+    // A gigapixel JPEG's reduced picture takes seconds to read: it is read on a thread of
+    // its own while this thread goes on answering the window, the loading notice showing.
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    m_stopQuickLoad = stop;
+    QEventLoop waiting;
+    std::unique_ptr<QuickPictureLoad> quick;
+    std::thread reader([&, stop] {
+        quick = QuickPictureLoad::start(
+            path, rotationDegrees, canvas, m_reducedFirstFromPixels,
+            [this, opening] { completeWholeLater(opening); }, stop.get());
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    reader.join();
+    return quick;
+}
+
+void LoadedPicture::completeWholeLater(quint64 opening)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, opening] {
+            if (opening == m_opening && m_state == State::Reduced)
+                completeWhole();
+        },
+        Qt::QueuedConnection);
+}
+
 void LoadedPicture::releaseWhole()
 {
     // The previous picture is let go now rather than when the new one is complete, on a
@@ -96,6 +132,10 @@ void LoadedPicture::releaseWhole()
 
 void LoadedPicture::stopLoading()
 {
+    // A reduced picture still being read is given up, and its open ends at once.
+    if (const std::shared_ptr<std::atomic<bool>> stop = m_stopQuickLoad.lock())
+        stop->store(true);
+    ++m_opening;
     m_quickLoad.reset();
     m_page.reset();
     m_pageOnCanvas = QImage();

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -40,7 +41,10 @@ public:
     void setPageNumber(int pageNumber) { m_pageNumber = pageNumber; }
 
     // Opens the file turned clockwise by rotationDegrees; a reduced picture is sized for
-    // the canvas. False, with failure() saying why, when the file cannot be used.
+    // the canvas. False, with failure() saying why, when the file cannot be used. While a
+    // big JPEG's reduced picture is read, on a thread of its own, this thread goes on
+    // handling events; an open or stopLoading meanwhile gives it up at once, and this open
+    // returns false with failure().stopped.
     bool open(const QString &path, int rotationDegrees, QSize canvas);
     // Stops a decode still running and drops the reduced picture: nothing is loading.
     void stopLoading();
@@ -76,6 +80,7 @@ public:
         bool tooSmall = false; // below the minimum size, which the person is told
         QString text;
         QString title;
+        bool stopped = false; // given up for another open or stopLoading: nothing to tell
     };
     const Failure &failure() const { return m_failure; }
 
@@ -85,11 +90,17 @@ Q_SIGNALS:
 private:
     void setState(State state);
     bool openPage(const QString &path, int rotationDegrees, QSize canvas);
+    std::unique_ptr<QuickPictureLoad> startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
+                                                     quint64 opening);
     void releaseWhole();
     void completeWhole();
+    // Completes the whole picture of that open from the event loop, unless another has come.
+    void completeWholeLater(quint64 opening);
 
     std::unique_ptr<ImageObject> m_whole;
     std::unique_ptr<QuickPictureLoad> m_quickLoad;
+    // Set to give up the reduced picture being read.
+    std::weak_ptr<std::atomic<bool>> m_stopQuickLoad;
     std::shared_ptr<const VectorPage> m_page;
     QImage m_pageOnCanvas;
     QSize m_pageSize;

@@ -7,7 +7,8 @@
 #include <QTransform>
 
 std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, int rotationDegrees, QSize canvas,
-                                                          qint64 fromPixels, std::function<void()> whenWholeDecoded)
+                                                          qint64 fromPixels, std::function<void()> whenWholeDecoded,
+                                                          const std::atomic<bool> *stop)
 {
     using namespace ImageFileRules;
     if (!hasLoadableImageEnding(QFileInfo(path).fileName()) || !isImageRotation(rotationDegrees) || canvas.isEmpty())
@@ -33,7 +34,7 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
     const QSize shown(fit.width, fit.height);
     PictureDamage damage;
-    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown, &damage);
+    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown, &damage, stop);
     if (rotationDegrees != 0 && !reduced.isNull())
         reduced = reduced.transformed(QTransform().rotate(rotationDegrees));
     if (!reduced.isNull() && reduced.format() != QImage::Format_RGB32)

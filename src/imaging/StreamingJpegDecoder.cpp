@@ -301,7 +301,7 @@ bool StreamingJpegDecoder::isFinished() const
     return m_failed || (m_image && m_rowsDone >= m_image->Height());
 }
 
-QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage) const
+QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage, const std::atomic<bool> *stop) const
 {
     constexpr int kEighths = 8;
     const auto reducedSide = [](int side, int eighths) { return (qint64(side) * eighths + kEighths - 1) / kEighths; };
@@ -323,9 +323,11 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage
     struct PictureSink : JpegRowSink
     {
         QImage &picture;
-        explicit PictureSink(QImage &target) : picture(target) {}
+        const std::atomic<bool> *stop;
+        PictureSink(QImage &target, const std::atomic<bool> *stopWhenSet) : picture(target), stop(stopWhenSet) {}
         uchar *place(int y) override { return picture.scanLine(y); }
-    } sink(picture);
+        bool rowsDone(int) override { return stop == nullptr || !stop->load(); }
+    } sink(picture, stop);
     if (!decodeJpegRows(codec, sink))
         return QImage();
     if (damage)

@@ -98,7 +98,8 @@ public:
     // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
     // null image when the data does not decode. Safe while the decoding thread runs: it
     // reads the file's bytes only (again from the file once decodeRowsInto let them go).
-    QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr) const;
+    QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr,
+                          const std::atomic<bool> *stop = nullptr) const;
     // The file's RGB colour profile (ICC), empty when it has none.
     const QByteArray &colourProfile() const { return m_colourProfile; }
 

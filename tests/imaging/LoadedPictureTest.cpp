@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -68,5 +69,24 @@ TEST(LoadedPicture, OpensEachKindOfPictureAndSaysWhenItsStateChanges)
     QSignalSpy changes(&picture, &LoadedPicture::stateChanged);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 200);
     EXPECT_TRUE(changes.isEmpty());
+    EXPECT_EQ(picture.size(), QSize(64, 48));
+}
+
+// While a big JPEG's reduced picture is read, events go on being handled: an open among
+// them gives the first load up, which then returns at once as stopped, changing nothing,
+// and the picture is the one opened last.
+TEST(LoadedPicture, AnOpenWhileABigPictureLoadsGivesItUp)
+{
+    TempDir dir;
+    const QString big = dir.write("big.jpg", photo_files::encoded(photo_files::detailedPicture(3000, 2000), "jpeg"));
+    const QString small = dir.write("small.bmp", photo_files::encoded(photo_files::detailedPicture(64, 48), "bmp"));
+    LoadedPicture picture(createImageObject());
+    picture.setReducedFirstFromPixels(1);
+    bool secondOpened = false;
+    QTimer::singleShot(0, &picture, [&] { secondOpened = picture.open(small, 0, QSize(400, 300)); });
+    EXPECT_FALSE(picture.open(big, 0, QSize(400, 300)));
+    EXPECT_TRUE(picture.failure().stopped);
+    EXPECT_TRUE(secondOpened);
+    EXPECT_EQ(picture.state(), State::Whole);
     EXPECT_EQ(picture.size(), QSize(64, 48));
 }
