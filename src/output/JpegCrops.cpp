@@ -8,9 +8,9 @@
 
 namespace {
 
-// The coded blocks of a picture of about 130 megapixels (4:2:0); a bigger picture's poster
-// is cut band by band, within the memory a gigapixel poster is allowed.
-constexpr qint64 kMaxCoefficientBytes = qint64(400) << 20;
+// The coded blocks of a picture of about 65 megapixels (4:2:0). The cut holds them and as
+// much again for the crops' own blocks: a bigger picture's poster is cut band by band.
+constexpr qint64 kMaxCoefficientBytes = qint64(200) << 20;
 
 struct TurboJpeg
 {

@@ -24,7 +24,7 @@ QRect wholeBlocksAround(const QRect &area, QSize mcu, QSize picture);
 
 // Cuts every area (within the picture) in one pass over the coded data. Nothing when the
 // JPEG cannot be cut so: not a colour or grey JPEG of the picture's size that TurboJPEG
-// reads without a warning (damaged data), or its coded blocks, which the cut holds whole in memory, would take more than
-// 400 MB or the memory free now.
+// reads without a warning (damaged data), or its coded blocks, which the cut holds whole
+// in memory, would take more than 200 MB or the memory free now.
 std::optional<std::vector<JpegCrop>> cutJpegAreas(const QByteArray &jpeg, const std::vector<QRect> &areas,
                                                   QSize picture);
