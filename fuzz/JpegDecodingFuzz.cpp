@@ -5,6 +5,7 @@
 #include "imaging/ImageFileReader.h"
 #include "imaging/LibjpegDecoding.h"
 #include "imaging/StreamingJpegDecoder.h"
+#include "output/JpegCrops.h"
 #include "output/BandRing.h"
 
 #include <QGuiApplication>
@@ -76,6 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(path))
         decodeInBands(*decoder);
+    // The PDF poster's lossless crops: two areas, one reaching past the picture's edge.
+    static_cast<void>(cutJpegAreas(bytes, {QRect(0, 0, 17, 9), QRect(info.width / 2, info.height / 2, info.width, 40)},
+                                   QSize(info.width, info.height)));
     QImage image;
     PictureDamage damage;
     static_cast<void>(decodeImageFile(path, image, DecodeFormats::PosterFormats, &damage));
