@@ -301,13 +301,7 @@ bool PosterPdfWriter::putPageArt()
 void PosterPdfWriter::drawPageArtOverview(PdfPainter &painter, const QRectF &grid, const QRectF &where)
 {
     const double pageHeight = m_pages.pageSize().height();
-    const QTransform toPdf(1, 0, 0, -1, 0, pageHeight);
-    const QTransform place = m_document->artToPicture * areaOntoRect(grid, where, false) * toPdf;
-    painter.Save();
-    painter.SetClipRect(where.left(), fromTop(pageHeight, where.top(), where.height()), where.width(), where.height());
-    painter.SetTransformationMatrix(place.m11(), place.m12(), place.m21(), place.m22(), place.dx(), place.dy());
-    painter.DrawXObject(0, 0, m_document->art);
-    painter.Restore();
+    drawPlacedArea(painter, grid, where, where, false);
     // The sheets a picture kept whole leaves blank in grey, the grid's lines in red, as on
     // the overview picture of a photograph.
     const LayoutState &layout = m_pages.layout();
@@ -336,11 +330,12 @@ void PosterPdfWriter::drawPageArtOverview(PdfPainter &painter, const QRectF &gri
     painter.SetColor(0.0, 0.0, 0.0);
 }
 
-void PosterPdfWriter::drawPlacedArea(PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip)
+void PosterPdfWriter::drawPlacedArea(PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip,
+                                     bool turned)
 {
     const double pageHeight = m_pages.pageSize().height();
     const QTransform toPdf(1, 0, 0, -1, 0, pageHeight);
-    const QTransform place = areaOntoRect(area, onPage, m_pages.layout().bTileRotated) * toPdf;
+    const QTransform place = areaOntoRect(area, onPage, turned) * toPdf;
     painter.Save();
     painter.SetClipRect(clip.left(), fromTop(pageHeight, clip.top(), clip.height()), clip.width(), clip.height());
     // From here on the page is drawn in the picture's pixels.
@@ -401,7 +396,7 @@ bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, co
         if (tile)
             drawPicture(m_document->document(), painter, *tile, where, size.height(), m_colourProfile);
         else
-            drawPlacedArea(painter, cut(t), ownPixels, where);
+            drawPlacedArea(painter, cut(t), ownPixels, where, m_pages.layout().bTileRotated);
 
         const QList<PosterPages::GlueStrip> strips = stripPictures
             ? m_pages.glueStrips(ownPixels, *stripPictures)
@@ -412,7 +407,8 @@ bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, co
                 drawPicture(m_document->document(), painter, preparePicture(strip.picture, m_jpegPictures), strip.rect,
                             size.height(), m_colourProfile);
             else
-                drawPlacedArea(painter, QRectF(*m_pages.neighbourStripArea(t, strip.right)), strip.rect, strip.rect);
+                drawPlacedArea(painter, QRectF(*m_pages.neighbourStripArea(t, strip.right)), strip.rect, strip.rect,
+                               m_pages.layout().bTileRotated);
         }
         painter.SetStrokeWidth(PosterPages::kLineWidthPoints);
         painter.SetStrokingColor(0.0, 0.0, 0.0);

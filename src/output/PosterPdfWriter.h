@@ -80,9 +80,10 @@ private:
     bool addSheetPage(int t, QSize rendered, const QRect &drawn, const Picture *tile, const SheetStrips *strips);
     // False, with the reason, once a write to the file has failed (a full disk, say).
     bool written();
-    // An area of the picture's pixels shown on the rectangle onPage, cut to clip, from the
-    // page art or the JPEG crops.
-    void drawPlacedArea(PoDoFo::PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip);
+    // An area of the picture's pixels shown on the rectangle onPage (turned as turned tiles
+    // are, when asked), cut to clip, from the page art or the JPEG crops.
+    void drawPlacedArea(PoDoFo::PdfPainter &painter, const QRectF &area, const QRectF &onPage, const QRectF &clip,
+                        bool turned);
     // The JPEG crop that holds the area, drawn in the picture's pixels.
     void drawJpegCrop(PoDoFo::PdfPainter &painter, const QRectF &area);
     // The assembly page's overview from the page art: the grid's area on where, with the grid.

@@ -3,6 +3,7 @@
 #include "resources/CliStrings.h"
 #include "resources/ImagingStrings.h"
 #include "resources/LayoutStrings.h"
+#include "support/ImageDifference.h"
 #include "support/PageFiles.h"
 #include "support/PopplerTools.h"
 #include "support/TempDir.h"
@@ -20,18 +21,6 @@ namespace {
 
 // Tiles of 4 x 3 inches on paper without margins: a sheet's page is its tile exactly.
 const QStringList kBareSheets{"--units", "in", "--custom-paper", "4x3", "--margins", "0,0,0,0", "--tiles", "2x2"};
-
-double meanDifference(const QImage &a, const QImage &b)
-{
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    return sum / (3.0 * a.width() * a.height());
-}
 
 QStringList tileFiles(const QString &folder)
 {
@@ -79,7 +68,7 @@ TEST(CommandLinePage, PagesBecomeTilesAtTheResolutionAskedAndAVectorPosterThatMa
                 const QImage tile(QDir(out).filePath(tileFiles(out).at(sheet)));
                 ASSERT_EQ(drawn.size(), tile.size()) << source << sheet;
                 // Pixels go into the poster as JPEG, as the tiles' own format.
-                EXPECT_LT(meanDifference(drawn, tile), vectors ? 4.0 : 8.0) << source << sheet;
+                EXPECT_LT(image_difference::meanChannel(drawn, tile), vectors ? 4.0 : 8.0) << source << sheet;
             }
         }
     const QString pdfPoster = dir.filePath("poster.pdf-out/poster_poster.pdf");

@@ -5,6 +5,7 @@
 #include "resources/ImagingStrings.h"
 #include "output/TileRenderer.h"
 #include "output/TileWriter.h"
+#include "support/ImageDifference.h"
 #include "support/LayoutTestStates.h"
 #include "support/PhotoFiles.h"
 #include "support/PopplerTools.h"
@@ -277,15 +278,7 @@ TEST(CommandLineRunStreaming, APdfPosterOfAJpegCarriesThePhotosOwnCodedData)
         EXPECT_EQ(first.encoding, "jpeg");
         EXPECT_GE(sheet.width(), region.right() + 1 - origin.x());
         EXPECT_GE(sheet.height(), region.bottom() + 1 - origin.y());
-        int largest = 0;
-        for (int y = 1; y < sheet.height() - 1; ++y)
-            for (int x = 1; x < sheet.width() - 1; ++x) {
-                const QRgb p = sheet.pixel(x, y);
-                const QRgb q = decoded.pixel(origin.x() + x, origin.y() + y);
-                largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                    std::abs(qBlue(p) - qBlue(q))});
-            }
-        EXPECT_LE(largest, 1);
+        EXPECT_LE(image_difference::largestChannel(sheet, decoded, origin, 1), 1);
     }
 
     // Placed on sheets without margins, the photo prints as its tiles do, turned or not.

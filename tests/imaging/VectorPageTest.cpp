@@ -1,5 +1,6 @@
 #include "imaging/VectorPage.h"
 #include "resources/ImagingStrings.h"
+#include "support/ImageDifference.h"
 #include "support/PageFiles.h"
 #include "support/TempDir.h"
 
@@ -38,19 +39,6 @@ int markedCorner(const QImage &page)
         if (test_pages::isMarkRed(page.pixel(corners[corner])))
             return corner;
     return -1;
-}
-
-int largestDifference(const QImage &a, const QImage &b)
-{
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = std::max(
-                {largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
 }
 
 } // namespace
@@ -120,7 +108,7 @@ TEST(VectorPage, APartDrawnAloneIsThatPartOfTheWholePageTurnedAsAsked)
             const QRect part(37, 21, 120, 90);
             const QImage alone = opened.page->draw(picture, turn, part);
             ASSERT_EQ(alone.size(), part.size()) << name << turn;
-            EXPECT_LE(largestDifference(alone, whole.copy(part)), 2) << name << turn;
+            EXPECT_LE(image_difference::largestChannel(alone, whole.copy(part)), 2) << name << turn;
             EXPECT_TRUE(opened.page->draw(picture, turn, part.translated(picture.width(), 0)).isNull()) << name << turn;
         }
     }

@@ -1,4 +1,5 @@
 #include "output/JpegCrops.h"
+#include "support/ImageDifference.h"
 #include "support/PhotoFiles.h"
 
 #include <QImage>
@@ -8,22 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The largest difference of a colour channel between the pixels of a and those of b's area
-// at the same place, leaving out the edge pixels of a, where the colour planes' upsampling
-// meets the crop's edge.
-int largestInnerDifference(const QImage &a, const QImage &b, QPoint at)
-{
-    int largest = 0;
-    for (int y = 1; y < a.height() - 1; ++y)
-        for (int x = 1; x < a.width() - 1; ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(at.x() + x, at.y() + y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
-}
 
 // The picture coded with the colour sampling given (TJSAMP_...), as cameras code theirs.
 QByteArray jpegOf(const QImage &image, int sampling)
@@ -80,7 +65,7 @@ TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
             EXPECT_TRUE(crop.region.contains(areas[i])) << sampling << i;
             const QImage cut = QImage::fromData(crop.jpeg).convertToFormat(QImage::Format_RGB32);
             ASSERT_EQ(cut.size(), crop.region.size()) << sampling << i;
-            EXPECT_LE(largestInnerDifference(cut, decoded, crop.region.topLeft()), 1) << sampling << i;
+            EXPECT_LE(image_difference::largestChannel(cut, decoded, crop.region.topLeft(), 1), 1) << sampling << i;
         }
     }
     const QByteArray jpeg = jpegOf(picture, TJSAMP_420);
