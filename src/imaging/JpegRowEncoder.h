@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 
+struct JpegCompressor; // libjpeg's, kept out of this header
+
 // Encodes 32-bit or 24-bit RGB rows as a baseline JPEG with libjpeg-turbo, reading the
 // rows in place (the library takes the pixels as they are, no row is converted first). The
 // file is the one Qt's JPEG writer makes of the same image at the quality: the same JFIF
@@ -31,10 +33,8 @@ public:
     // fewer rows than the height came.
     std::optional<QByteArray> finish();
 
-    struct State; // libjpeg's, kept out of this header
-
 private:
-    std::unique_ptr<State> m_state;
+    std::unique_ptr<JpegCompressor> m_state;
 };
 
 // The whole image at once; nothing for an image of another format, or when the library fails.
