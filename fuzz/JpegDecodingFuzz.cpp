@@ -77,9 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(path))
         decodeInBands(*decoder);
-    // The PDF poster's lossless crops: two areas, one reaching past the picture's edge.
-    static_cast<void>(cutJpegAreas(bytes, {QRect(0, 0, 17, 9), QRect(info.width / 2, info.height / 2, info.width, 40)},
-                                   QSize(info.width, info.height)));
+    // The PDF poster's lossless crops, read from the file as the poster reads them: areas
+    // that overlap, one reaching past the picture's edge, one as tall as the picture.
+    static_cast<void>(cutJpegFileAreas(path,
+                                       {QRect(0, 0, 17, 9), QRect(info.width / 2, info.height / 2, info.width, 40),
+                                        QRect(info.width / 3, 0, 16, info.height)},
+                                       QSize(info.width, info.height)));
     QImage image;
     PictureDamage damage;
     static_cast<void>(decodeImageFile(path, image, DecodeFormats::PosterFormats, &damage));

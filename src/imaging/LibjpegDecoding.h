@@ -33,6 +33,8 @@ struct JpegCodec
     // picture too large to hold whole, which no other path would load.
     bool endMustBeReal = false;
     JpegDataDamage damage;
+    // Whatever a caller hooks into the library (such as its memory manager) finds itself by.
+    void *user = nullptr;
 
     JpegCodec() = default;
     JpegCodec(const JpegCodec &) = delete;

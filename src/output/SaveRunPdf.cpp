@@ -1,6 +1,5 @@
 #include "output/SaveRun.h"
 
-#include "common/NativeFiles.h"
 #include "common/NumberFormat.h"
 #include "layout/OutputReport.h"
 #include "layout/PreviewLayout.h"
@@ -9,7 +8,6 @@
 #include "output/PosterPages.h"
 #include "output/PosterPdfWriter.h"
 #include "output/SaveSink.h"
-#include "imaging/ImageLimits.h"
 #include "imaging/VectorPage.h"
 #include "output/TileRenderer.h"
 #include "resources/OutputStrings.h"
@@ -158,9 +156,6 @@ std::optional<std::vector<JpegCrop>> photoCrops(const PicturePixels &pixels, con
     const QString file = pixels.unturnedJpegFile();
     if (file.isEmpty() || layout.compensation)
         return std::nullopt;
-    const std::optional<QByteArray> jpeg = readRegularFile(file, ImageLimits::kMaxFileBytes);
-    if (!jpeg)
-        return std::nullopt;
     const TileCoords &cuts = pages.cuts();
     std::vector<QRect> areas;
     for (int t = 0; t < cuts.count(); ++t) {
@@ -171,7 +166,7 @@ std::optional<std::vector<JpegCrop>> photoCrops(const PicturePixels &pixels, con
             if (const std::optional<QRect> strip = pages.neighbourStripArea(t, right))
                 areas.push_back(*strip);
     }
-    return cutJpegAreas(*jpeg, areas, pixels.size());
+    return cutJpegFileAreas(file, areas, pixels.size());
 }
 
 } // namespace

@@ -11,14 +11,14 @@
 namespace {
 
 // The picture coded with the colour sampling given (TJSAMP_...), as cameras code theirs.
-QByteArray jpegOf(const QImage &image, int sampling)
+QByteArray jpegOf(const QImage &image, int sampling, int flags = 0)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     tjhandle coder = tjInitCompress();
     unsigned char *out = nullptr;
     unsigned long size = 0;
     const int failed = tjCompress2(coder, rgb.constBits(), rgb.width(), int(rgb.bytesPerLine()), rgb.height(), TJPF_RGB,
-                                   &out, &size, sampling, 85, 0);
+                                   &out, &size, sampling, 85, flags);
     QByteArray bytes = failed ? QByteArray() : QByteArray(reinterpret_cast<const char *>(out), qsizetype(size));
     tjFree(out);
     tjDestroy(coder);
@@ -48,13 +48,18 @@ TEST(JpegCrops, ARegionOfWholeBlocksHoldsTheAreaAndEndsOnlyAtThePicturesEdge)
 }
 
 // Each crop decodes to the source's own pixels of its region, whatever the colour
-// sampling; a JPEG of another size, a damaged one, or none, is not cut.
+// sampling, in one scan or several, with areas that overlap and come in any order (rows
+// are let go of as the cut works down); a JPEG of another size, a damaged one, or none,
+// is not cut.
 TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
 {
-    const QImage picture = photo_files::detailedPicture(333, 211);
-    const std::vector<QRect> areas{{0, 0, 100, 100}, {150, 37, 61, 90}, {300, 180, 33, 31}};
-    for (const int sampling : {TJSAMP_420, TJSAMP_422, TJSAMP_444, TJSAMP_GRAY}) {
-        const QByteArray jpeg = jpegOf(picture, sampling);
+    // Tall enough for the cut to let go of rows while crops are still coded.
+    const QImage picture = photo_files::detailedPicture(333, 700);
+    const std::vector<QRect> areas{{150, 437, 61, 170}, {0, 0, 100, 100}, {150, 37, 61, 490},
+                                   {300, 680, 33, 20},  {0, 390, 333, 20}, {17, 40, 8, 8}};
+    for (const auto [sampling, flags] : {std::pair{TJSAMP_420, 0}, {TJSAMP_422, 0}, {TJSAMP_444, 0}, {TJSAMP_GRAY, 0},
+                                         {TJSAMP_420, TJFLAG_PROGRESSIVE}}) {
+        const QByteArray jpeg = jpegOf(picture, sampling, flags);
         ASSERT_FALSE(jpeg.isEmpty());
         const QImage decoded = QImage::fromData(jpeg).convertToFormat(QImage::Format_RGB32);
         const std::optional<std::vector<JpegCrop>> crops = cutJpegAreas(jpeg, areas, picture.size());
@@ -69,7 +74,7 @@ TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
         }
     }
     const QByteArray jpeg = jpegOf(picture, TJSAMP_420);
-    EXPECT_FALSE(cutJpegAreas(jpeg, areas, QSize(332, 211)).has_value());
+    EXPECT_FALSE(cutJpegAreas(jpeg, areas, QSize(332, 700)).has_value());
     EXPECT_FALSE(cutJpegAreas("not a JPEG", areas, picture.size()).has_value());
     EXPECT_FALSE(cutJpegAreas(photo_files::jpegWithDataCut(jpeg, 0.6), areas, picture.size()).has_value());
     EXPECT_FALSE(cutJpegAreas(jpeg, {}, picture.size()).has_value());
