@@ -43,6 +43,9 @@ struct PosterPdfWriter::Document
     std::unique_ptr<PdfXObject> ownedArt;
     PdfXObject *art = nullptr;
     QTransform artToPicture;
+    // Each JPEG crop's picture once it is in, by the crop's place in the list: the assembly
+    // page shows the same pictures again.
+    std::vector<PdfObject *> cropPictures;
 };
 
 namespace {
@@ -184,6 +187,13 @@ QRectF gridArea(const TileCoords &cuts)
     return QRectF(QPointF(cuts.left(0), cuts.top(0)), QPointF(cuts.right(last) + 1.0, cuts.bottom(last) + 1.0));
 }
 
+// Tile t's cut rectangle of the picture, its last pixels included.
+QRectF cutArea(const TileCoords &cuts, int t)
+{
+    return QRectF(cuts.left(t), cuts.top(t), double(cuts.right(t)) - cuts.left(t) + 1,
+                  double(cuts.bottom(t)) - cuts.top(t) + 1);
+}
+
 } // namespace
 
 bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QStringList &facts)
@@ -206,13 +216,13 @@ bool PosterPdfWriter::addAssemblyPage(const QImage &posterPicture, const QString
         // The facts follow the picture, or the title when there is none.
         double y = room.top() + kFactPoints;
         const QRectF grid = gridArea(m_pages.cuts());
-        const QSizeF overview = m_document->art ? grid.size() : QSizeF(posterPicture.size());
+        const QSizeF overview = placesPicture() ? grid.size() : QSizeF(posterPicture.size());
         if (!overview.isEmpty() && room.width() > 0 && room.height() > 0) {
             const QSizeF fitted = overview.scaled(room.size(), Qt::KeepAspectRatio);
             const QRectF where(room.left() + (room.width() - fitted.width()) / 2, room.top(), fitted.width(),
                                fitted.height());
-            if (m_document->art)
-                drawPageArtOverview(painter, grid, where);
+            if (placesPicture())
+                drawPlacedOverview(painter, grid, where);
             else
                 drawPicture(m_document->document(), painter, preparePicture(posterPicture, m_jpegPictures), where,
                             size.height(), m_colourProfile);
@@ -298,10 +308,21 @@ bool PosterPdfWriter::putPageArt()
     }
 }
 
-void PosterPdfWriter::drawPageArtOverview(PdfPainter &painter, const QRectF &grid, const QRectF &where)
+void PosterPdfWriter::drawPlacedOverview(PdfPainter &painter, const QRectF &grid, const QRectF &where)
 {
     const double pageHeight = m_pages.pageSize().height();
-    drawPlacedArea(painter, grid, where, where, false);
+    if (m_document->art) {
+        drawPlacedArea(painter, grid, where, where, false);
+    } else {
+        // Each sheet's own crop on its cell: the pictures the sheets carry, drawn again small.
+        const QTransform gridOntoWhere = areaOntoRect(grid, where, false);
+        for (int t = 0; t < m_pages.sheetCount(); ++t) {
+            if (!m_pages.sheetMade(t))
+                continue;
+            const QRectF cell = gridOntoWhere.mapRect(cutArea(m_pages.cuts(), t));
+            drawPlacedArea(painter, cutArea(m_pages.cuts(), t), cell, cell, false);
+        }
+    }
     // The sheets a picture kept whole leaves blank in grey, the grid's lines in red, as on
     // the overview picture of a photograph.
     const LayoutState &layout = m_pages.layout();
@@ -357,14 +378,20 @@ void PosterPdfWriter::drawJpegCrop(PdfPainter &painter, const QRectF &area)
                                    [&inside](const JpegCrop &c) { return c.region.contains(inside); });
     if (inside.isEmpty() || crop == m_jpegCrops.end())
         PODOFO_RAISE_ERROR(ePdfError_InvalidDataType);
-    PdfImage image(&m_document->document());
-    image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(crop->jpeg.constData()), crop->jpeg.size());
-    if (!m_colourProfile.isEmpty() && image.GetObject()->GetDictionary().GetKey("ColorSpace") != nullptr
-        && image.GetObject()->GetDictionary().GetKey("ColorSpace")->IsName()
-        && image.GetObject()->GetDictionary().GetKey("ColorSpace")->GetName() == PdfName("DeviceRGB")) {
-        PdfMemoryInputStream iccStream(m_colourProfile.constData(), pdf_long(m_colourProfile.size()));
-        image.SetImageICCProfile(&iccStream, 3, ePdfColorSpace_DeviceRGB);
+    m_document->cropPictures.resize(m_jpegCrops.size());
+    PdfObject *&placed = m_document->cropPictures[std::size_t(crop - m_jpegCrops.begin())];
+    if (placed == nullptr) {
+        PdfImage image(&m_document->document());
+        image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(crop->jpeg.constData()), crop->jpeg.size());
+        if (!m_colourProfile.isEmpty() && image.GetObject()->GetDictionary().GetKey("ColorSpace") != nullptr
+            && image.GetObject()->GetDictionary().GetKey("ColorSpace")->IsName()
+            && image.GetObject()->GetDictionary().GetKey("ColorSpace")->GetName() == PdfName("DeviceRGB")) {
+            PdfMemoryInputStream iccStream(m_colourProfile.constData(), pdf_long(m_colourProfile.size()));
+            image.SetImageICCProfile(&iccStream, 3, ePdfColorSpace_DeviceRGB);
+        }
+        placed = image.GetObject();
     }
+    PdfImage image(placed);
     // The image's unit square, bottom row first, onto the crop's region of the picture.
     painter.DrawImage(crop->region.left(), crop->region.top() + crop->region.height(), &image, 1.0, -1.0);
 }
@@ -386,17 +413,12 @@ bool PosterPdfWriter::addSheetPage(int t, QSize rendered, const QRect &drawn, co
                                             : QRectF(picture.left() + drawn.left() * pointsPerPixel,
                                                      picture.top() + drawn.top() * pointsPerPixel,
                                                      drawn.width() * pointsPerPixel, drawn.height() * pointsPerPixel);
-        const TileCoords &cuts = m_pages.cuts();
-        const auto cut = [&cuts](int tile) {
-            return QRectF(cuts.left(tile), cuts.top(tile), double(cuts.right(tile)) - cuts.left(tile) + 1,
-                          double(cuts.bottom(tile)) - cuts.top(tile) + 1);
-        };
         // Page art reaches past the tile's own pixels into any compensation borders, as
         // the page goes on there; JPEG crops are made for posters without borders.
         if (tile)
             drawPicture(m_document->document(), painter, *tile, where, size.height(), m_colourProfile);
         else
-            drawPlacedArea(painter, cut(t), ownPixels, where, m_pages.layout().bTileRotated);
+            drawPlacedArea(painter, cutArea(m_pages.cuts(), t), ownPixels, where, m_pages.layout().bTileRotated);
 
         const QList<PosterPages::GlueStrip> strips = stripPictures
             ? m_pages.glueStrips(ownPixels, *stripPictures)

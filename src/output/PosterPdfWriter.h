@@ -41,7 +41,8 @@ public:
     // Starts the poster that close puts at path; until then any file there stays as it is.
     bool open(const QString &path);
     // The assembly page: the poster picture (with its grid) and what the poster prints as.
-    // It becomes the first page whenever it is added.
+    // It becomes the first page whenever it is added. A poster of page art or JPEG crops
+    // shows them instead of a picture.
     bool addAssemblyPage(const QImage &posterPicture, const QStringList &facts);
     // Sheet t's page from its prepared tile of rendered size, with the glue strips'
     // pictures. The picture shows the drawn part of the tile (the whole tile when null).
@@ -59,6 +60,8 @@ public:
     // whose region holds it, placed so that exactly the area prints. picture is the photo's
     // size. Before the first sheet.
     void useJpegCrops(std::vector<JpegCrop> crops, QSize picture);
+    // Whether the sheets show the page art or the JPEG crops rather than pictures given.
+    bool placesPicture() const { return usesPageArt() || !m_jpegCrops.empty(); }
     // Sheet t's page showing its part of the page art or of the JPEG crops, as addSheet
     // would show the tile of rendered size, its glue strips likewise.
     bool addPlacedSheet(int t, QSize rendered, const QRect &drawn);
@@ -86,8 +89,9 @@ private:
                         bool turned);
     // The JPEG crop that holds the area, drawn in the picture's pixels.
     void drawJpegCrop(PoDoFo::PdfPainter &painter, const QRectF &area);
-    // The assembly page's overview from the page art: the grid's area on where, with the grid.
-    void drawPageArtOverview(PoDoFo::PdfPainter &painter, const QRectF &grid, const QRectF &where);
+    // The assembly page's overview from the page art or the sheets' JPEG crops: the grid's
+    // area on where, with the grid.
+    void drawPlacedOverview(PoDoFo::PdfPainter &painter, const QRectF &grid, const QRectF &where);
 
     // Puts the page art into the document just opened.
     bool putPageArt();

@@ -252,7 +252,7 @@ SaveRunOutcome SaveRun::writePdf(const TileCoords &coords, const TileCoords &cut
     tiles.reset();
     // The assembly page shows the whole picture, which every sheet has needed by now; it
     // goes in as the first page.
-    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() || writer.usesPageArt()
+    const QImage assemblyPicture = !choice.aids.assemblyPage || !choice.sheets.isEmpty() || writer.placesPicture()
         ? QImage()
         : posterPicture(m_request.layout, cuts, m_request.pixels, pages->pageSize());
     if (choice.aids.assemblyPage && choice.sheets.isEmpty()
