@@ -207,6 +207,11 @@ bool StreamingJpegDecoder::decodeRowsInto(DecodedRowReceiver &receiver, QImage::
     return startDecoding(receiver);
 }
 
+bool StreamingJpegDecoder::readFromFileOnly()
+{
+    return !m_thread.joinable() && decodeFromFile();
+}
+
 bool StreamingJpegDecoder::decodeFromFile()
 {
     m_file.reset(std::fopen(QFile::encodeName(m_path).constData(), "rb"));

@@ -71,6 +71,11 @@ public:
     // Decodes every row into the receiver's places, in the pixel format (32-bit RGB as
     // image() has, or 24-bit RGB, the same colours in three quarters of the memory).
     bool decodeRowsInto(DecodedRowReceiver &receiver, QImage::Format pixels = QImage::Format_RGB32);
+    // Lets go of the file's bytes before any decoding: rows are decoded from the file itself
+    // from now on, as decodeRowsInto does anyway. For a picture only ever cut band by band,
+    // whose bytes (a gigapixel panorama's are hundreds of megabytes) would otherwise be held
+    // for nothing. False when decoding has started or the file no longer reads as it did.
+    bool readFromFileOnly();
     // Whether rows a receiver holds (bytes) fit beside what the decoder itself keeps: a
     // progressive or multi-scan JPEG keeps every coefficient of the picture.
     ImagingResult roomForRows(qint64 heldBytes) const;

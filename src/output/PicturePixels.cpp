@@ -109,6 +109,8 @@ QString DecodingPicturePixels::whyRowsMissing() const
 FileBandPixels::FileBandPixels(std::unique_ptr<StreamingJpegDecoder> file, PictureDamage knownDamage)
     : m_file(std::move(file)), m_knownDamage(std::move(knownDamage))
 {
+    // Bands are decoded from the file itself, and a PDF poster's JPEG crops read it too.
+    m_file->readFromFileOnly();
 }
 
 FileBandPixels::~FileBandPixels() = default;
