@@ -171,6 +171,22 @@ void BM_QuilteraCliPdf48MegapixelJpeg4x3(benchmark::State &state)
 }
 BENCHMARK(BM_QuilteraCliPdf48MegapixelJpeg4x3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// The poster as most people print it: 4 x 3 A4 sheets with every assembly aid, as tiles and
+// as one PDF poster, whose sheets carry the photo's own coded data.
+void BM_QuilteraCli48MegapixelJpeg4x3A4(benchmark::State &state)
+{
+    timeProgram(state, QStringLiteral(QUILTERA_CLI_PATH),
+                {"--tiles", "4x3", "--paper", "A4 - 210 x 297", "--format", "jpg", "--out", "tiles", "PHOTO"});
+}
+BENCHMARK(BM_QuilteraCli48MegapixelJpeg4x3A4)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_QuilteraCliPdf48MegapixelJpeg4x3A4(benchmark::State &state)
+{
+    timeProgram(state, QStringLiteral(QUILTERA_CLI_PATH),
+                {"--tiles", "4x3", "--paper", "A4 - 210 x 297", "--format", "pdf", "--out", "poster", "PHOTO"});
+}
+BENCHMARK(BM_QuilteraCliPdf48MegapixelJpeg4x3A4)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
 void BM_ImageMagickCrop48MegapixelJpeg4x3(benchmark::State &state)
 {
     timeProgram(state, QStandardPaths::findExecutable("convert-im6.q16"),
@@ -230,6 +246,15 @@ void BM_QuilteraCli1200MegapixelJpeg10x6(benchmark::State &state)
                   panoramaPath());
 }
 BENCHMARK(BM_QuilteraCli1200MegapixelJpeg10x6)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The panorama as a PDF poster of 25 x 25 A4 sheets, its own coded data on each.
+void BM_QuilteraCliPdf1200MegapixelJpeg25x25(benchmark::State &state)
+{
+    timeProgramOn(state, QStringLiteral(QUILTERA_CLI_PATH),
+                  {"--tiles", "25x25", "--paper", "A4 - 210 x 297", "--format", "pdf", "--out", "poster", "PHOTO"},
+                  panoramaPath());
+}
+BENCHMARK(BM_QuilteraCliPdf1200MegapixelJpeg25x25)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 void BM_Djpeg1200MegapixelJpeg(benchmark::State &state)
 {
