@@ -77,5 +77,11 @@ TEST(JpegCrops, EachCropIsTheSourcesOwnPixelsOfItsRegion)
     EXPECT_FALSE(cutJpegAreas(jpeg, areas, QSize(332, 700)).has_value());
     EXPECT_FALSE(cutJpegAreas("not a JPEG", areas, picture.size()).has_value());
     EXPECT_FALSE(cutJpegAreas(photo_files::jpegWithDataCut(jpeg, 0.6), areas, picture.size()).has_value());
+    // A second frame header after the scan, which libjpeg reads into its fields before
+    // refusing it, while crops may be coding.
+    QByteArray twoFrames = jpeg;
+    twoFrames.insert(twoFrames.lastIndexOf("\xFF\xD9"),
+                     QByteArray::fromHex("FFC00011081000100003012200021101031101"));
+    EXPECT_FALSE(cutJpegAreas(twoFrames, areas, picture.size()).has_value());
     EXPECT_FALSE(cutJpegAreas(jpeg, {}, picture.size()).has_value());
 }
