@@ -48,6 +48,7 @@ struct ImageEntry
     QString encoding; // "image" (lossless) or "jpeg"
     int xPpi = 0;
     int yPpi = 0;
+    int object = 0; // the PDF object holding the picture
 };
 
 // The pictures of the PDF as pdfimages -list gives them.
@@ -59,7 +60,7 @@ inline QList<ImageEntry> images(const QString &pdf)
         const QStringList f = line.simplified().split(' ');
         if (f.size() < 14)
             continue;
-        entries.append({f[0].toInt(), f[3].toInt(), f[4].toInt(), f[5], f[8], f[12].toInt(), f[13].toInt()});
+        entries.append({f[0].toInt(), f[3].toInt(), f[4].toInt(), f[5], f[8], f[12].toInt(), f[13].toInt(), f[10].toInt()});
     }
     return entries;
 }
