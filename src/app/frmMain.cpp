@@ -49,6 +49,7 @@
 #include <QUrl>
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,6 +86,22 @@ QImage noticePicture(int kind)
     default:
         return {};
     }
+}
+
+// The loading notice with a bar below it, filled as far as the picture is read.
+QImage loadingNotice(int percent)
+{
+    const QImage notice = noticePicture(4);
+    constexpr int kBarRoom = 14;
+    QImage withBar(notice.width(), notice.height() + kBarRoom, QImage::Format_ARGB32_Premultiplied);
+    withBar.fill(Qt::transparent);
+    QPainter painter(&withBar);
+    painter.drawImage(0, 0, notice);
+    const QRect track(notice.width() / 6, notice.height() + kBarRoom / 2 - 3, notice.width() * 2 / 3, 6);
+    painter.fillRect(track, QColor(0xd4, 0xdf, 0xef));
+    painter.fillRect(QRect(track.topLeft(), QSize(track.width() * std::clamp(percent, 0, 100) / 100, track.height())),
+                     QColor(0x3b, 0x78, 0xc9));
+    return withBar;
 }
 
 } // namespace
@@ -569,6 +586,12 @@ void frmMain::ShowCanvasNotice(int kind)
     const QImage notice = noticePicture(kind);
     if (!notice.isNull())
         picCur->setPicture(notice);
+}
+
+void frmMain::showLoadProgress(int percent)
+{
+    picCur->setPicture(loadingNotice(percent));
+    picCur->repaint();
 }
 
 void frmMain::LoadSelectedImage()

@@ -143,6 +143,8 @@ private:
     void showOpenedPicture(int rotation);
     // A whole picture that finished decoding after its reduced one was shown.
     void pictureStateChanged(LoadedPicture::State now, LoadedPicture::State before);
+    // The loading notice with a bar showing how far a big picture is read.
+    void showLoadProgress(int percent);
     // What needs the whole picture (saving, printing, the preview, a turn) waits for it
     // here, with the loading notice shown. False when there is no image after all, or
     // when the picture is too large to hold whole, which a message says.

@@ -519,6 +519,7 @@ void frmMain::wireEvents()
     });
 
     connect(m_picture.get(), &LoadedPicture::stateChanged, this, &frmMain::pictureStateChanged);
+    connect(m_picture.get(), &LoadedPicture::loadProgress, this, &frmMain::showLoadProgress);
 
     connect(cmdLargePreview, &QPushButton::clicked, this, &frmMain::cmdLargePreview_Click);
     connect(cmdSaveNow, &QPushButton::clicked, this, &frmMain::cmdSaveNow_Click);

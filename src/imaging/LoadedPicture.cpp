@@ -97,10 +97,15 @@ std::unique_ptr<QuickPictureLoad> LoadedPicture::startQuickLoad(const QString &p
     m_stopQuickLoad = stop;
     QEventLoop waiting;
     std::unique_ptr<QuickPictureLoad> quick;
+    // Word of progress goes through the loop, in order, before its end.
+    const ReadWatch watch{stop.get(), [this, &waiting](int percent) {
+                              QMetaObject::invokeMethod(
+                                  &waiting, [this, percent] { Q_EMIT loadProgress(percent); }, Qt::QueuedConnection);
+                          }};
     std::thread reader([&, stop] {
         quick = QuickPictureLoad::start(
             path, rotationDegrees, canvas, m_reducedFirstFromPixels,
-            [this, opening] { completeWholeLater(opening); }, stop.get());
+            [this, opening] { completeWholeLater(opening); }, watch);
         QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
     });
     waiting.exec();

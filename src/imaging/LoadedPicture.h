@@ -86,6 +86,8 @@ public:
 
 Q_SIGNALS:
     void stateChanged(LoadedPicture::State now, LoadedPicture::State before);
+    // How far a big JPEG's reduced picture is read (0 to 100), while open waits for it.
+    void loadProgress(int percent);
 
 private:
     void setState(State state);

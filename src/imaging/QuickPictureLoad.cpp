@@ -8,7 +8,7 @@
 
 std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, int rotationDegrees, QSize canvas,
                                                           qint64 fromPixels, std::function<void()> whenWholeDecoded,
-                                                          const std::atomic<bool> *stop)
+                                                          const ReadWatch &watch)
 {
     using namespace ImageFileRules;
     if (!hasLoadableImageEnding(QFileInfo(path).fileName()) || !isImageRotation(rotationDegrees) || canvas.isEmpty())
@@ -34,7 +34,7 @@ std::unique_ptr<QuickPictureLoad> QuickPictureLoad::start(const QString &path, i
     const CanvasFit fit = fitImageToCanvas(turned.width(), turned.height(), canvas.width(), canvas.height());
     const QSize shown(fit.width, fit.height);
     PictureDamage damage;
-    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown, &damage, stop);
+    QImage reduced = decoder->reducedPicture(sidesSwap ? shown.transposed() : shown, &damage, watch);
     if (rotationDegrees != 0 && !reduced.isNull())
         reduced = reduced.transformed(QTransform().rotate(rotationDegrees));
     if (!reduced.isNull() && reduced.format() != QImage::Format_RGB32)

@@ -26,12 +26,12 @@ public:
     // reduced picture is made for a canvas of the given size. Nothing otherwise: the
     // ordinary load then decides, and says why a file cannot be used.
     // whenWholeDecoded is called on the decoding thread once finish would not wait. Any
-    // thread may start a load; once stop is set, the reduced picture is given up and
-    // nothing comes back.
+    // thread may start a load; the watch hears how far the reduced picture is read, and
+    // once its stop is set, the reduced picture is given up and nothing comes back.
     static std::unique_ptr<QuickPictureLoad> start(const QString &path, int rotationDegrees, QSize canvas,
                                                    qint64 fromPixels = kFromPixels,
                                                    std::function<void()> whenWholeDecoded = {},
-                                                   const std::atomic<bool> *stop = nullptr);
+                                                   const ReadWatch &watch = {});
 
     // The whole picture's size after the turn.
     QSize size() const { return m_size; }

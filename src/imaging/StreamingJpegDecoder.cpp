@@ -306,7 +306,7 @@ bool StreamingJpegDecoder::isFinished() const
     return m_failed || (m_image && m_rowsDone >= m_image->Height());
 }
 
-QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage, const std::atomic<bool> *stop) const
+QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage, const ReadWatch &watch) const
 {
     constexpr int kEighths = 8;
     const auto reducedSide = [](int side, int eighths) { return (qint64(side) * eighths + kEighths - 1) / kEighths; };
@@ -328,11 +328,19 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage
     struct PictureSink : JpegRowSink
     {
         QImage &picture;
-        const std::atomic<bool> *stop;
-        PictureSink(QImage &target, const std::atomic<bool> *stopWhenSet) : picture(target), stop(stopWhenSet) {}
+        const ReadWatch &watch;
+        int percent = 0;
+        PictureSink(QImage &target, const ReadWatch &watching) : picture(target), watch(watching) {}
         uchar *place(int y) override { return picture.scanLine(y); }
-        bool rowsDone(int) override { return stop == nullptr || !stop->load(); }
-    } sink(picture, stop);
+        bool rowsDone(int rowsDone) override
+        {
+            const int now = int(qint64(rowsDone) * 100 / picture.height());
+            if (watch.progress && now > percent)
+                watch.progress(now);
+            percent = std::max(percent, now);
+            return watch.stop == nullptr || !watch.stop->load();
+        }
+    } sink(picture, watch);
     if (!decodeJpegRows(codec, sink))
         return QImage();
     if (damage)

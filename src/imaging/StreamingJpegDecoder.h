@@ -49,6 +49,14 @@ public:
 // YCbCr and RGB JPEGs that pass the same checks as decodeImageFile (readable, complete,
 // within the size limit). Anything else is left to decodeImageFile, which also says why a
 // file cannot be used.
+// How a caller follows a long read from another thread: once stop is set the read is given
+// up; progress, when given, hears the share of rows read (0 to 100) each time it grows.
+struct ReadWatch
+{
+    const std::atomic<bool> *stop = nullptr;
+    std::function<void(int percent)> progress;
+};
+
 class StreamingJpegDecoder
 {
 public:
@@ -103,8 +111,7 @@ public:
     // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
     // null image when the data does not decode. Safe while the decoding thread runs: it
     // reads the file's bytes only (again from the file once decodeRowsInto let them go).
-    QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr,
-                          const std::atomic<bool> *stop = nullptr) const;
+    QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr, const ReadWatch &watch = {}) const;
     // The file's RGB colour profile (ICC), empty when it has none.
     const QByteArray &colourProfile() const { return m_colourProfile; }
 

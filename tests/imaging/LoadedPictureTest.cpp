@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,4 +91,20 @@ TEST(LoadedPicture, AnOpenWhileABigPictureLoadsGivesItUp)
     EXPECT_TRUE(secondOpened);
     EXPECT_EQ(picture.state(), State::Whole);
     EXPECT_EQ(picture.size(), QSize(64, 48));
+}
+
+// While a big JPEG's reduced picture is read, the window hears how far, in steps that only
+// grow, up to the whole picture.
+TEST(LoadedPicture, ABigPicturesLoadSaysHowFarItIs)
+{
+    TempDir dir;
+    const QString big = dir.write("big.jpg", photo_files::encoded(photo_files::detailedPicture(3000, 2000), "jpeg"));
+    LoadedPicture picture(createImageObject());
+    picture.setReducedFirstFromPixels(1);
+    QList<int> heard;
+    QObject::connect(&picture, &LoadedPicture::loadProgress, [&heard](int percent) { heard.append(percent); });
+    ASSERT_TRUE(picture.open(big, 0, QSize(400, 300)));
+    ASSERT_GT(heard.size(), 2);
+    EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()) && heard.first() > 0);
+    EXPECT_EQ(heard.last(), 100);
 }
