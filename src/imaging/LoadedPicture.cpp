@@ -30,13 +30,11 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
     // Taken before the file is read: a file changed while it is read no longer matches.
     m_fileStamp = SourceFileStamp::of(path);
     if (isVectorPageName(path))
-        return openPage(path, rotationDegrees, canvas);
+        return openPage(path, rotationDegrees, canvas, opening);
     std::unique_ptr<QuickPictureLoad> quick = startQuickLoad(path, rotationDegrees, canvas, opening);
     // Picked again, or stopped, while the reduced picture was read: the newer open decides.
-    if (opening != m_opening) {
-        m_failure = {false, QString(), QString(), true};
+    if (givenUp(opening))
         return false;
-    }
     m_quickLoad = std::move(quick);
     if (m_quickLoad) {
         releaseWhole();
@@ -47,7 +45,10 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
             completeWholeLater(opening);
         return true;
     }
-    const LoadedSourceImage loaded = loadSourceImage(path, rotationDegrees);
+    LoadedSourceImage loaded;
+    runOffThisThread([&] { loaded = loadSourceImage(path, rotationDegrees); });
+    if (givenUp(opening))
+        return false;
     // The preview and save windows hold the picture object itself, so it takes the new
     // pixels (shared, not copied) instead of being replaced.
     if (!loaded.ok() || !m_whole->FromImage(*loaded.image)) {
@@ -59,21 +60,51 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
     return true;
 }
 
-bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize canvas)
+bool LoadedPicture::givenUp(quint64 opening)
 {
-    const VectorPage::Opened opened = VectorPage::open(path, m_pageNumber);
-    const QSize size = opened.page
-        ? pagePictureSize(opened.page->sizePoints(), rotationDegrees, VectorPage::kDefaultResolution)
-        : QSize();
+    if (opening == m_opening)
+        return false;
+    m_failure = {false, QString(), QString(), true};
+    return true;
+}
+
+void LoadedPicture::runOffThisThread(const std::function<void()> &work)
+{
+    // Reading a picture can take seconds (a gigapixel PNG, a heavy PDF page): it runs on a
+    // thread of its own while this thread goes on answering the window. An open meanwhile
+    // runs here, inside this loop, and the open waiting on this work then gives up.
+    QEventLoop waiting;
+    std::thread worker([&] {
+        work();
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    worker.join();
+}
+
+bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize canvas, quint64 opening)
+{
+    VectorPage::Opened opened;
+    QSize size;
+    QImage onCanvas;
+    runOffThisThread([&] {
+        opened = VectorPage::open(path, m_pageNumber);
+        size = opened.page ? pagePictureSize(opened.page->sizePoints(), rotationDegrees, VectorPage::kDefaultResolution)
+                           : QSize();
+        if (!opened.page || ImageFileRules::isBelowMinimumSize(size.width(), size.height()))
+            return;
+        // The canvas shows the page drawn at its own size, as a picture would be reduced.
+        const QSize shown = size.scaled(canvas.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        onCanvas = opened.page->draw(shown, rotationDegrees, QRect(QPoint(), shown));
+    });
+    if (givenUp(opening))
+        return false;
     if (!opened.page || ImageFileRules::isBelowMinimumSize(size.width(), size.height())) {
         m_failure = opened.page ? Failure{true, ImageFileRules::smallImageMessage(), AppStrings::kSmallImageTitle}
                                 : Failure{false, sourceLoadFailure(opened.errorText).errorText, CliStrings::kImageNotLoadedTitle};
         setState(State::Failed);
         return false;
     }
-    // The canvas shows the page drawn at its own size, as a picture would be reduced.
-    const QSize shown = size.scaled(canvas.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    QImage onCanvas = opened.page->draw(shown, rotationDegrees, QRect(QPoint(), shown));
     if (onCanvas.isNull()) {
         m_failure = {false, sourceLoadFailure(ImagingStrings::kPageNotDrawn).errorText, CliStrings::kImageNotLoadedTitle};
         setState(State::Failed);
@@ -91,25 +122,26 @@ bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize can
 std::unique_ptr<QuickPictureLoad> LoadedPicture::startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
                                                                 quint64 opening)
 {
-    // A gigapixel JPEG's reduced picture takes seconds to read: it is read on a thread of
-    // its own while this thread goes on answering the window, the loading notice showing.
+    // A gigapixel JPEG's reduced picture takes seconds to read; an open meanwhile gives it
+    // up at once, through the stop flag.
     auto stop = std::make_shared<std::atomic<bool>>(false);
     m_stopQuickLoad = stop;
-    QEventLoop waiting;
-    std::unique_ptr<QuickPictureLoad> quick;
-    // Word of progress goes through the loop, in order, before its end.
-    const ReadWatch watch{stop.get(), [this, &waiting](int percent) {
+    // Word of progress reaches the window through this thread's loop.
+    const ReadWatch watch{stop.get(), [this, opening](int percent) {
                               QMetaObject::invokeMethod(
-                                  &waiting, [this, percent] { Q_EMIT loadProgress(percent); }, Qt::QueuedConnection);
+                                  this,
+                                  [this, opening, percent] {
+                                      if (opening == m_opening)
+                                          Q_EMIT loadProgress(percent);
+                                  },
+                                  Qt::QueuedConnection);
                           }};
-    std::thread reader([&, stop] {
+    std::unique_ptr<QuickPictureLoad> quick;
+    runOffThisThread([&] {
         quick = QuickPictureLoad::start(
             path, rotationDegrees, canvas, m_reducedFirstFromPixels,
             [this, opening] { completeWholeLater(opening); }, watch);
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
     });
-    waiting.exec();
-    reader.join();
     return quick;
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,7 +45,9 @@ public:
     // the canvas. False, with failure() saying why, when the file cannot be used. While a
     // big JPEG's reduced picture is read, on a thread of its own, this thread goes on
     // handling events; an open or stopLoading meanwhile gives it up at once, and this open
-    // returns false with failure().stopped.
+    // returns false with failure().stopped. Any other picture, or a page, is read on a
+    // thread of its own too, this thread answering meanwhile; an open meanwhile makes this
+    // one give up once that read ends.
     bool open(const QString &path, int rotationDegrees, QSize canvas);
     // Stops a decode still running and drops the reduced picture: nothing is loading.
     void stopLoading();
@@ -91,7 +94,11 @@ Q_SIGNALS:
 
 private:
     void setState(State state);
-    bool openPage(const QString &path, int rotationDegrees, QSize canvas);
+    bool openPage(const QString &path, int rotationDegrees, QSize canvas, quint64 opening);
+    // Runs the work on a thread of its own while this thread handles events until it ends.
+    void runOffThisThread(const std::function<void()> &work);
+    // Whether another open or stopLoading has come since that open began; failure() then says so.
+    bool givenUp(quint64 opening);
     std::unique_ptr<QuickPictureLoad> startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
                                                      quint64 opening);
     void releaseWhole();

@@ -93,6 +93,21 @@ TEST(LoadedPicture, AnOpenWhileABigPictureLoadsGivesItUp)
     EXPECT_EQ(picture.size(), QSize(64, 48));
 }
 
+// Every kind of picture, and a page, is read while the window goes on handling events.
+TEST(LoadedPicture, TheWindowAnswersWhileAnyPictureIsRead)
+{
+    TempDir dir;
+    const QString files[] = {dir.write("picture.png", photo_files::encoded(photo_files::detailedPicture(300, 200), "png")),
+                             dir.write("drawing.svg", QByteArrayLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200"><rect width="300" height="200" fill="teal"/></svg>)"))};
+    for (const QString &file : files) {
+        LoadedPicture picture(createImageObject());
+        bool answered = false;
+        QTimer::singleShot(0, &picture, [&answered] { answered = true; });
+        EXPECT_TRUE(picture.open(file, 0, QSize(400, 300))) << file.toStdString();
+        EXPECT_TRUE(answered) << file.toStdString();
+    }
+}
+
 // While a big JPEG's reduced picture is read, the window hears how far, in steps that only
 // grow, up to the whole picture.
 TEST(LoadedPicture, ABigPicturesLoadSaysHowFarItIs)
