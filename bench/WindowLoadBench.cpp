@@ -1,6 +1,7 @@
 #include "BenchPhotos.h"
 #include "app/frmMain.h"
 #include "browser/FolderListWidget.h"
+#include "imaging/QuickPictureLoad.h"
 #include "output/frmSaveTiles.h"
 
 #include <QCoreApplication>
@@ -192,3 +193,18 @@ static void BM_Window1200MegapixelJpeg10x6(benchmark::State &state)
     state.counters["longest_gap_ms"] = double(longestGap);
 }
 BENCHMARK(BM_Window1200MegapixelJpeg10x6)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// The floor of the window's canvas above: the panorama's reduced picture read alone, for
+// a canvas of the window's size, with nothing else running.
+static void BM_ReducedRead1200MegapixelJpeg(benchmark::State &state)
+{
+    const QString panorama = panoramaPath();
+    for (auto _ : state) {
+        const std::unique_ptr<QuickPictureLoad> load = QuickPictureLoad::start(panorama, 0, QSize(530, 560));
+        if (!load) {
+            state.SkipWithError("the panorama did not load");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ReducedRead1200MegapixelJpeg)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
