@@ -1,5 +1,6 @@
 #include "output/CupsPrinting.h"
 
+#include "common/LazyLibrary.h"
 #include "output/SheetSelection.h"
 #include "resources/PosterStrings.h"
 
@@ -15,6 +16,57 @@
 
 namespace {
 
+// CUPS is opened the first time a print queue is asked about: other runs never load it.
+#define QUILTERA_CUPS_FUNCTIONS(F) \
+    F(cupsAddOption)                                                                                                 \
+    F(cupsCancelJob2)                                                                                                \
+    F(cupsCreateJob)                                                                                                 \
+    F(cupsDoRequest)                                                                                                 \
+    F(cupsEncryption)                                                                                                \
+    F(cupsFinishDocument)                                                                                            \
+    F(cupsFreeOptions)                                                                                               \
+    F(cupsGetDefault2)                                                                                               \
+    F(cupsLastError)                                                                                                 \
+    F(cupsLastErrorString)                                                                                           \
+    F(cupsServer)                                                                                                    \
+    F(cupsStartDocument)                                                                                             \
+    F(cupsWriteRequestData)                                                                                          \
+    F(httpAssembleURIf)                                                                                              \
+    F(httpClose)                                                                                                     \
+    F(httpConnect2)                                                                                                  \
+    F(httpSetTimeout)                                                                                                \
+    F(ippAddString)                                                                                                  \
+    F(ippAddStrings)                                                                                                 \
+    F(ippDelete)                                                                                                     \
+    F(ippFindAttribute)                                                                                              \
+    F(ippGetBoolean)                                                                                                 \
+    F(ippGetCount)                                                                                                   \
+    F(ippGetInteger)                                                                                                 \
+    F(ippGetString)                                                                                                  \
+    F(ippNewRequest)                                                                                                 \
+    F(ippPort)
+
+struct CupsFunctions
+{
+    QUILTERA_CUPS_FUNCTIONS(QUILTERA_LAZY_MEMBER)
+    bool complete = false;
+    QString missing; // why they are not all there
+};
+
+const CupsFunctions &cups()
+{
+    static const CupsFunctions loaded = [] {
+        static LazyLibrary library(QUILTERA_CUPS_LIBRARY);
+        CupsFunctions functions;
+        bool found = true;
+        QUILTERA_CUPS_FUNCTIONS(QUILTERA_LAZY_RESOLVE)
+        functions.complete = found;
+        functions.missing = library.errorText().isEmpty() ? QStringLiteral(QUILTERA_CUPS_LIBRARY) : library.errorText();
+        return functions;
+    }();
+    return loaded;
+}
+
 // A scheduler that does not answer within these bounds is taken as not answering at all:
 // printing never freezes the window or the command line for minutes.
 constexpr int kConnectMilliseconds = 5000;
@@ -26,12 +78,12 @@ constexpr qint64 kChunkBytes = 256 * 1024;
 
 QString cupsReason()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(cups().cupsLastErrorString());
 }
 
 struct ConnectionClose
 {
-    void operator()(http_t *http) const { httpClose(http); }
+    void operator()(http_t *http) const { cups().httpClose(http); }
 };
 
 // How a connection's waits end: within the reply bound, or earlier when cancelled.
@@ -66,10 +118,10 @@ SchedulerConnection connectToScheduler(const std::atomic<bool> *cancel)
     SchedulerConnection connection{nullptr, std::make_unique<SchedulerWait>()};
     connection.wait->cancel = cancel;
     connection.wait->expectAnswer();
-    connection.http.reset(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+    connection.http.reset(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
                                        kConnectMilliseconds, nullptr));
     if (connection.http)
-        httpSetTimeout(connection.http.get(), kCancelCheckSeconds, keepWaiting, connection.wait.get());
+        cups().httpSetTimeout(connection.http.get(), kCancelCheckSeconds, keepWaiting, connection.wait.get());
     return connection;
 }
 
@@ -79,7 +131,7 @@ QString unanswered(const SchedulerWait &wait)
 {
     if (wait.cancelled || wait.cancelRequested())
         return PosterStrings::kPrintCancelled;
-    if (wait.silent || cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+    if (wait.silent || cups().cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
         return PosterStrings::kPrintServiceSilent;
     return QString();
 }
@@ -96,7 +148,7 @@ void withdrawJob(const QByteArray &queue, int job)
 {
     const SchedulerConnection connection = connectToScheduler(nullptr);
     if (connection.http)
-        cupsCancelJob2(connection.http.get(), queue.constData(), job, 0);
+        cups().cupsCancelJob2(connection.http.get(), queue.constData(), job, 0);
 }
 
 // The least of the margins a printer supports at an edge, given in hundredths of a
@@ -104,12 +156,12 @@ void withdrawJob(const QByteArray &queue, int job)
 double leastMarginPoints(ipp_t *response, const char *attribute)
 {
     constexpr double kPointsPerHundredthMillimetre = 72.0 / 2540.0;
-    ipp_attribute_t *margins = ippFindAttribute(response, attribute, IPP_TAG_INTEGER);
-    if (margins == nullptr || ippGetCount(margins) == 0)
+    ipp_attribute_t *margins = cups().ippFindAttribute(response, attribute, IPP_TAG_INTEGER);
+    if (margins == nullptr || cups().ippGetCount(margins) == 0)
         return 0.0;
-    int least = ippGetInteger(margins, 0);
-    for (int i = 1; i < ippGetCount(margins); ++i)
-        least = std::min(least, ippGetInteger(margins, i));
+    int least = cups().ippGetInteger(margins, 0);
+    for (int i = 1; i < cups().ippGetCount(margins); ++i)
+        least = std::min(least, cups().ippGetInteger(margins, i));
     return std::max(least, 0) * kPointsPerHundredthMillimetre;
 }
 
@@ -125,6 +177,10 @@ struct QueueState
 std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult &result,
                                             const std::atomic<bool> *cancel)
 {
+    if (!cups().complete) {
+        result.errorText = PosterStrings::kPrintFailed + QStringLiteral(" - ") + cups().missing;
+        return std::nullopt;
+    }
     QueueState state;
     state.connection = connectToScheduler(cancel);
     SchedulerWait &wait = *state.connection.wait;
@@ -135,7 +191,7 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
     http_t *http = state.connection.http.get();
     state.name = queue.toUtf8();
     if (state.name.isEmpty()) {
-        const char *fallback = cupsGetDefault2(http);
+        const char *fallback = cups().cupsGetDefault2(http);
         if (fallback == nullptr) {
             const QString why = unanswered(wait);
             result.errorText = why.isEmpty() ? PosterStrings::kNoDefaultPrinter + QStringLiteral(" - ") + cupsReason() : why;
@@ -148,41 +204,41 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
     // Asked on this connection alone: cupsGetNamedDest would look further afield on
     // connections of its own, which wait a minute each for a scheduler that does not answer.
     char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(), "/printers/%s",
                      state.name.constData());
-    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ipp_t *request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char *const kWanted[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs",
                                           "printer-type", "media-top-margin-supported", "media-right-margin-supported",
                                           "media-bottom-margin-supported", "media-left-margin-supported"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)), nullptr,
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)), nullptr,
                   kWanted);
     wait.expectAnswer();
-    ipp_t *response = cupsDoRequest(http, request, "/");
-    if (response == nullptr || cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
-        ippDelete(response);
+    ipp_t *response = cups().cupsDoRequest(http, request, "/");
+    if (response == nullptr || cups().cupsLastError() > IPP_STATUS_OK_CONFLICTING) {
+        cups().ippDelete(response);
         const QString why = unanswered(wait);
         result.errorText =
             why.isEmpty() ? PosterStrings::noSuchPrinterText(result.queue) + QStringLiteral(" - ") + cupsReason() : why;
         return std::nullopt;
     }
-    ipp_attribute_t *message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
-    const char *messageText = message != nullptr ? ippGetString(message, 0, nullptr) : nullptr;
+    ipp_attribute_t *message = cups().ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+    const char *messageText = message != nullptr ? cups().ippGetString(message, 0, nullptr) : nullptr;
     const QString reason =
         messageText != nullptr && *messageText ? QStringLiteral(" - ") + QString::fromUtf8(messageText) : QString();
-    ipp_attribute_t *printerState = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM);
-    ipp_attribute_t *accepting = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
-    ipp_attribute_t *type = ippFindAttribute(response, "printer-type", IPP_TAG_ENUM);
-    state.colour = type != nullptr && (ippGetInteger(type, 0) & CUPS_PRINTER_COLOR) != 0;
+    ipp_attribute_t *printerState = cups().ippFindAttribute(response, "printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t *accepting = cups().ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    ipp_attribute_t *type = cups().ippFindAttribute(response, "printer-type", IPP_TAG_ENUM);
+    state.colour = type != nullptr && (cups().ippGetInteger(type, 0) & CUPS_PRINTER_COLOR) != 0;
     result.leastMarginsPoints = QMarginsF(leastMarginPoints(response, "media-left-margin-supported"),
                                           leastMarginPoints(response, "media-top-margin-supported"),
                                           leastMarginPoints(response, "media-right-margin-supported"),
                                           leastMarginPoints(response, "media-bottom-margin-supported"));
-    if (printerState != nullptr && ippGetInteger(printerState, 0) == IPP_PSTATE_STOPPED)
+    if (printerState != nullptr && cups().ippGetInteger(printerState, 0) == IPP_PSTATE_STOPPED)
         result.errorText = PosterStrings::printerStoppedText(result.queue) + reason;
-    else if (accepting != nullptr && !ippGetBoolean(accepting, 0))
+    else if (accepting != nullptr && !cups().ippGetBoolean(accepting, 0))
         result.errorText = PosterStrings::printerRefusesJobsText(result.queue) + reason;
-    ippDelete(response);
+    cups().ippDelete(response);
     if (!result.errorText.isEmpty())
         return std::nullopt;
     return state;
@@ -243,26 +299,26 @@ PrintJobResult printPosterPdf(const QString &pdfPath, const QString &queue, cons
     cups_option_t *options = nullptr;
     int count = 0;
     for (const auto &[option, value] : posterJobOptions(pagePoints, state->colour, choices))
-        count = cupsAddOption(option.constData(), value.constData(), count, &options);
+        count = cups().cupsAddOption(option.constData(), value.constData(), count, &options);
     wait.expectAnswer();
-    const int job = cupsCreateJob(http, name.constData(), jobTitle.constData(), count, options);
-    cupsFreeOptions(count, options);
+    const int job = cups().cupsCreateJob(http, name.constData(), jobTitle.constData(), count, options);
+    cups().cupsFreeOptions(count, options);
     if (job <= 0) {
         result.errorText = sendingFailed(wait);
         return result;
     }
     wait.expectAnswer();
-    bool sent = cupsStartDocument(http, name.constData(), job, jobTitle.constData(), CUPS_FORMAT_PDF, 1)
+    bool sent = cups().cupsStartDocument(http, name.constData(), job, jobTitle.constData(), CUPS_FORMAT_PDF, 1)
         == HTTP_STATUS_CONTINUE;
     while (sent && !pdf.atEnd()) {
         const QByteArray chunk = pdf.read(kChunkBytes);
         wait.expectAnswer();
         sent = !chunk.isEmpty() && !wait.cancelRequested()
-            && cupsWriteRequestData(http, chunk.constData(), size_t(chunk.size())) == HTTP_STATUS_CONTINUE;
+            && cups().cupsWriteRequestData(http, chunk.constData(), size_t(chunk.size())) == HTTP_STATUS_CONTINUE;
     }
     if (sent) {
         wait.expectAnswer();
-        sent = cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_CONFLICTING;
+        sent = cups().cupsFinishDocument(http, name.constData()) <= IPP_STATUS_OK_CONFLICTING;
     }
     if (!sent) {
         result.errorText = sendingFailed(wait);

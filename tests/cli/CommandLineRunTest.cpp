@@ -221,6 +221,30 @@ TEST_F(CommandLineRunTest, APhonesHeicPhotoIsCutIntoJpegTiles)
     EXPECT_EQ(jsonOf(run)["tiles"].toArray().last().toArray()[2].toInt(), 299);
 }
 
+// libheif and CUPS, and all they bring, are loaded only by a run that needs them: a
+// JPEG's cut starts without them, a HEIC photo's opens libheif.
+TEST_F(CommandLineRunTest, LibheifAndCupsLoadOnlyWhenNeeded)
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString phone = dir.filePath("IMG_0002.HEIC");
+    ASSERT_TRUE(test_heif::writeHeic(picture, phone, heif_orientation_normal));
+    QProcessEnvironment loaderSays = englishEnvironment();
+    loaderSays.insert("LD_DEBUG", "files");
+    const struct
+    {
+        QString source;
+        bool heif;
+    } cases[] = {{photo, false}, {phone, true}};
+    for (const auto &[source, heif] : cases) {
+        const CliRun run = runCli({"--tiles", "2x1", "--format", "jpg", "--out", dir.filePath("lean-" + QFileInfo(source).baseName()), source},
+                                  home(), loaderSays);
+        ASSERT_EQ(run.exitCode, 0) << source.toStdString();
+        EXPECT_EQ(run.err.contains("libheif.so.1"), heif) << source.toStdString();
+        EXPECT_FALSE(run.err.contains("libcups.so.2")) << source.toStdString();
+    }
+}
+
 TEST_F(CommandLineRunTest, StoredSettingsAreTheStartAndOptionsAreNeverStored)
 {
     const QString settingsFolder = home() + "/config/QuilteraSoftwareLLC";
