@@ -38,6 +38,30 @@ bool resolveFunction(LazyLibrary &library, Function *&pointer, const char *name)
     return pointer != nullptr;
 }
 
+// A table of a library's functions, filled once, the first time it is asked for.
+template <typename Table>
+struct LibraryFunctions
+{
+    Table functions;
+    bool complete = false; // every function was found
+    QString missing;       // why not, when not
+};
+
+// fill points each member of the table at the library's function and says whether all
+// were found; one table of each type is ever made.
+template <typename Table>
+const LibraryFunctions<Table> &loadFunctions(const char *soname, bool (*fill)(LazyLibrary &, Table &))
+{
+    static const LibraryFunctions<Table> loaded = [&] {
+        static LazyLibrary library(soname);
+        LibraryFunctions<Table> table;
+        table.complete = fill(library, table.functions);
+        table.missing = library.errorText().isEmpty() ? QString::fromLatin1(soname) : library.errorText();
+        return table;
+    }();
+    return loaded;
+}
+
 // An interface of function pointers named after the library's own functions, listed once
 // as FUNCTIONS(X): QUILTERA_LAZY_MEMBER declares them, QUILTERA_LAZY_RESOLVE fills those of
 // a local `functions` from a local `library`, clearing a local `found` for any missing.

@@ -34,22 +34,23 @@ namespace {
 struct HeifFunctions
 {
     QUILTERA_HEIF_FUNCTIONS(QUILTERA_LAZY_MEMBER)
-    bool complete = false;
-    QString missing; // why they are not all there
 };
+
+bool fillHeifFunctions(LazyLibrary &library, HeifFunctions &functions)
+{
+    bool found = true;
+    QUILTERA_HEIF_FUNCTIONS(QUILTERA_LAZY_RESOLVE)
+    return found;
+}
+
+const LibraryFunctions<HeifFunctions> &heifLibraryFunctions()
+{
+    return loadFunctions(QUILTERA_HEIF_LIBRARY, fillHeifFunctions);
+}
 
 const HeifFunctions &heif()
 {
-    static const HeifFunctions loaded = [] {
-        static LazyLibrary library(QUILTERA_HEIF_LIBRARY);
-        HeifFunctions functions;
-        bool found = true;
-        QUILTERA_HEIF_FUNCTIONS(QUILTERA_LAZY_RESOLVE)
-        functions.complete = found;
-        functions.missing = library.errorText().isEmpty() ? QStringLiteral(QUILTERA_HEIF_LIBRARY) : library.errorText();
-        return functions;
-    }();
-    return loaded;
+    return heifLibraryFunctions().functions;
 }
 
 // The file-type box comes first; libheif wants at least its first 12 bytes.
@@ -65,15 +66,18 @@ bool isIsoMediaFile(const QByteArray &bytes)
 // Made once libheif is known to be there.
 struct HeifFile
 {
-    std::unique_ptr<heif_context, void (*)(heif_context *)> context{heif().heif_context_alloc(), heif().heif_context_free};
-    std::unique_ptr<heif_image_handle, void (*)(const heif_image_handle *)> primary{nullptr, heif().heif_image_handle_release};
+    std::unique_ptr<heif_context, void (*)(heif_context *)> context{heif().heif_context_alloc(),
+                                                                    heif().heif_context_free};
+    std::unique_ptr<heif_image_handle, void (*)(const heif_image_handle *)> primary{nullptr,
+                                                                                    heif().heif_image_handle_release};
 };
 
 ImagingResult heifLibrary()
 {
-    if (heif().complete)
+    if (heifLibraryFunctions().complete)
         return ImagingResult::success();
-    return ImagingResult::failure(ImagingStrings::kHeifCodecMissing + QStringLiteral(" - ") + heif().missing);
+    return ImagingResult::failure(ImagingStrings::kHeifCodecMissing + QStringLiteral(" - ")
+                                  + heifLibraryFunctions().missing);
 }
 
 ImagingResult heifFailure(const heif_error &error)
@@ -87,13 +91,14 @@ ImagingResult openPrimary(const QByteArray &bytes, HeifFile &file)
 {
     if (bytes.size() < kFileTypeBytes)
         return ImagingResult::failure(ImagingStrings::kIncompleteFile);
-    const auto kind = heif().heif_check_filetype(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
+    const auto kind =
+        heif().heif_check_filetype(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
     if (kind == heif_filetype_yes_unsupported)
         return ImagingResult::failure(ImagingStrings::kHeifCodecMissing);
     if (!file.context)
         return ImagingResult::failure(ImagingStrings::kOutOfMemory);
     if (heif_error read = heif().heif_context_read_from_memory_without_copy(file.context.get(), bytes.constData(),
-                                                                      size_t(bytes.size()), nullptr);
+                                                                            size_t(bytes.size()), nullptr);
         read.code != heif_error_Ok)
         return heifFailure(read);
     heif_image_handle *handle = nullptr;
@@ -110,7 +115,8 @@ QByteArray colourProfileOf(const heif_image_handle &handle)
     if (type != heif_color_profile_type_prof && type != heif_color_profile_type_rICC)
         return QByteArray();
     QByteArray profile(qsizetype(heif().heif_image_handle_get_raw_color_profile_size(&handle)), Qt::Uninitialized);
-    if (profile.isEmpty() || heif().heif_image_handle_get_raw_color_profile(&handle, profile.data()).code != heif_error_Ok)
+    if (profile.isEmpty()
+        || heif().heif_image_handle_get_raw_color_profile(&handle, profile.data()).code != heif_error_Ok)
         return QByteArray();
     return profile;
 }
@@ -134,9 +140,10 @@ bool isHeifFile(const QByteArray &bytes)
     if (!isIsoMediaFile(bytes))
         return false;
     // Without libheif the file is still taken for one, to be refused with the reason.
-    if (!heif().complete)
+    if (!heifLibraryFunctions().complete)
         return true;
-    const auto kind = heif().heif_check_filetype(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
+    const auto kind =
+        heif().heif_check_filetype(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
     return kind == heif_filetype_yes_supported || kind == heif_filetype_yes_unsupported;
 }
 
@@ -166,7 +173,7 @@ ImagingResult decodeHeif(const QByteArray &bytes, QImage &image)
         return budget;
     heif_image *decoded = nullptr;
     if (heif_error error = heif().heif_decode_image(file.primary.get(), &decoded, heif_colorspace_RGB,
-                                             heif_chroma_interleaved_RGB, nullptr);
+                                                    heif_chroma_interleaved_RGB, nullptr);
         error.code != heif_error_Ok)
         return heifFailure(error);
     const std::unique_ptr<heif_image, void (*)(const heif_image *)> pixels(decoded, heif().heif_image_release);

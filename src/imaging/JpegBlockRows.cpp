@@ -72,8 +72,9 @@ struct JpegBlockRowsHooks
         const auto *decompressor = reinterpret_cast<j_decompress_ptr>(info);
         JpegBlockRows &owner = ownerOf(info);
         const std::size_t index = owner.m_components.size();
-        const JDIMENSION rowsPerMcu =
-            index < std::size_t(decompressor->num_components) ? JDIMENSION(decompressor->comp_info[index].v_samp_factor) : 1;
+        const JDIMENSION rowsPerMcu = index < std::size_t(decompressor->num_components)
+            ? JDIMENSION(decompressor->comp_info[index].v_samp_factor)
+            : 1;
         JpegBlockRows::Component *component = add(owner, blocksPerRow, rowCount, rowsPerMcu);
         if (component == nullptr)
             ERREXIT(info, JERR_OUT_OF_MEMORY);
@@ -124,7 +125,8 @@ JBLOCKROW JpegBlockRows::row(int component, JDIMENSION blockRow) const
 void JpegBlockRows::releaseAbove(JDIMENSION mcuRow)
 {
     for (const std::unique_ptr<Component> &component : m_components) {
-        const std::size_t end = std::min(component->rows.size(), std::size_t(mcuRow) * std::size_t(component->rowsPerMcu));
+        const std::size_t end =
+            std::min(component->rows.size(), std::size_t(mcuRow) * std::size_t(component->rowsPerMcu));
         for (std::size_t r = component->released; r < end; ++r) {
             if (component->rows[r] != nullptr)
                 component->spare.push_back(component->rows[r]);

@@ -49,22 +49,23 @@ namespace {
 struct CupsFunctions
 {
     QUILTERA_CUPS_FUNCTIONS(QUILTERA_LAZY_MEMBER)
-    bool complete = false;
-    QString missing; // why they are not all there
 };
+
+bool fillCupsFunctions(LazyLibrary &library, CupsFunctions &functions)
+{
+    bool found = true;
+    QUILTERA_CUPS_FUNCTIONS(QUILTERA_LAZY_RESOLVE)
+    return found;
+}
+
+const LibraryFunctions<CupsFunctions> &cupsLibraryFunctions()
+{
+    return loadFunctions(QUILTERA_CUPS_LIBRARY, fillCupsFunctions);
+}
 
 const CupsFunctions &cups()
 {
-    static const CupsFunctions loaded = [] {
-        static LazyLibrary library(QUILTERA_CUPS_LIBRARY);
-        CupsFunctions functions;
-        bool found = true;
-        QUILTERA_CUPS_FUNCTIONS(QUILTERA_LAZY_RESOLVE)
-        functions.complete = found;
-        functions.missing = library.errorText().isEmpty() ? QStringLiteral(QUILTERA_CUPS_LIBRARY) : library.errorText();
-        return functions;
-    }();
-    return loaded;
+    return cupsLibraryFunctions().functions;
 }
 
 // A scheduler that does not answer within these bounds is taken as not answering at all:
@@ -118,8 +119,9 @@ SchedulerConnection connectToScheduler(const std::atomic<bool> *cancel)
     SchedulerConnection connection{nullptr, std::make_unique<SchedulerWait>()};
     connection.wait->cancel = cancel;
     connection.wait->expectAnswer();
-    connection.http.reset(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(), 1,
-                                       kConnectMilliseconds, nullptr));
+    const CupsFunctions &api = cups();
+    connection.http.reset(api.httpConnect2(api.cupsServer(), api.ippPort(), nullptr, AF_UNSPEC, api.cupsEncryption(), 1,
+                                           kConnectMilliseconds, nullptr));
     if (connection.http)
         cups().httpSetTimeout(connection.http.get(), kCancelCheckSeconds, keepWaiting, connection.wait.get());
     return connection;
@@ -177,8 +179,8 @@ struct QueueState
 std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult &result,
                                             const std::atomic<bool> *cancel)
 {
-    if (!cups().complete) {
-        result.errorText = PosterStrings::kPrintFailed + QStringLiteral(" - ") + cups().missing;
+    if (!cupsLibraryFunctions().complete) {
+        result.errorText = PosterStrings::kPrintFailed + QStringLiteral(" - ") + cupsLibraryFunctions().missing;
         return std::nullopt;
     }
     QueueState state;
@@ -204,15 +206,15 @@ std::optional<QueueState> queueReadyToPrint(const QString &queue, PrintJobResult
     // Asked on this connection alone: cupsGetNamedDest would look further afield on
     // connections of its own, which wait a minute each for a scheduler that does not answer.
     char uri[HTTP_MAX_URI];
-    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(), "/printers/%s",
-                     state.name.constData());
+    cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
+                            "/printers/%s", state.name.constData());
     ipp_t *request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
     static const char *const kWanted[] = {"printer-state", "printer-state-message", "printer-is-accepting-jobs",
                                           "printer-type", "media-top-margin-supported", "media-right-margin-supported",
                                           "media-bottom-margin-supported", "media-left-margin-supported"};
-    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)), nullptr,
-                  kWanted);
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", int(std::size(kWanted)),
+                         nullptr, kWanted);
     wait.expectAnswer();
     ipp_t *response = cups().cupsDoRequest(http, request, "/");
     if (response == nullptr || cups().cupsLastError() > IPP_STATUS_OK_CONFLICTING) {

@@ -237,8 +237,8 @@ TEST_F(CommandLineRunTest, LibheifAndCupsLoadOnlyWhenNeeded)
         bool heif;
     } cases[] = {{photo, false}, {phone, true}};
     for (const auto &[source, heif] : cases) {
-        const CliRun run = runCli({"--tiles", "2x1", "--format", "jpg", "--out", dir.filePath("lean-" + QFileInfo(source).baseName()), source},
-                                  home(), loaderSays);
+        const QString out = dir.filePath("lean-" + QFileInfo(source).baseName());
+        const CliRun run = runCli({"--tiles", "2x1", "--format", "jpg", "--out", out, source}, home(), loaderSays);
         ASSERT_EQ(run.exitCode, 0) << source.toStdString();
         EXPECT_EQ(run.err.contains("libheif.so.1"), heif) << source.toStdString();
         EXPECT_FALSE(run.err.contains("libcups.so.2")) << source.toStdString();

@@ -97,8 +97,10 @@ TEST(LoadedPicture, AnOpenWhileABigPictureLoadsGivesItUp)
 TEST(LoadedPicture, TheWindowAnswersWhileAnyPictureIsRead)
 {
     TempDir dir;
+    const QByteArray drawing = R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200">)"
+                               R"(<rect width="300" height="200" fill="teal"/></svg>)";
     const QString files[] = {dir.write("picture.png", photo_files::encoded(photo_files::detailedPicture(300, 200), "png")),
-                             dir.write("drawing.svg", QByteArrayLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="300" height="200"><rect width="300" height="200" fill="teal"/></svg>)"))};
+                             dir.write("drawing.svg", drawing)};
     for (const QString &file : files) {
         LoadedPicture picture(createImageObject());
         bool answered = false;
