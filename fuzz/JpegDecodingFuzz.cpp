@@ -75,8 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (decoder->decodeWhole())
             static_cast<void>(decoder->waitForRowsToCut(decoder->size().height()));
     }
-    if (std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(path))
+    if (std::unique_ptr<StreamingJpegDecoder> decoder = StreamingJpegDecoder::open(path)) {
         decodeInBands(*decoder);
+        // The bands let go of the file's bytes: the reduced picture is read from the file.
+        static_cast<void>(decoder->reducedPicture(QSize(32, 32)));
+    }
     // The PDF poster's lossless crops, read from the file as the poster reads them: areas
     // that overlap, one reaching past the picture's edge, one as tall as the picture.
     static_cast<void>(cutJpegFileAreas(path,

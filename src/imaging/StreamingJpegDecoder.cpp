@@ -23,6 +23,9 @@
 
 namespace {
 
+// libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
+constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
+
 // The embedded colour profile, reassembled from its markers as Qt's decoder does; empty
 // when the file has none.
 QByteArray colourProfileOf(JpegCodec &codec)
@@ -215,8 +218,6 @@ bool StreamingJpegDecoder::readFromFileOnly()
 bool StreamingJpegDecoder::decodeFromFile()
 {
     m_file.reset(std::fopen(QFile::encodeName(m_path).constData(), "rb"));
-    // libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
-    constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
     if (m_file)
         std::setvbuf(m_file.get(), nullptr, _IOFBF, kReadBuffer);
     auto codec = std::make_unique<JpegCodec>();
@@ -316,11 +317,15 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage
         ++eighths;
     JpegCodec codec;
     codec.endMustBeReal = m_codec->endMustBeReal;
-    // Once rows come from the file itself its bytes are read again for this picture.
-    const std::optional<QByteArray> reread =
-        m_bytes.isEmpty() ? readRegularFile(m_path, ImageLimits::kMaxFileBytes) : std::nullopt;
-    const QByteArray &bytes = reread ? *reread : m_bytes;
-    if (!readJpegHeader(codec, bytes) || !setProgramPixels(codec, eighths))
+    // Once rows come from the file itself, this picture is read from the file as it goes,
+    // never the whole of it into memory.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(
+        m_bytes.isEmpty() && isRegularFile(m_path) ? std::fopen(QFile::encodeName(m_path).constData(), "rb") : nullptr,
+        &std::fclose);
+    if (file)
+        std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
+    const bool read = file ? readJpegHeader(codec, file.get()) : !m_bytes.isEmpty() && readJpegHeader(codec, m_bytes);
+    if (!read || !setProgramPixels(codec, eighths))
         return QImage();
     QImage picture(int(codec.info.output_width), int(codec.info.output_height), QImage::Format_RGB32);
     if (picture.isNull())

@@ -110,7 +110,7 @@ public:
     // still at least the given size both ways, or whole when none is, for showing: 32-bit
     // RGB without resolution or colour profile, decoded by libjpeg on the calling thread. A
     // null image when the data does not decode. Safe while the decoding thread runs: it
-    // reads the file's bytes only (again from the file once decodeRowsInto let them go).
+    // reads the file's bytes only (from the file itself once they were let go of).
     QImage reducedPicture(QSize atLeast, PictureDamage *damage = nullptr, const ReadWatch &watch = {}) const;
     // The file's RGB colour profile (ICC), empty when it has none.
     const QByteArray &colourProfile() const { return m_colourProfile; }

@@ -216,6 +216,10 @@ TEST(StreamingJpegDecoder, ReducedPicturesAreTheSmallestEighthsThatStillCoverThe
     ASSERT_TRUE(decoder->waitForRows(600));
     EXPECT_TRUE(decoder->isFinished());
     EXPECT_EQ(decoder->reducedPicture(QSize(800, 600)), decoder->image().image());
+    // A decoder that let go of the file's bytes reads the same picture from the file.
+    std::unique_ptr<StreamingJpegDecoder> fromFile = StreamingJpegDecoder::open(path);
+    ASSERT_TRUE(fromFile && fromFile->readFromFileOnly());
+    EXPECT_EQ(fromFile->reducedPicture(QSize(100, 75)), decoder->reducedPicture(QSize(100, 75)));
 }
 
 TEST(StreamingJpegDecoder, DestroyingItMidwayStopsTheThread)
