@@ -1,5 +1,6 @@
 #include "imaging/LibjpegDecoding.h"
 
+#include "common/NativeFiles.h"
 #include "resources/ImagingStrings.h"
 
 #include <algorithm>
@@ -111,6 +112,16 @@ bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes)
 bool readJpegHeader(JpegCodec &codec, std::FILE *file)
 {
     return readHeaderFrom(codec, [file](j_decompress_ptr info) { jpeg_stdio_src(info, file); });
+}
+
+JpegFile openJpegFile(const QString &path)
+{
+    // libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
+    constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
+    JpegFile file(isRegularFile(path) ? std::fopen(encodeNativePath(path).constData(), "rb") : nullptr, &std::fclose);
+    if (file)
+        std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
+    return file;
 }
 
 bool setProgramPixels(JpegCodec &codec, int scaleEighths)

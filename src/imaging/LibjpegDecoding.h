@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 #include <csetjmp>
 #include <cstdio>
+#include <memory>
 
 #include <jpeglib.h>
 
@@ -48,6 +50,11 @@ bool readJpegHeader(JpegCodec &codec, const QByteArray &bytes);
 // The same from an open file, read from where it stands as the rows are decoded; the file
 // must stay open as long as the codec.
 bool readJpegHeader(JpegCodec &codec, std::FILE *file);
+
+// A file opened for libjpeg to read as it decodes, with a read buffer fit for it; null
+// when the path is not a regular file that opens. The name's own bytes are used.
+using JpegFile = std::unique_ptr<std::FILE, int (*)(std::FILE *)>;
+JpegFile openJpegFile(const QString &path);
 // Asks for the program's pixels, decoded with the settings of Qt's decoder: 32-bit RGB from
 // a grey, YCbCr or RGB file (false for others, such as CMYK, which Qt inverts by rules of
 // its own), at scaleEighths / 8 of the size.

@@ -23,9 +23,6 @@
 
 namespace {
 
-// libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
-constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
-
 // The embedded colour profile, reassembled from its markers as Qt's decoder does; empty
 // when the file has none.
 QByteArray colourProfileOf(JpegCodec &codec)
@@ -217,9 +214,7 @@ bool StreamingJpegDecoder::readFromFileOnly()
 
 bool StreamingJpegDecoder::decodeFromFile()
 {
-    m_file.reset(std::fopen(QFile::encodeName(m_path).constData(), "rb"));
-    if (m_file)
-        std::setvbuf(m_file.get(), nullptr, _IOFBF, kReadBuffer);
+    m_file = openJpegFile(m_path);
     auto codec = std::make_unique<JpegCodec>();
     codec->endMustBeReal = m_codec->endMustBeReal;
     if (!m_file || !readJpegHeader(*codec, m_file.get()) || !setProgramPixels(*codec)
@@ -319,11 +314,7 @@ QImage StreamingJpegDecoder::reducedPicture(QSize atLeast, PictureDamage *damage
     codec.endMustBeReal = m_codec->endMustBeReal;
     // Once rows come from the file itself, this picture is read from the file as it goes,
     // never the whole of it into memory.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(
-        m_bytes.isEmpty() && isRegularFile(m_path) ? std::fopen(QFile::encodeName(m_path).constData(), "rb") : nullptr,
-        &std::fclose);
-    if (file)
-        std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
+    const JpegFile file = m_bytes.isEmpty() ? openJpegFile(m_path) : JpegFile(nullptr, &std::fclose);
     const bool read = file ? readJpegHeader(codec, file.get()) : !m_bytes.isEmpty() && readJpegHeader(codec, m_bytes);
     if (!read || !setProgramPixels(codec, eighths))
         return QImage();

@@ -1,13 +1,10 @@
 #include "output/JpegCrops.h"
 
-#include "common/NativeFiles.h"
 #include "imaging/DecodeBudget.h"
 #include "imaging/LibjpegDecoding.h"
 #include "output/JpegCropCutter.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -15,9 +12,6 @@ namespace {
 // whose rows come in scan after scan, is held whole. A poster needing more is cut band by
 // band from decoded pixels.
 constexpr qint64 kMaxHeldBlockBytes = qint64(400) << 20;
-
-// libjpeg asks for 4 KB at a time; a larger buffer keeps that from becoming a read each.
-constexpr std::size_t kReadBuffer = std::size_t(1) << 20;
 
 QSize mcuSize(const jpeg_decompress_struct &info)
 {
@@ -114,15 +108,9 @@ std::optional<std::vector<JpegCrop>> cutJpegAreas(const QByteArray &jpeg, const 
 std::optional<std::vector<JpegCrop>> cutJpegFileAreas(const QString &path, const std::vector<QRect> &areas,
                                                       QSize picture)
 {
-    if (!isRegularFile(path))
-        return std::nullopt;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE *)> file(std::fopen(encodeNativePath(path).constData(), "rb"),
-                                                              &std::fclose);
-    if (!file)
-        return std::nullopt;
-    std::setvbuf(file.get(), nullptr, _IOFBF, kReadBuffer);
+    const JpegFile file = openJpegFile(path);
     JpegCodec codec;
-    if (!readJpegHeader(codec, file.get()))
+    if (!file || !readJpegHeader(codec, file.get()))
         return std::nullopt;
     return cutAreas(codec, areas, picture);
 }

@@ -442,23 +442,27 @@ TEST_F(CommandLineRunTest, ReportedLayoutsSaveEveryTileAtOneSize)
 TEST_F(CommandLineRunTest, FileNamesThatAreNotUtf8PassThroughUnchanged)
 {
     // "café" written in Latin-1, as old cameras and other systems name files: the byte
-    // E9 alone is not UTF-8.
+    // E9 alone is not UTF-8. A JPEG is cut band by band from its file, read by that name.
     const QByteArray folder = QFile::encodeName(dir.path());
-    ASSERT_TRUE(photo_files::writeBmpUnderRawName(folder + "/caf\xe9.bmp", photo_files::quarters(200, 100)));
-
-    const CliRun run = runCliFromShell(
-        QStringLiteral("--tiles 2x1 --out \"$(printf '%1/out\\351')\" \"$(printf '%1/caf\\351.bmp')\"").arg(dir.path()),
-        home());
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    DIR *out = ::opendir((folder + "/out\xe9").constData());
-    ASSERT_NE(out, nullptr) << "the folder keeps the name's own bytes";
-    int tiles = 0;
-    while (const dirent *entry = ::readdir(out))
-        tiles += QByteArray(entry->d_name).startsWith("caf\xe9_") ? 1 : 0;
-    ::closedir(out);
-    EXPECT_EQ(tiles, 2);
-    // Qt's own clean-up of the scratch folder cannot name these files either.
-    EXPECT_EQ(std::system(("rm -rf '" + folder + "'/*").constData()), 0);
+    for (const char *format : {"bmp", "jpg"}) {
+        SCOPED_TRACE(format);
+        const QByteArray name = QByteArray("caf\xe9.") + format;
+        ASSERT_TRUE(photo_files::writeUnderRawName(folder + "/" + name, photo_files::quarters(200, 100), format));
+        const CliRun run = runCliFromShell(QStringLiteral("--tiles 2x1 --format jpg --out \"$(printf '%1/out\\351')\" "
+                                                          "\"$(printf '%1/caf\\351.%2')\"")
+                                               .arg(dir.path(), QString::fromLatin1(format)),
+                                           home());
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        DIR *out = ::opendir((folder + "/out\xe9").constData());
+        ASSERT_NE(out, nullptr) << "the folder keeps the name's own bytes";
+        int tiles = 0;
+        while (const dirent *entry = ::readdir(out))
+            tiles += QByteArray(entry->d_name).startsWith("caf\xe9_") ? 1 : 0;
+        ::closedir(out);
+        EXPECT_EQ(tiles, 2);
+        // Qt's own clean-up of the scratch folder cannot name these files either.
+        EXPECT_EQ(std::system(("rm -rf '" + folder + "'/*").constData()), 0);
+    }
 }
 
 TEST_F(CommandLineRunTest, PdfPosterOfAJpegKeepsJpegPicturesAndTheColourProfile)

@@ -29,7 +29,7 @@ TEST(NativeFiles, TheBrowserListsAndLoadsANameThatIsNotUtf8)
 {
     TempDir dir;
     const QImage picture = photo_files::quarters(40, 30);
-    ASSERT_TRUE(photo_files::writeBmpUnderRawName(QFile::encodeName(dir.path()) + "/caf\xe9.bmp", picture));
+    ASSERT_TRUE(photo_files::writeUnderRawName(QFile::encodeName(dir.path()) + "/caf\xe9.bmp", picture, "bmp"));
 
     const std::optional<QStringList> listed = listFolderFiles(dir.path(), FileTypeFilter::ImageFiles);
     ASSERT_TRUE(listed);

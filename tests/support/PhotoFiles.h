@@ -148,9 +148,9 @@ inline QByteArray bmpFile(const QImage &image, BmpPixels pixels, BmpRows rows = 
 
 // Writes a BMP of the picture under a name given as raw bytes (which Qt's file classes
 // could not name when they are not UTF-8). True on success.
-inline bool writeBmpUnderRawName(const QByteArray &path, const QImage &picture)
+inline bool writeUnderRawName(const QByteArray &path, const QImage &picture, const char *format)
 {
-    const QByteArray bytes = encoded(picture, "bmp");
+    const QByteArray bytes = encoded(picture, format);
     std::FILE *file = std::fopen(path.constData(), "wb");
     if (file == nullptr)
         return false;
