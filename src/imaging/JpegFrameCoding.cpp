@@ -13,6 +13,11 @@ QSize JpegFrameCoding::mcu() const
     return QSize(across * DCTSIZE, down * DCTSIZE);
 }
 
+QSize jpegMcuSize(const jpeg_decompress_struct &info)
+{
+    return QSize(info.max_h_samp_factor * DCTSIZE, info.max_v_samp_factor * DCTSIZE);
+}
+
 std::optional<JpegFrameCoding> takeFrameCoding(const jpeg_decompress_struct &info)
 {
     JpegFrameCoding coding;

@@ -33,6 +33,9 @@ struct JpegFrameCoding
     QSize mcu() const;
 };
 
+// The size of the decoder's MCU in pixels.
+QSize jpegMcuSize(const jpeg_decompress_struct &info);
+
 // The frame of a decoder whose scans have latched their quantization tables (reading
 // coefficients has begun); nothing when a component has none, or two components share a
 // slot with different tables (the file redefined it between scans).

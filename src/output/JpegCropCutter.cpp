@@ -51,7 +51,7 @@ JBLOCKARRAY accessCropBlocks(j_common_ptr info, jvirt_barray_ptr array, JDIMENSI
 JpegCropCutter::JpegCropCutter(JpegCodec &codec, const std::vector<QRect> &regions)
     : m_codec(codec), m_rows(codec), m_oneScan(!jpeg_has_multiple_scans(&codec.info)), m_jobs(regions.size())
 {
-    const int mcuHeight = codec.info.max_v_samp_factor * DCTSIZE;
+    const int mcuHeight = jpegMcuSize(codec.info).height();
     for (std::size_t i = 0; i < regions.size(); ++i) {
         m_jobs[i].crop.region = regions[i];
         m_jobs[i].firstRow = m_jobs[i].nextRow = JDIMENSION(regions[i].top() / mcuHeight);
@@ -92,15 +92,18 @@ bool JpegCropCutter::beforeRow(JDIMENSION rowsRead) noexcept
         for (; m_started < m_byTop.size() && m_jobs[m_byTop[m_started]].firstRow <= rowsRead; ++m_started) {
             Job &job = m_jobs[m_byTop[m_started]];
             job.thread = std::thread([this, &job] { code(job); });
+            m_running.push_back(&job);
         }
         std::unique_lock lock(m_mutex);
         m_progress.wait(lock, [&] { return m_failed || rowsRead - firstRowNeeded(rowsRead) <= kWindowRows; });
         const JDIMENSION firstNeeded = firstRowNeeded(rowsRead);
         const bool failed = m_failed;
         std::vector<std::thread> ended;
-        for (std::size_t k = 0; k < m_started; ++k)
-            if (Job &job = m_jobs[m_byTop[k]]; job.finished && job.thread.joinable())
-                ended.push_back(std::move(job.thread));
+        const auto finished = std::stable_partition(m_running.begin(), m_running.end(),
+                                                    [](const Job *job) { return !job->finished; });
+        for (auto job = finished; job != m_running.end(); ++job)
+            ended.push_back(std::move((*job)->thread));
+        m_running.erase(finished, m_running.end());
         lock.unlock();
         // A thread's stack stays until it is joined: a poster of thousands of crops would
         // otherwise keep them all.
@@ -179,9 +182,9 @@ void JpegCropCutter::join()
 JDIMENSION JpegCropCutter::firstRowNeeded(JDIMENSION rowsRead) const
 {
     JDIMENSION first = rowsRead;
-    for (std::size_t k = 0; k < m_started; ++k)
-        if (const Job &job = m_jobs[m_byTop[k]]; !job.finished)
-            first = std::min(first, job.nextRow);
+    for (const Job *job : m_running)
+        if (!job->finished)
+            first = std::min(first, job->nextRow);
     return first;
 }
 

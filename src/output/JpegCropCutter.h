@@ -74,6 +74,7 @@ private:
     std::vector<Job> m_jobs;
     std::vector<std::size_t> m_byTop; // the crops by their first row
     std::size_t m_started = 0;        // in m_byTop: the first crop not started
+    std::vector<Job *> m_running;     // started on threads not yet joined
 
     std::mutex m_mutex;
     std::condition_variable m_rowsIn;   // the compressors wait on it for rows

@@ -13,11 +13,6 @@ namespace {
 // band from decoded pixels.
 constexpr qint64 kMaxHeldBlockBytes = qint64(400) << 20;
 
-QSize mcuSize(const jpeg_decompress_struct &info)
-{
-    return QSize(info.max_h_samp_factor * DCTSIZE, info.max_v_samp_factor * DCTSIZE);
-}
-
 // libjpeg's progress monitor, called before each row of MCUs is read.
 struct CutProgress
 {
@@ -58,7 +53,7 @@ std::optional<std::vector<JpegCrop>> cutAreas(JpegCodec &codec, const std::vecto
 {
     if (areas.empty() || !canCut(codec.info, picture))
         return std::nullopt;
-    const QSize mcu = mcuSize(codec.info);
+    const QSize mcu = jpegMcuSize(codec.info);
     std::vector<QRect> regions;
     for (const QRect &area : areas) {
         regions.push_back(wholeBlocksAround(area, mcu, picture));
