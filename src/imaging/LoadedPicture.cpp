@@ -31,8 +31,22 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
     m_fileStamp = SourceFileStamp::of(path);
     if (isVectorPageName(path))
         return openPage(path, rotationDegrees, canvas, opening);
-    std::unique_ptr<QuickPictureLoad> quick = startQuickLoad(path, rotationDegrees, canvas, opening);
-    // Picked again, or stopped, while the reduced picture was read: the newer open decides.
+    // A big JPEG shows its reduced picture first, which for a gigapixel one takes seconds
+    // to read; an open meanwhile gives that up at once, through the stop flag. Any other
+    // picture is read whole.
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    m_stopQuickLoad = stop;
+    const ReadWatch watch{stop.get(), progressOf(opening)};
+    std::unique_ptr<QuickPictureLoad> quick;
+    LoadedSourceImage loaded;
+    runOffThisThread([&] {
+        quick = QuickPictureLoad::start(
+            path, rotationDegrees, canvas, m_reducedFirstFromPixels,
+            [this, opening] { completeWholeLater(opening); }, watch);
+        if (!quick && !stop->load())
+            loaded = loadSourceImage(path, rotationDegrees);
+    });
+    // Picked again, or stopped, while the picture was read: the newer open decides.
     if (givenUp(opening))
         return false;
     m_quickLoad = std::move(quick);
@@ -45,10 +59,6 @@ bool LoadedPicture::open(const QString &path, int rotationDegrees, QSize canvas)
             completeWholeLater(opening);
         return true;
     }
-    LoadedSourceImage loaded;
-    runOffThisThread([&] { loaded = loadSourceImage(path, rotationDegrees); });
-    if (givenUp(opening))
-        return false;
     // The preview and save windows hold the picture object itself, so it takes the new
     // pixels (shared, not copied) instead of being replaced.
     if (!loaded.ok() || !m_whole->FromImage(*loaded.image)) {
@@ -119,30 +129,19 @@ bool LoadedPicture::openPage(const QString &path, int rotationDegrees, QSize can
     return true;
 }
 
-std::unique_ptr<QuickPictureLoad> LoadedPicture::startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
-                                                                quint64 opening)
+std::function<void(int)> LoadedPicture::progressOf(quint64 opening)
 {
-    // A gigapixel JPEG's reduced picture takes seconds to read; an open meanwhile gives it
-    // up at once, through the stop flag.
-    auto stop = std::make_shared<std::atomic<bool>>(false);
-    m_stopQuickLoad = stop;
-    // Word of progress reaches the window through this thread's loop.
-    const ReadWatch watch{stop.get(), [this, opening](int percent) {
-                              QMetaObject::invokeMethod(
-                                  this,
-                                  [this, opening, percent] {
-                                      if (opening == m_opening)
-                                          Q_EMIT loadProgress(percent);
-                                  },
-                                  Qt::QueuedConnection);
-                          }};
-    std::unique_ptr<QuickPictureLoad> quick;
-    runOffThisThread([&] {
-        quick = QuickPictureLoad::start(
-            path, rotationDegrees, canvas, m_reducedFirstFromPixels,
-            [this, opening] { completeWholeLater(opening); }, watch);
-    });
-    return quick;
+    // Word of progress reaches the window through this thread's loop, unless another open
+    // has come since.
+    return [this, opening](int percent) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, opening, percent] {
+                if (opening == m_opening)
+                    Q_EMIT loadProgress(percent);
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 void LoadedPicture::completeWholeLater(quint64 opening)

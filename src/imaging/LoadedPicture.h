@@ -99,8 +99,8 @@ private:
     void runOffThisThread(const std::function<void()> &work);
     // Whether another open or stopLoading has come since that open began; failure() then says so.
     bool givenUp(quint64 opening);
-    std::unique_ptr<QuickPictureLoad> startQuickLoad(const QString &path, int rotationDegrees, QSize canvas,
-                                                     quint64 opening);
+    // Hands the reduced picture's progress of that open to loadProgress.
+    std::function<void(int)> progressOf(quint64 opening);
     void releaseWhole();
     void completeWhole();
     // Completes the whole picture of that open from the event loop, unless another has come.
